@@ -1,0 +1,24 @@
+#pragma once
+#include <array>
+#include <cstdint>
+
+namespace tav2 {
+
+// Addresses at which Go stops; holds at most 65 and never more.
+class BreakpointList {
+ public:
+  static constexpr int kCapacity = 65;
+
+  void Clear() { count_ = 0; }
+  // Appends an address; false (and nothing stored) when the list is full.
+  bool Add(uint16_t address);
+  bool Contains(uint16_t address) const;
+  int Count() const { return count_; }
+  uint16_t At(int index) const { return addresses_[static_cast<std::size_t>(index)]; }
+
+ private:
+  std::array<uint16_t, kCapacity> addresses_{};
+  int count_ = 0;
+};
+
+}  // namespace tav2

@@ -1,0 +1,23 @@
+#pragma once
+#include <cstdint>
+
+#include "sim/breakpointlist.h"
+#include "sim/linemap.h"
+#include "sim/mainmemory.h"
+#include "sim/mcrom.h"
+
+namespace tav2 {
+
+// The process-wide machine: memory, micro-code ROM and the tables the
+// assembler hands to the processor. It outlives any processor window.
+struct Machine {
+  MainMemory memory;
+  Mcrom mcrom;
+  bool halted = false;
+  BreakpointList breakpoints;
+  LineMap lineMap;
+  uint16_t startAddress = 0;
+  uint16_t defaultStackPointer = 0x7FFF;
+};
+
+}  // namespace tav2

@@ -1,0 +1,69 @@
+#include "sim/screengrid.h"
+
+#include <algorithm>
+
+#include "sim/formatted.h"
+
+namespace tav2 {
+
+namespace {
+// A computed size is capped at the grid's limits; a window too small for
+// any line gives 0, not a negative count.
+int Capped(int value, int limit) { return std::clamp(value, 0, limit); }
+}  // namespace
+
+uint8_t ScreenGrid::Cell(int column, int row) const {
+  if (row < 0 || row > kMaxLines || column < 0 || column > kMaxChars) return ' ';
+  return cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+}
+
+void ScreenGrid::Store(int column, int row, uint8_t ch) {
+  if (row < 0 || row >= lines || row >= kMaxLines) return;
+  if (column < 0 || column > chars || column > kMaxChars) return;
+  cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = ch;
+}
+
+void ScreenGrid::Fill() {
+  for (auto& line : cells_) line.fill(' ');
+}
+
+void ScreenGrid::ScrollUp() {
+  const int used = std::clamp(lines, 0, kMaxLines);
+  if (used == 0) return;
+  std::move(cells_.begin() + 1, cells_.begin() + used, cells_.begin());
+  cells_[static_cast<std::size_t>(used - 1)].fill(' ');
+}
+
+void ScreenGrid::ResetFlags() {
+  wantTabs = false;
+  lastKey = 0;
+  crEcho = true;
+  waiting = false;
+  inputAbort = false;
+  layoutFromSize = true;
+  sizeFromLayout = false;
+}
+
+void ScreenGrid::LayoutFromSize(int width, int height) {
+  lines = Capped((height - 4) / cellHeight - 3, kMaxLines);
+  chars = Capped(width / cellWidth - 3, kMaxChars);
+  defaultLines = lines;
+  defaultChars = chars;
+  layoutFromSize = true;
+  sizeFromLayout = false;
+}
+
+ScreenGrid::Size ScreenGrid::SizeFromLayout() {
+  sizeFromLayout = true;
+  layoutFromSize = false;
+  return {(chars + 3) * cellWidth, (lines + 3) * cellHeight + 4};
+}
+
+void ScreenGrid::ComputeDefaults(int width, int height) {
+  defaultLines = Capped(height / cellHeight - 3, kMaxLines);
+  defaultChars = Capped(width / cellWidth - 2, kMaxChars);
+}
+
+std::string ScreenGrid::Caption() const { return Formatted("TAV screen %d x %d", lines, chars); }
+
+}  // namespace tav2

@@ -1,0 +1,129 @@
+#include <gtest/gtest.h>
+
+#include "sim/alu.h"
+#include "sim/alufunctions.h"
+#include "sim/processorstate.h"
+
+namespace tav2 {
+namespace {
+
+struct AluCase {
+  const char* name;
+  int function;
+  uint16_t a, b;
+  uint16_t srBefore;
+  bool generalUpdate;
+  uint16_t c;
+  uint16_t srAfter;
+};
+
+class AluTable : public ::testing::TestWithParam<AluCase> {};
+
+TEST_P(AluTable, ResultAndFlags) {
+  const AluCase& k = GetParam();
+  uint16_t sr = k.srBefore;
+  bool conditionFailed = true;
+  EXPECT_EQ(Alu::Evaluate(k.function, k.a, k.b, k.generalUpdate, sr, conditionFailed), k.c);
+  EXPECT_EQ(sr, k.srAfter);
+  EXPECT_FALSE(conditionFailed) << "only _TSC leaves the condition failed";
+}
+
+constexpr uint16_t C = sr::kC, V = sr::kV, Z = sr::kZ, N = sr::kN, I = sr::kI;
+
+INSTANTIATE_TEST_SUITE_P(
+    Functions, AluTable,
+    ::testing::Values(
+        AluCase{"inc wraps: carry and zero", kAluInc, 0xFFFF, 0, 0, true, 0x0000, C | Z},
+        AluCase{"inc outside execute: flags untouched", kAluInc, 0xFFFF, 0, N, false, 0x0000, N},
+        AluCase{"add overflow keeps carry", kAluAdd, 0x7FFF, 0x0001, C, true, 0x8000, C | V | N},
+        AluCase{"add without overflow", kAluAdd, 0x0001, 0x0002, V | Z, true, 0x0003, 0},
+        AluCase{"sub never sets carry", kAluSub, 1, 2, 0, true, 0xFFFF, N},
+        AluCase{"sub keeps carry", kAluSub, 5, 5, C, true, 0x0000, C | Z},
+        AluCase{"adc adds carry", kAluAdc, 1, 2, C, true, 0x0004, C},
+        AluCase{"subc", kAluSubc, 5, 7, C, true, 0xFFFF, C | N},
+        AluCase{"mul low word", kAluMul, 0x0100, 0x0100, 0, true, 0x0000, C | Z},
+        AluCase{"mul of 2^31 or more sets no carry", kAluMul, 0xFFFF, 0xFFFF, 0, true, 0x0001, 0},
+        AluCase{"div", kAluDiv, 100, 7, 0, true, 14, 0},
+        AluCase{"div by zero passes A", kAluDiv, 0x1234, 0, 0, true, 0x1234, 0},
+        AluCase{"mod", kAluMod, 100, 7, 0, true, 2, 0},
+        AluCase{"mod by zero passes A", kAluMod, 0x8001, 0, 0, true, 0x8001, N},
+        AluCase{"and", kAluAnd, 0xF0F0, 0x0FF0, 0, true, 0x00F0, 0},
+        AluCase{"or", kAluOr, 0xF000, 0x000F, 0, true, 0xF00F, N},
+        AluCase{"xor to zero", kAluXor, 0xAAAA, 0xAAAA, 0, true, 0, Z},
+        AluCase{"dec", kAluDec, 0, 0, 0, true, 0xFFFF, N},
+        AluCase{"clr", kAluClr, 0x1234, 0, N, true, 0, Z},
+        AluCase{"asl carries out", kAluAsl, 0x8001, 0, 0, true, 0x0002, C},
+        AluCase{"asr keeps the sign bit", kAluAsr, 0x8000, 0, 0, true, 0xC000, N},
+        AluCase{"asr of a positive word", kAluAsr, 0x0003, 0, 0, true, 0x0001, 0},
+        AluCase{"lsl own carry", kAluLsl, 0x8000, 0, 0, false, 0x0000, C},
+        AluCase{"lsr own carry", kAluLsr, 0x0001, 0, 0, false, 0x0000, C},
+        AluCase{"lsr clears carry", kAluLsr, 0x8002, 0, C, false, 0x4001, 0},
+        AluCase{"lsr sets carry", kAluLsr, 0x0003, 0, 0, false, 0x0001, C},
+        AluCase{"rol", kAluRol, 0x8001, 0, 0, false, 0x0003, 0},
+        AluCase{"ror", kAluRor, 0x0001, 0, 0, false, 0x8000, 0},
+        AluCase{"rolc clears carry", kAluRolc, 0x4000, 0, C, false, 0x8000, 0},
+        AluCase{"rorc sets carry", kAluRorc, 0x0001, 0, 0, false, 0x8000, C},
+        AluCase{"tst", kAluTst, 0x8000, 0, 0, true, 0x8000, N},
+        AluCase{"clc", kAluClc, 0x0005, 0, C | N, true, 0x0005, 0},
+        AluCase{"sec", kAluSec, 0x0000, 0, 0, true, 0x0000, C | Z},
+        AluCase{"cli", kAluCli, 0x0001, 0, I | C, false, 0x0001, C},
+        AluCase{"sei", kAluSei, 0x0001, 0, 0, false, 0x0001, I},
+        AluCase{"neg", kAluNeg, 0x0001, 0, 0, true, 0xFFFF, N},
+        AluCase{"civ", kAluCiv, 0x0300, 0, 0, false, 0xFFFC, 0},
+        AluCase{"civ uses bits 11-8 only", kAluCiv, 0xFF00, 0, 0, false, 0xFFF0, 0},
+        AluCase{"no function passes A", kAluNone, 0x1234, 0x1111, 0xFFE1, true, 0x1234, 0xFFE1},
+        AluCase{"codes above 32 pass A", 40, 0x4321, 0, N, true, 0x4321, N},
+        AluCase{"abcd", kAluAbcd, 0x0019, 0x0001, 0, false, 0x0020, 0},
+        AluCase{"abcd with carry in", kAluAbcd, 0x0099, 0x0000, C, false, 0x0100, 0},
+        AluCase{"abcd carries out", kAluAbcd, 0x9999, 0x0001, 0, false, 0x0000, C},
+        AluCase{"abcd zero", kAluAbcd, 0, 0, 0, false, 0, Z},
+        AluCase{"abcd looks at the digit's own bits", kAluAbcd, 0x0009, 0x0009, 0, false, 0x0012, 0},
+        AluCase{"sbcd", kAluSbcd, 0x0020, 0x0001, 0, false, 0x0019, 0},
+        AluCase{"sbcd borrows", kAluSbcd, 0x0000, 0x0001, 0, false, 0x9999, C},
+        AluCase{"sbcd equal", kAluSbcd, 0x0042, 0x0042, 0, false, 0x0000, Z},
+        AluCase{"nbcd", kAluNbcd, 0x0001, 0, 0, false, 0x9999, 0},
+        AluCase{"nbcd of zero", kAluNbcd, 0x0000, 0, 0, false, 0x0000, C | Z},
+        AluCase{"bcd in execute: general update never sets carry", kAluAbcd, 0x5000, 0x5000, 0, true,
+                0x0000, C | Z}),
+    [](const ::testing::TestParamInfo<AluCase>& info) {
+      std::string name = info.param.name;
+      for (char& ch : name) {
+        if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
+      }
+      return name;
+    });
+
+TEST(Alu, ClearingAFlagWipesTheUnusedBits) {
+  uint16_t sr = 0xFFE1;
+  bool failed = false;
+  Alu::Evaluate(kAluClc, 0, 0, false, sr, failed);
+  EXPECT_EQ(sr, 0x0000);
+}
+
+TEST(Alu, TscSetsConditionFailedWithoutTouchingFlags) {
+  struct Case {
+    int k;
+    uint16_t sr;
+    bool holds;
+  };
+  const Case cases[] = {
+      {0, 0, false},      {1, C, true},       {1, 0, false},      {2, 0, true},
+      {3, V, true},       {4, V, false},      {5, N, true},       {6, N, false},
+      {7, Z, true},       {7, 0, false},      {8, 0, true},       {9, 0, true},
+      {9, C, false},      {9, Z, false},      {10, Z, true},      {10, C, true},
+      {10, 0, false},     {11, N | V, true},  {11, N | V | Z, false}, {11, N, false},
+      {12, N, true},      {12, N | V, false}, {13, V | N, true},  {13, V, false},
+      {14, Z, true},      {14, V, true},      {14, N | V, false}, {15, 0, true},
+  };
+  for (const Case& c : cases) {
+    uint16_t sr = c.sr;
+    bool failed = !c.holds;
+    const uint16_t a = static_cast<uint16_t>(0x3000 | (c.k << 8) | 0x42);
+    EXPECT_EQ(Alu::Evaluate(kAluTsc, a, 0, true, sr, failed), a);
+    EXPECT_EQ(failed, !c.holds) << "condition " << c.k << " sr " << c.sr;
+    EXPECT_EQ(sr, c.sr);
+  }
+}
+
+}  // namespace
+}  // namespace tav2

@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include "sim/alufunctions.h"
+#include "sim/breakpointlist.h"
+#include "sim/decodedinstruction.h"
+#include "sim/disassemble.h"
+#include "sim/machine.h"
+#include "sim/microinstructiontext.h"
+#include "simsupport.h"
+
+namespace tav2 {
+namespace {
+
+using test::Mi;
+
+struct DecodeCase {
+  uint16_t word;
+  uint8_t opcode;
+  Operand op1;
+  bool extension;
+  bool indirect;
+  bool writeBack;
+  Operand op2;
+};
+
+class DecodeTable : public ::testing::TestWithParam<DecodeCase> {};
+
+TEST_P(DecodeTable, DecodesEveryField) {
+  const DecodeCase& c = GetParam();
+  const DecodedInstruction d = DecodedInstruction::Decode(c.word);
+  EXPECT_EQ(d.opcode, c.opcode);
+  EXPECT_EQ(d.op1, c.op1);
+  EXPECT_EQ(d.extension, c.extension);
+  EXPECT_EQ(d.indirect, c.indirect);
+  EXPECT_EQ(d.writeBack, c.writeBack);
+  EXPECT_EQ(d.op2, c.op2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Decoding, DecodeTable,
+    ::testing::Values(
+        DecodeCase{0x1224, 0x12, Operand::R1, false, false, false, Operand::T1},
+        DecodeCase{0x0150, 0x01, Operand::R2, true, false, false, Operand::T1},
+        DecodeCase{0x0100, 0x01, Operand::None, false, false, false, Operand::None},
+        DecodeCase{0x01E7, 0x01, Operand::PC, false, false, false, Operand::PC},
+        DecodeCase{0x01C6, 0x01, Operand::SP, false, false, false, Operand::SP},
+        DecodeCase{0x0161, 0x01, Operand::None, false, false, false, Operand::R1},
+        DecodeCase{0x0185, 0x01, Operand::None, false, false, false, Operand::T1},
+        DecodeCase{0x2008, 0x20, Operand::None, false, false, false, Operand::None},
+        DecodeCase{0x1808, 0x18, Operand::None, false, true, true, Operand::None},
+        DecodeCase{0x2808, 0x28, Operand::None, false, true, false, Operand::None},
+        DecodeCase{0x1800, 0x18, Operand::None, false, false, false, Operand::None},
+        DecodeCase{0x0F0A, 0x0F, Operand::None, false, true, false, Operand::R2}));
+
+class DisassembleTest : public ::testing::Test {
+ protected:
+  std::unique_ptr<Machine> machine = std::make_unique<Machine>();
+  std::string text;
+
+  int At(uint16_t address) { return Disassemble(machine->memory, machine->mcrom, address, text); }
+};
+
+TEST_F(DisassembleTest, EmptyRomGivesDashForEveryWord) {
+  for (uint16_t word : {0x0000, 0x0130, 0xFF10, 0x6F00}) {
+    machine->memory.Write(0x10, word);
+    EXPECT_EQ(At(0x10), 1);
+    EXPECT_EQ(text, "-");
+  }
+}
+
+TEST_F(DisassembleTest, OperandForms) {
+  test::InstallTestMicroCode(machine->mcrom);
+  struct Case {
+    std::initializer_list<uint16_t> words;
+    int length;
+    const char* text;
+  };
+  const Case cases[] = {
+      {{test::Word(test::kAdd, 1, false, false, 2)}, 1, "ADD R1, R2"},
+      {{test::Word(test::kAdd, 2, true, false, 0), 0x00AB}, 2, "ADD R2, 00AB"},
+      {{test::Word(test::kAdd, 1, true, true, 0), 0x1234}, 2, "ADD R1, (1234)"},
+      {{test::Word(test::kInc, 0, false, true, 6)}, 1, "INC (SP)"},
+      {{test::Word(test::kInc, 0, false, false, 7)}, 1, "INC PC"},
+      {{test::Word(test::kNop, 0, false, false, 0)}, 1, "NOP "},
+      {{test::Word(test::kLea, 1, false, true, 0)}, 1, "LEA R1, ()"},
+      {{test::Word(test::kLea, 1, false, false, 0)}, 1, "LEA R1, ()"},
+      {{test::Word(test::kLea, 1, false, false, 2)}, 1, "LEA R1, (R2)"},
+      {{test::Word(test::kSys, 0, true, false, 0), 0x0003}, 2, "SYS 0003"},
+  };
+  for (const Case& c : cases) {
+    test::Place(machine->memory, 0x0100, c.words);
+    EXPECT_EQ(At(0x0100), c.length) << c.text;
+    EXPECT_EQ(text, c.text);
+  }
+}
+
+TEST_F(DisassembleTest, ExtensionWordWrapsToAddressZero) {
+  test::InstallTestMicroCode(machine->mcrom);
+  machine->memory.Write(0xFFFF, test::Word(test::kJmp, 0, true, false, 0));
+  machine->memory.Write(0x0000, 0x4321);
+  EXPECT_EQ(At(0xFFFF), 2);
+  EXPECT_EQ(text, "JMP 4321");
+}
+
+TEST(MicroInstructionText, BinaryTextPutsEachBitInItsColumn) {
+  EXPECT_EQ(MicroInstructionBinary(Mi({})), std::string(38, '0'));
+  const std::string text = MicroInstructionBinary(Mi({0, 25}, 0b100011, {0, 5}));
+  EXPECT_EQ(text, "10000000000000000000000001" "100011" "100001");
+  EXPECT_EQ(text.size(), 38u);
+}
+
+TEST(MicroInstructionText, TextCases) {
+  struct Case {
+    MicroInstruction mi;
+    bool showOperands;
+    const char* text;
+  };
+  const Case cases[] = {
+      {Mi({10, 23, 5}, kAluInc), false, "A:=MAR:=PC;  ALU:=_INC; "},
+      {Mi({21, 24}), false, "MDR:=MEM;"},
+      {Mi({20, 25}), false, "MEM:=MDR;"},
+      {Mi({1, 0}), false, "R1 :=R1; "},
+      {Mi({}, kAluAbcd), false, " ALU:="},
+      {Mi({}, kAluCiv), false, " ALU:=_CIV; "},
+      {Mi({}, 40), false, " ALU:="},
+      {Mi({4, 6}), false, ""},
+      {Mi({}, 0, {3}), false, ""},
+      {Mi({}, 0, {3}), true, "op1:="},
+      {Mi({9}, 0, {1, 2, 4, 5}), true, "C:=SR:=op2:=op1; op2; "},
+      {Mi({17, 13, 19, 22, 18, 12}, 0, {0}), false, "T1:=IR:=MDR:=IR; MDR; SR; MAR; "},
+  };
+  for (const Case& c : cases) EXPECT_EQ(MicroInstructionText(c.mi, c.showOperands), c.text);
+}
+
+TEST(AluFunctions, NamesAndCodesRoundTrip) {
+  for (int code = kAluAdd; code <= kLastAluFunction; ++code) {
+    EXPECT_EQ(AluFunctionCode(AluFunctionName(code)), code);
+  }
+  EXPECT_EQ(AluFunctionName(kAluClr), "_CLR");
+  EXPECT_EQ(AluFunctionName(0), "");
+  EXPECT_EQ(AluFunctionName(33), "");
+  EXPECT_EQ(AluFunctionCode("_add"), 0);
+  EXPECT_EQ(AluFunctionCode("ADD"), 0);
+}
+
+TEST(Mcrom, FindsFirstEqualNameFromEntryOne) {
+  auto machine = std::make_unique<Machine>();
+  Mcrom& mcrom = machine->mcrom;
+  mcrom.SetEntry(0, test::Entry("ADD", 0, 0, {}));
+  EXPECT_FALSE(mcrom.Find("ADD").has_value());
+  mcrom.SetEntry(9, test::Entry("ADD", 9, 2, {}));
+  mcrom.SetEntry(5, test::Entry("ADD", 5, 2, {}));
+  EXPECT_EQ(mcrom.Find("ADD"), 5);
+  EXPECT_FALSE(mcrom.Find("add").has_value());
+  EXPECT_EQ(mcrom.Find("add", false), 5);
+  EXPECT_FALSE(mcrom.Find("").has_value());
+}
+
+TEST(McromEntry, NameFieldHoldsSixteenCharacters) {
+  McromEntry entry;
+  entry.SetName("ABCDEFGHIJKLMNOPQRST");
+  EXPECT_EQ(entry.Name(), "ABCDEFGHIJKLMNOP");
+  entry.SetName("SHORT");
+  EXPECT_EQ(entry.Name(), "SHORT");
+  entry.count = 99;
+  EXPECT_EQ(entry.UsableCount(), 16);
+  entry.count = -3;
+  EXPECT_EQ(entry.UsableCount(), 0);
+}
+
+TEST(BreakpointList, HoldsSixtyFiveAddressesAndNoMore) {
+  BreakpointList list;
+  for (int i = 0; i < 70; ++i) EXPECT_EQ(list.Add(static_cast<uint16_t>(i * 2)), i < 65);
+  EXPECT_EQ(list.Count(), 65);
+  EXPECT_TRUE(list.Contains(128));
+  EXPECT_FALSE(list.Contains(130));
+  list.Clear();
+  EXPECT_FALSE(list.Contains(0));
+}
+
+TEST(LineMap, KeepsPositionsBeyondSixteenBits) {
+  auto machine = std::make_unique<Machine>();
+  machine->lineMap.Set(0xFFFF, 1'234'567);
+  EXPECT_EQ(machine->lineMap.At(0xFFFF), 1'234'567);
+  EXPECT_EQ(machine->lineMap.At(0x0000), 0);
+}
+
+}  // namespace
+}  // namespace tav2
