@@ -22,6 +22,36 @@ struct DecodedInstruction {
 
   static DecodedInstruction Decode(uint16_t word);
   bool operator==(const DecodedInstruction&) const = default;
+
+ private:
+  static Operand ProgrammerRegister(unsigned code);
 };
+
+// Register codes 1, 2, 6 and 7 name R1, R2, SP and PC; the others none.
+inline Operand DecodedInstruction::ProgrammerRegister(unsigned code) {
+  switch (code) {
+    case 1: return Operand::R1;
+    case 2: return Operand::R2;
+    case 6: return Operand::SP;
+    case 7: return Operand::PC;
+    default: return Operand::None;
+  }
+}
+
+// Defined here: the sequencer decodes every instruction.
+inline DecodedInstruction DecodedInstruction::Decode(uint16_t word) {
+  constexpr uint8_t kLoadAddressOpcode = 0x20;
+  DecodedInstruction d;
+  d.opcode = static_cast<uint8_t>(word >> 8);
+  d.extension = (word >> 4) & 1u;
+  const bool indirectBit = (word >> 3) & 1u;
+  d.indirect = indirectBit && d.opcode != kLoadAddressOpcode;
+  d.writeBack = indirectBit && d.opcode >= 0x10 && d.opcode <= 0x1F;
+  d.op1 = ProgrammerRegister((word >> 5) & 7u);
+  const unsigned op2Code = word & 7u;
+  d.op2 = ProgrammerRegister(op2Code);
+  if (d.op2 == Operand::None && (op2Code != 0 || d.extension)) d.op2 = Operand::T1;
+  return d;
+}
 
 }  // namespace tav2

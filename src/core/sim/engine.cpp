@@ -10,18 +10,18 @@ namespace {
 
 constexpr uint16_t kTerminalServiceWord = 0xFF10;
 constexpr uint8_t kLastFlaggedOpcode = 0x1F;
-const std::string kUnknownOperation = "Unknown operation 0X00:Processor halted";
+constexpr const char* kUnknownOperation = "Unknown operation 0X00:Processor halted";
 
 constexpr uint16_t Bit(Reg r) { return static_cast<uint16_t>(1u << static_cast<unsigned>(r)); }
 
-// LO bit pair (read bit, write bit at +1) of each register; SR's pair is HI bits 0/1.
+// LO read bit of each register (its write bit is the next one); SR's pair
+// is HI bits 0/1.
 constexpr int kReadBit[kRegisterCount] = {0, 2, 16, 4, 6, 8, 10, 14, 12, 18, -1, 22};
 
 // Bus sources in their order of precedence.
 constexpr Reg kSourceOrder[] = {Reg::R1, Reg::R2, Reg::T1, Reg::A,  Reg::B,   Reg::C,
                                 Reg::PC, Reg::SP, Reg::IR, Reg::SR, Reg::MAR, Reg::MDR};
 
-// The LO read bit of an operand register (its write bit is the next one).
 int OperandReadBit(Operand op) {
   switch (op) {
     case Operand::R1: return 0;
@@ -51,13 +51,14 @@ bool WriteBitSet(const MicroInstruction& mi, Reg r) {
 
 }  // namespace
 
+const Engine::MicroPlan Engine::kNothing{};
+
 Engine::Engine(Machine& machine, ProcessorState& state, ProcessorDisplay& display)
     : machine_(machine),
       state_(state),
       display_(display),
-      plans_(static_cast<std::size_t>(Mcrom::kEntries * kOperandKinds * kOperandKinds *
-                                      McromEntry::kMaxMicroInstructions)) {
-  static const MicroPlan kNothing;
+      blocks_(static_cast<std::size_t>(Mcrom::kEntries * kOperandKinds * kOperandKinds)) {
+  block_ = &blocks_.front();
   current_ = &kNothing;
 }
 
@@ -84,23 +85,95 @@ Engine::MicroPlan Engine::Compile(MicroInstruction raw, Operand op1, Operand op2
   return plan;
 }
 
-// Plans are cached per entry, operand pair and index, and made again when
-// the micro-code ROM has changed since.
-const Engine::MicroPlan& Engine::PlanFor(int entry, int index) {
+// The plans of an entry for the decoded operand registers, made again when
+// the micro-code has changed since they were made.
+inline Engine::PlanBlock& Engine::BlockFor(int entry) {
   const auto op1 = static_cast<std::size_t>(state_.decoded.op1);
   const auto op2 = static_cast<std::size_t>(state_.decoded.op2);
-  const std::size_t key =
-      ((static_cast<std::size_t>(entry) * kOperandKinds + op1) * kOperandKinds + op2) *
-          McromEntry::kMaxMicroInstructions +
-      static_cast<std::size_t>(index);
-  MicroPlan& plan = plans_[key];
-  const uint64_t stamp = machine_.mcrom.Generation() + 1;
-  if (plan.stamp != stamp) {
-    plan = Compile(machine_.mcrom.Entry(entry).program[static_cast<std::size_t>(index)],
-                   state_.decoded.op1, state_.decoded.op2);
-    plan.stamp = stamp;
+  PlanBlock& block =
+      blocks_[(static_cast<std::size_t>(entry) * kOperandKinds + op1) * kOperandKinds + op2];
+  if (block.stamp != Stamp()) Fill(block, entry);
+  return block;
+}
+
+void Engine::Fill(PlanBlock& block, int entry) {
+  const McromEntry& source = machine_.mcrom.Entry(entry);
+  for (std::size_t i = 0; i < block.plans.size(); ++i) {
+    block.plans[i] = Compile(source.program[i], state_.decoded.op1, state_.decoded.op2);
   }
-  return plan;
+  block.stamp = Stamp();
+}
+
+// The read half without display: bus source, memory side, ALU function
+// (a named function wins; reading C, or a _TSC left from the last clock,
+// leaves none).
+inline void Engine::ReadHalf(const MicroPlan& plan) {
+  ProcessorState& s = state_;
+  if (plan.source >= 0) s.bus = s.reg[static_cast<std::size_t>(plan.source)];
+  if (plan.memory & kToBuffer) {
+    s.memDataBuffer = s[Reg::MDR];
+  } else if (plan.memory & kRead) {
+    s.memDataBuffer = machine_.memory.Read(s.memAddressLatch);
+  }
+  if (plan.alu != kAluNone) {
+    s.aluFunction = plan.alu;
+  } else if (plan.source == static_cast<int8_t>(Reg::C) || s.aluFunction == kAluTsc) {
+    s.aluFunction = kAluNone;
+  }
+}
+
+// The write half without display, up to the sequencer: destinations, the
+// MDR load and memory write, the ALU (`flagUpdate`: the general flag update
+// applies, in the Execute phase of opcodes up to 0x1F).
+inline void Engine::WriteHalf(const MicroPlan& plan, bool flagUpdate) {
+  ProcessorState& s = state_;
+  const uint16_t bus = s.bus;
+  for (unsigned mask = plan.destinations; mask != 0; mask &= mask - 1) {
+    s.reg[static_cast<std::size_t>(__builtin_ctz(mask))] = bus;
+  }
+  if (plan.destinations & Bit(Reg::MAR)) s.memAddressLatch = bus;
+  if (plan.memory & kFromBuffer) s[Reg::MDR] = s.memDataBuffer;
+  if (plan.memory & kWrite) {
+    machine_.memory.Write(s.memAddressLatch, s.memDataBuffer);
+    display_.MemoryWordWritten(s.memAddressLatch);
+  }
+  s[Reg::C] = Alu::Evaluate(s.aluFunction, s[Reg::A], s[Reg::B], flagUpdate, s[Reg::SR],
+                            s.conditionFailed);
+}
+
+inline bool Engine::FlagUpdate() const {
+  return state_.phase == Phase::Execute && state_.decoded.opcode <= kLastFlaggedOpcode;
+}
+
+void Engine::ReadPhase() {
+  if (state_.abort) return;
+  const MicroPlan& plan = *current_;
+  ReadHalf(plan);
+  if (!state_.showSteps) return;
+  if (plan.source >= 0) display_.MarkSource(static_cast<Reg>(plan.source));
+  if (plan.memory & kToBuffer) {
+    display_.MarkMdrToMemory();
+  } else if (plan.memory & kRead) {
+    display_.MemoryRead(state_.memAddressLatch);
+  }
+}
+
+void Engine::WritePhase() {
+  if (state_.abort) return;
+  const MicroPlan& plan = *current_;
+  WriteHalf(plan, FlagUpdate());
+  ++state_.microSteps;
+  if (state_.showSteps) {
+    if (plan.destinations & Bit(Reg::PC)) display_.PcWritten(state_[Reg::PC]);
+    if (plan.memory & kWrite) display_.MemoryWrite(state_.memAddressLatch);
+    for (unsigned mask = plan.destinations; mask != 0; mask &= mask - 1) {
+      display_.MarkDestination(static_cast<Reg>(__builtin_ctz(mask)));
+    }
+    if (plan.memory & kFromBuffer) display_.MarkMdrFromMemory();
+  }
+  --state_.remaining;
+  ++state_.nextIndex;
+  Sequencer();
 }
 
 void Engine::Step() {
@@ -109,80 +182,80 @@ void Engine::Step() {
   WritePhase();
 }
 
-void Engine::ReadPhase() {
-  if (state_.abort) return;
-  if (state_.aluFunction == kAluTsc) state_.aluFunction = kAluNone;
-  const MicroPlan& plan = *current_;
-  if (plan.source >= 0) {
-    state_.bus = state_.reg[static_cast<std::size_t>(plan.source)];
-    if (plan.source == static_cast<int8_t>(Reg::C)) state_.aluFunction = kAluNone;
-  }
-  if (plan.memory & kToBuffer) {
-    state_.memDataBuffer = state_[Reg::MDR];
-  } else if (plan.memory & kRead) {
-    state_.memDataBuffer = machine_.memory.Read(state_.memAddressLatch);
-  }
-  if (plan.alu != kAluNone) state_.aluFunction = plan.alu;
-  if (state_.showSteps) {
-    if (plan.source >= 0) display_.MarkSource(static_cast<Reg>(plan.source));
-    if (plan.memory & kToBuffer) {
-      display_.MarkMdrToMemory();
-    } else if (plan.memory & kRead) {
-      display_.MemoryRead(state_.memAddressLatch);
+// The Instruction and Go path: whole clocks with the display off. The rest
+// of a sequence runs with its position in locals; foreign code (event
+// processing, terminal services) runs only inside Sequencer, so halting,
+// aborting and a micro-code change are looked for after it, and on entry.
+void Engine::RunToInstructionEnd() {
+  ProcessorState& s = state_;
+  if (machine_.halted || s.abort) return;
+  if (block_->stamp != Stamp()) block_ = &BlockFor(s.entry);
+  for (;;) {
+    const MicroPlan* plan = current_;
+    const MicroPlan* const plans = block_->plans.data();
+    const bool execute = s.phase == Phase::Execute;
+    const bool flagUpdate = FlagUpdate();
+    int index = s.nextIndex;
+    int remaining = s.remaining;
+    for (;;) {
+      ReadHalf(*plan);
+      WriteHalf(*plan, flagUpdate);
+      ++index;
+      if (--remaining <= 0 || (execute && s.conditionFailed)) break;
+      plan = &plans[index];
     }
+    s.microSteps += static_cast<uint64_t>(index - s.nextIndex);
+    s.nextIndex = index;
+    s.remaining = remaining;
+    current_ = plan;
+    s.loaded = plan->mi;
+    Sequencer();
+    if (s.instructionDone || machine_.halted || s.abort) return;
   }
 }
 
-void Engine::WritePhase() {
-  if (state_.abort) return;
-  const MicroPlan& plan = *current_;
-  for (unsigned mask = plan.destinations; mask != 0; mask &= mask - 1) {
-    state_.reg[static_cast<std::size_t>(__builtin_ctz(mask))] = state_.bus;
-  }
-  if (plan.destinations & Bit(Reg::MAR)) state_.memAddressLatch = state_.bus;
-  if ((plan.destinations & Bit(Reg::PC)) && state_.showSteps) display_.PcWritten(state_[Reg::PC]);
-  if (plan.memory & kFromBuffer) state_[Reg::MDR] = state_.memDataBuffer;
-  if (plan.memory & kWrite) {
-    machine_.memory.Write(state_.memAddressLatch, state_.memDataBuffer);
-    if (state_.showSteps) display_.MemoryWrite(state_.memAddressLatch);
-    display_.MemoryWordWritten(state_.memAddressLatch);
-  }
-  const bool generalUpdate =
-      state_.phase == Phase::Execute && state_.decoded.opcode <= kLastFlaggedOpcode;
-  state_[Reg::C] = Alu::Evaluate(state_.aluFunction, state_[Reg::A], state_[Reg::B], generalUpdate,
-                                 state_[Reg::SR], state_.conditionFailed);
-  if (state_.showSteps) ShowDestinations(plan);
-  ++state_.microSteps;
-  Sequencer();
-}
-
-void Engine::ShowDestinations(const MicroPlan& plan) {
-  for (unsigned mask = plan.destinations; mask != 0; mask &= mask - 1) {
-    display_.MarkDestination(static_cast<Reg>(__builtin_ctz(mask)));
-  }
-  if (plan.memory & kFromBuffer) display_.MarkMdrFromMemory();
-}
-
+// The sequencer, after the running sequence's count went down: go on with
+// it or move to the next sequence, then load the next micro-instruction.
 void Engine::Sequencer() {
-  --state_.remaining;
-  ++state_.nextIndex;
-  const bool goOn = state_.remaining > 0 &&
-                    !(state_.phase == Phase::Execute && state_.conditionFailed);
+  const bool goOn =
+      state_.remaining > 0 && !(state_.phase == Phase::Execute && state_.conditionFailed);
   if (!goOn && !FinishSequence()) return;
   if (state_.instructionDone) display_.ProcessEvents();
   LoadNext();
   if (state_.showSteps) display_.MicroInstructionLoaded();
 }
 
+inline void Engine::EnterPhase(Phase phase, bool showAlways) {
+  state_.phase = phase;
+  if (state_.showSteps || showAlways || (phase == Phase::Fetch && !state_.running)) {
+    ShowPhase(phase, showAlways);
+  }
+}
+
+void Engine::ShowPhase(Phase phase, bool showAlways) {
+  if (state_.showSteps || showAlways) display_.PhaseChanged(phase);
+  if (phase == Phase::Fetch && !state_.running) {
+    display_.ShowSourceLine(machine_.lineMap.At(state_[Reg::PC]));
+    display_.MarkPc(state_[Reg::PC]);
+  }
+}
+
+inline void Engine::StartSequence(int entry) {
+  state_.entry = entry;
+  state_.nextIndex = 0;
+  state_.remaining = machine_.mcrom.Entry(entry).UsableCount();
+  block_ = &BlockFor(entry);
+}
+
 // Moves from the sequence that just ended to the next one; an empty sequence
 // ends at once. Returns false when Abort, set during a terminal service, ends
 // the step.
-bool Engine::FinishSequence() {
+inline bool Engine::FinishSequence() {
   switch (state_.phase) {
     case Phase::Fetch:
       EnterPhase(Phase::Decode);
       state_.decoded = DecodedInstruction::Decode(state_[Reg::IR]);
-      HaltCheck();
+      if (state_.decoded.opcode == 0x00 || state_.decoded.opcode == 0x6F) Halt(state_.decoded.opcode);
       if (state_.decoded.extension) {
         EnterPhase(Phase::Immediate);
         StartSequence(Mcrom::kImmediateSequence);
@@ -217,28 +290,17 @@ bool Engine::FinishSequence() {
   }
 }
 
-void Engine::StartSequence(int entry) {
-  state_.entry = entry;
-  state_.nextIndex = 0;
-  state_.remaining = machine_.mcrom.Entry(entry).UsableCount();
-}
-
-// Loads the next micro-instruction of the running sequence; an empty
-// sequence loads one that does nothing.
-void Engine::LoadNext() {
-  static const MicroPlan kNothing;
-  current_ = state_.remaining > 0 ? &PlanFor(state_.entry, state_.nextIndex) : &kNothing;
+// Loads the next micro-instruction of the running sequence, as the
+// micro-code holds it now; an empty sequence loads one that does nothing.
+inline void Engine::LoadNext() {
+  if (state_.remaining > 0) {
+    if (block_->stamp != Stamp()) block_ = &BlockFor(state_.entry);
+    current_ = &block_->plans[static_cast<std::size_t>(state_.nextIndex)];
+  } else {
+    current_ = &kNothing;
+  }
   state_.loaded = current_->mi;
   state_.conditionFailed = false;
-}
-
-void Engine::EnterPhase(Phase phase, bool showAlways) {
-  state_.phase = phase;
-  if (state_.showSteps || showAlways) display_.PhaseChanged(phase);
-  if (phase == Phase::Fetch && !state_.running) {
-    display_.ShowSourceLine(machine_.lineMap.At(state_[Reg::PC]));
-    display_.MarkPc(state_[Reg::PC]);
-  }
 }
 
 bool Engine::EnterExecute() {
@@ -250,9 +312,7 @@ bool Engine::EnterExecute() {
   return !state_.abort;
 }
 
-void Engine::HaltCheck() {
-  const uint8_t opcode = state_.decoded.opcode;
-  if (opcode != 0x00 && opcode != 0x6F) return;
+void Engine::Halt(uint8_t opcode) {
   machine_.halted = true;
   state_.haltRequest = true;
   state_.conditionFailed = true;

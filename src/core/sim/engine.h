@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -24,42 +25,59 @@ class Engine {
   void WritePhase();
   // One clock; nothing while halted or aborted.
   void Step();
+  // Clocks until an instruction ends or the run is aborted, with the
+  // step-by-step display off (the Instruction and Go path).
+  void RunToInstructionEnd();
 
   // Enters Fetch with the display on, starts the fetch sequence and loads
   // its first micro-instruction (the end of a Reset).
   void RestartFetch();
 
  private:
-  // A loaded micro-instruction with what the clock needs of it worked out
-  // once: the bus source, the destinations and the memory side.
+  // A micro-instruction after operand substitution, with what a clock needs
+  // of it worked out once: the bus source, the destinations, the memory side.
   struct MicroPlan {
     MicroInstruction mi;
     uint16_t destinations = 0;  // bit per Reg
     int8_t source = -1;         // Reg driving the bus, -1 for none
     uint8_t alu = 0;
     uint8_t memory = 0;  // kToBuffer | kFromBuffer | kRead | kWrite
-    uint64_t stamp = 0;  // Mcrom generation + 1 it was made from; 0 never
+  };
+  // The plans of one entry for one pair of operand registers, and the
+  // micro-code generation (+1) they were made from.
+  struct PlanBlock {
+    uint64_t stamp = 0;
+    std::array<MicroPlan, McromEntry::kMaxMicroInstructions> plans;
   };
   enum : uint8_t { kToBuffer = 1, kFromBuffer = 2, kRead = 4, kWrite = 8 };
+  // Loaded by an empty sequence: does nothing.
+  static const MicroPlan kNothing;
 
   static MicroPlan Compile(MicroInstruction raw, Operand op1, Operand op2);
-  const MicroPlan& PlanFor(int entry, int index);
+  PlanBlock& BlockFor(int entry);
+  void Fill(PlanBlock& block, int entry);
+  uint64_t Stamp() const { return machine_.mcrom.Generation() + 1; }
 
+  void ReadHalf(const MicroPlan& plan);
+  void WriteHalf(const MicroPlan& plan, bool flagUpdate);
+  bool FlagUpdate() const;
   void Sequencer();
   bool FinishSequence();
   void StartSequence(int entry);
   void LoadNext();
   void EnterPhase(Phase phase, bool showAlways = false);
+  void ShowPhase(Phase phase, bool showAlways);
   bool EnterExecute();
-  void HaltCheck();
-  void ShowDestinations(const MicroPlan& plan);
+  // The halt opcodes 0x00 (with its message) and 0x6F, found at Decode.
+  void Halt(uint8_t opcode);
 
   Machine& machine_;
   ProcessorState& state_;
   ProcessorDisplay& display_;
   Terminal* terminal_ = nullptr;
-  std::vector<MicroPlan> plans_;
-  const MicroPlan* current_;
+  std::vector<PlanBlock> blocks_;
+  PlanBlock* block_;          // of the running sequence
+  const MicroPlan* current_;  // the loaded micro-instruction
 };
 
 }  // namespace tav2

@@ -14,8 +14,4 @@ void McromEntry::SetName(std::string_view text) {
   std::copy_n(text.begin(), std::min(text.size(), kNameSize), name.begin());
 }
 
-int McromEntry::UsableCount() const {
-  return std::clamp<int32_t>(count, 0, kMaxMicroInstructions);
-}
-
 }  // namespace tav2

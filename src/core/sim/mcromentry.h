@@ -27,7 +27,7 @@ struct McromEntry {
   // Stores a name, cut to 16 characters and padded with NULs.
   void SetName(std::string_view text);
   // The count limited to the 16 micro-instructions an entry holds.
-  int UsableCount() const;
+  int UsableCount() const { return count < 0 ? 0 : count > kMaxMicroInstructions ? kMaxMicroInstructions : count; }
 };
 
 }  // namespace tav2

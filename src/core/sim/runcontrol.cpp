@@ -79,9 +79,7 @@ void RunControl::RunInstruction() {
   state_.instructionDone = false;
   state_.showSteps = false;
   state_.abort = false;
-  do {
-    engine_.Step();
-  } while (!state_.instructionDone && !state_.abort && !machine_.halted);
+  engine_.RunToInstructionEnd();
 }
 
 void RunControl::Go() {
