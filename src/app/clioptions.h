@@ -1,0 +1,32 @@
+#pragma once
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tav2 {
+
+// The command line of tav2-cli, checked: a command and its options.
+struct CliOptions {
+  struct MemoryDump {
+    uint16_t address;
+    int count;
+  };
+
+  std::string command;  // run, asm, mc or rom
+  std::optional<std::string> microcode;
+  std::optional<uint16_t> start;
+  std::optional<uint16_t> stackPointer;
+  std::optional<uint64_t> maxSteps;
+  bool echo = false;
+  bool stats = false;
+  bool regs = false;
+  std::vector<MemoryDump> dumps;
+  std::optional<std::string> listing;
+  std::string file;
+
+  // The options, or the reason they are wrong.
+  static std::optional<CliOptions> Parse(const std::vector<std::string>& args, std::string& error);
+};
+
+}  // namespace tav2

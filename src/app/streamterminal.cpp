@@ -1,0 +1,34 @@
+#include "streamterminal.h"
+
+namespace tav2 {
+
+namespace {
+constexpr int kReturn = 13;
+}  // namespace
+
+int StreamTerminal::WaitKey() {
+  std::fflush(out_);
+  int ch = std::fgetc(in_);
+  if (ch == '\r') {
+    const int next = std::fgetc(in_);
+    if (next != '\n' && next != EOF) std::ungetc(next, in_);
+    ch = '\n';
+  }
+  if (ch == EOF) {
+    inputEnded_ = true;
+    grid_.inputAbort = true;
+    state_.abort = true;
+    return 0;
+  }
+  grid_.lastKey = ch == '\n' ? kReturn : ch;
+  return grid_.lastKey;
+}
+
+void StreamTerminal::CharacterPut(uint8_t ch, bool echo) {
+  if (echo && !echo_) return;
+  const int out = ch == kReturn ? '\n' : ch;
+  std::fputc(out, out_);
+  atLineStart_ = out == '\n';
+}
+
+}  // namespace tav2

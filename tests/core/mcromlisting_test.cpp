@@ -1,0 +1,42 @@
+#include <gtest/gtest.h>
+
+#include "sim/alufunctions.h"
+#include "sim/machine.h"
+#include "sim/mcromlisting.h"
+#include "simsupport.h"
+
+namespace tav2 {
+namespace {
+
+TEST(McromListing, EmptyRomHasOnlyTheHeaderBlocks) {
+  auto machine = std::make_unique<Machine>();
+  const McromListing listing = McromListing::Of(machine->mcrom);
+  EXPECT_EQ(listing.above.size(), 3u);
+  EXPECT_TRUE(listing.entries.empty());
+  EXPECT_EQ(listing.below[1], "R1  A.  C.  IR  T1  DRu MEM     SR  op2");
+}
+
+TEST(McromListing, EntriesInIndexOrderWithOperandsShown) {
+  auto machine = std::make_unique<Machine>();
+  machine->mcrom.SetEntry(0xF0, test::Entry("Fetch", 0xF0, 0, {}));
+  machine->mcrom.SetEntry(0x11, test::Entry("INC", 0x11, 1,
+                                            {test::Mi({test::wr::A}, kAluInc, {test::kOp2Read}),
+                                             test::Mi({}, 0, {test::kOp1Write})}));
+  McromEntry unnamed = test::Entry("", 0x12, 0, {test::Mi({1})});
+  machine->mcrom.SetEntry(0x12, unnamed);
+  const McromListing listing = McromListing::Of(machine->mcrom);
+  const std::vector<std::string> expected = {
+      "naam: INC",
+      "operanden: 1",
+      "opcode: 0x11",
+      "00000100000000000000000000001011000010 => A:=op2;  ALU:=_INC; ",
+      "00000000000000000000000000000000000100 => op1:=",
+      "naam: Fetch",
+      "operanden: 0",
+      "opcode: 0xF0",
+  };
+  EXPECT_EQ(listing.entries, expected);
+}
+
+}  // namespace
+}  // namespace tav2
