@@ -1,0 +1,280 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "editor/colourregion.h"
+#include "editor/syntaxcolourer.h"
+#include "editor/tokenclass.h"
+#include "sim/mcrom.h"
+
+namespace tav2 {
+namespace {
+
+using TC = TokenClass;
+
+// A ROM with a few instruction names; "load" is stored in lower case and
+// entry 0 is never an instruction.
+Mcrom TestRom() {
+  Mcrom rom;
+  const std::pair<int, const char*> names[] = {{0, "ZERO"}, {0x01, "ADD"}, {0x02, "MOVE"}, {0x6F, "HALT"}, {0x70, "load"}};
+  for (const auto& [index, name] : names) {
+    McromEntry entry;
+    entry.SetName(name);
+    entry.opcode = static_cast<uint32_t>(index);
+    rom.SetEntry(index, entry);
+  }
+  return rom;
+}
+
+// The span of the `occurrence`-th (from 0) `needle` in `text`.
+ColourSpan SpanOf(const std::string& text, const std::string& needle, TokenClass tokenClass, int occurrence = 0) {
+  std::size_t at = text.find(needle);
+  for (int i = 0; i < occurrence; ++i) at = text.find(needle, at + 1);
+  EXPECT_NE(at, std::string::npos) << needle;
+  return {static_cast<int>(at), static_cast<int>(needle.size()), tokenClass};
+}
+
+class ColouringTest : public ::testing::Test {
+ protected:
+  Mcrom rom = TestRom();
+  SyntaxColourer assembler{rom, EditKind::AssemblerSource};
+  SyntaxColourer microcode{rom, EditKind::MicrocodeSource};
+};
+
+struct RegionCase {
+  const char* text;
+  std::optional<ColourRegion> region;
+};
+
+TEST(ColourRegion, SpansFromTheFirstToTheLastMarker) {
+  const RegionCase cases[] = {
+      {"MOVE R1, 2", std::nullopt},
+      {"##ab##", std::nullopt},
+      {"##abc##", ColourRegion{0, 7}},
+      {"x\n##\nab\n## y", ColourRegion{2, 10}},
+      {"## a ## b ## c", ColourRegion{0, 12}},
+      {"######", std::nullopt},
+      {"#######", ColourRegion{0, 7}},
+      {"# a # b #", std::nullopt},
+      {"", std::nullopt},
+  };
+  for (const RegionCase& c : cases) EXPECT_EQ(ColourRegion::Find(c.text), c.region) << c.text;
+}
+
+TEST(TokenStyle, ColoursAndStylesOfEveryClass) {
+  struct Case {
+    TC tokenClass;
+    TokenStyle style;
+    uint32_t rgb;
+  };
+  const Case cases[] = {
+      {TC::Plain, {0x000000, false, false}, 0x000000},
+      {TC::HashWord, {0x800080, true, false}, 0x800080},
+      {TC::Directive, {0x000000, true, false}, 0x000000},
+      {TC::FunctionWord, {0x808000, false, true}, 0x008080},
+      {TC::Number, {0x808000, true, false}, 0x008080},
+      {TC::Comment, {0x800000, false, true}, 0x000080},
+      {TC::RegisterOrInstruction, {0x000000, true, false}, 0x000000},
+      {TC::AssemblerRegister, {0x000000, true, false}, 0x000000},
+      {TC::OutsideRegion, {0x000000, false, false}, 0x000000},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(StyleOf(c.tokenClass), c.style) << static_cast<int>(c.tokenClass);
+    EXPECT_EQ(StyleOf(c.tokenClass).Rgb(), c.rgb) << static_cast<int>(c.tokenClass);
+  }
+  EXPECT_EQ((TokenStyle{0x0000FF, false, false}.Rgb()), 0xFF0000u) << "red in the low byte";
+}
+
+TEST_F(ColouringTest, ClassifiesAssemblerWords) {
+  const std::pair<const char*, TC> cases[] = {
+      {"SP", TC::AssemblerRegister}, {"r1", TC::AssemblerRegister}, {"sr", TC::AssemblerRegister},
+      {"MOVE", TC::RegisterOrInstruction}, {"halt", TC::RegisterOrInstruction},
+      {"load", TC::Plain},  // the ROM name is compared with the upper-case word
+      {"ZERO", TC::Plain},  // entry 0 is no instruction
+      {"12", TC::Number}, {"0FFH", TC::Number}, {"9abc", TC::Number},
+      {"ORG", TC::Directive}, {"end", TC::Directive}, {"none", TC::Directive}, {"Dat", TC::Directive},
+      {"BEGIN", TC::FunctionWord}, {"begin", TC::FunctionWord},
+      {"T1", TC::Plain}, {"MDR", TC::Plain}, {"_ADD", TC::Plain}, {"R3", TC::Plain}, {"SPX", TC::Plain},
+  };
+  for (const auto& [word, expected] : cases) EXPECT_EQ(assembler.ClassifyWord(word), expected) << word;
+}
+
+TEST_F(ColouringTest, ClassifiesMicrocodeWords) {
+  const std::pair<const char*, TC> cases[] = {
+      {"MDR", TC::RegisterOrInstruction}, {"mar", TC::RegisterOrInstruction}, {"Op2", TC::RegisterOrInstruction},
+      {"A", TC::RegisterOrInstruction}, {"alu", TC::RegisterOrInstruction}, {"MEM", TC::RegisterOrInstruction},
+      {"MDRXXXXXXX", TC::Plain},
+      {"0x1F", TC::Number}, {"0X", TC::Number}, {"15", TC::Plain}, {"1x2", TC::Plain},
+      {"_ADD", TC::FunctionWord}, {"_rorc", TC::FunctionWord}, {"_CIV", TC::FunctionWord}, {"_ADDX", TC::Plain},
+      {"MOVE", TC::Plain}, {"ORG", TC::Plain},
+  };
+  for (const auto& [word, expected] : cases) EXPECT_EQ(microcode.ClassifyWord(word), expected) << word;
+}
+
+TEST_F(ColouringTest, OtherKindsHaveNoWordClasses) {
+  for (const char* word : {"SP", "MOVE", "12", "0x1F", "_ADD", "ORG"}) {
+    EXPECT_EQ(assembler.ClassifyWord(word, EditKind::TextFile), TC::Plain) << word;
+    EXPECT_EQ(assembler.ClassifyWord(word, EditKind::AssemblerListing), TC::Plain) << word;
+  }
+}
+
+TEST_F(ColouringTest, KindCanBeChanged) {
+  SyntaxColourer colourer(rom, EditKind::AssemblerSource);
+  EXPECT_EQ(colourer.ClassifyWord("_ADD"), TC::Plain);
+  colourer.SetKind(EditKind::MicrocodeSource);
+  EXPECT_EQ(colourer.Kind(), EditKind::MicrocodeSource);
+  EXPECT_EQ(colourer.ClassifyWord("_ADD"), TC::FunctionWord);
+}
+
+TEST_F(ColouringTest, AssemblerRegionIsColouredTokenByToken) {
+  const std::string text =
+      "title SP 12\n"
+      "##\n"
+      "ORG 100\n"
+      "begin: MOVE R1, 0FFH ; SP note\n"
+      "// MOVE here\n"
+      "  DAT 7 /* block\n"
+      "MOVE */ HALT #\n"
+      "##\n"
+      "after SP";
+  const std::vector<ColourSpan> expected = {
+      SpanOf(text, "##", TC::HashWord),
+      SpanOf(text, "ORG", TC::Directive),
+      SpanOf(text, "100", TC::Number),
+      SpanOf(text, "begin", TC::FunctionWord),
+      SpanOf(text, "MOVE", TC::RegisterOrInstruction),
+      SpanOf(text, "R1", TC::AssemblerRegister),
+      SpanOf(text, "0FFH", TC::Number),
+      SpanOf(text, "SP", TC::AssemblerRegister, 1),
+      SpanOf(text, "// MOVE here", TC::Comment),
+      SpanOf(text, "DAT", TC::Directive),
+      SpanOf(text, "7", TC::Number),
+      SpanOf(text, "/* block", TC::Comment),
+      SpanOf(text, "MOVE */", TC::Comment),
+      SpanOf(text, "HALT", TC::RegisterOrInstruction),
+      {static_cast<int>(text.find("HALT #")) + 5, 1, TC::HashWord},
+      SpanOf(text, "##", TC::HashWord, 1),
+  };
+  EXPECT_EQ(assembler.ColourText(text), expected);
+}
+
+TEST_F(ColouringTest, MicrocodeRegionIsColouredTokenByToken) {
+  const std::string text = "##\n#include <defs>\n_ADD MDR 0x1F 15 MOVE\n##";
+  const std::vector<ColourSpan> expected = {
+      SpanOf(text, "##", TC::HashWord),          SpanOf(text, "#include", TC::HashWord),
+      SpanOf(text, "_ADD", TC::FunctionWord),    SpanOf(text, "MDR", TC::RegisterOrInstruction),
+      SpanOf(text, "0x1F", TC::Number),          SpanOf(text, "##", TC::HashWord, 1),
+  };
+  EXPECT_EQ(microcode.ColourText(text), expected);
+}
+
+TEST_F(ColouringTest, HashWordRunsOverLettersDigitsAndHashes) {
+  const std::string text = "##\n#a1#b_c\n##";
+  const std::vector<ColourSpan> expected = {SpanOf(text, "##", TC::HashWord), SpanOf(text, "#a1#b", TC::HashWord),
+                                            SpanOf(text, "##", TC::HashWord, 1)};
+  EXPECT_EQ(microcode.ColourText(text), expected);
+}
+
+TEST_F(ColouringTest, MarkersMustEncloseThreeCharacters) {
+  EXPECT_TRUE(assembler.ColourText("## S##").empty());
+  const std::string text = "## SP##";
+  const std::vector<ColourSpan> expected = {SpanOf(text, "##", TC::HashWord), SpanOf(text, "SP", TC::AssemblerRegister),
+                                            SpanOf(text, "##", TC::HashWord, 1)};
+  EXPECT_EQ(assembler.ColourText(text), expected);
+}
+
+TEST_F(ColouringTest, SourceWithoutMarkersStaysPlain) {
+  EXPECT_TRUE(assembler.ColourText("ORG 100\nMOVE SP, 12 // note\n").empty());
+  EXPECT_FALSE(assembler.ColourText("##\nORG 100\nMOVE SP, 12 // note\n##").empty());
+}
+
+TEST_F(ColouringTest, TextBeforeAndAfterTheRegionOnMarkerLinesIsPlain) {
+  const std::string text = "SP ##\nSP\n## SP";
+  const std::vector<ColourSpan> expected = {SpanOf(text, "##", TC::HashWord), SpanOf(text, "SP", TC::AssemblerRegister, 1),
+                                            SpanOf(text, "##", TC::HashWord, 1)};
+  EXPECT_EQ(assembler.ColourText(text), expected);
+}
+
+TEST_F(ColouringTest, SlashStarSlashIsACompleteComment) {
+  const std::string text = "##\n/*/ MOVE\n##";
+  const std::vector<ColourSpan> expected = {SpanOf(text, "##", TC::HashWord), SpanOf(text, "/*/", TC::Comment),
+                                            SpanOf(text, "MOVE", TC::RegisterOrInstruction),
+                                            SpanOf(text, "##", TC::HashWord, 1)};
+  EXPECT_EQ(assembler.ColourText(text), expected);
+}
+
+TEST_F(ColouringTest, UnterminatedCommentRunsToTheRegionEnd) {
+  const std::string text = "##\n/* x\nSP ## SP";
+  const std::vector<ColourSpan> expected = {SpanOf(text, "##", TC::HashWord), SpanOf(text, "/* x", TC::Comment),
+                                            SpanOf(text, "SP ##", TC::Comment)};
+  EXPECT_EQ(assembler.ColourText(text), expected);
+}
+
+TEST_F(ColouringTest, OpenerAfterTwoSlashesOpensNothing) {
+  const std::optional<ColourRegion> region = ColourRegion{0, 100};
+  const LineColouring first = assembler.ColourLine("// a /* b", 10, region, LineState::Normal);
+  EXPECT_EQ(first.spans, (std::vector<ColourSpan>{{0, 9, TC::Comment}}));
+  EXPECT_EQ(first.endState, LineState::Normal);
+  const LineColouring next = assembler.ColourLine("MOVE", 20, region, first.endState);
+  EXPECT_EQ(next.spans, (std::vector<ColourSpan>{{0, 4, TC::RegisterOrInstruction}}));
+}
+
+TEST_F(ColouringTest, CommentStateIsHandedFromLineToLine) {
+  const std::optional<ColourRegion> region = ColourRegion{0, 100};
+  const LineColouring opener = assembler.ColourLine("SP /* a", 10, region, LineState::Normal);
+  EXPECT_EQ(opener.spans, (std::vector<ColourSpan>{{0, 2, TC::AssemblerRegister}, {3, 4, TC::Comment}}));
+  EXPECT_EQ(opener.endState, LineState::InBlockComment);
+  const LineColouring inside = assembler.ColourLine("MOVE SP", 18, region, opener.endState);
+  EXPECT_EQ(inside.spans, (std::vector<ColourSpan>{{0, 7, TC::Comment}}));
+  EXPECT_EQ(inside.endState, LineState::InBlockComment);
+  const LineColouring closer = assembler.ColourLine("b */ HALT", 26, region, inside.endState);
+  EXPECT_EQ(closer.spans, (std::vector<ColourSpan>{{0, 4, TC::Comment}, {5, 4, TC::RegisterOrInstruction}}));
+  EXPECT_EQ(closer.endState, LineState::Normal);
+}
+
+TEST_F(ColouringTest, StateEndsWhereTheRegionEnds) {
+  const std::optional<ColourRegion> region = ColourRegion{0, 14};
+  // The region ends inside this line: the open comment does not go on.
+  const LineColouring lastLine = assembler.ColourLine("/* SP ## SP", 6, region, LineState::Normal);
+  EXPECT_EQ(lastLine.spans, (std::vector<ColourSpan>{{0, 8, TC::Comment}}));
+  EXPECT_EQ(lastLine.endState, LineState::Normal);
+  // A line after the region is plain whatever state it is given.
+  const LineColouring after = assembler.ColourLine("SP /* x", 20, region, LineState::InBlockComment);
+  EXPECT_TRUE(after.spans.empty());
+  EXPECT_EQ(after.endState, LineState::Normal);
+  // The line holding the region's start cannot begin inside a comment.
+  const LineColouring first = assembler.ColourLine("## SP", 0, region, LineState::InBlockComment);
+  EXPECT_EQ(first.spans, (std::vector<ColourSpan>{{0, 2, TC::HashWord}, {3, 2, TC::AssemblerRegister}}));
+  EXPECT_TRUE(assembler.ColourLine("SP", 0, std::nullopt, LineState::Normal).spans.empty());
+}
+
+TEST_F(ColouringTest, TypingAnOpenerRecoloursDownToTheNextCommentMark) {
+  const std::string before = "##\nMOVE\nSP\nHALT */\nSP\n##";
+  const std::string typed = "##\n/MOVE\nSP\nHALT */\nSP\n##";
+  const std::string opened = "##\n/*MOVE\nSP\nHALT */\nSP\n##";
+  const std::vector<ColourSpan> plainWords = {
+      SpanOf(before, "##", TC::HashWord), SpanOf(before, "MOVE", TC::RegisterOrInstruction),
+      SpanOf(before, "SP", TC::AssemblerRegister), SpanOf(before, "HALT", TC::RegisterOrInstruction),
+      SpanOf(before, "SP", TC::AssemblerRegister, 1), SpanOf(before, "##", TC::HashWord, 1)};
+  EXPECT_EQ(assembler.ColourText(before), plainWords);
+  const std::vector<ColourSpan> commented = {
+      SpanOf(opened, "##", TC::HashWord), SpanOf(opened, "/*MOVE", TC::Comment), SpanOf(opened, "SP", TC::Comment),
+      SpanOf(opened, "HALT */", TC::Comment), SpanOf(opened, "SP", TC::AssemblerRegister, 1),
+      SpanOf(opened, "##", TC::HashWord, 1)};
+  EXPECT_EQ(assembler.ColourText(opened), commented);
+  EXPECT_EQ(assembler.ColourText(typed).size(), plainWords.size()) << "a lone slash opens nothing";
+}
+
+TEST_F(ColouringTest, InstructionNamesFollowTheRom) {
+  Mcrom changing;
+  const SyntaxColourer colourer(changing, EditKind::AssemblerSource);
+  EXPECT_EQ(colourer.ClassifyWord("PUSH"), TC::Plain);
+  McromEntry entry;
+  entry.SetName("PUSH");
+  changing.SetEntry(0x41, entry);
+  EXPECT_EQ(colourer.ClassifyWord("push"), TC::RegisterOrInstruction);
+}
+
+}  // namespace
+}  // namespace tav2
