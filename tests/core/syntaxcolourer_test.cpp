@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,11 @@
 #include "sim/mcrom.h"
 
 namespace tav2 {
+
+void PrintTo(const ColourSpan& span, std::ostream* out) {
+  *out << "{" << span.start << ", " << span.length << ", class " << static_cast<int>(span.tokenClass) << "}";
+}
+
 namespace {
 
 using TC = TokenClass;
