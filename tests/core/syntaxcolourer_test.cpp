@@ -165,57 +165,56 @@ TEST_F(ColouringTest, AssemblerRegionIsColouredTokenByToken) {
   EXPECT_EQ(assembler.ColourText(text), expected);
 }
 
-TEST_F(ColouringTest, MicrocodeRegionIsColouredTokenByToken) {
-  const std::string text = "##\n#include <defs>\n_ADD MDR 0x1F 15 MOVE\n##";
-  const std::vector<ColourSpan> expected = {
-      SpanOf(text, "##", TC::HashWord),          SpanOf(text, "#include", TC::HashWord),
-      SpanOf(text, "_ADD", TC::FunctionWord),    SpanOf(text, "MDR", TC::RegisterOrInstruction),
-      SpanOf(text, "0x1F", TC::Number),          SpanOf(text, "##", TC::HashWord, 1),
-  };
-  EXPECT_EQ(microcode.ColourText(text), expected);
+// An expected span, named by the text it covers: the `occurrence`-th (from
+// 0) `covered` of the case's text.
+struct Covered {
+  const char* covered;
+  TokenClass tokenClass;
+  int occurrence = 0;
+};
+
+struct TextCase {
+  const char* name;
+  EditKind kind;
+  const char* text;
+  std::vector<Covered> spans;
+};
+
+class ColouredText : public ::testing::TestWithParam<TextCase> {};
+
+TEST_P(ColouredText, GivesTheExpectedSpans) {
+  const TextCase& c = GetParam();
+  const Mcrom rom = TestRom();
+  std::vector<ColourSpan> expected;
+  for (const Covered& span : c.spans) expected.push_back(SpanOf(c.text, span.covered, span.tokenClass, span.occurrence));
+  EXPECT_EQ(SyntaxColourer(rom, c.kind).ColourText(c.text), expected);
 }
 
-TEST_F(ColouringTest, HashWordRunsOverLettersDigitsAndHashes) {
-  const std::string text = "##\n#a1#b_c\n##";
-  const std::vector<ColourSpan> expected = {SpanOf(text, "##", TC::HashWord), SpanOf(text, "#a1#b", TC::HashWord),
-                                            SpanOf(text, "##", TC::HashWord, 1)};
-  EXPECT_EQ(microcode.ColourText(text), expected);
-}
+constexpr EditKind kAsm = EditKind::AssemblerSource;
+constexpr EditKind kMc = EditKind::MicrocodeSource;
 
-TEST_F(ColouringTest, MarkersMustEncloseThreeCharacters) {
-  EXPECT_TRUE(assembler.ColourText("## S##").empty());
-  const std::string text = "## SP##";
-  const std::vector<ColourSpan> expected = {SpanOf(text, "##", TC::HashWord), SpanOf(text, "SP", TC::AssemblerRegister),
-                                            SpanOf(text, "##", TC::HashWord, 1)};
-  EXPECT_EQ(assembler.ColourText(text), expected);
-}
-
-TEST_F(ColouringTest, SourceWithoutMarkersStaysPlain) {
-  EXPECT_TRUE(assembler.ColourText("ORG 100\nMOVE SP, 12 // note\n").empty());
-  EXPECT_FALSE(assembler.ColourText("##\nORG 100\nMOVE SP, 12 // note\n##").empty());
-}
-
-TEST_F(ColouringTest, TextBeforeAndAfterTheRegionOnMarkerLinesIsPlain) {
-  const std::string text = "SP ##\nSP\n## SP";
-  const std::vector<ColourSpan> expected = {SpanOf(text, "##", TC::HashWord), SpanOf(text, "SP", TC::AssemblerRegister, 1),
-                                            SpanOf(text, "##", TC::HashWord, 1)};
-  EXPECT_EQ(assembler.ColourText(text), expected);
-}
-
-TEST_F(ColouringTest, SlashStarSlashIsACompleteComment) {
-  const std::string text = "##\n/*/ MOVE\n##";
-  const std::vector<ColourSpan> expected = {SpanOf(text, "##", TC::HashWord), SpanOf(text, "/*/", TC::Comment),
-                                            SpanOf(text, "MOVE", TC::RegisterOrInstruction),
-                                            SpanOf(text, "##", TC::HashWord, 1)};
-  EXPECT_EQ(assembler.ColourText(text), expected);
-}
-
-TEST_F(ColouringTest, UnterminatedCommentRunsToTheRegionEnd) {
-  const std::string text = "##\n/* x\nSP ## SP";
-  const std::vector<ColourSpan> expected = {SpanOf(text, "##", TC::HashWord), SpanOf(text, "/* x", TC::Comment),
-                                            SpanOf(text, "SP ##", TC::Comment)};
-  EXPECT_EQ(assembler.ColourText(text), expected);
-}
+INSTANTIATE_TEST_SUITE_P(
+    SyntaxColourer, ColouredText,
+    ::testing::Values(
+        TextCase{"MicrocodeRegion", kMc, "##\n#include <defs>\n_ADD MDR 0x1F 15 MOVE\n##",
+                 {{"##", TC::HashWord}, {"#include", TC::HashWord}, {"_ADD", TC::FunctionWord},
+                  {"MDR", TC::RegisterOrInstruction}, {"0x1F", TC::Number}, {"##", TC::HashWord, 1}}},
+        TextCase{"HashWordRunsOverLettersDigitsAndHashes", kMc, "##\n#a1#b_c\n##",
+                 {{"##", TC::HashWord}, {"#a1#b", TC::HashWord}, {"##", TC::HashWord, 1}}},
+        TextCase{"MarkersEnclosingTwoCharacters", kAsm, "## S##", {}},
+        TextCase{"MarkersEnclosingThreeCharacters", kAsm, "## SP##",
+                 {{"##", TC::HashWord}, {"SP", TC::AssemblerRegister}, {"##", TC::HashWord, 1}}},
+        TextCase{"NoMarkers", kAsm, "ORG 100\nMOVE SP, 12 // note\n", {}},
+        TextCase{"OutsideTheRegionOnMarkerLines", kAsm, "SP ##\nSP\n## SP",
+                 {{"##", TC::HashWord}, {"SP", TC::AssemblerRegister, 1}, {"##", TC::HashWord, 1}}},
+        TextCase{"SlashStarSlashIsACompleteComment", kAsm, "##\n/*/ MOVE\n##",
+                 {{"##", TC::HashWord}, {"/*/", TC::Comment}, {"MOVE", TC::RegisterOrInstruction},
+                  {"##", TC::HashWord, 1}}},
+        TextCase{"UnterminatedCommentRunsToTheRegionEnd", kAsm, "##\n/* x\nSP ## SP",
+                 {{"##", TC::HashWord}, {"/* x", TC::Comment}, {"SP ##", TC::Comment}}},
+        TextCase{"ListingHasCommentsAndHashWordsOnly", EditKind::AssemblerListing, "##\nMOVE 12 #a // x\n##",
+                 {{"##", TC::HashWord}, {"#a", TC::HashWord}, {"// x", TC::Comment}, {"##", TC::HashWord, 1}}}),
+    [](const ::testing::TestParamInfo<TextCase>& info) { return info.param.name; });
 
 TEST_F(ColouringTest, OpenerAfterTwoSlashesOpensNothing) {
   const std::optional<ColourRegion> region = ColourRegion{0, 100};

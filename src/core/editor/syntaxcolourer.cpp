@@ -20,62 +20,59 @@ bool IsHashWordChar(char ch) { return IsLetter(ch) || IsDigit(ch) || ch == '#'; 
 // Scans the part of one line that lies in the region, collecting the spans.
 class LineScan {
  public:
-  LineScan(const SyntaxColourer& colourer, std::string_view line, int to, bool regionGoesOn)
-      : colourer_(colourer), line_(line), to_(to), regionGoesOn_(regionGoesOn) {}
+  LineScan(const SyntaxColourer& colourer, std::string_view line, std::size_t to, bool regionGoesOn)
+      : colourer_(colourer), line_(line.substr(0, to)), regionGoesOn_(regionGoesOn) {}
 
   // Colours from `p` on; `inComment` when `p` lies inside a "/*" comment.
-  LineColouring Scan(int p, bool inComment) {
+  LineColouring Scan(std::size_t p, bool inComment) {
     if (inComment) p = Comment(p, p);
-    while (p < to_) p = Token(SkipToToken(p));
+    while (p < line_.size()) p = Token(SkipToToken(p));
     return std::move(result_);
   }
 
  private:
-  bool IsCommentStart(int p) const {
-    return line_[static_cast<std::size_t>(p)] == '/' && p + 1 < to_ &&
-           (line_[static_cast<std::size_t>(p) + 1] == '/' || line_[static_cast<std::size_t>(p) + 1] == '*');
+  bool IsCommentStart(std::size_t p) const {
+    return line_[p] == '/' && p + 1 < line_.size() && (line_[p + 1] == '/' || line_[p + 1] == '*');
   }
-  int SkipToToken(int p) const {
-    while (p < to_ && !IsTokenStart(line_[static_cast<std::size_t>(p)]) && !IsCommentStart(p)) ++p;
+  std::size_t SkipToToken(std::size_t p) const {
+    while (p < line_.size() && !IsTokenStart(line_[p]) && !IsCommentStart(p)) ++p;
     return p;
   }
   template <typename Predicate>
-  int RunEnd(int p, Predicate inRun) const {
-    while (p < to_ && inRun(line_[static_cast<std::size_t>(p)])) ++p;
+  std::size_t RunEnd(std::size_t p, Predicate inRun) const {
+    while (p < line_.size() && inRun(line_[p])) ++p;
     return p;
   }
 
   // Colours the token at `p` and gives the position after it.
-  int Token(int p) {
-    if (p >= to_) return p;
-    const char ch = line_[static_cast<std::size_t>(p)];
-    if (ch == '#') return Add(p, RunEnd(p + 1, IsHashWordChar), TokenClass::HashWord);
-    if (ch == '/' && line_[static_cast<std::size_t>(p) + 1] == '/') return Add(p, to_, TokenClass::Comment);
-    if (ch == '/') return Comment(p, p + 1);
-    const int end = RunEnd(p, IsWordChar);
-    return Add(p, end, colourer_.ClassifyWord(line_.substr(static_cast<std::size_t>(p), static_cast<std::size_t>(end - p))));
+  std::size_t Token(std::size_t p) {
+    if (p >= line_.size()) return p;
+    if (line_[p] == '#') return Add(p, RunEnd(p + 1, IsHashWordChar), TokenClass::HashWord);
+    if (line_[p] == '/' && line_[p + 1] == '/') return Add(p, line_.size(), TokenClass::Comment);
+    if (line_[p] == '/') return Comment(p, p + 1);
+    const std::size_t end = RunEnd(p, IsWordChar);
+    return Add(p, end, colourer_.ClassifyWord(line_.substr(p, end - p)));
   }
 
   // A comment from `start` up to and including the "*/" found from
   // `searchFrom` on (the star of the opener itself counts), or to the region's
   // end in this line.
-  int Comment(int start, int searchFrom) {
-    const std::size_t close = line_.substr(0, static_cast<std::size_t>(to_)).find("*/", static_cast<std::size_t>(searchFrom));
-    if (close != std::string_view::npos) return Add(start, static_cast<int>(close) + 2, TokenClass::Comment);
+  std::size_t Comment(std::size_t start, std::size_t searchFrom) {
+    const std::size_t close = line_.find("*/", searchFrom);
+    if (close != std::string_view::npos) return Add(start, close + 2, TokenClass::Comment);
     if (regionGoesOn_) result_.endState = LineState::InBlockComment;
-    return Add(start, to_, TokenClass::Comment);
+    return Add(start, line_.size(), TokenClass::Comment);
   }
 
-  int Add(int start, int end, TokenClass tokenClass) {
-    if (end > start && tokenClass != TokenClass::Plain && tokenClass != TokenClass::OutsideRegion) {
-      result_.spans.push_back({start, end - start, tokenClass});
+  std::size_t Add(std::size_t start, std::size_t end, TokenClass tokenClass) {
+    if (end > start && tokenClass != TokenClass::Plain) {
+      result_.spans.push_back({static_cast<int>(start), static_cast<int>(end - start), tokenClass});
     }
     return end;
   }
 
   const SyntaxColourer& colourer_;
-  std::string_view line_;
-  int to_;
+  std::string_view line_;  // up to the region's end
   bool regionGoesOn_;
   LineColouring result_;
 };
@@ -122,7 +119,8 @@ LineColouring SyntaxColourer::ColourLine(std::string_view line, int lineStart, c
   if (to <= from) return {};
   // A line that holds the region's start cannot begin inside a comment.
   const bool inComment = startState == LineState::InBlockComment && lineStart > region->start;
-  return LineScan(*this, line, to, region->end > lineStart + length).Scan(from, inComment);
+  return LineScan(*this, line, static_cast<std::size_t>(to), region->end > lineStart + length)
+      .Scan(static_cast<std::size_t>(from), inComment);
 }
 
 std::vector<ColourSpan> SyntaxColourer::ColourText(std::string_view text) const {

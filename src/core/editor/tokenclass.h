@@ -13,7 +13,7 @@ enum class TokenClass : int {
   Comment = 8,            // "//" to the line end, "/*" to "*/"
   RegisterOrInstruction = 9,  // micro-code registers; assembler instruction names
   AssemblerRegister = 10,     // assembler registers
-  OutsideRegion = 11,         // text outside the region met during a scan
+  OutsideRegion = 11,         // text outside the region (shown plain; spans never carry it)
 };
 
 // How a class is shown. `colour` is a 24-bit value with red in the low byte
