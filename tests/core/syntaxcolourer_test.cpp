@@ -125,14 +125,6 @@ TEST_F(ColouringTest, OtherKindsHaveNoWordClasses) {
   }
 }
 
-TEST_F(ColouringTest, KindCanBeChanged) {
-  SyntaxColourer colourer(rom, EditKind::AssemblerSource);
-  EXPECT_EQ(colourer.ClassifyWord("_ADD"), TC::Plain);
-  colourer.SetKind(EditKind::MicrocodeSource);
-  EXPECT_EQ(colourer.Kind(), EditKind::MicrocodeSource);
-  EXPECT_EQ(colourer.ClassifyWord("_ADD"), TC::FunctionWord);
-}
-
 TEST_F(ColouringTest, AssemblerRegionIsColouredTokenByToken) {
   const std::string text =
       "title SP 12\n"
@@ -212,6 +204,12 @@ INSTANTIATE_TEST_SUITE_P(
                   {"##", TC::HashWord, 1}}},
         TextCase{"UnterminatedCommentRunsToTheRegionEnd", kAsm, "##\n/* x\nSP ## SP",
                  {{"##", TC::HashWord}, {"/* x", TC::Comment}, {"SP ##", TC::Comment}}},
+        TextCase{"OpenerCommentsDownToTheNextCommentMark", kAsm, "##\n/*MOVE\nSP\nHALT */\nSP\n##",
+                 {{"##", TC::HashWord}, {"/*MOVE", TC::Comment}, {"SP", TC::Comment}, {"HALT */", TC::Comment},
+                  {"SP", TC::AssemblerRegister, 1}, {"##", TC::HashWord, 1}}},
+        TextCase{"LoneSlashOpensNothing", kAsm, "##\n/MOVE\nSP\nHALT */\n##",
+                 {{"##", TC::HashWord}, {"MOVE", TC::RegisterOrInstruction}, {"SP", TC::AssemblerRegister},
+                  {"HALT", TC::RegisterOrInstruction}, {"##", TC::HashWord, 1}}},
         TextCase{"ListingHasCommentsAndHashWordsOnly", EditKind::AssemblerListing, "##\nMOVE 12 #a // x\n##",
                  {{"##", TC::HashWord}, {"#a", TC::HashWord}, {"// x", TC::Comment}, {"##", TC::HashWord, 1}}}),
     [](const ::testing::TestParamInfo<TextCase>& info) { return info.param.name; });
@@ -252,23 +250,6 @@ TEST_F(ColouringTest, StateEndsWhereTheRegionEnds) {
   const LineColouring first = assembler.ColourLine("## SP", 0, region, LineState::InBlockComment);
   EXPECT_EQ(first.spans, (std::vector<ColourSpan>{{0, 2, TC::HashWord}, {3, 2, TC::AssemblerRegister}}));
   EXPECT_TRUE(assembler.ColourLine("SP", 0, std::nullopt, LineState::Normal).spans.empty());
-}
-
-TEST_F(ColouringTest, TypingAnOpenerRecoloursDownToTheNextCommentMark) {
-  const std::string before = "##\nMOVE\nSP\nHALT */\nSP\n##";
-  const std::string typed = "##\n/MOVE\nSP\nHALT */\nSP\n##";
-  const std::string opened = "##\n/*MOVE\nSP\nHALT */\nSP\n##";
-  const std::vector<ColourSpan> plainWords = {
-      SpanOf(before, "##", TC::HashWord), SpanOf(before, "MOVE", TC::RegisterOrInstruction),
-      SpanOf(before, "SP", TC::AssemblerRegister), SpanOf(before, "HALT", TC::RegisterOrInstruction),
-      SpanOf(before, "SP", TC::AssemblerRegister, 1), SpanOf(before, "##", TC::HashWord, 1)};
-  EXPECT_EQ(assembler.ColourText(before), plainWords);
-  const std::vector<ColourSpan> commented = {
-      SpanOf(opened, "##", TC::HashWord), SpanOf(opened, "/*MOVE", TC::Comment), SpanOf(opened, "SP", TC::Comment),
-      SpanOf(opened, "HALT */", TC::Comment), SpanOf(opened, "SP", TC::AssemblerRegister, 1),
-      SpanOf(opened, "##", TC::HashWord, 1)};
-  EXPECT_EQ(assembler.ColourText(opened), commented);
-  EXPECT_EQ(assembler.ColourText(typed).size(), plainWords.size()) << "a lone slash opens nothing";
 }
 
 TEST_F(ColouringTest, InstructionNamesFollowTheRom) {
