@@ -1,0 +1,227 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "editor/textchange.h"
+#include "editor/undoring.h"
+#include "editor/undorunflags.h"
+
+namespace tav2 {
+namespace {
+
+// An editor as far as undo sees it: keys take snapshots through the run
+// flags, changes the user makes are noted, and undo steps are applied the
+// way the editor applies them (only the differing stretch is replaced).
+class UndoEditor {
+ public:
+  std::string text;
+  int caret = 0;
+  UndoRing ring;
+  UndoRunFlags runs;
+
+  explicit UndoEditor(std::string initial = "") : text(std::move(initial)) { ring.Initialise(text, caret); }
+
+  void Type(std::string_view typed) {
+    for (char ch : typed) {
+      KeyDown(ch == '\n' ? SnapshotTrigger::Enter : SnapshotTrigger::Typing);
+      text.insert(static_cast<std::size_t>(caret), 1, ch);
+      ++caret;
+      ring.NoteUserChange();
+    }
+  }
+  void Backspace(int times) {
+    for (int i = 0; i < times; ++i) {
+      KeyDown(SnapshotTrigger::Backspace);
+      if (caret == 0) continue;  // nothing to delete: the text does not change
+      text.erase(static_cast<std::size_t>(--caret), 1);
+      ring.NoteUserChange();
+    }
+  }
+  void Click(int position) {
+    KeyDown(SnapshotTrigger::MouseDown);
+    caret = position;
+  }
+  bool Undo() { return Apply(ring.Undo(text, caret)); }
+  bool CancelUndos() { return Apply(ring.CancelUndos(text, caret)); }
+
+ private:
+  void KeyDown(SnapshotTrigger trigger) {
+    if (runs.StartsNewRun(trigger)) ring.TakeSnapshot(text, caret);
+  }
+  bool Apply(const std::optional<EditResult>& step) {
+    if (!step) return false;
+    text = step->AppliedTo(text);
+    caret = step->selection.start;
+    return true;
+  }
+};
+
+TEST(UndoRing, InitialisationFillsEverySlot) {
+  UndoRing ring;
+  ring.Initialise("abc", 2);
+  EXPECT_EQ(ring.CurrentSlot(), 32);
+  EXPECT_EQ(ring.NewestSlot(), 0);
+  EXPECT_FALSE(ring.ChangedSinceUndo());
+  for (int slot = 1; slot <= UndoRing::kSlots; ++slot) {
+    EXPECT_EQ(ring.SlotText(slot), "abc");
+    EXPECT_EQ(ring.SlotCaret(slot), 2);
+  }
+}
+
+TEST(UndoRing, SnapshotStoresOnlyAfterAChangeOrACaretMove) {
+  UndoRing ring;
+  ring.Initialise("abc", 0);
+  EXPECT_FALSE(ring.TakeSnapshot("abc", 0));
+  EXPECT_EQ(ring.CurrentSlot(), 32);
+  EXPECT_TRUE(ring.TakeSnapshot("abc", 1));
+  EXPECT_EQ(ring.CurrentSlot(), 1) << "the ring wraps from 32 to 1";
+  ring.NoteUserChange();
+  EXPECT_TRUE(ring.TakeSnapshot("abcd", 1));
+  EXPECT_EQ(ring.CurrentSlot(), 2);
+  EXPECT_EQ(ring.SlotText(2), "abcd");
+  EXPECT_FALSE(ring.TakeSnapshot("abcd", 1)) << "a stored snapshot clears the force";
+}
+
+TEST(UndoRing, UndoTakesBackOneStretchOfWork) {
+  UndoEditor editor;
+  editor.Type("word");
+  editor.Backspace(3);
+  EXPECT_EQ(editor.text, "w");
+  ASSERT_TRUE(editor.Undo());
+  EXPECT_EQ(editor.text, "word");
+  EXPECT_EQ(editor.caret, 4);
+  ASSERT_TRUE(editor.Undo());
+  EXPECT_EQ(editor.text, "");
+  EXPECT_EQ(editor.caret, 0);
+}
+
+TEST(UndoRing, ThirtyOneUndosAfterAChange) {
+  UndoEditor editor("x");
+  for (int i = 0; i < 40; ++i) {
+    editor.Type("a");
+    editor.Backspace(1);
+  }
+  editor.Type("b");
+  for (int i = 1; i <= 31; ++i) EXPECT_TRUE(editor.Undo()) << "undo " << i;
+  const std::string oldest = editor.text;
+  EXPECT_FALSE(editor.Undo()) << "the 32nd undo would reach the newest state";
+  EXPECT_EQ(editor.text, oldest);
+}
+
+TEST(UndoRing, CancelUndosReturnsToTheStateBeforeTheFirstUndo) {
+  UndoEditor editor;
+  editor.Type("one");
+  editor.Backspace(1);
+  editor.Type("\ntwo");
+  const std::string before = editor.text;
+  ASSERT_TRUE(editor.Undo());
+  ASSERT_TRUE(editor.Undo());
+  EXPECT_NE(editor.text, before);
+  ASSERT_TRUE(editor.CancelUndos());
+  EXPECT_EQ(editor.text, before);
+  EXPECT_EQ(editor.caret, static_cast<int>(before.size()));
+  EXPECT_FALSE(editor.CancelUndos()) << "nothing is undone any more";
+}
+
+TEST(UndoRing, TypingAfterUndoDisablesCancelUndos) {
+  UndoEditor editor;
+  editor.Type("abc");
+  EXPECT_FALSE(editor.CancelUndos()) << "nothing is undone yet";
+  editor.Backspace(1);
+  ASSERT_TRUE(editor.Undo());
+  editor.Type("x");
+  const std::string typed = editor.text;
+  EXPECT_FALSE(editor.CancelUndos());
+  EXPECT_EQ(editor.text, typed);
+}
+
+TEST(UndoRing, MovingTheCaretAfterUndoKeepsTheUndoneStates) {
+  UndoEditor editor;
+  editor.Type("abc");
+  editor.Backspace(1);
+  editor.Type("\nxyz");
+  const std::string newest = editor.text;
+  ASSERT_TRUE(editor.Undo());
+  EXPECT_EQ(editor.text, "ab");
+  editor.Click(0);
+  ASSERT_TRUE(editor.CancelUndos());
+  EXPECT_EQ(editor.text, newest);
+  ASSERT_TRUE(editor.Undo());
+  EXPECT_EQ(editor.text, "ab");
+  EXPECT_EQ(editor.caret, 0) << "the undone state keeps the caret it was left with";
+  ASSERT_TRUE(editor.Undo());
+  EXPECT_EQ(editor.text, "abc");
+}
+
+TEST(UndoRing, UndoStillWorksAfterCancelAndACaretMove) {
+  UndoEditor editor;
+  editor.Type("abc");
+  editor.Backspace(1);
+  ASSERT_TRUE(editor.Undo());
+  ASSERT_TRUE(editor.CancelUndos());
+  EXPECT_EQ(editor.text, "ab");
+  editor.Click(0);
+  editor.Backspace(1);  // at the text's start: a snapshot of the moved caret, no change
+  ASSERT_TRUE(editor.Undo());
+  EXPECT_EQ(editor.text, "ab");
+  EXPECT_EQ(editor.caret, 2);
+  ASSERT_TRUE(editor.Undo());
+  EXPECT_EQ(editor.text, "abc");
+}
+
+TEST(UndoRing, UndoGivesOnlyTheDifferingStretch) {
+  UndoRing ring;
+  ring.Initialise("MOVE R1, 2\nHALT", 0);
+  ring.NoteUserChange();
+  const std::optional<EditResult> step = ring.Undo("MOVE R2, 2\nHALT", 6);
+  ASSERT_TRUE(step);
+  ASSERT_TRUE(step->change);
+  EXPECT_EQ(*step->change, (TextChange{5, 2, "R1"}));
+  EXPECT_EQ(step->selection, (Selection{0, 0}));
+}
+
+TEST(TextChange, DifferingMiddle) {
+  struct Case {
+    const char* from;
+    const char* to;
+    TextChange change;
+  };
+  const Case cases[] = {
+      {"abc", "abXc", {1, 1, "bX"}},
+      {"hello world", "hello brave world", {5, 1, " brave "}},
+      {"abc", "xbc", {0, 1, "x"}},
+      {"", "abc", {0, 0, "abc"}},
+      {"abc", "", {0, 3, ""}},
+      {"aaa", "aa", {1, 2, "a"}},
+      {"abc", "abd", {1, 2, "bd"}},
+      {"abc", "abcdef", {2, 1, "cdef"}},
+  };
+  for (const Case& c : cases) {
+    const std::optional<TextChange> change = TextChange::Between(c.from, c.to);
+    ASSERT_TRUE(change) << c.from << " -> " << c.to;
+    EXPECT_EQ(*change, c.change) << c.from << " -> " << c.to;
+    EXPECT_EQ(change->AppliedTo(c.from), c.to);
+  }
+  EXPECT_FALSE(TextChange::Between("same", "same"));
+}
+
+TEST(UndoRunFlags, SnapshotsAtEveryChangeOfTheKindOfWork) {
+  using T = SnapshotTrigger;
+  const std::pair<T, bool> sequence[] = {
+      {T::Typing, false},   {T::Backspace, true}, {T::Backspace, false}, {T::Delete, true},
+      {T::Delete, false},   {T::Move, true},      {T::Move, false},      {T::Typing, true},
+      {T::Typing, false},   {T::Enter, true},     {T::Enter, true},      {T::MouseDown, true},
+      {T::MouseDown, false}, {T::Move, false},    {T::Delete, true},     {T::MouseDown, true},
+      {T::Delete, false},   {T::Backspace, true}, {T::Typing, true},
+  };
+  UndoRunFlags flags;
+  int step = 0;
+  for (const auto& [trigger, snapshot] : sequence) {
+    EXPECT_EQ(flags.StartsNewRun(trigger), snapshot) << "step " << step;
+    ++step;
+  }
+}
+
+}  // namespace
+}  // namespace tav2
