@@ -1,3 +1,5 @@
+#include "shell/optionsfile.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -5,7 +7,6 @@
 #include <string>
 #include <vector>
 
-#include "shell/optionsfile.h"
 #include "shell/textfile.h"
 #include "tempdir.h"
 
@@ -111,9 +112,8 @@ INSTANTIATE_TEST_SUITE_P(
                    s.environment.createBakFiles = true;
                    s.environment.saveOptionsOnExit = true;
                  }},
-        LineCase{"FlagThatIsNoNumberIsFalse",
-                 {kTitle, "BF = 1", "BF = yes"},
-                 [](WorkbenchSettings&) {}},
+        LineCase{
+            "FlagThatIsNoNumberIsFalse", {kTitle, "BF = 1", "BF = yes"}, [](WorkbenchSettings&) {}},
         LineCase{"BlanksBeforeADirectoryAreSkippedBlanksAfterItKept",
                  {kTitle, "WD =     C:\\src  "},
                  [](WorkbenchSettings& s) { s.environment.workingDir = "C:\\src  "; }},
@@ -150,9 +150,7 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{"FourCharacterEnvironmentLineGivesAnEmptyValue",
                  {kTitle, "BF = 1", "WD =", "BF ="},
                  [](WorkbenchSettings& s) { s.environment.workingDir.clear(); }},
-        LineCase{"FourCharacterEditorLineIsLeftAlone",
-                 {kTitle, "SC ="},
-                 [](WorkbenchSettings&) {}},
+        LineCase{"FourCharacterEditorLineIsLeftAlone", {kTitle, "SC ="}, [](WorkbenchSettings&) {}},
         LineCase{"EditorKeysAreReadInAnySection",
                  {kTitle, "AI = 1", "WD = w", "//default editor options", "SC = 0", "TN = 4"},
                  [](WorkbenchSettings& s) {
@@ -161,15 +159,15 @@ INSTANTIATE_TEST_SUITE_P(
                    s.editor.options.tabNumber = 4;
                    s.environment.workingDir = "w";
                  }},
-        LineCase{"EditorFlagsAndColours",
-                 {kTitle, "WW = 1", "TS = 2", "CS = 14811135\t\t//sources backgroundcolor",
-                  "CT = 255"},
-                 [](WorkbenchSettings& s) {
-                   s.editor.options.wordWrap = true;
-                   s.editor.options.tabsToSpaces = true;
-                   s.editor.sourcesBackground = 0xE1FFFF;
-                   s.editor.textBackground = 0xFF;
-                 }},
+        LineCase{
+            "EditorFlagsAndColours",
+            {kTitle, "WW = 1", "TS = 2", "CS = 14811135\t\t//sources backgroundcolor", "CT = 255"},
+            [](WorkbenchSettings& s) {
+              s.editor.options.wordWrap = true;
+              s.editor.options.tabsToSpaces = true;
+              s.editor.sourcesBackground = 0xE1FFFF;
+              s.editor.textBackground = 0xFF;
+            }},
         LineCase{"TabNumberBelowOneBecomesOne",
                  {kTitle, "TN = 0"},
                  [](WorkbenchSettings& s) { s.editor.options.tabNumber = 1; }},
@@ -187,28 +185,22 @@ class OptionsFileDisk : public ::testing::Test {
   fs::path start = temp.Dir("start");
   fs::path home = temp.Dir("home");
 
-  void WriteOptions(const fs::path& dir, const std::string& homeLine) {
-    ASSERT_TRUE(TextFile::Replace(dir / OptionsFile::kFileName, kTitle + "\n" + homeLine + "\n"));
+  void WriteOptions(const fs::path& dir, const std::string& line) {
+    ASSERT_TRUE(TextFile::Replace(dir / OptionsFile::kFileName, kTitle + "\n" + line + "\n"));
   }
 };
 
-TEST_F(OptionsFileDisk, FileInTheCurrentDirectoryComesFirst) {
+TEST_F(OptionsFileDisk, FileInTheCurrentDirectoryComesBeforeTheOneInHome) {
   WriteOptions(start, "HD = from start");
   WriteOptions(home, "HD = from home");
-  WorkbenchSettings settings = InitialSettings(home);
-  const OptionsReadResult result = OptionsFile::Read(settings, start);
-  EXPECT_EQ(settings.environment.homeDir, "from start");
-  EXPECT_EQ(result.readFrom, start);
-  EXPECT_EQ(result.currentDir, start);
-}
-
-TEST_F(OptionsFileDisk, WithoutAFileHereTheHomeDirectoryIsRead) {
-  WriteOptions(home, "HD = from home");
-  WorkbenchSettings settings = InitialSettings(home);
-  const OptionsReadResult result = OptionsFile::Read(settings, start);
-  EXPECT_EQ(settings.environment.homeDir, "from home");
-  EXPECT_EQ(result.readFrom, home);
-  EXPECT_EQ(result.currentDir, start);
+  for (const auto& [expected, from] : {std::pair{"from start", start}, {"from home", home}}) {
+    WorkbenchSettings settings = InitialSettings(home);
+    const OptionsReadResult result = OptionsFile::Read(settings, start);
+    EXPECT_EQ(settings.environment.homeDir, expected);
+    EXPECT_EQ(result.readFrom, from);
+    EXPECT_EQ(result.currentDir, start);
+    fs::remove(start / OptionsFile::kFileName);
+  }
 }
 
 TEST_F(OptionsFileDisk, WithoutAnyFileNothingChangesAndTheDirectoryIsLeftAtHome) {
@@ -310,8 +302,10 @@ TEST_F(OptionsFileDisk, MissingHomeLeavesTheProcessDirectoryWhereItWas) {
 TEST(EnvironmentSettings, DirectoriesDeriveFromHome) {
   const EnvironmentSettings settings = EnvironmentSettings::ForHomeDir(kHome);
   EXPECT_EQ(settings.homeDir, kHome);
-  EXPECT_EQ(settings.includeDir.string(), kHome.string() + fs::path::preferred_separator + "include");
-  EXPECT_EQ(settings.workingDir.string(), kHome.string() + fs::path::preferred_separator + "sources");
+  EXPECT_EQ(settings.includeDir.string(),
+            kHome.string() + fs::path::preferred_separator + "include");
+  EXPECT_EQ(settings.workingDir.string(),
+            kHome.string() + fs::path::preferred_separator + "sources");
   EXPECT_FALSE(settings.createBakFiles);
   EXPECT_FALSE(settings.saveOptionsOnExit);
 }

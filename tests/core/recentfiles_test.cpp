@@ -1,10 +1,11 @@
+#include "shell/recentfiles.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <string>
 #include <vector>
 
-#include "shell/recentfiles.h"
 #include "tempdir.h"
 
 namespace tav2 {

@@ -1,9 +1,9 @@
+#include "shell/windowlayout.h"
+
 #include <gtest/gtest.h>
 
 #include <ostream>
 #include <vector>
-
-#include "shell/windowlayout.h"
 
 namespace tav2 {
 

@@ -1,5 +1,6 @@
 #include "shell/optionsfile.h"
 
+#include <algorithm>
 #include <charconv>
 #include <functional>
 #include <optional>
@@ -107,8 +108,7 @@ void OptionsFile::WriteEditorDefaults(const EditorDefaults& editor, std::string&
 
 void OptionsFile::WriteAssembler(const AssemblerOptions& assembler, std::string& text) {
   AppendLine(text, "//assembler options");
-  AppendKey(text, "PS", std::to_string(assembler.programStart),
-            " //assembler startadres(default)");
+  AppendKey(text, "PS", std::to_string(assembler.programStart), " //assembler startadres(default)");
   AppendKey(text, "SP", std::to_string(assembler.defaultStackPointer),
             " //stack pointer (default)");
 }
@@ -139,7 +139,8 @@ void OptionsFile::ReadEditorDefaults(const std::vector<std::string>& lines,
     if (line.key == "CS") editor.sourcesBackground = ReadDecimal(line.value);
     if (line.key == "CT") editor.textBackground = ReadDecimal(line.value);
     if (line.key == "TS") editor.options.tabsToSpaces = ReadFlag(line.value);
-    if (line.key == "TN") editor.options.tabNumber = EditorOptions::ClampTabNumber(ReadDecimal(line.value));
+    if (line.key == "TN")
+      editor.options.tabNumber = EditorOptions::ClampTabNumber(ReadDecimal(line.value));
   });
 }
 
