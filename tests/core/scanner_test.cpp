@@ -274,10 +274,10 @@ class IncludeTest : public ::testing::Test {
   test::TempDir dir;
   TokenProbe probe;
 
-  void SetUp() override { probe.SetIncludeDirectories(dir.path / "inc", dir.path); }
+  void SetUp() override { probe.SetIncludeDirectories(dir.Path() / "inc", dir.Path()); }
   void Write(const std::string& name, const std::string& text) {
-    std::filesystem::create_directories((dir.path / name).parent_path());
-    std::ofstream(dir.path / name, std::ios::binary) << text;
+    std::filesystem::create_directories((dir.Path() / name).parent_path());
+    std::ofstream(dir.Path() / name, std::ios::binary) << text;
   }
   std::vector<std::string> Texts() const {
     std::vector<std::string> texts;
@@ -311,7 +311,7 @@ TEST_F(IncludeTest, DirectiveWithoutBlankIsASyntaxError) {
 TEST_F(IncludeTest, MissingFileIsReportedAndReadingGoesOn) {
   probe.ParseSource("#include \"gone.inc\"\nz", "main.asm");
   ASSERT_EQ(probe.Errors().size(), 1u);
-  EXPECT_EQ(probe.Errors()[0].message, "File " + (dir.path / "gone.inc").string() + " not found");
+  EXPECT_EQ(probe.Errors()[0].message, "File " + (dir.Path() / "gone.inc").string() + " not found");
   EXPECT_EQ(Texts(), (std::vector<std::string>{"z"}));
 }
 
@@ -364,7 +364,7 @@ TEST_F(IncludeTest, HundredAndFirstFileIsTooMany) {
 }
 
 TEST_F(IncludeTest, StartUpFileThatIsMissing) {
-  EXPECT_FALSE(probe.ParseSourceFile((dir.path / "microdefs.~mc").string()));
+  EXPECT_FALSE(probe.ParseSourceFile((dir.Path() / "microdefs.~mc").string()));
   ASSERT_EQ(probe.Errors().size(), 1u);
   EXPECT_EQ(probe.Errors()[0].fileName, "microdefs.~mc");
   EXPECT_TRUE(probe.tokens.empty());

@@ -1,0 +1,56 @@
+#pragma once
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "clioptions.h"
+
+namespace tav2 {
+
+struct Machine;
+class TParserparent;
+
+// The headless runner: assembles and runs a program on the terminal of
+// standard input and output, or assembles, checks micro-code and lists the
+// micro-code ROM.
+class Tav2Cli {
+ public:
+  enum ExitStatus {
+    kSuccess = 0,
+    kBuildErrors = 1,
+    kHaltedByZero = 2,
+    kStepLimit = 3,
+    kInputEnded = 4,
+    kUsage = 64,
+    kCannotRead = 66,
+  };
+
+  Tav2Cli(std::filesystem::path homeDir, std::FILE* in, std::FILE* out, std::FILE* err)
+      : homeDir_(std::move(homeDir)), in_(in), out_(out), err_(err) {}
+
+  int Main(const std::vector<std::string>& args);
+
+  static const char* Usage();
+
+ private:
+  int Run(const CliOptions& options);
+  int Assemble(const CliOptions& options);
+  int CheckMicrocode(const CliOptions& options);
+  int ListRom(const CliOptions& options);
+
+  // Loads the micro-code the options name (or the home directory's start-up
+  // file); false after reporting its errors.
+  bool LoadMicrocode(const CliOptions& options, Machine& machine);
+  bool Readable(const std::string& file);
+  bool ReportErrors(const TParserparent& translator);
+  void DumpRegisters(const struct ProcessorState& state);
+  void DumpMemory(const Machine& machine, const CliOptions::MemoryDump& dump);
+
+  std::filesystem::path homeDir_;
+  std::FILE* in_;
+  std::FILE* out_;
+  std::FILE* err_;
+};
+
+}  // namespace tav2

@@ -1,0 +1,23 @@
+#pragma once
+
+namespace tav2 {
+
+// The five options every editor holds; new editors copy the defaults.
+struct EditorOptions {
+  static constexpr int kMinTabNumber = 1;
+  static constexpr int kMaxTabNumber = 48;
+  static constexpr int kDefaultTabNumber = 8;
+
+  bool autoIndent = false;
+  bool wordWrap = false;
+  bool syntaxColoring = true;
+  bool tabsToSpaces = false;
+  int tabNumber = kDefaultTabNumber;  // tab width in columns, 1 to 48
+
+  // A tab width brought into 1..48: the tab arithmetic divides by it.
+  static int ClampTabNumber(int tabNumber);
+
+  bool operator==(const EditorOptions&) const = default;
+};
+
+}  // namespace tav2

@@ -1,0 +1,194 @@
+#include "shell/windowlayout.h"
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <vector>
+
+namespace tav2 {
+
+void PrintTo(const WindowBounds& b, std::ostream* out) {
+  *out << "{" << b.left << ", " << b.top << ", " << b.width << ", " << b.height << "}";
+}
+
+namespace {
+
+using Views = std::array<std::optional<MemoryViewSettings>, LayoutDefaults::kMemoryViews>;
+
+struct CascadeCase {
+  std::vector<WindowBounds> editors;
+  int offset;
+};
+
+class CascadePosition : public ::testing::TestWithParam<CascadeCase> {};
+
+TEST_P(CascadePosition, PlacesTheNextEditorPastTheOthers) {
+  WindowLayout layout;
+  layout.defaults.editor = {5, 7, 300, 200};
+  layout.CascadePosition(GetParam().editors);
+  const int offset = GetParam().offset;
+  EXPECT_EQ(layout.defaults.editor, (WindowBounds{offset, offset, 300, 200}));
+}
+
+std::vector<WindowBounds> Diagonal(int count) {
+  std::vector<WindowBounds> editors;
+  for (int i = 0; i < count; ++i) editors.push_back({20 * i, 20 * i, 100, 100});
+  return editors;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Offsets, CascadePosition,
+    ::testing::Values(CascadeCase{{}, 0}, CascadeCase{Diagonal(1), 20},
+                      CascadeCase{Diagonal(2), 40}, CascadeCase{Diagonal(3), 60},
+                      // Top alone or Left alone within 19 pixels pushes on.
+                      CascadeCase{{{300, 19, 1, 1}}, 20}, CascadeCase{{{-19, 300, 1, 1}}, 20},
+                      CascadeCase{{{20, 300, 1, 1}}, 0}, CascadeCase{{{300, -20, 1, 1}}, 0},
+                      // Slot order counts: a far editor first does not push.
+                      CascadeCase{{{40, 40, 1, 1}, {0, 0, 1, 1}}, 20},
+                      CascadeCase{Diagonal(10), 200}, CascadeCase{Diagonal(11), 10}));
+
+struct DistributeCase {
+  int mainWidth;
+  SizeMode defaultMode;
+  int e, d, c, b, a;
+  SizeMode resultMode;
+};
+
+class DistributeWithoutWindows : public ::testing::TestWithParam<DistributeCase> {};
+
+TEST_P(DistributeWithoutWindows, SetsEveryDefault) {
+  const auto& p = GetParam();
+  WindowLayout layout;
+  layout.defaults.processor.sizeMode = p.defaultMode;
+  const LayoutPlan plan = layout.Distribute(p.mainWidth, {});
+  EXPECT_EQ(layout.defaults.editor, (WindowBounds{0, 0, p.e, p.b}));
+  EXPECT_EQ(layout.defaults.screen, (WindowBounds{0, p.b, p.d, p.a - p.b}));
+  EXPECT_EQ(layout.defaults.processor.bounds, (WindowBounds{p.e, 0, p.d - p.e, p.b}));
+  EXPECT_EQ(layout.defaults.processor.sizeMode, p.resultMode);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(layout.defaults.memoryViews[i].bounds,
+              (WindowBounds{p.d - 20 * i, 20 * i, p.c - p.d, p.a - 20 * i}));
+  }
+  EXPECT_FALSE(plan.projectEditor || plan.screen || plan.processor);
+  EXPECT_FALSE(plan.editorsToRecordedBounds);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, DistributeWithoutWindows,
+    ::testing::Values(
+        DistributeCase{750, SizeMode::Big, 350, 600, 777, 324, 494, SizeMode::Small},
+        DistributeCase{899, SizeMode::Small, 350, 600, 777, 324, 494, SizeMode::Small},
+        DistributeCase{900, SizeMode::Big, 360, 710, 1000, 410, 660, SizeMode::Big},
+        DistributeCase{1600, SizeMode::Small, 460, 710, 1000, 324, 660, SizeMode::Small}));
+
+TEST(LayoutDefaults, InitialValuesMatchTheWideDistribution) {
+  WindowLayout layout;
+  const LayoutDefaults initial = layout.defaults;
+  EXPECT_EQ(initial.processor.bounds, (WindowBounds{360, 0, 350, 410}));
+  EXPECT_EQ(initial.processor.sizeMode, SizeMode::Big);
+  EXPECT_EQ(initial.screen, (WindowBounds{0, 410, 710, 250}));
+  layout.Distribute(1280, {});
+  EXPECT_EQ(layout.defaults, initial);
+}
+
+OpenWindows AllOpen(SizeMode processorMode) {
+  OpenWindows open;
+  open.projectEditor = true;
+  open.screen = WindowBounds{1, 2, 3, 4};
+  open.memoryViews = Views{MemoryViewSettings{{5, 6, 7, 8}, 0x0700}, std::nullopt,
+                           MemoryViewSettings{{9, 9, 9, 9}, 0xFF00}};
+  open.processor = ProcessorWindowSettings{{10, 11, 12, 13}, processorMode};
+  return open;
+}
+
+TEST(Distribute, ExistingWindowsAreMovedAndTheirDefaultsKept) {
+  WindowLayout layout;
+  layout.defaults.editor = {1, 1, 1, 1};
+  layout.defaults.screen = {2, 2, 2, 2};
+  const ProcessorWindowSettings processorDefaults{{3, 3, 3, 3}, SizeMode::Small};
+  layout.defaults.processor = processorDefaults;
+  const LayoutPlan plan = layout.Distribute(1280, AllOpen(SizeMode::Big));
+
+  EXPECT_EQ(plan.projectEditor, (WindowBounds{0, 0, 360, 410}));
+  EXPECT_EQ(plan.screen, (WindowBounds{0, 410, 710, 250}));
+  EXPECT_EQ(plan.processor, (ProcessorWindowSettings{{360, 0, 350, 410}, SizeMode::Big}));
+  EXPECT_EQ(plan.memoryViews[0], (MemoryViewSettings{{710, 0, 290, 660}, 0x0700}));
+  EXPECT_EQ(plan.memoryViews[1], std::nullopt);
+  EXPECT_EQ(plan.memoryViews[2], (MemoryViewSettings{{670, 40, 290, 660}, 0xFF00}));
+
+  EXPECT_EQ(layout.defaults.editor, (WindowBounds{1, 1, 1, 1}));
+  EXPECT_EQ(layout.defaults.screen, (WindowBounds{2, 2, 2, 2}));
+  EXPECT_EQ(layout.defaults.processor, processorDefaults);
+  EXPECT_EQ(layout.defaults.memoryViews[1].bounds, (WindowBounds{690, 20, 290, 640}));
+  EXPECT_EQ(layout.defaults.memoryViews[2].bounds, (WindowBounds{670, 40, 290, 620}));
+}
+
+TEST(Distribute, ExistingProcessorWindowDecidesTheWideCase) {
+  WindowLayout layout;
+  layout.defaults.processor.sizeMode = SizeMode::Big;
+  const LayoutPlan plan = layout.Distribute(1280, AllOpen(SizeMode::Small));
+  EXPECT_EQ(plan.projectEditor, (WindowBounds{0, 0, 460, 324}));
+  EXPECT_EQ(plan.processor, (ProcessorWindowSettings{{460, 0, 250, 324}, SizeMode::Small}));
+}
+
+TEST(Distribute, NarrowMainWindowSwitchesABigProcessorWindowToSmall) {
+  WindowLayout layout;
+  const LayoutPlan plan = layout.Distribute(750, AllOpen(SizeMode::Big));
+  EXPECT_EQ(plan.processor, (ProcessorWindowSettings{{350, 0, 250, 324}, SizeMode::Small}));
+  EXPECT_EQ(layout.defaults.processor.sizeMode, SizeMode::Big);
+}
+
+TEST(Distribute, MissingProjectEditorSetsTheEditorDefaults) {
+  WindowLayout layout;
+  OpenWindows open = AllOpen(SizeMode::Big);
+  open.projectEditor = false;
+  const LayoutPlan plan = layout.Distribute(750, open);
+  EXPECT_EQ(plan.projectEditor, std::nullopt);
+  EXPECT_EQ(layout.defaults.editor, (WindowBounds{0, 0, 350, 324}));
+}
+
+TEST(StoreDistribution, DistributeThenPutsTheWindowsBack) {
+  WindowLayout layout;
+  EXPECT_FALSE(layout.StoredDistribution());
+  const OpenWindows stored = AllOpen(SizeMode::Small);
+  layout.StoreDistribution(stored);
+  EXPECT_TRUE(layout.StoredDistribution());
+  const LayoutDefaults afterStore = layout.defaults;
+  EXPECT_EQ(afterStore.screen, stored.screen);
+  EXPECT_EQ(afterStore.processor, stored.processor);
+  EXPECT_EQ(afterStore.memoryViews[0], stored.memoryViews[0]);
+  EXPECT_EQ(afterStore.memoryViews[1], LayoutDefaults().memoryViews[1]);
+
+  OpenWindows moved = AllOpen(SizeMode::Big);
+  moved.screen = WindowBounds{50, 50, 50, 50};
+  const LayoutPlan plan = layout.Distribute(750, moved);
+  EXPECT_TRUE(plan.editorsToRecordedBounds);
+  EXPECT_EQ(plan.projectEditor, std::nullopt);
+  EXPECT_EQ(plan.screen, stored.screen);
+  EXPECT_EQ(plan.processor, stored.processor);
+  EXPECT_EQ(plan.memoryViews, stored.memoryViews);
+  EXPECT_EQ(layout.defaults, afterStore);
+}
+
+TEST(StoreDistribution, ViewClosedAndReopenedComesBackAtItsClosingBounds) {
+  WindowLayout layout;
+  layout.StoreDistribution(AllOpen(SizeMode::Big));
+  const MemoryViewSettings closing{{100, 100, 200, 300}, 0x0300};
+  layout.defaults.memoryViews[0] = closing;
+  OpenWindows open;
+  open.memoryViews[0] = MemoryViewSettings{{0, 0, 10, 10}, 0};
+  EXPECT_EQ(layout.Distribute(1280, open).memoryViews[0], closing);
+}
+
+TEST(StoreDistribution, WindowsThatDoNotExistKeepTheirDefaults) {
+  WindowLayout layout;
+  const LayoutDefaults initial = layout.defaults;
+  layout.StoreDistribution({});
+  EXPECT_EQ(layout.defaults, initial);
+  const LayoutPlan plan = layout.Distribute(750, {});
+  EXPECT_EQ(layout.defaults, initial);
+  EXPECT_FALSE(plan.screen || plan.processor || plan.memoryViews[0]);
+}
+
+}  // namespace
+}  // namespace tav2

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <set>
+#include <vector>
+
+#include "shell/editorslots.h"
+#include "shell/memoryviews.h"
+#include "shell/slotcursor.h"
+
+namespace tav2 {
+namespace {
+
+struct FakeWindow {
+  int kind = 1;
+};
+
+TEST(EditorSlots, EditorsFillTheFirstEmptySlotUpToSixteen) {
+  std::array<FakeWindow, 17> editors;
+  EditorSlots<FakeWindow> slots;
+  for (int i = 0; i < 16; ++i) EXPECT_EQ(slots.Put(&editors[i]), i + 1);
+  EXPECT_EQ(slots.Put(&editors[16]), std::nullopt);
+  EXPECT_EQ(slots.SlotOf(&editors[16]), std::nullopt);
+  EXPECT_STREQ(EditorSlots<FakeWindow>::kTooMuchOpenFiles, "Too much open files");
+
+  EXPECT_TRUE(slots.Remove(&editors[4]));
+  EXPECT_EQ(slots.At(5), nullptr);
+  EXPECT_EQ(slots.Put(&editors[16]), 5);
+  EXPECT_EQ(slots.At(5), &editors[16]);
+  EXPECT_EQ(slots.At(16), &editors[15]);
+}
+
+TEST(EditorSlots, ClosingAnUnregisteredEditorIsNotKnown) {
+  FakeWindow registered, stray;
+  EditorSlots<FakeWindow> slots;
+  slots.Put(&registered);
+  EXPECT_FALSE(slots.Remove(&stray));
+  EXPECT_STREQ(EditorSlots<FakeWindow>::kFileNotKnown, "file not known!");
+  EXPECT_EQ(slots.At(1), &registered);
+  EXPECT_FALSE(slots.Remove(nullptr));
+  EXPECT_EQ(slots.At(1), &registered);
+}
+
+TEST(EditorSlots, SlotsOutsideOneToSixteenHoldNothing) {
+  FakeWindow editor;
+  EditorSlots<FakeWindow> slots;
+  slots.Fill(0, &editor);
+  slots.Fill(17, &editor);
+  EXPECT_EQ(slots.At(0), nullptr);
+  EXPECT_EQ(slots.At(17), nullptr);
+  EXPECT_TRUE(slots.Windows().empty());
+}
+
+TEST(EditorSlots, WindowsComeInSlotOrder) {
+  std::array<FakeWindow, 3> editors;
+  EditorSlots<FakeWindow> slots;
+  slots.Fill(9, &editors[0]);
+  slots.Fill(2, &editors[1]);
+  slots.Fill(16, &editors[2]);
+  EXPECT_EQ(slots.Windows(), (std::vector<FakeWindow*>{&editors[1], &editors[0], &editors[2]}));
+  EXPECT_EQ(slots.FirstEmpty(), 1);
+}
+
+TEST(MemoryViews, AtMostThreeAndAClosedSlotIsRefilled) {
+  std::array<FakeWindow, 4> views;
+  MemoryViews<FakeWindow> slots;
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(slots.Put(&views[i]), i);
+  EXPECT_EQ(slots.FirstEmpty(), std::nullopt);
+  EXPECT_STREQ(MemoryViews<FakeWindow>::kMaximumReached, "Maximum is 3 memory views");
+  slots.Remove(&views[1]);
+  EXPECT_EQ(slots.FirstEmpty(), 1);
+}
+
+// The slots each Next stops at, `presses` times.
+std::vector<std::optional<int>> Presses(SlotCursor cursor, const std::set<int>& matching,
+                                        int presses) {
+  std::vector<std::optional<int>> found;
+  for (int i = 0; i < presses; ++i) {
+    found.push_back(cursor.Next([&](int slot) { return matching.contains(slot); }));
+  }
+  return found;
+}
+
+using Stops = std::vector<std::optional<int>>;
+
+TEST(SlotCursor, MemoryButtonVisitsTheViewsInTurnFromSlotZero) {
+  EXPECT_EQ(Presses(SlotCursor::ForMemoryViews(), {0, 2}, 3), (Stops{0, 2, 0}));
+  EXPECT_EQ(Presses(SlotCursor::ForMemoryViews(), {0, 1, 2}, 4), (Stops{0, 1, 2, 0}));
+  EXPECT_EQ(Presses(SlotCursor::ForMemoryViews(), {1}, 2), (Stops{1, 1}));
+}
+
+TEST(SlotCursor, MemoryButtonWithoutViewsFindsNone) {
+  SlotCursor cursor = SlotCursor::ForMemoryViews();
+  int looks = 0;
+  EXPECT_EQ(cursor.Next([&](int) { return ++looks, false; }), std::nullopt);
+  EXPECT_EQ(looks, 5);
+  EXPECT_EQ(cursor.Position(), 1);
+}
+
+TEST(SlotCursor, ViewButtonAlternatesBetweenEditorsOfItsKind) {
+  EXPECT_EQ(Presses(SlotCursor::ForEditors(), {2, 5}, 3), (Stops{2, 5, 2}));
+  EXPECT_EQ(Presses(SlotCursor::ForEditors(), {16}, 2), (Stops{16, 16}));
+  EXPECT_EQ(Presses(SlotCursor::ForEditors(), {1}, 2), (Stops{1, 1}));
+}
+
+TEST(SlotCursor, ViewButtonLooksAtEverySlotOnceWhenNoneMatches) {
+  SlotCursor cursor = SlotCursor::ForEditors();
+  std::vector<int> looked;
+  EXPECT_EQ(cursor.Next([&](int slot) { return looked.push_back(slot), false; }), std::nullopt);
+  std::vector<int> everySlot;
+  for (int slot = 1; slot <= 16; ++slot) everySlot.push_back(slot);
+  EXPECT_EQ(looked, everySlot);
+}
+
+}  // namespace
+}  // namespace tav2
