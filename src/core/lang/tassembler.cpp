@@ -90,22 +90,6 @@ std::string ListedText(const std::string& text, std::size_t start) {
 
 }  // namespace
 
-void TAssembler::Line::Reset() {
-  breakpoint = false;
-  label.clear();
-  opcode = 0;
-  directive = kNoDirective;
-  op1 = op2 = 0;
-  extension = indirect = false;
-  value = kUndefined;
-  hasString = false;
-  string.clear();
-  data.clear();
-  operandCount = 0;
-  instructionWord = 0;
-  text.clear();
-}
-
 TAssembler::TAssembler(Machine& machine) : machine_(machine), reporter_(&SilentReporter()) {}
 
 void TAssembler::SetReporter(BuildReporter* reporter) {
@@ -159,7 +143,7 @@ void TAssembler::StartPass() {
 }
 
 void TAssembler::ParseLine() {
-  line_.Reset();
+  line_ = Line{};
   SkipToLineEnd();
   if (token_.kind == kEndToken) {
     endReached_ = true;
@@ -174,8 +158,9 @@ void TAssembler::ParseLine() {
     line_.label = token_.text;
     GetToken();
   }
-  if (token_.kind == kMnemonicToken || token_.kind == kDirectiveToken) {
-    (token_.kind == kMnemonicToken ? line_.opcode : line_.directive) = token_.intValue;
+  if (token_.kind == kMnemonicToken) line_.opcode = token_.intValue;
+  if (token_.kind == kDirectiveToken) line_.directive = token_.intValue;
+  if (line_.opcode != 0 || line_.directive != kNoDirective) {
     codeSeen_ = true;
     GetToken();
     if (StartsOperand(token_.kind)) ParseOperands();
@@ -328,7 +313,7 @@ void TAssembler::ParseOperands() {
     case kStr:
       if (token_.kind == kStringToken) {
         line_.hasString = true;
-        line_.string = token_.text.substr(0, kMaxStrCharacters);
+        line_.stringText = token_.text.substr(0, kMaxStrCharacters);
         GetToken();
       }
       break;
@@ -500,7 +485,7 @@ void TAssembler::ApplyDirective() {
       if (!line_.hasString) {
         Report("STRING: no quoted string found");
       } else {
-        locationCounter_ = static_cast<uint16_t>(locationCounter_ + line_.string.size() + 1);
+        locationCounter_ = static_cast<uint16_t>(locationCounter_ + line_.stringText.size() + 1);
       }
       break;
     case kOrg:
@@ -595,7 +580,7 @@ void TAssembler::EmitWords() {
       for (const uint16_t value : line_.data) Emit(address++, value);
       break;
     case kStr:
-      for (const char ch : line_.string) Emit(address++, static_cast<unsigned char>(ch));
+      for (const char ch : line_.stringText) Emit(address++, static_cast<unsigned char>(ch));
       Emit(address, 0);
       break;
     case kRes:

@@ -57,12 +57,10 @@ class TAssembler : public TParserparent {
     bool indirect = false;
     int value = kUndefined;
     bool hasString = false;
-    std::string string;
-    std::vector<uint16_t> data;
+    std::string stringText;  // of a STR line
+    std::vector<uint16_t> data;  // of a DAT line
     int operandCount = 0;
     uint16_t instructionWord = 0;
-
-    void Reset();
   };
 
   void BuildMnemonicIndex();
