@@ -1,0 +1,17 @@
+#include "lang/resultlijst.h"
+
+namespace tav2 {
+
+void Resultlijst::Clear() {
+  tuplets_.clear();
+  used_.reset();
+}
+
+bool Resultlijst::Add(uint16_t address, uint16_t value) {
+  if (used_.test(address)) return false;
+  used_.set(address);
+  tuplets_.push_back({address, value});
+  return true;
+}
+
+}  // namespace tav2
