@@ -37,7 +37,7 @@ const std::pair<int, const char*> kMnemonics[] = {
 struct Rig {
   std::unique_ptr<Machine> machine = std::make_unique<Machine>();
   test::TempDir dir;
-  std::filesystem::path listingPath = dir.path / "assembler output.~zj";
+  std::filesystem::path listingPath = dir.Path() / "assembler output.~zj";
   RecordingReporter reporter;
   TAssembler assembler{*machine};
 
@@ -504,9 +504,9 @@ class AssemblerIncludeTest : public ::testing::Test {
  protected:
   Rig rig;
 
-  void SetUp() override { rig.assembler.SetIncludeDirectories(rig.dir.path / "inc", rig.dir.path); }
+  void SetUp() override { rig.assembler.SetIncludeDirectories(rig.dir.Path() / "inc", rig.dir.Path()); }
   void Write(const std::string& name, const std::string& text) {
-    std::ofstream(rig.dir.path / name, std::ios::binary) << text;
+    std::ofstream(rig.dir.Path() / name, std::ios::binary) << text;
   }
 };
 
