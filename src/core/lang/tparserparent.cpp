@@ -90,6 +90,11 @@ bool TParserparent::LoadSourceFile(const std::string& name) {
 }
 
 void TParserparent::ResetIncludes() {
+  // A pass that ended inside an included file goes back to the main text.
+  if (!stack_.empty()) {
+    fileName_ = std::move(stack_.front().fileName);
+    text_ = std::move(stack_.front().text);
+  }
   stack_.clear();
   included_.clear();
   pendingNewline_ = false;

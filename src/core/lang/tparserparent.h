@@ -87,7 +87,8 @@ class TParserparent {
   int PeekChar();
   bool FindMarker(std::string_view marker);
   void Rewind();
-  // Empties the include stack and the included-file list (start of a pass).
+  // Empties the include stack and the included-file list (start of a pass);
+  // a text left inside an included file goes back to the main text.
   void ResetIncludes();
 
   void Expect(int kind);
