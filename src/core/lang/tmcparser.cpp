@@ -86,6 +86,7 @@ void TMCparser::GetToken() {
   } else if (ch == '#') {
     ReadHash();
   } else {
+    // Opening brackets have no use here: read as unknown characters.
     ReadSpecial();
   }
 }
