@@ -1,0 +1,446 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "lang/tmcparser.h"
+#include "sim/mcrom.h"
+#include "tempdir.h"
+
+namespace tav2 {
+namespace {
+
+MicroInstruction Bits(std::initializer_list<int> lo, std::initializer_list<int> hi = {}, int alu = 0) {
+  MicroInstruction mi;
+  for (int bit : lo) mi.lo |= 1u << bit;
+  for (int bit : hi) mi.hi |= 1u << bit;
+  mi.lo |= static_cast<uint32_t>(alu) << 26;
+  return mi;
+}
+
+MicroInstruction operator|(MicroInstruction a, MicroInstruction b) { return {a.lo | b.lo, a.hi | b.hi}; }
+
+// A ROM and the parser that writes it.
+class McParser : public ::testing::Test {
+ protected:
+  bool Build(const std::string& text, bool load = true) {
+    parser.LoadAfterBuild = load;
+    return parser.ParseSource(text, "test.mca");
+  }
+  // Builds one definition at opcode 0x01 and gives its first micro-instruction.
+  MicroInstruction FirstLineOf(const std::string& microCodeLine) {
+    EXPECT_TRUE(Build("##\n#T; 0x01\n" + microCodeLine + "\n")) << microCodeLine;
+    return rom.Entry(1).program[0];
+  }
+  void ExpectError(std::size_t index, const std::string& message, int line, int column,
+                   const std::string& context = "") {
+    ASSERT_GT(parser.Errors().size(), index) << context;
+    const TError& error = parser.Errors()[index];
+    EXPECT_EQ(error.message, message) << context;
+    EXPECT_EQ(error.line, line) << context << " " << message;
+    EXPECT_EQ(error.column, column) << context << " " << message;
+    EXPECT_EQ(error.fileName, "test.mca");
+  }
+  // Gives entry `index` a recognisable content from an earlier load.
+  void Preset(int index, const char* name) {
+    McromEntry entry;
+    entry.SetName(name);
+    entry.opcode = static_cast<uint32_t>(index);
+    entry.count = 1;
+    entry.program[0] = Bits({9});
+    rom.SetEntry(index, entry);
+  }
+
+  Mcrom rom;
+  TMCparser parser{rom};
+};
+
+// A word of the register list as destination and as source; the other side
+// of the micro-operation is T1 (LO bit 17 as destination, 16 as source).
+TEST_F(McParser, EncodesEachWordAsDestinationAndAsSource) {
+  struct Case {
+    const char* word;
+    MicroInstruction destination;
+    MicroInstruction source;
+  };
+  const Case cases[] = {
+      {"R1", Bits({1}), Bits({0})},         {"R2", Bits({3}), Bits({2})},
+      {"A", Bits({5}), Bits({4})},          {"B", Bits({7}), Bits({6})},
+      {"C", Bits({9}), Bits({8})},          {"PC", Bits({11}), Bits({10})},
+      {"IR", Bits({13}), Bits({12})},       {"SP", Bits({15}), Bits({14})},
+      {"T1", Bits({17}), Bits({16})},       {"MDR", Bits({19}), Bits({18})},
+      {"MAR", Bits({23}), Bits({22})},      {"MEM", Bits({25}), Bits({21, 24})},
+      {"SR", Bits({}, {1}), Bits({}, {0})}, {"OP1", Bits({}, {3}), Bits({}, {2})},
+      {"OP2", Bits({}, {5}), Bits({}, {4})}, {"mdr", Bits({19}), Bits({18})},
+      {"op2", Bits({}, {5}), Bits({}, {4})}, {"r1", Bits({1}), Bits({0})},
+  };
+  for (const Case& c : cases) {
+    const std::string word = c.word;
+    EXPECT_EQ(FirstLineOf(word + " := T1;"), c.destination | Bits({16})) << word << " as destination";
+    EXPECT_EQ(FirstLineOf("T1 := " + word + ";"), c.source | Bits({17})) << word << " as source";
+  }
+}
+
+TEST_F(McParser, MemoryTransfersAndMergedMicroOperations) {
+  struct Case {
+    const char* line;
+    MicroInstruction expected;
+  };
+  const Case cases[] = {
+      {"MDR := MEM;", Bits({21, 24})},
+      {"MEM := MDR;", Bits({20, 25})},
+      {"MDR := R1; A := MEM;", Bits({0, 5, 21, 24})},
+      {"MEM := R1; A := MDR;", Bits({0, 5, 20, 25})},
+      {"A := MDR; MEM := R1;", Bits({0, 5, 18, 25})},
+      {"A := R1; ALU := _ADD;", Bits({0, 5}, {}, 1)},
+      {"ALU := _ADD; ALU := _SUB;", Bits({}, {}, 3)},
+      {"r1 := a;", Bits({1, 4})},
+      {"MAR := PC; A := PC; ALU := _INC;", Bits({10, 23, 5}, {}, 11)},
+      {"OP1 := OP2; SR := SR;", Bits({}, {0, 1, 3, 4})},
+  };
+  for (const Case& c : cases) EXPECT_EQ(FirstLineOf(c.line), c.expected) << c.line;
+}
+
+TEST_F(McParser, AluFunctionCodes) {
+  const char* names[] = {"_ADD", "_ADC", "_SUB", "_SUBC", "_MUL", "_DIV", "_MOD", "_AND",
+                         "_OR",  "_XOR", "_INC", "_DEC",  "_CLR", "_ASL", "_ASR", "_LSL",
+                         "_LSR", "_ROR", "_ROL", "_RORC", "_ROLC", "_TST", "_TSC", "_CLC",
+                         "_CLI", "_SEC", "_SEI", "_ABCD", "_SBCD", "_NBCD", "_NEG", "_CIV"};
+  int code = 1;
+  for (const char* name : names) {
+    EXPECT_EQ(FirstLineOf(std::string("ALU := ") + name + ";").AluCode(), code) << name;
+    ++code;
+  }
+}
+
+TEST_F(McParser, OperandKindsFromTheHeader) {
+  struct Case {
+    const char* header;
+    int kind;
+  };
+  const Case cases[] = {{"#NOP; 0x60", 0},       {"#INC OP1; 0x60", 1},  {"#ADD OP1,OP2; 0x60", 2},
+                        {"#X op2 OP1; 0x60", 1}, {"#Y ,; 0x60", 2},      {"#Z , op1; 0x60", 2},
+                        {"#W OP2 ; 0x60", 1}};
+  for (const Case& c : cases) {
+    ASSERT_TRUE(Build(std::string("##\n") + c.header + "\n A := R1;\n")) << c.header;
+    EXPECT_EQ(rom.Entry(0x60).operandKind, c.kind) << c.header;
+  }
+}
+
+TEST_F(McParser, StoresTheWholeEntry) {
+  McromEntry old;
+  old.count = 4;
+  old.program[3] = Bits({7});
+  rom.SetEntry(0x02, old);
+  ASSERT_TRUE(Build("prelude ignored ## also ignored\n#MOVE OP1,OP2; 0x02\n\n  op1 := op2;\n\n"
+                    "  A := R1 ; B := R2;\n##\n#AFTER; 0x03\n"));
+  const McromEntry& entry = rom.Entry(0x02);
+  EXPECT_EQ(entry.Name(), "MOVE");
+  EXPECT_EQ(entry.opcode, 0x02u);
+  EXPECT_EQ(entry.count, 2);
+  EXPECT_EQ(entry.operandKind, 2);
+  EXPECT_EQ(entry.program[0], Bits({}, {3, 4}));
+  EXPECT_EQ(entry.program[1], Bits({5, 0, 7, 2}));
+  EXPECT_EQ(entry.program[3], MicroInstruction{}) << "replaced whole";
+  EXPECT_EQ(rom.Entry(0x03).opcode, 0u) << "nothing after the closing ##";
+}
+
+TEST_F(McParser, LongMnemonicsAreComparedWhole) {
+  ASSERT_TRUE(Build("##\n#LONGNAME1; 0x10\n A := R1;\n#LONGNAME2; 0x11\n A := R2;\n"
+                    "#ABCDEFGHIJKLMNOPQRS; 0x12\n A := C;\n#ABCDEFGHIJKLMNOPQRT; 0x13\n= LONGNAME2;\n"));
+  EXPECT_EQ(rom.Entry(0x10).Name(), "LONGNAME1");
+  EXPECT_EQ(rom.Entry(0x11).Name(), "LONGNAME2");
+  EXPECT_EQ(rom.Entry(0x12).Name(), "ABCDEFGHIJKLMNOP") << "the name field holds 16 characters";
+  EXPECT_EQ(rom.Entry(0x13).program[0], Bits({5, 2}));
+  EXPECT_FALSE(Build("##\n#LONGNAME1; 0x10\n#longname1; 0x11\n"));
+  ExpectError(0, "opcode longname1 allready exists", 3, 2);
+}
+
+TEST_F(McParser, FailureMessagesWithTheirPlace) {
+  struct Case {
+    const char* text;  // after "##\n", so the first definition is on line 2
+    const char* message;
+    int line;
+    int column;
+  };
+  const Case cases[] = {
+      {"#NOP; 0x60\n A : R1;\n", "single colon not allowed", 3, 4},
+      {"#NOP; 0x60\n#nop; 0x61\n", "opcode nop allready exists", 3, 2},
+      {"#ADD OP1 R1; 0x01\n", "wrong operands for instruction", 2, 10},
+      {"#ADD OP1, 5; 0x01\n", "wrong operands for instruction", 2, 11},
+      {"#NOP; 96\n", "microcode definition must be hex value", 2, 7},
+      {"#NOP; 0b11\n", "microcode definition must be hex value", 2, 7},
+      {"#NOP; NOP\n", "microcode definition must be hex value", 2, 7},
+      {"#A; 0x60\n#B; 0x60\n", "opcode 0x60 allready exists", 3, 5},
+      {"#A; 0x60\n#B; 0x160\n", "opcode 0x160 allready exists", 3, 5},
+      {"#A; 0x61\n  = R1;\n", "Defined instruction expected", 3, 5},
+      {"#A; 0x61\n= FOO;\n", "opcode for FOO does not exist", 3, 3},
+      {"#A; 0x61\n X := R1;\n", "Register, operand or 'ALU' expected", 3, 2},
+      {"#A; 0x61\n A := R1;\n (A) := R1;\n", "Register, operand or 'ALU' expected", 4, 2},
+      {"#A; 0x61\n ALU := _add;\n", "ALU-function expected", 3, 9},
+      {"#A; 0x61\n A := 5;\n", "Register or operand expected", 3, 7},
+      {"#A; 0x61\n A := _add;\n", "Register or operand expected", 3, 7},
+      {"#A; 0x61\n ALU := R1;\n", "Unknown ALU-function", 3, 9},
+      {"#A; 0x61\n A := ALU;\n", "Unknown or unreadable TAV-register", 3, 7},
+      {"#A; 0x61\n A := _ADD;\n", "Unknown or unreadable TAV-register", 3, 7},
+      {"#A 0x61\n", "wrong operands for instruction", 2, 4},
+      {"#A; 0x61\n A := R1 B := R2;\n", " ';' expected", 3, 10},
+      {"#A; 0x61\n A R1;\n", " ASSIGN expected", 3, 4},
+      {"#A; 0x61 A := R1;\n", " RETURN expected", 2, 10},
+      {"#A; 0x61", " RETURN expected", 2, 9},
+  };
+  for (const Case& c : cases) {
+    Preset(0x60, "KEPT");
+    EXPECT_FALSE(Build(std::string("##\n") + c.text)) << c.text;
+    ExpectError(0, c.message, c.line, c.column, c.text);
+    EXPECT_EQ(rom.Entry(0x60).Name(), "KEPT") << "nothing stored after an error: " << c.text;
+    EXPECT_EQ(rom.Entry(0x61).opcode, 0u) << c.text;
+  }
+}
+
+// The whole error list of a source: a faulty micro-code line gives one
+// error and the next line is read; a copy of an unknown name adds the name;
+// a copy without a plain word ends the definition at that token.
+TEST_F(McParser, ErrorListsOfWholeSources) {
+  struct Expected {
+    const char* message;
+    int line;
+    int column;
+  };
+  struct Case {
+    const char* text;
+    std::vector<Expected> errors;
+  };
+  const Case cases[] = {
+      {"##\n#A; 0x61\n A := (R1); B := ; C\n B := R1;\n Q := R1;\n",
+       {{"Register or operand expected", 3, 7}, {"Register, operand or 'ALU' expected", 5, 2}}},
+      {"##\n#A; 0x61\n= LATER;\n#LATER; 0x62\n",
+       {{"opcode for LATER does not exist", 3, 3}, {"opcode LATER allready exists", 4, 2}}},
+      {"##\n#A; 0x61\n= 5;\n#B; 0x62\n", {{"Defined instruction expected", 3, 3}, {" '#' expected", 3, 3}}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_FALSE(Build(c.text)) << c.text;
+    ASSERT_EQ(parser.Errors().size(), c.errors.size()) << c.text;
+    for (std::size_t i = 0; i < c.errors.size(); ++i) {
+      ExpectError(i, c.errors[i].message, c.errors[i].line, c.errors[i].column, c.text);
+    }
+  }
+}
+
+TEST_F(McParser, ASeventeenthMicroCodeLineIsTooMany) {
+  std::string text = "##\n#LONG; 0x70\n";
+  for (int i = 0; i < 16; ++i) text += "  A := R1;\n";
+  ASSERT_TRUE(Build(text));
+  EXPECT_EQ(rom.Entry(0x70).count, 16);
+  EXPECT_FALSE(Build(text + "\n    B := R2;\n"));
+  ExpectError(0, "Too much microcodes for this instruction", 20, 5);
+}
+
+TEST_F(McParser, CopyTakesTheMicroProgramOfAnEarlierDefinition) {
+  ASSERT_TRUE(Build("##\n#NOP; 0x60\n A := R1;\n B := R2;\n#NEXT OP1; 0x61\n\n  = nop ; ignored to the next\n"
+                    " X Y Z\n#LAST; 0x62\n C := A;"));
+  const McromEntry& copy = rom.Entry(0x61);
+  EXPECT_EQ(copy.Name(), "NEXT");
+  EXPECT_EQ(copy.operandKind, 1);
+  EXPECT_EQ(copy.count, 2);
+  EXPECT_EQ(copy.program[0], Bits({5, 0}));
+  EXPECT_EQ(copy.program[1], Bits({7, 2}));
+  EXPECT_EQ(rom.Entry(0x62).program[0], Bits({9, 4})) << "the definition after the copy is read";
+}
+
+TEST_F(McParser, CopyReadsWhatThisBuildStoredNotAnOlderEntry) {
+  Preset(0x10, "NOP");  // an earlier load's NOP at a lower index
+  ASSERT_TRUE(Build("##\n#NOP; 0x60\n A := R1;\n#NEXT; 0x61\n= NOP;\n#THIRD; 0x62\n= NEXT;\n"));
+  EXPECT_EQ(rom.Entry(0x61).program[0], Bits({5, 0}));
+  EXPECT_EQ(rom.Entry(0x61).count, 1);
+  EXPECT_EQ(rom.Entry(0x62).program[0], Bits({5, 0})) << "a copy of a copy";
+  EXPECT_EQ(rom.Entry(0x10).Name(), "NOP") << "not defined by the source: kept";
+}
+
+TEST_F(McParser, CopyOfAnEntryThatWasNotStoredFailsInTheSecondPass) {
+  const std::string text = "##\n#FIRST; 0x60\n A := R1;\n#ZERO; 0x00\n B := R1;\n#C; 0x61\n  = ZERO;\n#D; 0x62\n";
+  EXPECT_TRUE(Build(text, false)) << "a check without loading copies nothing";
+  EXPECT_FALSE(Build(text));
+  ASSERT_EQ(parser.Errors().size(), 1u);
+  ExpectError(0, "internal error in copying codes", 7, 5);
+  EXPECT_EQ(rom.Entry(0x60).Name(), "FIRST") << "stored before the failed copy";
+  EXPECT_EQ(rom.Entry(0x61).opcode, 0u);
+  EXPECT_EQ(rom.Entry(0x62).opcode, 0u) << "nothing stored after the error";
+  EXPECT_FALSE(Build("##\n#SELF; 0x63\n= SELF;\n"));
+  ExpectError(0, "internal error in copying codes", 3, 3);
+  EXPECT_EQ(rom.Entry(0x63).opcode, 0u);
+}
+
+TEST_F(McParser, NothingIsStoredAfterAnErrorInTheFirstPass) {
+  Preset(0x60, "KEPT");
+  EXPECT_FALSE(Build("##\n#NOP; 0x60\n A := R1;\n#BAD; 0x61\n A := Q;\n"));
+  ASSERT_EQ(parser.Errors().size(), 1u);
+  EXPECT_EQ(rom.Entry(0x60).Name(), "KEPT");
+  EXPECT_EQ(rom.Entry(0x61).opcode, 0u);
+}
+
+TEST_F(McParser, NothingIsStoredWithoutLoadAfterBuild) {
+  EXPECT_TRUE(Build("##\n#NOP; 0x60\n A := R1;\n", false));
+  EXPECT_TRUE(parser.Errors().empty());
+  EXPECT_EQ(rom.Entry(0x60).opcode, 0u);
+}
+
+TEST_F(McParser, ReloadKeepsEntriesTheSourceDoesNotDefine) {
+  ASSERT_TRUE(Build("##\n#ONE; 0x01\n A := R1;\n#TWO; 0x02\n B := R1;\n#FETCH; 0xF0\n IR := MDR;\n"));
+  ASSERT_TRUE(Build("##\n#UNO; 0x01\n C := R1;\n"));
+  EXPECT_EQ(rom.Entry(0x01).Name(), "UNO");
+  EXPECT_EQ(rom.Entry(0x02).Name(), "TWO");
+  EXPECT_EQ(rom.Entry(0x02).program[0], Bits({7, 0}));
+  EXPECT_EQ(rom.Entry(0xF0).Name(), "FETCH");
+}
+
+TEST_F(McParser, OpcodesZeroAndAbove255AreAcceptedButNeverStored) {
+  Preset(0x60, "KEPT");
+  ASSERT_TRUE(Build("##\n#Z1; 0x00\n A := R1;\n#Z2; 0x00\n#BIG; 0x100\n A := R1;\n#NEG; -0x60\n"
+                    "#PLUS; +0x61\n A := R1;\n"));
+  EXPECT_EQ(rom.Entry(0).opcode, 0u);
+  EXPECT_EQ(rom.Entry(0).count, 0);
+  EXPECT_EQ(rom.Entry(0x60).Name(), "KEPT") << "-0x60 is not 0x60";
+  EXPECT_EQ(rom.Entry(0x61).Name(), "PLUS");
+  EXPECT_EQ(rom.Entry(0x61).count, 1);
+}
+
+TEST_F(McParser, SourceWithoutMarkerDefinesNothing) {
+  Preset(0x60, "KEPT");
+  EXPECT_TRUE(Build("#NOP; 0x60\n A := R1;\n"));
+  EXPECT_TRUE(parser.Errors().empty());
+  EXPECT_EQ(rom.Entry(0x60).Name(), "KEPT");
+}
+
+TEST_F(McParser, DefinitionAtTheEndOfTheTextWithoutNewline) {
+  ASSERT_TRUE(Build("##\n#NOP; 0x60\n A := R1; B := R2;"));
+  EXPECT_EQ(rom.Entry(0x60).count, 1);
+  EXPECT_EQ(rom.Entry(0x60).program[0], Bits({5, 0, 7, 2}));
+  ASSERT_TRUE(Build("##\n#RTS; 0x61\n PC := MDR;\n#"));
+  EXPECT_EQ(rom.Entry(0x61).count, 1) << "a '#' at the end of the text ends the definitions";
+}
+
+TEST_F(McParser, SignsAndBracketsInMicroCode) {
+  EXPECT_EQ(FirstLineOf("+A := -R1;"), Bits({5, 0})) << "a sign before a word is passed over";
+  EXPECT_FALSE(Build("##\n#A; 0x61\n A := (R1);\n B := R2;\n"));
+  ASSERT_EQ(parser.Errors().size(), 1u) << "the bracket is consumed and the next line read";
+  ExpectError(0, "Register or operand expected", 3, 7);
+}
+
+TEST_F(McParser, ManyDefinitionsBeyondTheOpcodeRange) {
+  std::string text = "##\n";
+  char hex[8];
+  for (int op = 1; op <= 255; ++op) {
+    std::snprintf(hex, sizeof hex, "%02X", op);
+    text += "#I" + std::to_string(op) + "; 0x" + hex + "\n A := R1;\n";
+  }
+  for (int i = 0; i < 100; ++i) text += "#SPARE" + std::to_string(i) + "; 0x00\n";
+  ASSERT_TRUE(Build(text));
+  EXPECT_EQ(rom.Entry(1).Name(), "I1");
+  EXPECT_EQ(rom.Entry(255).Name(), "I255");
+  EXPECT_FALSE(Build(text + "#SPARE99; 0x00\n#I7; 0x00\n"));
+  ASSERT_EQ(parser.Errors().size(), 2u);
+  EXPECT_EQ(parser.Errors()[0].message, "opcode SPARE99 allready exists");
+  EXPECT_EQ(parser.Errors()[1].message, "opcode I7 allready exists");
+}
+
+class McParserIncludes : public McParser {
+ protected:
+  McParserIncludes() { parser.SetIncludeDirectories(dir.path / "include", dir.path); }
+  void Write(const std::string& name, const std::string& text) {
+    std::filesystem::create_directories((dir.path / name).parent_path());
+    std::ofstream(dir.path / name, std::ios::binary) << text;
+  }
+  test::TempDir dir;
+};
+
+TEST_F(McParserIncludes, IncludedDefinitionsCountInBothPasses) {
+  Write("defs.inc", "#FROMFILE OP1; 0x60\n A := R1;\n");
+  Write("include/seq.inc", "#FETCH; 0xF0\n MAR := PC;\n MDR := MEM;\n");
+  ASSERT_TRUE(Build("##\n#include \"defs.inc\"\n#include <seq.inc>\n#COPY; 0x61\n= FROMFILE;\n"));
+  EXPECT_EQ(rom.Entry(0x60).Name(), "FROMFILE");
+  EXPECT_EQ(rom.Entry(0x61).program[0], Bits({5, 0})) << "copied in the second pass";
+  EXPECT_EQ(rom.Entry(0xF0).count, 2);
+  EXPECT_FALSE(Build("##\n#include \"defs.inc\"\n#FROMFILE; 0x62\n"));
+  ExpectError(0, "opcode FROMFILE allready exists", 3, 2);
+}
+
+TEST_F(McParserIncludes, MarkerInsideAnIncludeEndsTheDefinitionsInBothPasses) {
+  Write("defs.inc", "#INNER; 0x60\n A := R1;\n##\n#NOTREAD; 0x62\n");
+  ASSERT_TRUE(Build("##\n#OUTER; 0x61\n B := R1;\n#include \"defs.inc\"\n#AFTER; 0x63\n"));
+  EXPECT_EQ(rom.Entry(0x60).Name(), "INNER");
+  EXPECT_EQ(rom.Entry(0x61).Name(), "OUTER");
+  EXPECT_EQ(rom.Entry(0x62).opcode, 0u);
+  EXPECT_EQ(rom.Entry(0x63).opcode, 0u);
+}
+
+// Reads the whole text token by token.
+class McTokenProbe : public TMCparser {
+ public:
+  struct Seen {
+    int kind;
+    std::string text;
+    int intValue;
+    char sign;
+  };
+  explicit McTokenProbe(Mcrom& rom) : TMCparser(rom) {}
+  std::vector<Seen> tokens;
+
+ protected:
+  void Parse() override {
+    do {
+      GetToken();
+      tokens.push_back({token_.kind, token_.text, token_.intValue, token_.sign});
+    } while (token_.kind != kEndToken);
+  }
+};
+
+TEST(McTokens, KindsOfTheMicroCodeReader) {
+  struct Case {
+    const char* text;
+    int kind;
+    const char* tokenText;
+    int value;
+    char sign;
+  };
+  const Case cases[] = {
+      {"OP1", 32, "OP1", 0, 0},       {"op2", 32, "op2", 0, 0},      {"mdr", 29, "mdr", 0, 0},
+      {"ALU", 29, "ALU", 0, 0},       {"_NEG", 30, "_NEG", 0, 0},    {"_neg", 23, "_neg", 0, 0},
+      {"NOP", 23, "NOP", 0, 0},       {":=", 25, ":=", 0, 0},        {"# x", 27, "#", 0, 0},
+      {"##", 14, "##", 0, 0},         {"#", 14, "##", 0, 0},         {"-5", 1, "5", -5, '-'},
+      {"+0x10", 1, "0x10", 16, '+'},  {"- 5", 1, "5", 5, 0},         {"-x", 23, "x", 0, 0},
+      {"(", 0, "(", 0, 0},            {"]", 17, "]", 0, 0},          {",", 8, ",", 0, 0},
+      {";", 12, ";", 0, 0},           {"=", 11, "=", 0, 0},          {"\n", 26, "\n", 0, 0},
+      {"$12", 23, "$12", 0, 0},       {"\"MDR\"", 5, "MDR", 0, 0},
+  };
+  for (const Case& c : cases) {
+    Mcrom rom;
+    McTokenProbe probe(rom);
+    EXPECT_TRUE(probe.ParseSource(c.text, "t.mca")) << c.text;
+    ASSERT_FALSE(probe.tokens.empty());
+    const auto& t = probe.tokens[0];
+    EXPECT_EQ(t.kind, c.kind) << c.text;
+    EXPECT_EQ(t.text, c.tokenText) << c.text;
+    EXPECT_EQ(t.intValue, c.value) << c.text;
+    EXPECT_EQ(t.sign, c.sign) << c.text;
+  }
+}
+
+TEST(McTokens, SingleColonIsReportedAndTheNextCharacterKept) {
+  Mcrom rom;
+  McTokenProbe probe(rom);
+  EXPECT_FALSE(probe.ParseSource("a :=b :c (d", "t.mca"));
+  std::vector<std::string> texts;
+  for (const auto& t : probe.tokens) texts.push_back(t.text);
+  EXPECT_EQ(texts, (std::vector<std::string>{"a", ":=", "b", ":", "c", "(", "d", ""}));
+  ASSERT_EQ(probe.Errors().size(), 1u);
+  EXPECT_EQ(probe.Errors()[0].message, "single colon not allowed");
+  EXPECT_EQ(probe.Errors()[0].column, 7);
+}
+
+}  // namespace
+}  // namespace tav2
