@@ -350,10 +350,10 @@ TEST_F(McParser, ManyDefinitionsBeyondTheOpcodeRange) {
 
 class McParserIncludes : public McParser {
  protected:
-  McParserIncludes() { parser.SetIncludeDirectories(dir.path / "include", dir.path); }
+  McParserIncludes() { parser.SetIncludeDirectories(dir.Path() / "include", dir.Path()); }
   void Write(const std::string& name, const std::string& text) {
-    std::filesystem::create_directories((dir.path / name).parent_path());
-    std::ofstream(dir.path / name, std::ios::binary) << text;
+    std::filesystem::create_directories((dir.Path() / name).parent_path());
+    std::ofstream(dir.Path() / name, std::ios::binary) << text;
   }
   test::TempDir dir;
 };
