@@ -1,0 +1,77 @@
+#include "editor/editorfilename.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+
+namespace tav2 {
+namespace {
+
+TEST(EditorFileName, UntitledNamesAreNumberedWithTheKindsExtension) {
+  EXPECT_EQ(EditorFileName::UntitledName(EditKind::AssemblerSource, 1), "noname1.asm");
+  EXPECT_EQ(EditorFileName::UntitledName(EditKind::TextFile, 2), "noname2.txt");
+  EXPECT_EQ(EditorFileName::UntitledName(EditKind::MicrocodeSource, 13), "noname13.mca");
+}
+
+TEST(EditorFileName, NamesWithoutAFileOfTheirOwnAreUntitled) {
+  EXPECT_TRUE(EditorFileName::IsUntitled(""));
+  EXPECT_TRUE(EditorFileName::IsUntitled("noname4.asm"));
+  EXPECT_FALSE(EditorFileName::IsUntitled("/work/noname4.asm"));
+  EXPECT_FALSE(EditorFileName::IsUntitled("Noname4.asm"));
+}
+
+struct CaptionCase {
+  EditKind kind;
+  std::string fileName;
+  std::string caption;
+};
+
+class EditorCaption : public testing::TestWithParam<CaptionCase> {};
+
+TEST_P(EditorCaption, NamesTheKindAndTheFileNamePart) {
+  EXPECT_EQ(EditorFileName::Caption(GetParam().kind, GetParam().fileName), GetParam().caption);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EditorFileName, EditorCaption,
+    testing::Values(CaptionCase{EditKind::AssemblerSource, "/data/sources/hello.asm", "TAV Assembler file: hello.asm"},
+                    CaptionCase{EditKind::AssemblerListing, "/home/assembler output.~zj", "Assembler output"},
+                    CaptionCase{EditKind::MicrocodeSource, "/x.y/microdefs.mca", "Micro Code Source: microdefs.mca"},
+                    CaptionCase{EditKind::TextFile, "notes", "Textfile: notes"}));
+
+TEST(EditorFileName, BackupReplacesTheExtensionOfTheFileNamePart) {
+  EXPECT_EQ(EditorFileName::BackupName("/w/prog.asm"), "/w/prog.bak");
+  EXPECT_EQ(EditorFileName::BackupName("/w.old/prog"), "/w.old/prog.bak");
+  EXPECT_EQ(EditorFileName::BackupName("/w.old/prog.v2.asm"), "/w.old/prog.v2.bak");
+}
+
+struct FileTypeCase {
+  std::string fileName;
+  std::optional<int> type;
+};
+
+class SaveAsFileType : public testing::TestWithParam<FileTypeCase> {};
+
+TEST_P(SaveAsFileType, ComesFromTheFirstThreeCharactersOfTheExtension) {
+  EXPECT_EQ(EditorFileName::FileTypeOf(GetParam().fileName), GetParam().type);
+}
+
+INSTANTIATE_TEST_SUITE_P(EditorFileName, SaveAsFileType,
+                         testing::Values(FileTypeCase{"/w/prog.asm", 1}, FileTypeCase{"/w/PROG.ASM", 1},
+                                         FileTypeCase{"m.mca", 2}, FileTypeCase{"t.TxT", 3},
+                                         FileTypeCase{"t.txtx", 3}, FileTypeCase{"a.~zj", 4},
+                                         FileTypeCase{"a.as", 4}, FileTypeCase{"/w.asm/prog", std::nullopt},
+                                         FileTypeCase{"noname1.asm", 1}));
+
+TEST(EditorFileName, TypesOneToThreeForceTheirExtension) {
+  EXPECT_EQ(EditorFileName::WithTypeExtension("/work/prog", 1), "/work/prog.asm");
+  EXPECT_EQ(EditorFileName::WithTypeExtension("/work/x.txt", 1), "/work/x.asm");
+  EXPECT_EQ(EditorFileName::WithTypeExtension("/work/x.asm", 2), "/work/x.mca");
+  EXPECT_EQ(EditorFileName::WithTypeExtension("/w.d/x", 3), "/w.d/x.txt");
+  EXPECT_EQ(EditorFileName::WithTypeExtension("/work/x.txt", 4), "/work/x.txt");
+  EXPECT_EQ(EditorFileName::WithTypeExtension("/work/x", 4), "/work/x");
+}
+
+}  // namespace
+}  // namespace tav2
