@@ -2,14 +2,35 @@
 // Dialogs for tests: every message is recorded, and questions and choices
 // are answered from queues the test fills (the default answer when empty).
 #include <QStringList>
+#include <QTextDocument>
 #include <deque>
+#include <ostream>
+#include <vector>
 
 #include "gui/shell/dialogs.h"
+
+// Readable test failures for Qt strings.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QStringList& list, std::ostream* out) {
+  *out << '{';
+  for (const QString& text : list) *out << " \"" << text.toStdString() << '"';
+  *out << " }";
+}
 
 namespace tav2::test {
 
 class ScriptedDialogs : public Dialogs {
  public:
+  // What a file dialog was opened with.
+  struct FileRequest {
+    QString kind;  // "open" or "save"
+    QString caption;
+    QString place;  // the directory of an open dialog, the file name of a save dialog
+    QString filters;
+    int filterIndex = 0;
+    bool confirmOverwrite = false;
+  };
+
   QStringList messages;  // "error: ...", "info: ...", "warning: ...", "ask: ..."
   std::deque<Answer> answers;  // for AskYesNoCancel; Cancel when empty
   std::deque<QString> fileNames;  // for the file dialogs; cancelled when empty
@@ -17,6 +38,8 @@ class ScriptedDialogs : public Dialogs {
   std::optional<QFont> font;
   std::optional<QColor> colour;
   int printed = 0;
+  QStringList printedTitles;
+  std::vector<FileRequest> fileRequests;
 
   ScriptedDialogs() { Install(this); }
   ~ScriptedDialogs() override { Install(nullptr); }
@@ -31,16 +54,21 @@ class ScriptedDialogs : public Dialogs {
     messages << "ask: " + text;
     return Take(answers, Answer::Cancel);
   }
-  QString OpenFileName(QWidget*, const QString&, const QString&, const QString&, int* index) override {
+  QString OpenFileName(QWidget*, const QString& caption, const QString& directory, const QString& filters,
+                       int* index) override {
+    fileRequests.push_back({"open", caption, directory, filters, index != nullptr ? *index : 0, false});
     return TakeFile(index);
   }
-  QString SaveFileName(QWidget*, const QString&, const QString&, const QString&, int* index) override {
+  QString SaveFileName(QWidget*, const QString& caption, const QString& fileName, const QString& filters,
+                       int* index, bool confirmOverwrite) override {
+    fileRequests.push_back({"save", caption, fileName, filters, index != nullptr ? *index : 0, confirmOverwrite});
     return TakeFile(index);
   }
   std::optional<QFont> ChooseFont(QWidget*, const QFont&) override { return font; }
   std::optional<QColor> ChooseColour(QWidget*, const QColor&) override { return colour; }
-  bool Print(QWidget*, QTextDocument&) override {
+  bool Print(QWidget*, QTextDocument& document) override {
     ++printed;
+    printedTitles << document.metaInformation(QTextDocument::DocumentTitle);
     return true;
   }
 

@@ -24,13 +24,16 @@ class Dialogs {
 
   // File dialogs: the chosen name, or empty when cancelled. `filterIndex`
   // (1-based) selects the filter shown first and receives the one chosen.
+  // The save dialog asks before an existing file is chosen only when
+  // `confirmOverwrite` is set.
   virtual QString OpenFileName(QWidget* parent, const QString& caption, const QString& directory,
                                const QString& filters, int* filterIndex) = 0;
   virtual QString SaveFileName(QWidget* parent, const QString& caption, const QString& fileName,
-                               const QString& filters, int* filterIndex) = 0;
+                               const QString& filters, int* filterIndex, bool confirmOverwrite) = 0;
   virtual std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) = 0;
   virtual std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial) = 0;
-  // Prints a document after the print dialog; false when cancelled.
+  // Prints a document, titled by its DocumentTitle, after the print dialog;
+  // false when cancelled.
   virtual bool Print(QWidget* parent, QTextDocument& document) = 0;
 
   // The dialogs in use; the Qt dialogs unless a test installed others.

@@ -69,10 +69,11 @@ QString QtDialogs::OpenFileName(QWidget* parent, const QString& caption, const Q
 }
 
 QString QtDialogs::SaveFileName(QWidget* parent, const QString& caption, const QString& fileName,
-                                const QString& filters, int* filterIndex) {
+                                const QString& filters, int* filterIndex, bool confirmOverwrite) {
   QString chosen = FilterAt(filters, filterIndex);
-  const QString name = QFileDialog::getSaveFileName(parent, caption, fileName, filters, &chosen,
-                                                    QFileDialog::DontConfirmOverwrite);
+  const QString name =
+      QFileDialog::getSaveFileName(parent, caption, fileName, filters, &chosen,
+                                   confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
   if (!name.isEmpty()) StoreFilterIndex(filters, chosen, filterIndex);
   return name;
 }
@@ -90,6 +91,7 @@ std::optional<QColor> QtDialogs::ChooseColour(QWidget* parent, const QColor& ini
 
 bool QtDialogs::Print(QWidget* parent, QTextDocument& document) {
   QPrinter printer;
+  printer.setDocName(document.metaInformation(QTextDocument::DocumentTitle));
   QPrintDialog dialog(&printer, parent);
   if (dialog.exec() != QDialog::Accepted) return false;
   document.print(&printer);

@@ -13,7 +13,7 @@ class QtDialogs : public Dialogs {
   QString OpenFileName(QWidget* parent, const QString& caption, const QString& directory,
                        const QString& filters, int* filterIndex) override;
   QString SaveFileName(QWidget* parent, const QString& caption, const QString& fileName,
-                       const QString& filters, int* filterIndex) override;
+                       const QString& filters, int* filterIndex, bool confirmOverwrite) override;
   std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
   std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial) override;
   bool Print(QWidget* parent, QTextDocument& document) override;
