@@ -1,10 +1,645 @@
 #include "gui/shell/tmainform.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QMdiArea>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QStatusBar>
+#include <QStyle>
+#include <QToolBar>
+#include <QToolButton>
+#include <filesystem>
+#include <system_error>
+#include <vector>
+
+#include "editor/editorfilename.h"
+#include "gui/editor/teditform.h"
+#include "gui/lang/tasmoptform.h"
+#include "gui/shell/commanditems.h"
+#include "gui/shell/paths.h"
+#include "gui/shell/thelpform.h"
+#include "gui/shell/tnewfileform.h"
+#include "gui/shell/toptionsform.h"
+#include "lang/helptopics.h"
+#include "shell/optionsfile.h"
+
 namespace tav2 {
 
-TMainform::TMainform(QWidget* parent) : QMainWindow(parent) {
+namespace {
+
+constexpr const char* kErrorsInProjectFile = "Errors in projectfile";
+
+QString ReopenCaption(const std::string& entry) { return QString::fromStdString(entry).replace('&', "&&"); }
+
+}  // namespace
+
+TMainform::TMainform(const QStringList& arguments, QWidget* parent)
+    : QMainWindow(parent), mcParser_(machine_.mcrom), assembler_(machine_), reporter_(*this) {
   setObjectName("TMainform");
-  setWindowTitle("TAV2 SIMULATOR 0.1");
+  setWindowTitle(kCaption);
+  resize(kDesignWidth, kDesignHeight);
+  mdiArea_ = new QMdiArea(this);
+  mdiArea_->setObjectName("MdiArea");
+  mdiArea_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  mdiArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+  setCentralWidget(mdiArea_);
+  connect(mdiArea_, &QMdiArea::subWindowActivated, this, &TMainform::MergeEditorMenus);
+  CreateMenus();
+  CreateButtonBar();
+  DisableCommandsWithoutWindow();
+  statusBar();
+  assembler_.SetReporter(&reporter_);
+
+  ReadSettings(arguments);
+  LoadStartupMicrocode();
+  Distribute();
+}
+
+TMainform::~TMainform() {
+  mdiArea_->disconnect(this);
+  delete mdiArea_;
+}
+
+// Directories from the program's place, the command-line file, the
+// open-file list, then the options file (which may move the directories).
+void TMainform::ReadSettings(const QStringList& arguments) {
+  programDir_ = QFileInfo(arguments.value(0)).absolutePath();
+  settings_.environment = EnvironmentSettings::ForHomeDir(ToPath(programDir_));
+  commandLineFile_ = arguments.value(1);
+  std::error_code error;
+  recentFiles_.Read(std::filesystem::current_path(error), settings_.environment.homeDir);
+  RefreshReopenItems();
+  OptionsFile::ReadOptionsFile(settings_);
+  ApplyAssemblerOptions();
+}
+
+// The start-up micro-code fills the micro-code ROM before any window opens:
+// "microdefs.~mc" of the current directory, or else of the home directory.
+void TMainform::LoadStartupMicrocode() {
+  const QString home = QDir(HomeDir()).filePath(kStartupMicrocode);
+  const bool useHome = !QFileInfo::exists(kStartupMicrocode) && QFileInfo::exists(home);
+  PrepareBuild(mcParser_);
+  mcParser_.LoadAfterBuild = true;
+  mcParser_.ParseSourceFile((useHome ? home : QString(kStartupMicrocode)).toStdString());
+  ReportBuild(mcParser_);
+}
+
+void TMainform::ApplyAssemblerOptions() { machine_.defaultStackPointer = settings_.assembler.DefaultStackPointerWord(); }
+
+QString TMainform::HomeDir() const { return FromPath(settings_.environment.homeDir); }
+
+QString TMainform::ListingFile() const { return QDir(HomeDir()).filePath(kListingFile); }
+
+void TMainform::ShowError(const QString& text) { Dialogs::Current().ShowError(this, text); }
+
+void TMainform::ShowInfo(const QString& text) { Dialogs::Current().ShowInfo(this, text); }
+
+Dialogs::Answer TMainform::ShowWarning(const QString& text) { return Dialogs::Current().ShowWarning(this, text); }
+
+Dialogs::Answer TMainform::AskYesNoCancel(const QString& text) {
+  return Dialogs::Current().AskYesNoCancel(this, text);
+}
+
+// ---- Menus and the button bar ------------------------------------------------
+
+void TMainform::CreateMenus() {
+  CreateFileMenu();
+  editMenu_ = menuBar()->addMenu("&Edit");
+  editMenu_->setObjectName("EditMenu");
+  AddMenuItem(editMenu_, this, "Options1", "&Options");
+  CreateViewMenu();
+  CreateOptionsMenu();
+  CreateWindowMenu();
+  CreateHelpMenu();
+}
+
+void TMainform::CreateFileMenu() {
+  fileMenu_ = menuBar()->addMenu("&File");
+  fileMenu_->setObjectName("FileMenu");
+  QMenu* newMenu = fileMenu_->addMenu("&New");
+  newMenu->setObjectName("NewMenu");
+  connect(AddMenuItem(newMenu, this, "textfile1", "Text File"), &QAction::triggered, this,
+          [this] { NewSourceFile(EditKind::TextFile); });
+  connect(AddMenuItem(newMenu, this, "Assemblerfile1", "Assembler File"), &QAction::triggered, this,
+          [this] { NewSourceFile(EditKind::AssemblerSource); });
+  connect(AddMenuItem(newMenu, this, "Microcodefile1", "Microcode File"), &QAction::triggered, this,
+          [this] { NewSourceFile(EditKind::MicrocodeSource); });
+  connect(AddMenuItem(fileMenu_, this, "OpenFile", "&Open..."), &QAction::triggered, this, &TMainform::OpenFileClick);
+  QMenu* reopen = fileMenu_->addMenu("&Reopen...");
+  reopen->setObjectName("Reopenfile1");
+  for (int k = 1; k <= RecentFiles::kMenuItems; ++k) {
+    QAction* item = AddMenuItem(reopen, this, qPrintable(QString("source%1").arg(k)), QString());
+    item->setVisible(false);
+    reopenItems_[static_cast<std::size_t>(k - 1)] = item;
+    connect(item, &QAction::triggered, this, [this, k] { SourceClick(k); });
+  }
+  fileMenu_->addSeparator();
+  connect(AddMenuItem(fileMenu_, this, "SaveAll1", "Save All"), &QAction::triggered, this, &TMainform::SaveAll1Click);
+  AddMenuItem(fileMenu_, this, "CloseAll1", "Close All");
+  fileMenu_->addSeparator();
+  connect(AddMenuItem(fileMenu_, this, "Exit", "&Exit"), &QAction::triggered, this, &QWidget::close);
+}
+
+void TMainform::CreateViewMenu() {
+  QMenu* view = menuBar()->addMenu("&View");
+  view->setObjectName("ViewMenu");
+  AddMenuItem(view, this, "TAVProcessor1", "&Processor");
+  connect(AddMenuItem(view, this, "Assembler1", "A&ssembler source"), &QAction::triggered, this,
+          &TMainform::AssemblerknopClick);
+  connect(AddMenuItem(view, this, "Assembleroutput1", "Assembler &output"), &QAction::triggered, this,
+          &TMainform::AsmoutknopClick);
+  AddMenuItem(view, this, "Application1", "&Application");
+  AddMenuItem(view, this, "Memory1", "&Memory");
+  AddMenuItem(view, this, "Newmemory1", "&New memory view");
+  AddMenuItem(view, this, "Microcodesource1", "Micro &code source");
+  AddMenuItem(view, this, "MicroCodeROM1", "Micro Code &ROM");
+  connect(AddMenuItem(view, this, "Text1", "&Text  "), &QAction::triggered, this, &TMainform::TextknopClick);
+}
+
+void TMainform::CreateOptionsMenu() {
+  QMenu* options = menuBar()->addMenu("&Options");
+  options->setObjectName("OptionsMenu");
+  connect(AddMenuItem(options, this, "Environment", "En&vironment ..."), &QAction::triggered, this,
+          &TMainform::EnvironmentClick);
+  AddMenuItem(options, this, "Saveoptions1", "&Editor options ...");
+  connect(AddMenuItem(options, this, "Assembleroptions1", "&Assembler options ..."), &QAction::triggered, this,
+          &TMainform::AssembleroptionsClick);
+  connect(AddMenuItem(options, this, "Saveoptions", "&Save all options", {}, "Save all options to configuration file"),
+          &QAction::triggered, this, &TMainform::WriteOptionsFile);
+}
+
+void TMainform::CreateWindowMenu() {
+  QMenu* window = menuBar()->addMenu("&Window");
+  window->setObjectName("WindowMenu");
+  connect(AddMenuItem(window, this, "Distribute1", "&Distribute"), &QAction::triggered, this, &TMainform::Distribute);
+  connect(AddMenuItem(window, this, "Tile1", "&Tile"), &QAction::triggered, mdiArea_, &QMdiArea::tileSubWindows);
+  connect(AddMenuItem(window, this, "Cascade1", "&Cascade"), &QAction::triggered, mdiArea_, &QMdiArea::cascadeSubWindows);
+  connect(AddMenuItem(window, this, "Storedistribution1", "&Store distribution"), &QAction::triggered, this,
+          &TMainform::StoreDistribution);
+}
+
+void TMainform::CreateHelpMenu() {
+  QMenu* help = menuBar()->addMenu("&Help");
+  help->setObjectName("HelpMenu");
+  connect(AddMenuItem(help, this, "TopicSearch1", "&Topic Search", QKeySequence(Qt::Key_F1)), &QAction::triggered, this,
+          &TMainform::TopicSearch1Click);
+  connect(AddMenuItem(help, this, "ContextHelp1", "Context Help", QKeySequence(Qt::CTRL | Qt::Key_F1)), &QAction::triggered,
+          this, &TMainform::ContextHelp1Click);
+  connect(AddMenuItem(help, this, "About1", "About..."), &QAction::triggered, this, &TMainform::About1Click);
+}
+
+void TMainform::CreateButtonBar() {
+  QToolBar* bar = addToolBar("Buttons");
+  bar->setObjectName("SpeedBar");
+  bar->setMovable(false);
+  const auto add = [this, bar](const char* name, const QString& caption, const QString& hint, auto click) {
+    QToolButton* button = MakeButton(bar, name, caption, hint);
+    bar->addWidget(button);
+    connect(button, &QToolButton::clicked, this, click);
+    return button;
+  };
+  add("SpeedButton1", "", "New File", &TMainform::NewFileClick)->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+  add("SpeedButton2", "", "Open File", &TMainform::OpenFileClick)
+      ->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
+  add("SpeedButton3", "", "Save File", &TMainform::SaveFileClick)
+      ->setIcon(style()->standardIcon(QStyle::SP_DialogSaveButton));
+  add("SpeedButton4", "Save all", "Save All ", &TMainform::SaveAll1Click);
+  add("SpeedButton5", "Print", "Print Text", &TMainform::PrintTextClick);
+  bar->addSeparator();
+  add("Textknop", "Text", "View text", &TMainform::TextknopClick);
+  add("Asmoutknop", "Asm output", "View assembler output", &TMainform::AsmoutknopClick);
+  add("Assemblerknop", "Assembler", "View assembler source", &TMainform::AssemblerknopClick);
+  bar->addWidget(MakeButton(bar, "TAV2knop", "TAV2", "View processor"));
+  bar->addWidget(MakeButton(bar, "Memoryknop", "Memory", "View memory page"));
+  bar->addWidget(MakeButton(bar, "Applicationknop", "Application", "View application screen"));
+  bar->addSeparator();
+  CreateTAV2Panel(bar);
+}
+
+// The processor's own buttons on the bar, shown only while the processor
+// window exists.
+void TMainform::CreateTAV2Panel(QToolBar* bar) {
+  auto* panel = new QWidget(bar);
+  panel->setObjectName("TAV2_panel");
+  auto* row = new QHBoxLayout(panel);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(1);
+  row->addWidget(MakeButton(panel, "TAV_Clock", "C", "Execute clockcycle"));
+  row->addWidget(MakeButton(panel, "TAV_instruction", "I", "Execute instruction"));
+  row->addWidget(MakeButton(panel, "TAV_go", ">>", "Run processor"));
+  row->addWidget(MakeButton(panel, "TAV_halt", "H", "Halt processor"));
+  row->addWidget(MakeButton(panel, "TAV_reset", "R", "Reset processor"));
+  tav2Panel_ = bar->addWidget(panel);
+  tav2Panel_->setVisible(false);
+}
+
+void TMainform::SetTAV2PanelVisible(bool visible) { tav2Panel_->setVisible(visible); }
+
+// The commands of windows that are not part of the workbench yet (the
+// processor window, terminal screen, memory views, micro-code ROM view and
+// the default editor options dialog) stay disabled; each is enabled where
+// its window is connected.
+void TMainform::DisableCommandsWithoutWindow() {
+  for (const char* name : {"TAVProcessor1", "Application1", "Memory1", "Newmemory1", "MicroCodeROM1", "Options1",
+                           "Saveoptions1"}) {
+    findChild<QAction*>(name, Qt::FindDirectChildrenOnly)->setEnabled(false);
+  }
+  for (const char* name : {"TAV2knop", "Memoryknop", "Applicationknop"}) {
+    findChild<QToolButton*>(name)->setEnabled(false);
+  }
+}
+
+// While an editor is the current child window, its File and Edit menus
+// stand in for the main window's; the other menus stay.
+void TMainform::MergeEditorMenus() {
+  auto* editor = qobject_cast<TEditform*>(mdiArea_->currentSubWindow());
+  if (editor != nullptr && editor->isHidden()) editor = nullptr;
+  QMenuBar* bar = menuBar();
+  if (mergedEditor_) {
+    bar->removeAction(mergedEditor_->FileMenu()->menuAction());
+    bar->removeAction(mergedEditor_->EditMenu()->menuAction());
+  }
+  mergedEditor_ = editor;
+  fileMenu_->menuAction()->setVisible(editor == nullptr);
+  editMenu_->menuAction()->setVisible(editor == nullptr);
+  if (editor == nullptr) return;
+  bar->insertAction(fileMenu_->menuAction(), editor->FileMenu()->menuAction());
+  bar->insertAction(fileMenu_->menuAction(), editor->EditMenu()->menuAction());
+}
+
+// ---- Editors -------------------------------------------------------------------
+
+TEditform* TMainform::CreateEditor() {
+  auto* editor = new TEditform(*this);
+  editor->show();
+  return editor;
+}
+
+void TMainform::ShowEditor(TEditform* editor) {
+  editor->show();
+  editor->raise();
+  mdiArea_->setActiveSubWindow(editor);
+}
+
+TEditform* TMainform::NewSourceFile(EditKind kind) {
+  TEditform* editor = CreateEditor();
+  ++newFileCounter_;
+  if (kind == EditKind::MicrocodeSource) editor->LoadFile(QDir(HomeDir()).filePath(kNewMicrocode));
+  editor->RichEdit1()->show();
+  editor->RichEdit1()->setFocus();
+  editor->ApplyKind(kind);
+  editor->SetUntitledName(QString::fromStdString(EditorFileName::UntitledName(kind, newFileCounter_)));
+  ShowEditor(editor);
+  RegisterEditor(editor);
+  return editor;
+}
+
+TEditform* TMainform::OpenSourceFile(const QString& name) {
+  if (QFile file(name); !file.open(QIODevice::ReadOnly)) {
+    ShowError(QString("can't open file: %1").arg(name));
+    return nullptr;
+  }
+  std::vector<WindowBounds> registered;
+  for (const TEditform* editor : editors_.Windows()) registered.push_back(editor->Bounds());
+  layout_.CascadePosition(registered);
+  TEditform* editor = CreateEditor();
+  editor->SetSaveFilterIndex(openFilterIndex_);
+  editor->RichEdit1()->hide();
+  if (!editor->LoadFile(name)) {
+    delete editor;
+    return nullptr;
+  }
+  RegisterEditor(editor);
+  editor->RichEdit1()->show();
+  editor->RichEdit1()->setFocus();
+  mdiArea_->setActiveSubWindow(editor);
+  return editor;
+}
+
+void TMainform::RegisterEditor(TEditform* editor) {
+  if (!editors_.Put(editor)) {
+    ShowError(EditorSlots<TEditform>::kTooMuchOpenFiles);
+    return;
+  }
+  if (recentFiles_.Forget(editor->FileName().toStdString())) RefreshReopenItems();
+}
+
+void TMainform::EditorClosed(TEditform* editor) {
+  if (recentFiles_.Remember(editor->FileName().toStdString())) RefreshReopenItems();
+  if (projectEditor_ == editor) projectEditor_ = nullptr;
+  if (!editors_.Remove(editor)) ShowError(EditorSlots<TEditform>::kFileNotKnown);
+}
+
+void TMainform::RefreshReopenItems() {
+  for (int k = 1; k <= RecentFiles::kMenuItems; ++k) {
+    QAction* item = reopenItems_[static_cast<std::size_t>(k - 1)];
+    item->setText(ReopenCaption(recentFiles_.Entry(k)));
+    item->setVisible(recentFiles_.ItemVisible(k));
+  }
+  for (TEditform* editor : editors_.Windows()) editor->CopyReopenItems(reopenItems_);
+}
+
+void TMainform::SourceClick(int k) {
+  const auto name = recentFiles_.TakeOut(k);
+  if (!name) return;
+  RefreshReopenItems();
+  OpenSourceFile(QString::fromStdString(*name));
+}
+
+void TMainform::OpenFileClick() {
+  if (openDir_.isEmpty()) openDir_ = FromPath(settings_.environment.workingDir);
+  int index = openFilterIndex_;
+  const QString name = Dialogs::Current().OpenFileName(this, "Open file", openDir_, kOpenFilters, &index);
+  if (name.isEmpty()) return;
+  openDir_ = QFileInfo(name).absolutePath();
+  openFilterIndex_ = index;
+  OpenSourceFile(name);
+}
+
+QString TMainform::OpenDialogFileName(int filterIndex) {
+  const QString directory = openDir_.isEmpty() ? FromPath(settings_.environment.workingDir) : openDir_;
+  return Dialogs::Current().OpenFileName(this, "Open file", directory, kOpenFilters, &filterIndex);
+}
+
+void TMainform::SaveAll1Click() {
+  for (TEditform* editor : editors_.Windows()) editor->SaveFileClick();
+}
+
+void TMainform::CloseAllClick() {
+  for (TEditform* editor : editors_.Windows()) editor->close();
+}
+
+void TMainform::SaveFileClick() {
+  TEditform* editor = FocusedEditor();
+  if (editor == nullptr) editor = projectEditor_;
+  if (editor != nullptr) editor->SaveFileClick();
+}
+
+void TMainform::PrintTextClick() {
+  if (TEditform* editor = FocusedEditor()) editor->PrintClick();
+}
+
+TEditform* TMainform::FocusedEditor() const {
+  const QWidget* focus = focusWidget();
+  for (TEditform* editor : editors_.Windows()) {
+    if (editor->RichEdit1() == focus) return editor;
+  }
+  return nullptr;
+}
+
+TEditform* TMainform::ProjectEditor() const { return projectEditor_; }
+
+void TMainform::SetProjectEditor(TEditform* editor) { projectEditor_ = editor; }
+
+TEditform* TMainform::FirstEditorOfKind(EditKind kind) const {
+  for (TEditform* editor : editors_.Windows()) {
+    if (editor->Kind() == kind) return editor;
+  }
+  return nullptr;
+}
+
+// ---- The button bar --------------------------------------------------------------
+
+void TMainform::NewFileClick() {
+  auto* chooser = new TNewfileForm(*this);
+  chooser->show();
+  chooser->activateWindow();
+  chooser->setFocus();
+}
+
+// Visits the editors of one kind in turn; with none, the Open dialog offers
+// that kind's files.
+void TMainform::ViewEditorOfKind(EditKind kind, SlotCursor& cursor, int openFilterIndex) {
+  const auto slot = cursor.Next([this, kind](int slot) {
+    const TEditform* editor = editors_.At(slot);
+    return editor != nullptr && editor->Kind() == kind;
+  });
+  if (slot) {
+    ShowEditor(editors_.At(*slot));
+    return;
+  }
+  openFilterIndex_ = openFilterIndex;
+  OpenFileClick();
+}
+
+void TMainform::AssemblerknopClick() { ViewEditorOfKind(EditKind::AssemblerSource, assemblerCursor_, 1); }
+
+void TMainform::TextknopClick() { ViewEditorOfKind(EditKind::TextFile, textCursor_, 3); }
+
+void TMainform::AsmoutknopClick() {
+  if (TEditform* listing = FirstEditorOfKind(EditKind::AssemblerListing)) {
+    listing->LoadFile(ListingFile());
+    ShowEditor(listing);
+    return;
+  }
+  OpenSourceFile(ListingFile());
+}
+
+void TMainform::ReloadAssemblerOutput() {
+  TEditform* listing = FirstEditorOfKind(EditKind::AssemblerListing);
+  if (listing == nullptr) return;
+  listing->RichEdit1()->hide();
+  listing->LoadFile(ListingFile());
+  listing->RichEdit1()->show();
+}
+
+// ---- Builds ------------------------------------------------------------------------
+
+void TMainform::PrepareBuild(TParserparent& translator) {
+  const EnvironmentSettings& environment = settings_.environment;
+  translator.SetIncludeDirectories(environment.includeDir, environment.workingDir);
+  assembler_.ProgramStart = settings_.assembler.programStart;
+  assembler_.SetListingPath(ToPath(ListingFile()));
+}
+
+void TMainform::ReportBuild(const TParserparent& translator) {
+  if (translator.Succeeded()) {
+    HideErrorList();
+    return;
+  }
+  ShowErrorList();
+  ShowError(kErrorsInProjectFile);
+}
+
+void TMainform::fromProject1Click(TEditform* sender) {
+  if (sender != nullptr) {
+    projectEditor_ = sender;
+  } else if (projectEditor_ == nullptr) {
+    projectEditor_ = FocusedEditor();
+  }
+  if (projectEditor_ == nullptr) {
+    ShowError("No Source");
+    return;
+  }
+  TParserparent* translator = projectEditor_->Translator();
+  if (translator == nullptr) return;
+  PrepareBuild(*translator);
+  translator->ParseSource(projectEditor_->RichEdit1()->toPlainText().toStdString(),
+                          projectEditor_->FileName().toStdString());
+  ReportBuild(*translator);
+}
+
+// Reset and Go on the processor window, created first when it does not
+// exist. The processor window connects here when it joins the workbench;
+// until then there is no processor to run the loaded program on.
+void TMainform::RunProgram() {}
+
+void TMainform::ShowErrorList() {
+  TEditform* editor = projectEditor_;
+  if (editor == nullptr || editor->Translator() == nullptr) return;
+  QStringList lines;
+  for (const TError& error : editor->Translator()->Errors()) lines << QString::fromStdString(error.ListLine());
+  editor->ShowErrors(lines);
+  QCoreApplication::processEvents();
+}
+
+void TMainform::HideErrorList() {
+  if (projectEditor_ != nullptr) projectEditor_->HideErrors();
+  QCoreApplication::processEvents();
+}
+
+void TMainform::ClearErrorList(TEditform* editor) {
+  projectEditor_ = editor;
+  HideErrorList();
+}
+
+// ---- Layout ------------------------------------------------------------------------
+
+// The windows Distribute and Store distribution arrange; the simulation
+// windows add their bounds here when they join the workbench.
+OpenWindows TMainform::CurrentWindows() const {
+  OpenWindows open;
+  open.projectEditor = projectEditor_ != nullptr;
+  return open;
+}
+
+void TMainform::Distribute() {
+  const LayoutPlan plan = layout_.Distribute(width(), CurrentWindows());
+  if (plan.editorsToRecordedBounds) {
+    for (TEditform* editor : editors_.Windows()) editor->SetBounds(editor->RecordedBounds());
+  }
+  if (plan.projectEditor && projectEditor_ != nullptr) projectEditor_->SetBounds(*plan.projectEditor);
+}
+
+void TMainform::StoreDistribution() {
+  for (TEditform* editor : editors_.Windows()) editor->RecordBounds();
+  layout_.StoreDistribution(CurrentWindows());
+}
+
+// ---- Options -----------------------------------------------------------------------
+
+void TMainform::EnvironmentClick() {
+  auto* dialog = new TOptionsform(settings_.environment, programDir_, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->open();
+}
+
+void TMainform::AssembleroptionsClick() {
+  auto* dialog = new TAsmOptForm(settings_.assembler, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  connect(dialog, &QDialog::accepted, this, &TMainform::ApplyAssemblerOptions);
+  dialog->show();
+  dialog->activateWindow();
+}
+
+void TMainform::WriteOptionsFile() {
+  const OptionsWriteResult result = OptionsFile::WriteOptionsFile(settings_);
+  const QString message = QString::fromStdString(result.message);
+  if (result.written) {
+    ShowInfo(message);
+  } else {
+    ShowError(message);
+  }
+}
+
+// ---- Help --------------------------------------------------------------------------
+
+THelpform* TMainform::OpenHelp() {
+  const QString file = QDir(HomeDir()).filePath(kHelpFile);
+  if (!QFileInfo::exists(file)) {
+    ShowError(QString("Help file %1 not found").arg(QDir::toNativeSeparators(file)));
+    return nullptr;
+  }
+  if (help_ == nullptr) help_ = new THelpform(this);
+  help_->show();
+  help_->raise();
+  help_->activateWindow();
+  return help_;
+}
+
+void TMainform::TopicSearch1Click() {
+  if (THelpform* help = OpenHelp()) help->ShowContents(QDir(HomeDir()).filePath(kHelpFile));
+}
+
+// The topic of the word at the caret of the focused editor; without one,
+// the contents, with a notice naming the word that has no topic.
+void TMainform::ContextHelp1Click() {
+  const TEditform* editor = FocusedEditor();
+  const QString word = editor != nullptr ? editor->WordAtCursor() : QString();
+  THelpform* help = OpenHelp();
+  if (help == nullptr) return;
+  const QString file = QDir(HomeDir()).filePath(kHelpFile);
+  if (const auto topic = TParserparent::HelpTopicFor(word.toStdString())) {
+    help->ShowTopic(file, QString::fromStdString(HelpTopics::Anchor(*topic)));
+    return;
+  }
+  help->ShowContents(file);
+  if (!word.isEmpty()) help->SetNotice(QString("No help topic for \"%1\": the contents are shown.").arg(word));
+}
+
+void TMainform::About1Click() {
+  ShowInfo(QString("%1\n\nA teaching workbench for the microprogrammed 16-bit processor TAV2: "
+                   "micro-code and assembler editors, the simulated datapath and a terminal screen.")
+               .arg(kCaption));
+}
+
+// ---- Showing and shut-down ------------------------------------------------------------
+
+void TMainform::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  if (commandLineFile_.isEmpty()) return;
+  OpenSourceFile(commandLineFile_);
+  settings_.environment.workingDir = ToPath(QFileInfo(commandLineFile_).absolutePath());
+}
+
+// Every child window is asked first; then the editors close (their names
+// enter the open-file list), the open-file list is written, and the options
+// file when that is asked for.
+void TMainform::closeEvent(QCloseEvent* event) {
+  if (!MayCloseChildren()) {
+    event->ignore();
+    return;
+  }
+  CloseAllClick();
+  recentFiles_.Write(settings_.environment.homeDir, settings_.environment.workingDir);
+  QCoreApplication::processEvents();
+  if (settings_.environment.saveOptionsOnExit) WriteOptionsFile();
+  CloseOwnWindows();
+  event->accept();
+}
+
+bool TMainform::MayCloseChildren() {
+  for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
+    auto* editor = qobject_cast<TEditform*>(window);
+    if (editor != nullptr && !editor->FormCloseQuery()) return false;
+  }
+  return true;
+}
+
+// The choosers, help window and dialogs are windows of their own.
+void TMainform::CloseOwnWindows() {
+  for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (child->isWindow()) child->close();
+  }
 }
 
 }  // namespace tav2

@@ -1,0 +1,51 @@
+#include "gui/editor/editorfile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <algorithm>
+
+namespace tav2 {
+
+namespace {
+
+bool FitsLatin1(const QString& text) {
+  return std::all_of(text.begin(), text.end(), [](QChar ch) { return ch.unicode() <= 0xFF; });
+}
+
+}  // namespace
+
+std::optional<QByteArray> EditorFile::Read(const QString& name, QString* error) {
+  QFile file(name);
+  if (!file.open(QIODevice::ReadOnly)) {
+    *error = file.errorString();
+    return std::nullopt;
+  }
+  QByteArray bytes = file.readAll();
+  if (file.error() != QFileDevice::NoError) {
+    *error = file.errorString();
+    return std::nullopt;
+  }
+  return bytes;
+}
+
+EditorFile::Contents EditorFile::Decode(const QByteArray& bytes) {
+  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+  QString text = utf8.decode(bytes);
+  if (!utf8.hasError()) return {text, Encoding::Utf8};
+  return {QString::fromLatin1(bytes), Encoding::Latin1};
+}
+
+QByteArray EditorFile::Encode(const QString& text, Encoding encoding) {
+  if (encoding == Encoding::Latin1 && FitsLatin1(text)) return text.toLatin1();
+  return text.toUtf8();
+}
+
+bool EditorFile::Write(const QString& name, const QByteArray& bytes, QString* error) {
+  QSaveFile file(name);
+  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
+  *error = file.errorString();
+  return false;
+}
+
+}  // namespace tav2

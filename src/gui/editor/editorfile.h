@@ -1,0 +1,32 @@
+#pragma once
+#include <QByteArray>
+#include <QString>
+#include <optional>
+
+namespace tav2 {
+
+// Reading and writing the editors' files. A file is taken as UTF-8 when its
+// bytes are valid UTF-8 and as Latin-1 otherwise, so that every byte of a
+// file in an older encoding survives a load and a save.
+class EditorFile {
+ public:
+  enum class Encoding { Utf8, Latin1 };
+
+  struct Contents {
+    QString text;
+    Encoding encoding = Encoding::Utf8;
+  };
+
+  // The file's bytes; nullopt, with the system's message in `error`, when it
+  // cannot be read.
+  static std::optional<QByteArray> Read(const QString& name, QString* error);
+  static Contents Decode(const QByteArray& bytes);
+  // Latin-1 for a Latin-1 file whose text still fits it, UTF-8 otherwise.
+  static QByteArray Encode(const QString& text, Encoding encoding);
+  // Replaces the file at once (a temporary file renamed over it), so a
+  // failed write leaves the old file as it was. False, with the system's
+  // message in `error`, when that fails.
+  static bool Write(const QString& name, const QByteArray& bytes, QString* error);
+};
+
+}  // namespace tav2

@@ -1,0 +1,57 @@
+#include "gui/shell/tnewfileform.h"
+
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QVBoxLayout>
+#include <array>
+#include <utility>
+
+#include "gui/shell/colorref.h"
+#include "gui/shell/tmainform.h"
+
+namespace tav2 {
+
+namespace {
+
+constexpr int kNavy = 0x800000;
+constexpr int kClientWidth = 122;
+constexpr int kClientHeight = 108;
+constexpr int kMargin = 2;
+
+}  // namespace
+
+TNewfileForm::TNewfileForm(TMainform& mainform)
+    : QWidget(&mainform, Qt::Window | Qt::FramelessWindowHint), mainform_(mainform) {
+  setObjectName("TNewfileForm");
+  setWindowTitle("New file");
+  setAttribute(Qt::WA_DeleteOnClose);
+  auto* frame = new QVBoxLayout(this);
+  frame->setContentsMargins(kMargin, kMargin, kMargin, kMargin);
+  auto* group = new QGroupBox("New File", this);
+  group->setObjectName("RadioGroup1");
+  frame->addWidget(group);
+  auto* choices = new QVBoxLayout(group);
+  const std::array<std::tuple<const char*, QString, EditKind>, 3> buttons = {{
+      {"Asmfileknop", "Assembler file", EditKind::AssemblerSource},
+      {"textfileknop", "Text file", EditKind::TextFile},
+      {"mcfileknop", "Microcode file", EditKind::MicrocodeSource},
+  }};
+  for (const auto& [name, caption, kind] : buttons) {
+    auto* button = new QRadioButton(caption, group);
+    button->setObjectName(name);
+    QPalette palette = button->palette();
+    palette.setColor(QPalette::WindowText, ColorFromRef(kNavy));
+    button->setPalette(palette);
+    choices->addWidget(button);
+    connect(button, &QRadioButton::clicked, this, [this, kind = kind] { Choose(kind); });
+  }
+  resize(kClientWidth, kClientHeight);
+  move(kLeft, kTop);
+}
+
+void TNewfileForm::Choose(EditKind kind) {
+  mainform_.NewSourceFile(kind);
+  close();
+}
+
+}  // namespace tav2
