@@ -1,0 +1,167 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "gui/lang/tasmoptform.h"
+#include "gui/shell/paths.h"
+#include "gui/shell/toptionsform.h"
+#include "scripteddialogs.h"
+#include "workbenchtest.h"
+
+namespace tav2 {
+namespace {
+
+// ---- Assembler options ----------------------------------------------------------------------
+
+QLineEdit* Field(const QWidget& dialog, const char* name) { return dialog.findChild<QLineEdit*>(name); }
+
+void Press(const QWidget& dialog, const char* name) { dialog.findChild<QPushButton*>(name)->click(); }
+
+TEST(TAsmOptForm, ShowsBothSettingsInHexadecimal) {
+  AssemblerOptions options;
+  options.SetProgramStart(0xABC);
+  const TAsmOptForm dialog(options);
+  EXPECT_EQ(dialog.windowTitle(), "Assembler Options");
+  EXPECT_EQ(Field(dialog, "Edit1")->text(), "  0ABC");
+  EXPECT_EQ(Field(dialog, "Edit2")->text(), "  7FFF");
+}
+
+struct AsmOptCase {
+  QString edit1;
+  QString edit2;
+  QStringList messages;
+  int programStart;
+  int stackPointer;
+  bool accepted;
+};
+
+class AsmOptOk : public testing::TestWithParam<AsmOptCase> {};
+
+TEST_P(AsmOptOk, TakesTheValidFieldsInOrder) {
+  test::ScriptedDialogs dialogs;
+  AssemblerOptions options;
+  options.programStart = 5;
+  options.defaultStackPointer = 6;
+  TAsmOptForm dialog(options);
+  Field(dialog, "Edit1")->setText(GetParam().edit1);
+  Field(dialog, "Edit2")->setText(GetParam().edit2);
+  Press(dialog, "OKknop");
+  EXPECT_EQ(dialogs.messages, GetParam().messages);
+  EXPECT_EQ(options.programStart, GetParam().programStart);
+  EXPECT_EQ(options.defaultStackPointer, GetParam().stackPointer);
+  EXPECT_EQ(dialog.result() == QDialog::Accepted, GetParam().accepted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    TAsmOptForm, AsmOptOk,
+    testing::Values(AsmOptCase{"1000", "7FFF", {}, 0x1000, 0x7FFF, true},
+                    AsmOptCase{"12345", "  0100", {}, 0x2345, 0x100, true},
+                    AsmOptCase{"  0", "FFFF", {}, 0, -1, true},
+                    AsmOptCase{"xyz", "100", {"error: Unvalid startaddress!"}, 5, 6, false},
+                    AsmOptCase{"200", "xyz", {"error: Unvalid  stack pointer address!"}, 0x200, 6, false}));
+
+TEST(TAsmOptForm, DefaultsChangeOnlyTheFields) {
+  AssemblerOptions options;
+  options.SetProgramStart(0x100);
+  options.SetDefaultStackPointer(0x200);
+  TAsmOptForm dialog(options);
+  Press(dialog, "Defaultsknop");
+  EXPECT_EQ(Field(dialog, "Edit1")->text(), "  0000");
+  EXPECT_EQ(Field(dialog, "Edit2")->text(), "  7FFF");
+  Press(dialog, "Cancelknop");
+  EXPECT_EQ(options.ProgramStartWord(), 0x100);
+  EXPECT_EQ(options.DefaultStackPointerWord(), 0x200);
+}
+
+class AsmOptMenu : public test::WorkbenchTest {};
+
+TEST_F(AsmOptMenu, ReachesTheMachineOnOk) {
+  TMainform& mainform = Start();
+  Item("Assembleroptions1")->trigger();
+  auto* dialog = mainform.findChild<TAsmOptForm*>("TAsmOptForm");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->isVisible());
+  EXPECT_FALSE(dialog->isModal());
+  Field(*dialog, "Edit2")->setText("FFFF");
+  Press(*dialog, "OKknop");
+  EXPECT_EQ(mainform.Settings().assembler.defaultStackPointer, -1);
+  EXPECT_EQ(mainform.TheMachine().defaultStackPointer, 0xFFFF);
+}
+
+// ---- Environment options --------------------------------------------------------------------
+
+EnvironmentSettings Sample() {
+  EnvironmentSettings settings = EnvironmentSettings::ForHomeDir("/home/tav");
+  settings.createBakFiles = true;
+  return settings;
+}
+
+TEST(TOptionsform, ShowsTheSettingsEachTimeItIsShown) {
+  EnvironmentSettings settings = Sample();
+  TOptionsform dialog(settings, "/opt/tav2");
+  EXPECT_EQ(dialog.windowTitle(), "Evironment options");
+  EXPECT_EQ(Field(dialog, "Homediredit")->text(), "/home/tav");
+  EXPECT_EQ(Field(dialog, "Workingdiredit")->text(), "/home/tav/sources");
+  EXPECT_EQ(Field(dialog, "Includediredit")->text(), "/home/tav/include");
+  EXPECT_TRUE(dialog.findChild<QCheckBox*>("Bakfiles")->isChecked());
+  EXPECT_FALSE(dialog.findChild<QCheckBox*>("Saveonexit")->isChecked());
+  EXPECT_EQ(dialog.findChild<QCheckBox*>("Bakfiles")->text(), "Create .bak files ");
+  settings.homeDir = "/elsewhere";
+  dialog.show();
+  EXPECT_EQ(Field(dialog, "Homediredit")->text(), "/elsewhere");
+}
+
+TEST(TOptionsform, OkStoresTheFieldsUnchecked) {
+  EnvironmentSettings settings = Sample();
+  TOptionsform dialog(settings, "/opt/tav2");
+  Field(dialog, "Homediredit")->setText("no such dir ");
+  Field(dialog, "Includediredit")->setText("");
+  dialog.findChild<QCheckBox*>("Saveonexit")->setChecked(true);
+  dialog.findChild<QCheckBox*>("Bakfiles")->setChecked(false);
+  Press(dialog, "OKknop");
+  EXPECT_EQ(FromPath(settings.homeDir), "no such dir ");
+  EXPECT_EQ(FromPath(settings.includeDir), "");
+  EXPECT_EQ(FromPath(settings.workingDir), "/home/tav/sources");
+  EXPECT_TRUE(settings.saveOptionsOnExit);
+  EXPECT_FALSE(settings.createBakFiles);
+  EXPECT_EQ(dialog.result(), QDialog::Accepted);
+}
+
+TEST(TOptionsform, DefaultsDeriveFromTheHomeDirectoryInForce) {
+  EnvironmentSettings settings = Sample();
+  settings.workingDir = "/w";
+  TOptionsform dialog(settings, "/opt/tav2");
+  Field(dialog, "Homediredit")->setText("/typed");
+  Press(dialog, "Defaultknop");
+  EXPECT_EQ(Field(dialog, "Homediredit")->text(), "/opt/tav2");
+  EXPECT_EQ(Field(dialog, "Workingdiredit")->text(), "/home/tav/sources");
+  EXPECT_EQ(Field(dialog, "Includediredit")->text(), "/home/tav/include");
+  EXPECT_FALSE(dialog.findChild<QCheckBox*>("Bakfiles")->isChecked());
+  Press(dialog, "Cancelknop");
+  EXPECT_EQ(settings, [] {
+    EnvironmentSettings expected = Sample();
+    expected.workingDir = "/w";
+    return expected;
+  }());
+}
+
+class EnvironmentMenu : public test::WorkbenchTest {};
+
+TEST_F(EnvironmentMenu, OpensAModalDialogNewForEachUse) {
+  TMainform& mainform = Start();
+  Item("Environment")->trigger();
+  auto* dialog = mainform.findChild<TOptionsform*>("TOptionsform");
+  ASSERT_NE(dialog, nullptr);
+  EXPECT_TRUE(dialog->isModal());
+  EXPECT_EQ(Field(*dialog, "Homediredit")->text(), Home());
+  Press(*dialog, "Cancelknop");
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  EXPECT_EQ(mainform.findChild<TOptionsform*>("TOptionsform"), nullptr);
+}
+
+}  // namespace
+}  // namespace tav2

@@ -1,0 +1,58 @@
+#pragma once
+// A workbench started in a fresh home directory (the micro-code files of
+// data/ copied in, sources/ and include/ empty), which is also the current
+// directory, with scripted dialogs installed.
+#include <gtest/gtest.h>
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <memory>
+
+#include "gui/editor/teditform.h"
+#include "gui/shell/tmainform.h"
+#include "scripteddialogs.h"
+
+class QAction;
+class QToolButton;
+
+namespace tav2::test {
+
+class WorkbenchTest : public testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // Creates and shows the main window; `file` is its command-line file.
+  TMainform& Start(const QString& file = {});
+  TMainform& Main() { return *mainform_; }
+
+  QString Home() const { return home_.path(); }
+  QString HomePath(const QString& name) const { return home_.filePath(name); }
+  // Writes a file below the home directory (directories created) and gives its path.
+  QString Write(const QString& name, const QByteArray& bytes) const;
+  static QByteArray Read(const QString& path);
+
+  // The main window's own menu item or bar button of that name.
+  QAction* Item(const char* name) const;
+  QToolButton* Button(const char* name) const;
+  // The editor's own menu item or control of that name.
+  static QAction* EditorItem(const TEditform* editor, const char* name);
+  template <class Widget>
+  static Widget* Control(const TEditform* editor, const char* name) {
+    return editor->findChild<Widget*>(name);
+  }
+  TEditform* Slot(int slot) const;
+  // Replaces the editor's text as the user would, so that it counts as a change.
+  static void Type(TEditform* editor, const QString& text);
+
+  ScriptedDialogs dialogs;
+
+ private:
+  QTemporaryDir home_;
+  QString savedDir_;
+  std::unique_ptr<TMainform> mainform_;
+};
+
+}  // namespace tav2::test
