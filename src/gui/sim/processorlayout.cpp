@@ -49,11 +49,11 @@ ProcessorLayout Small() {
   l.panelTop = 198;
   const int w = 43, h = 18, left = 28, right = 140;
   l.controls = {
-      {"T1Edit", {left, 14, w, h}},   {"T1label", {73, 14, 20, h}},
-      {"IREdit", {left, 38, w, h}},   {"IRlabel", {73, 38, 20, h}},
-      {"PCEdit", {left, 62, w, h}},   {"PClabel", {73, 62, 20, h}},
-      {"SPEdit", {left, 86, w, h}},   {"SPlabel", {73, 86, 20, h}},
-      {"AEdit", {left, 110, w, h}},   {"Alabel", {73, 110, 20, h}},
+      {"T1Edit", {left, 14, w, h}},   {"T1label", {73, 14, 16, h}},
+      {"IREdit", {left, 38, w, h}},   {"IRlabel", {73, 38, 16, h}},
+      {"PCEdit", {left, 62, w, h}},   {"PClabel", {73, 62, 16, h}},
+      {"SPEdit", {left, 86, w, h}},   {"SPlabel", {73, 86, 16, h}},
+      {"AEdit", {left, 110, w, h}},   {"Alabel", {73, 110, 16, h}},
       {"MDREdit", {right, 14, w, h}}, {"MDRlabel", {96, 14, 32, h}},
       {"MAREdit", {right, 38, w, h}}, {"MARlabel", {96, 38, 32, h}},
       {"R2Edit", {right, 62, w, h}},  {"R2label", {96, 62, 32, h}},

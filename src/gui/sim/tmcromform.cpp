@@ -57,7 +57,6 @@ TMCROMform::TMCROMform(ProcessorHost& host, QWidget* parent) : QWidget(parent), 
   layout->addWidget(up);
   layout->addWidget(middle, 1);
   layout->addWidget(under);
-  resize(560, 420);
 }
 
 QPlainTextEdit* TMCROMform::AddPane(const QString& name, const QColor& background,

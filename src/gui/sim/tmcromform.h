@@ -18,6 +18,8 @@ class TMCROMform : public QWidget {
 
   explicit TMCROMform(ProcessorHost& host, QWidget* parent = nullptr);
 
+  QSize sizeHint() const override { return {600, 450}; }
+
  protected:
   void closeEvent(QCloseEvent* event) override;
 
