@@ -13,9 +13,10 @@ namespace tav2::test {
 
 namespace {
 
+// Near the left end, where a check box has its indicator.
 void SendMouse(QAbstractButton* button, QEvent::Type type) {
-  const QPointF centre = QRectF(button->rect()).center();
-  QMouseEvent event(type, centre, button->mapToGlobal(centre), Qt::LeftButton,
+  const QPointF point(std::min(8, button->width() / 2), button->height() / 2);
+  QMouseEvent event(type, point, button->mapToGlobal(point), Qt::LeftButton,
                     type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
   QCoreApplication::sendEvent(button, &event);
 }

@@ -63,7 +63,7 @@ void SetBackground(QWidget* widget, const QColor& colour) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Base, colour);
   palette.setColor(QPalette::Window, colour);
-  palette.setColor(QPalette::Text, colour.lightness() < 100 ? Qt::white : Qt::black);
+  palette.setColor(QPalette::Text, qGray(colour.rgb()) < 100 ? Qt::white : Qt::black);
   widget->setPalette(palette);
 }
 
@@ -209,7 +209,7 @@ void TTAV2::ApplyLayout(SizeMode mode) {
   for (const auto& [name, rect] : layout.controls) {
     QWidget* control = findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
     control->setGeometry(rect);
-    control->setVisible(!layout.hidden.contains(name));
+    control->show();
   }
   for (const QString& name : layout.hidden) findChild<QWidget*>(name, Qt::FindDirectChildrenOnly)->hide();
   for (const auto& [name, caption] : layout.buttonCaptions) {
