@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "gui/shell/okcancelrow.h"
 #include "gui/shell/tmform.h"
 #include "gui/shell/updown.h"
 
@@ -46,15 +47,7 @@ TMemoptform::TMemoptform(TMform& view) : QDialog(&view), view_(view) {
     grid->addWidget(box, row++, 0, 1, 3);
   }
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("OKknop"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-  cancel->setObjectName(QStringLiteral("Cancelknop"));
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  auto* buttons = new OkCancelRow(this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group);
   layout->addLayout(buttons);
@@ -63,8 +56,8 @@ TMemoptform::TMemoptform(TMform& view) : QDialog(&view), view_(view) {
   pageEdit_->setText(QString::asprintf("%02X", pageUpDown_->Position()));
   connect(pageEdit_, &QLineEdit::textChanged, this, &TMemoptform::PageEditChange);
   connect(pageUpDown_, &UpDown::Released, this, &TMemoptform::PageUpDownRelease);
-  connect(ok, &QPushButton::clicked, this, &TMemoptform::OKknopClick);
-  connect(cancel, &QPushButton::clicked, this, &TMemoptform::CancelknopClick);
+  connect(buttons->Ok(), &QPushButton::clicked, this, &TMemoptform::OKknopClick);
+  connect(buttons->Cancel(), &QPushButton::clicked, this, &TMemoptform::CancelknopClick);
 }
 
 QCheckBox* TMemoptform::AddCheck(QWidget* group, const QString& name, const QString& caption, bool checked) {

@@ -9,6 +9,7 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "gui/shell/okcancelrow.h"
 #include "gui/sim/screenterminal.h"
 
 namespace tav2 {
@@ -64,23 +65,15 @@ TTerminalOptionsForm::TTerminalOptionsForm(ScreenTerminal& screen, QWidget* pare
   grid->addWidget(sizeToScreen_, 5, 0, 1, 3);
   grid->addWidget(screenToSize_, 6, 0, 1, 3);
 
-  auto* ok = new QPushButton(QStringLiteral("OK"), this);
-  ok->setObjectName(QStringLiteral("OKknop"));
-  ok->setDefault(true);
-  auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
-  cancel->setObjectName(QStringLiteral("Cancelknop"));
-  auto* buttons = new QHBoxLayout;
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
+  auto* buttons = new OkCancelRow(this);
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group);
   layout->addLayout(buttons);
 
   connect(sizeToScreen_, &QCheckBox::clicked, this, &TTerminalOptionsForm::SizetoScreenClick);
   connect(screenToSize_, &QCheckBox::clicked, this, &TTerminalOptionsForm::ScreentoSizeClick);
-  connect(ok, &QPushButton::clicked, this, &TTerminalOptionsForm::OKknopClick);
-  connect(cancel, &QPushButton::clicked, this, &TTerminalOptionsForm::CancelknopClick);
+  connect(buttons->Ok(), &QPushButton::clicked, this, &TTerminalOptionsForm::OKknopClick);
+  connect(buttons->Cancel(), &QPushButton::clicked, this, &TTerminalOptionsForm::CancelknopClick);
 
   ScreenGrid& g = screen_.Grid();
   g.ComputeDefaults(screen_.Width(), screen_.Height());
