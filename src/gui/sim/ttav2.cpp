@@ -62,7 +62,6 @@ bool IsProgrammerRegister(Reg r) { return r == Reg::R1 || r == Reg::R2 || r == R
 void SetBackground(QWidget* widget, const QColor& colour) {
   QPalette palette = widget->palette();
   palette.setColor(QPalette::Base, colour);
-  palette.setColor(QPalette::Window, colour);
   palette.setColor(QPalette::Text, qGray(colour.rgb()) < 100 ? Qt::white : Qt::black);
   widget->setPalette(palette);
 }
@@ -84,7 +83,9 @@ TTAV2::TTAV2(ProcessorHost& host, QWidget* parent)
   setWindowTitle(QString::fromLatin1(kCaption));
   setAttribute(Qt::WA_DeleteOnClose);
   setAutoFillBackground(true);
-  SetBackground(this, kBackground);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, kBackground);
+  setPalette(palette);
   QFont font = this->font();
   font.setPixelSize(11);
   setFont(font);
