@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <fstream>
 #include <map>
-#include <regex>
 #include <set>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "lang/helptopics.h"
@@ -23,8 +23,8 @@ class HelpManual {
     std::ostringstream text;
     text << in.rdbuf();
     html_ = text.str();
-    Collect(R"re(<a\s+name="([^"]*)")re", anchors_);
-    Collect(R"re(href="#([^"]*)")re", links_);
+    Collect("<a name=\"", anchors_);
+    Collect("href=\"#", links_);
   }
 
   const std::string& Html() const { return html_; }
@@ -55,10 +55,11 @@ class HelpManual {
     std::size_t position;
   };
 
-  void Collect(const char* pattern, std::vector<Match>& into) const {
-    const std::regex re(pattern);
-    for (auto it = std::sregex_iterator(html_.begin(), html_.end(), re); it != std::sregex_iterator(); ++it) {
-      into.push_back({(*it)[1].str(), static_cast<std::size_t>(it->position(0))});
+  // The quoted values that follow each occurrence of `opening`.
+  void Collect(std::string_view opening, std::vector<Match>& into) const {
+    for (std::size_t at = html_.find(opening); at != std::string::npos; at = html_.find(opening, at + 1)) {
+      const std::size_t value = at + opening.size();
+      into.push_back({html_.substr(value, html_.find('"', value) - value), at});
     }
   }
 
