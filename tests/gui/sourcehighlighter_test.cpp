@@ -166,20 +166,26 @@ TEST(SourceHighlighter, AnOpenedCommentColoursToTheNextMarkAndBackWhenRemoved) {
   EXPECT_EQ(source.LookOf("3"), kTealBold);
 }
 
-TEST(SourceHighlighter, SlashStarSlashIsACompleteComment) {
+class CommentForms : public testing::TestWithParam<std::tuple<const char*, const char*, Look>> {};
+
+TEST_P(CommentForms, ColourTheirWords) {
   const Mcrom rom;
-  Coloured source(rom, EditKind::AssemblerSource, "##\n/*/ 12\n34\n##");
-  EXPECT_EQ(source.LookOf("/*/"), kNavyItalic);
-  EXPECT_EQ(source.LookOf("12"), kTealBold);
-  EXPECT_EQ(source.LookOf("34"), kTealBold);
+  const auto& [text, word, look] = GetParam();
+  Coloured source(rom, EditKind::AssemblerSource, text);
+  EXPECT_EQ(source.LookOf(word), look) << text;
 }
 
-TEST(SourceHighlighter, ACommentOpenerAfterTwoSlashesOpensNothing) {
-  const Mcrom rom;
-  Coloured source(rom, EditKind::AssemblerSource, "##\n12 // note /* here\n34\n##");
-  EXPECT_EQ(source.LookOf("here"), kNavyItalic);
-  EXPECT_EQ(source.LookOf("34"), kTealBold);
-}
+INSTANTIATE_TEST_SUITE_P(
+    SourceHighlighter, CommentForms,
+    testing::Values(std::tuple("##\n/*/ 12\n34\n##", "/*/", kNavyItalic),  // slash, star, slash is complete
+                    std::tuple("##\n/*/ 12\n34\n##", "12", kTealBold),
+                    std::tuple("##\n/*/ 12\n34\n##", "34", kTealBold),
+                    // an opener after two slashes belongs to the line comment
+                    std::tuple("##\n12 // note /* here\n34\n##", "here", kNavyItalic),
+                    std::tuple("##\n12 // note /* here\n34\n##", "34", kTealBold),
+                    // an unclosed comment runs to the region's end, not beyond
+                    std::tuple("##\n/* open\n34\n##\n56", "34", kNavyItalic),
+                    std::tuple("##\n/* open\n34\n##\n56", "56", kPlain)));
 
 const QString kFiveLines = "##\nMOVE R1, 1\nMOVE R1, 2\nMOVE R1, 3\n##";
 

@@ -363,21 +363,17 @@ void EditCommands::MatchBracket() {
   Select(Selection{tav2::MatchBracket(text.View(), CurrentSelection().start), 0});
 }
 
-void EditCommands::IndentSelection() {
+void EditCommands::ChangeSelectedLines(SelectionCommand command) {
   const CoreText text(*edit_);
-  if (const std::optional<EditResult> result = tav2::IndentSelection(text.View(), CurrentSelection())) {
+  if (const std::optional<EditResult> result = command(text.View(), CurrentSelection())) {
     Apply(*result, ChangeSource::User);
     edit_->setFocus();
   }
 }
 
-void EditCommands::UnindentSelection() {
-  const CoreText text(*edit_);
-  if (const std::optional<EditResult> result = tav2::UnindentSelection(text.View(), CurrentSelection())) {
-    Apply(*result, ChangeSource::User);
-    edit_->setFocus();
-  }
-}
+void EditCommands::IndentSelection() { ChangeSelectedLines(tav2::IndentSelection); }
+
+void EditCommands::UnindentSelection() { ChangeSelectedLines(tav2::UnindentSelection); }
 
 void EditCommands::AutoIndentNewLine() {
   const CoreText text(*edit_);

@@ -110,6 +110,7 @@ class EditCommands : public QObject {
 
  private:
   using Command = void (EditCommands::*)();
+  using SelectionCommand = std::optional<EditResult> (*)(std::string_view, Selection);
   enum class ChangeSource { User, Programmatic };
 
   static Command CommandFor(const QKeyEvent& key);
@@ -122,6 +123,8 @@ class EditCommands : public QObject {
   void ReplaceStretch(const TextChange& change);
   void Select(Selection selection);
   Selection CurrentSelection() const;
+  // Indent or Unindent Selection.
+  void ChangeSelectedLines(SelectionCommand command);
   void AutoIndentNewLine();
   void TranslateTypedTab();
   void ShowDialog(FindReplaceDialog& dialog);
