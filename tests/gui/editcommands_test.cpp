@@ -415,6 +415,16 @@ TEST(EditCommandsText, InsertTogglesOverwriteTyping) {
   EXPECT_EQ(indicator, QStringList({"OVR", " INS"}));
 }
 
+TEST(EditCommandsText, ShiftInsertPastesAndKeepsTheMode) {
+  Editor editor("ab");
+  PlaceCaret(editor.edit, 0, 1);
+  editor.commands->Copy();
+  PlaceCaret(editor.edit, 2);
+  PressKey(editor.edit, Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(editor.Text(), "aba");
+  EXPECT_TRUE(editor.commands->InsertMode());
+}
+
 TEST(EditCommandsText, ClipboardAndSelectionCommands) {
   Editor editor("one two");
   editor.commands->SelectAll();

@@ -473,7 +473,7 @@ bool EditCommands::KeyDown(const QKeyEvent& key) {
 void EditCommands::KeyUp(const QKeyEvent& key) {
   if (key.isAutoRepeat()) return;
   const int code = key.key();
-  if (code == Qt::Key_Insert) {
+  if (code == Qt::Key_Insert && key.modifiers() == Qt::NoModifier) {  // Shift+Insert pastes
     ToggleInsertMode();
   } else if (IsEnterKey(code) && options_.autoIndent) {
     AutoIndentNewLine();
