@@ -92,10 +92,10 @@ UndoRunFlags& EditCommands::SharedRunFlags() {
 }
 
 EditCommands::EditCommands(QPlainTextEdit* edit, SourceHighlighter* highlighter, UndoRunFlags& runFlags)
-    : QObject(edit), edit_(edit), highlighter_(highlighter), runFlags_(runFlags) {
+    : QObject(edit), edit_(edit), viewport_(edit->viewport()), highlighter_(highlighter), runFlags_(runFlags) {
   edit_->setUndoRedoEnabled(false);
   edit_->installEventFilter(this);
-  edit_->viewport()->installEventFilter(this);
+  viewport_->installEventFilter(this);
   connect(edit_->document(), &QTextDocument::contentsChange, this, &EditCommands::TextChanged);
   SetOptions(options_);
   InitialiseUndo();
@@ -420,7 +420,9 @@ EditCommands::Command EditCommands::CommandFor(const QKeyEvent& key) {
 }
 
 bool EditCommands::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == edit_->viewport()) {
+  // Compared with the stored viewport: events also arrive while the control
+  // is being destroyed.
+  if (watched == viewport_) {
     if (event->type() == QEvent::MouseButtonPress) StartRun(SnapshotTrigger::MouseDown);
     return false;
   }

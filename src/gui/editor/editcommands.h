@@ -131,6 +131,7 @@ class EditCommands : public QObject {
   void ReportSearch(const std::optional<Selection>& match, const std::string& message);
 
   QPlainTextEdit* edit_;
+  QWidget* viewport_;
   QPointer<SourceHighlighter> highlighter_;
   UndoRunFlags& runFlags_;
   UndoRing ring_;
