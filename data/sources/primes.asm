@@ -6,7 +6,7 @@ micro-steps and serves as the workbench's speed measurement.
 
 ##
 N       EQU 30000
-ROUNDS  EQU 10
+ROUNDS  EQU 30
 
 begin   MOVE R1, ROUNDS
         STORE R1, (round)

@@ -10,6 +10,8 @@ begin   MOVE R2, before
         TRAP1                 ; call the handler through its vector
         MOVE R2, after
         SYS 3
+        MOVE R1, 13
+        SYS 1                 ; end the line
         HALT
 
 handler MOVE R2, inside

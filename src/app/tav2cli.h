@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -9,6 +10,7 @@
 namespace tav2 {
 
 struct Machine;
+struct ProcessorState;
 class TParserparent;
 
 // The headless runner: assembles and runs a program on the terminal of
@@ -40,12 +42,18 @@ class Tav2Cli {
   int ListRom(const CliOptions& options);
 
   // Loads the micro-code the options name (or the home directory's start-up
-  // file); false after reporting its errors.
-  bool LoadMicrocode(const CliOptions& options, Machine& machine);
+  // file); the exit status when that failed (after reporting why).
+  std::optional<int> LoadMicrocode(const CliOptions& options, Machine& machine);
+  // Loads the micro-code and assembles the program, loading it into memory
+  // when `load`; the exit status when that failed.
+  std::optional<int> Build(const CliOptions& options, Machine& machine, bool load,
+                           const std::filesystem::path& listing);
   bool Readable(const std::string& file);
+  // Lists a failed build's errors; true when there were any.
   bool ReportErrors(const TParserparent& translator);
-  void DumpRegisters(const struct ProcessorState& state);
+  void DumpRegisters(const ProcessorState& state);
   void DumpMemory(const Machine& machine, const CliOptions::MemoryDump& dump);
+  void PrintStats(const ProcessorState& state, double seconds);
 
   std::filesystem::path homeDir_;
   std::FILE* in_;

@@ -1,24 +1,24 @@
-#include <cstdio>
-#include <cstring>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tav2cli.h"
 
 namespace {
 
-constexpr int kUsageError = 64;
-
-const char* const kUsage =
-    "usage: tav2-cli run [--microcode FILE] [--start HEX] [--sp HEX] [--max-steps N]\n"
-    "                    [--echo] [--stats] [--regs] [--mem ADDR:COUNT]... PROGRAM.asm\n"
-    "       tav2-cli asm [--microcode FILE] [--start HEX] [--listing FILE|-] PROGRAM.asm\n"
-    "       tav2-cli mc  FILE.mca\n"
-    "       tav2-cli rom [--microcode FILE]\n";
+// The directory of the running executable: the home directory with the
+// start-up micro-code and include/.
+std::filesystem::path HomeDir(const char* argv0) {
+  std::error_code error;
+  const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
+  if (!error) return self.parent_path();
+  return std::filesystem::absolute(argv0).parent_path();
+}
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc >= 2 && (std::strcmp(argv[1], "--help") == 0 || std::strcmp(argv[1], "-h") == 0)) {
-    std::fputs(kUsage, stdout);
-    return 0;
-  }
-  std::fputs(kUsage, stderr);
-  return kUsageError;
+  const std::vector<std::string> args(argv + 1, argv + argc);
+  tav2::Tav2Cli cli(HomeDir(argv[0]), stdin, stdout, stderr);
+  return cli.Main(args);
 }

@@ -1,0 +1,223 @@
+#include "tav2cli.h"
+
+#include <chrono>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <unistd.h>
+
+#include "clidisplay.h"
+#include "lang/buildreporter.h"
+#include "lang/tassembler.h"
+#include "lang/tmcparser.h"
+#include "sim/formatted.h"
+#include "sim/machine.h"
+#include "sim/mcromlisting.h"
+#include "sim/processor.h"
+#include "sim/terminal.h"
+#include "streamterminal.h"
+
+namespace tav2 {
+
+namespace {
+
+constexpr const char* kStartUpMicrocode = "microdefs.~mc";
+constexpr const char* kErrorsInProject = "Errors in projectfile";
+
+// Warnings and information of a build, as lines on standard error.
+class StreamReporter : public BuildReporter {
+ public:
+  explicit StreamReporter(std::FILE* err) : err_(err) {}
+  void ShowWarning(const std::string& text) override { std::fprintf(err_, "%s\n", text.c_str()); }
+  void ShowInfo(const std::string& text) override { std::fprintf(err_, "%s\n", text.c_str()); }
+
+ private:
+  std::FILE* err_;
+};
+
+std::string ReadFile(const std::string& name) {
+  std::ifstream in(name, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The text as an editor holds it: one "\n" per line break.
+std::string WithLineFeeds(const std::string& text) {
+  std::string result;
+  result.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '\r') {
+      result += '\n';
+      if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
+    } else {
+      result += text[i];
+    }
+  }
+  return result;
+}
+
+}  // namespace
+
+const char* Tav2Cli::Usage() {
+  return "usage: tav2-cli run [--microcode FILE] [--start HEX] [--sp HEX] [--max-steps N]\n"
+         "                    [--echo] [--stats] [--regs] [--mem ADDR:COUNT]... PROGRAM.asm\n"
+         "       tav2-cli asm [--microcode FILE] [--start HEX] [--listing FILE|-] PROGRAM.asm\n"
+         "       tav2-cli mc  FILE.mca\n"
+         "       tav2-cli rom [--microcode FILE]\n";
+}
+
+int Tav2Cli::Main(const std::vector<std::string>& args) {
+  std::string error;
+  const std::optional<CliOptions> options = CliOptions::Parse(args, error);
+  if (!options) {
+    std::fprintf(err_, "tav2-cli: %s\n%s", error.c_str(), Usage());
+    return kUsage;
+  }
+  if (options->command == "run") return Run(*options);
+  if (options->command == "asm") return Assemble(*options);
+  if (options->command == "mc") return CheckMicrocode(*options);
+  return ListRom(*options);
+}
+
+bool Tav2Cli::Readable(const std::string& file) {
+  if (std::ifstream(file, std::ios::binary)) return true;
+  std::fprintf(err_, "can't open file: %s\n", file.c_str());
+  return false;
+}
+
+bool Tav2Cli::ReportErrors(const TParserparent& translator) {
+  if (translator.Succeeded()) return false;
+  for (const TError& error : translator.Errors()) std::fprintf(err_, "%s\n", error.ListLine().c_str());
+  std::fprintf(err_, "%s\n", kErrorsInProject);
+  return true;
+}
+
+std::optional<int> Tav2Cli::LoadMicrocode(const CliOptions& options, Machine& machine) {
+  const std::filesystem::path file = options.microcode ? std::filesystem::path(*options.microcode)
+                                                       : homeDir_ / kStartUpMicrocode;
+  if (!Readable(file.string())) return kCannotRead;
+  TMCparser parser(machine.mcrom);
+  parser.LoadAfterBuild = true;
+  parser.SetIncludeDirectories(homeDir_ / "include", file.parent_path());
+  parser.ParseSourceFile(file.string());
+  if (ReportErrors(parser)) return kBuildErrors;
+  return std::nullopt;
+}
+
+std::optional<int> Tav2Cli::Build(const CliOptions& options, Machine& machine, bool load,
+                                  const std::filesystem::path& listing) {
+  if (!Readable(options.file)) return kCannotRead;
+  if (const std::optional<int> failed = LoadMicrocode(options, machine)) return failed;
+  StreamReporter reporter(err_);
+  TAssembler assembler(machine);
+  assembler.ProgramStart = options.start.value_or(0);
+  assembler.LoadAfterBuild = load;
+  assembler.RunAfterLoad = load;
+  assembler.SetListingPath(listing);
+  assembler.SetReporter(&reporter);
+  assembler.SetIncludeDirectories(homeDir_ / "include", std::filesystem::path(options.file).parent_path());
+  assembler.ParseSource(WithLineFeeds(ReadFile(options.file)), options.file);
+  if (ReportErrors(assembler)) return kBuildErrors;
+  return std::nullopt;
+}
+
+int Tav2Cli::Run(const CliOptions& options) {
+  auto machine = std::make_unique<Machine>();
+  if (const std::optional<int> failed = Build(options, *machine, true, {})) return *failed;
+  machine->defaultStackPointer = options.stackPointer.value_or(0x7FFF);
+
+  CliDisplay display;
+  Processor processor(*machine, display);
+  ScreenGrid grid;
+  StreamTerminal device(grid, processor.State(), options.echo, in_, out_);
+  Terminal terminal(grid, device);
+  processor.GetEngine().SetTerminal(&terminal);
+  processor.Control().SetTerminal(&terminal);
+  terminal.Clear();
+  RunControl& control = processor.Control();
+  display.Watch(processor.State(), control, options.maxSteps);
+
+  const auto start = std::chrono::steady_clock::now();
+  control.Reset();
+  // A stop on a breakpoint is resumed at once: nobody is there to press Go.
+  do {
+    control.Go();
+  } while (!machine->halted && !device.InputEnded() && !display.LimitReached());
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+
+  if ((options.regs || !options.dumps.empty()) && !device.AtLineStart()) std::fputc('\n', out_);
+  if (options.regs) DumpRegisters(processor.State());
+  for (const CliOptions::MemoryDump& dump : options.dumps) DumpMemory(*machine, dump);
+  std::fflush(out_);
+  if (options.stats) PrintStats(processor.State(), seconds);
+
+  if (device.InputEnded()) return kInputEnded;
+  if (!machine->halted) return kStepLimit;
+  if (!display.Error().empty()) {
+    std::fprintf(err_, "%s\n", display.Error().c_str());
+    return kHaltedByZero;
+  }
+  return kSuccess;
+}
+
+int Tav2Cli::Assemble(const CliOptions& options) {
+  auto machine = std::make_unique<Machine>();
+  const bool toStdout = options.listing && *options.listing == "-";
+  std::filesystem::path listing;
+  if (options.listing) {
+    listing = toStdout ? std::filesystem::temp_directory_path() /
+                             Formatted("tav2-listing-%d.~zj", static_cast<int>(::getpid()))
+                       : std::filesystem::path(*options.listing);
+  }
+  const std::optional<int> failed = Build(options, *machine, false, listing);
+  if (toStdout) {
+    std::fputs(WithLineFeeds(ReadFile(listing.string())).c_str(), out_);
+    std::error_code ignored;
+    std::filesystem::remove(listing, ignored);
+  }
+  return failed.value_or(kSuccess);
+}
+
+int Tav2Cli::CheckMicrocode(const CliOptions& options) {
+  if (!Readable(options.file)) return kCannotRead;
+  auto machine = std::make_unique<Machine>();
+  TMCparser parser(machine->mcrom);
+  parser.SetIncludeDirectories(homeDir_ / "include", std::filesystem::path(options.file).parent_path());
+  parser.ParseSourceFile(options.file);
+  return ReportErrors(parser) ? kBuildErrors : kSuccess;
+}
+
+int Tav2Cli::ListRom(const CliOptions& options) {
+  auto machine = std::make_unique<Machine>();
+  if (const std::optional<int> failed = LoadMicrocode(options, *machine)) return *failed;
+  const McromListing listing = McromListing::Of(machine->mcrom);
+  for (const auto* part : {&listing.above, &listing.entries, &listing.below}) {
+    for (const std::string& line : *part) std::fprintf(out_, "%s\n", line.c_str());
+  }
+  return kSuccess;
+}
+
+void Tav2Cli::DumpRegisters(const ProcessorState& s) {
+  std::fprintf(out_,
+               "PC=%04X SP=%04X R1=%04X R2=%04X T1=%04X A=%04X B=%04X C=%04X IR=%04X MDR=%04X "
+               "MAR=%04X SR=%04X\n",
+               s[Reg::PC], s[Reg::SP], s[Reg::R1], s[Reg::R2], s[Reg::T1], s[Reg::A], s[Reg::B],
+               s[Reg::C], s[Reg::IR], s[Reg::MDR], s[Reg::MAR], s[Reg::SR]);
+}
+
+void Tav2Cli::DumpMemory(const Machine& machine, const CliOptions::MemoryDump& dump) {
+  for (int i = 0; i < dump.count; ++i) {
+    const auto address = static_cast<uint16_t>(dump.address + i);
+    if (i % 8 == 0) std::fprintf(out_, "%04X:", address);
+    std::fprintf(out_, " %04X", machine.memory.Read(address));
+    if (i % 8 == 7 || i + 1 == dump.count) std::fputc('\n', out_);
+  }
+}
+
+void Tav2Cli::PrintStats(const ProcessorState& state, double seconds) {
+  std::fprintf(err_, "instructions: %llu\nmicro-steps: %llu\nseconds: %.3f\nmicro-steps per second: %.0f\n",
+               static_cast<unsigned long long>(state.instructions),
+               static_cast<unsigned long long>(state.microSteps), seconds,
+               seconds > 0 ? static_cast<double>(state.microSteps) / seconds : 0.0);
+}
+
+}  // namespace tav2

@@ -1,0 +1,487 @@
+#include "gui/editor/editcommands.h"
+
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QScopedValueRollback>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <algorithm>
+#include <array>
+
+#include "editor/tabs.h"
+#include "editor/textcommands.h"
+#include "editor/textsearch.h"
+#include "gui/editor/coretext.h"
+#include "gui/editor/sourcehighlighter.h"
+#include "gui/shell/dialogs.h"
+
+namespace tav2 {
+
+namespace {
+
+struct KeyBinding {
+  Qt::Key key;
+  Qt::KeyboardModifiers modifiers;
+  void (EditCommands::*command)();
+};
+
+const std::array<KeyBinding, 9> kKeyBindings = {{
+    {Qt::Key_F, Qt::ControlModifier, &EditCommands::Find},
+    {Qt::Key_R, Qt::ControlModifier, &EditCommands::Replace},
+    {Qt::Key_F3, Qt::NoModifier, &EditCommands::SearchAgain},
+    {Qt::Key_U, Qt::ControlModifier, &EditCommands::RevertCase},
+    {Qt::Key_B, Qt::ControlModifier, &EditCommands::MatchBracket},
+    {Qt::Key_BracketLeft, Qt::ControlModifier, &EditCommands::MatchBracket},
+    {Qt::Key_BracketRight, Qt::ControlModifier, &EditCommands::MatchBracket},
+    {Qt::Key_I, Qt::ControlModifier, &EditCommands::IndentSelection},
+    {Qt::Key_J, Qt::ControlModifier, &EditCommands::UnindentSelection},
+}};
+
+struct StandardBinding {
+  QKeySequence::StandardKey key;
+  void (EditCommands::*command)();
+};
+
+const std::array<StandardBinding, 5> kStandardBindings = {{
+    {QKeySequence::Undo, &EditCommands::Undo},
+    {QKeySequence::Cut, &EditCommands::Cut},
+    {QKeySequence::Copy, &EditCommands::Copy},
+    {QKeySequence::Paste, &EditCommands::Paste},
+    {QKeySequence::SelectAll, &EditCommands::SelectAll},
+}};
+
+bool IsModifierKey(int key) {
+  return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt || key == Qt::Key_Meta ||
+         key == Qt::Key_AltGr;
+}
+
+bool IsMovingKey(int key) {
+  switch (key) {
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_End:
+    case Qt::Key_Home:
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool IsEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+bool TypesText(const QKeyEvent& key) {
+  return key.key() == Qt::Key_Tab || (!key.text().isEmpty() && key.text().front().isPrint());
+}
+
+// What the core makes of a character: characters outside Latin-1 read as "?".
+QChar AsCoreChar(QChar ch) { return ch.unicode() < 256 ? ch : QChar('?'); }
+
+std::string CoreString(const QString& text) { return std::string(CoreText(text).View()); }
+
+}  // namespace
+
+UndoRunFlags& EditCommands::SharedRunFlags() {
+  static UndoRunFlags flags;
+  return flags;
+}
+
+EditCommands::EditCommands(QPlainTextEdit* edit, SourceHighlighter* highlighter, UndoRunFlags& runFlags)
+    : QObject(edit), edit_(edit), viewport_(edit->viewport()), highlighter_(highlighter), runFlags_(runFlags) {
+  edit_->setUndoRedoEnabled(false);
+  edit_->installEventFilter(this);
+  viewport_->installEventFilter(this);
+  connect(edit_->document(), &QTextDocument::contentsChange, this, &EditCommands::TextChanged);
+  SetOptions(options_);
+  InitialiseUndo();
+}
+
+QString EditCommands::InsertIndicator() const { return insertMode_ ? QStringLiteral(" INS") : QStringLiteral("OVR"); }
+
+QString EditCommands::WordAtCursor() const {
+  const CoreText text(*edit_);
+  return QString::fromLatin1(tav2::WordAtCursor(text.View(), CurrentSelection()));
+}
+
+// Options
+
+void EditCommands::SetOptions(const EditorOptions& options) {
+  options_ = options;
+  SwitchColouring(options.syntaxColoring);
+  if (!options.syntaxColoring) SetWordWrap(options.wordWrap);
+  SetTabNumber(options.tabNumber);
+}
+
+void EditCommands::SetAutoIndent(bool on) { options_.autoIndent = on; }
+
+void EditCommands::SwitchColouring(bool on) {
+  options_.syntaxColoring = on;
+  if (highlighter_) highlighter_->SetEnabled(on);
+  if (on) SetWordWrap(false);
+  emit colouringChanged(on);
+}
+
+void EditCommands::SetWordWrap(bool on) {
+  options_.wordWrap = on;
+  edit_->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+  emit wordWrapChanged(on);
+}
+
+void EditCommands::ToggleWordWrap() {
+  if (!options_.syntaxColoring) SetWordWrap(!options_.wordWrap);
+}
+
+void EditCommands::SetTabNumber(int tabNumber) {
+  options_.tabNumber = UsableTabNumber(tabNumber);
+  ApplyTabStops();
+}
+
+void EditCommands::SetTabsToSpaces(bool on) {
+  if (on == options_.tabsToSpaces) return;
+  options_.tabsToSpaces = on;
+  if (on) ConvertAllTabs();
+}
+
+void EditCommands::ApplyTabStops() {
+  edit_->setTabStopDistance(options_.tabNumber * QFontMetricsF(edit_->font()).horizontalAdvance(QLatin1Char('n')));
+}
+
+QColor EditCommands::Background() const { return edit_->palette().color(QPalette::Base); }
+
+void EditCommands::SetBackground(const QColor& colour) {
+  QPalette colours = edit_->palette();
+  colours.setColor(QPalette::Base, colour);
+  edit_->setPalette(colours);
+}
+
+// Undo
+
+void EditCommands::InitialiseUndo() {
+  const CoreText text(*edit_);
+  ring_.Initialise(text.View(), CurrentSelection().start);
+}
+
+void EditCommands::TakeSnapshot() {
+  const CoreText text(*edit_);
+  ring_.TakeSnapshot(text.View(), CurrentSelection().start);
+}
+
+void EditCommands::StartRun(SnapshotTrigger trigger) {
+  if (runFlags_.StartsNewRun(trigger)) TakeSnapshot();
+}
+
+void EditCommands::TextChanged(int, int removed, int added) {
+  if (!programmatic_ && (removed > 0 || added > 0)) ring_.NoteUserChange();
+}
+
+void EditCommands::Undo() {
+  const CoreText text(*edit_);
+  if (const std::optional<EditResult> result = ring_.Undo(text.View(), CurrentSelection().start)) {
+    Apply(*result, ChangeSource::Programmatic);
+    edit_->setFocus();
+  }
+}
+
+void EditCommands::CancelUndos() {
+  const CoreText text(*edit_);
+  if (const std::optional<EditResult> result = ring_.CancelUndos(text.View(), CurrentSelection().start)) {
+    Apply(*result, ChangeSource::Programmatic);
+    edit_->setFocus();
+  }
+}
+
+// Applying results
+
+Selection EditCommands::CurrentSelection() const {
+  const QTextCursor cursor = edit_->textCursor();
+  return Selection{cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart()};
+}
+
+void EditCommands::Select(Selection selection) {
+  const int last = edit_->document()->characterCount() - 1;
+  QTextCursor cursor = edit_->textCursor();
+  cursor.setPosition(std::clamp(selection.start, 0, last));
+  cursor.setPosition(std::clamp(selection.End(), 0, last), QTextCursor::KeepAnchor);
+  edit_->setTextCursor(cursor);
+}
+
+void EditCommands::Apply(const EditResult& result, ChangeSource source) {
+  if (result.change && edit_->isReadOnly() && source == ChangeSource::User) return;
+  QScopedValueRollback<bool> programmatic(programmatic_, programmatic_ || source == ChangeSource::Programmatic);
+  if (result.change) ReplaceStretch(*result.change);
+  Select(result.selection);
+}
+
+// Replaces only the characters the change really alters, so that the
+// characters around them stay as they are (also those outside Latin-1).
+void EditCommands::ReplaceStretch(const TextChange& change) {
+  QTextCursor cursor(edit_->document());
+  cursor.setPosition(change.start);
+  cursor.setPosition(change.start + change.removed, QTextCursor::KeepAnchor);
+  const QString removed = cursor.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
+  const QString inserted = QString::fromLatin1(change.inserted.data(), static_cast<qsizetype>(change.inserted.size()));
+  qsizetype head = 0;
+  while (head < removed.size() && head < inserted.size() && AsCoreChar(removed[head]) == inserted[head]) ++head;
+  qsizetype tail = 0;
+  while (tail < removed.size() - head && tail < inserted.size() - head &&
+         AsCoreChar(removed[removed.size() - 1 - tail]) == inserted[inserted.size() - 1 - tail]) {
+    ++tail;
+  }
+  if (head + tail == removed.size() && head + tail == inserted.size()) return;
+  cursor.setPosition(change.start + static_cast<int>(head));
+  cursor.setPosition(change.start + static_cast<int>(removed.size() - tail), QTextCursor::KeepAnchor);
+  cursor.insertText(inserted.mid(head, inserted.size() - head - tail));
+}
+
+// Find and replace
+
+FindReplaceDialog& EditCommands::FindDialog() {
+  if (!findDialog_) {
+    findDialog_ = new FindReplaceDialog(FindReplaceDialog::Kind::Find, edit_);
+    connect(findDialog_, &FindReplaceDialog::findNext, this, &EditCommands::FindStep);
+  }
+  return *findDialog_;
+}
+
+FindReplaceDialog& EditCommands::ReplaceDialog() {
+  if (!replaceDialog_) {
+    replaceDialog_ = new FindReplaceDialog(FindReplaceDialog::Kind::Replace, edit_);
+    connect(replaceDialog_, &FindReplaceDialog::findNext, this, &EditCommands::ReplaceFindStep);
+    connect(replaceDialog_, &FindReplaceDialog::replace, this, &EditCommands::ReplaceOnce);
+    connect(replaceDialog_, &FindReplaceDialog::replaceAll, this, &EditCommands::ReplaceAll);
+  }
+  return *replaceDialog_;
+}
+
+void EditCommands::ShowDialog(FindReplaceDialog& dialog) {
+  dialog.show();
+  dialog.raise();
+  dialog.activateWindow();
+}
+
+void EditCommands::Find() { ShowDialog(FindDialog()); }
+
+void EditCommands::Replace() { ShowDialog(ReplaceDialog()); }
+
+void EditCommands::SearchAgain() {
+  if (lastSearch_ == SearchKind::Find) {
+    FindStep();
+  } else {
+    ReplaceFindStep();
+  }
+}
+
+void EditCommands::ReportSearch(const std::optional<Selection>& match, const std::string& message) {
+  if (!message.empty()) Dialogs::Current().ShowInfo(edit_, QString::fromStdString(message));
+  if (match) Select(*match);
+  edit_->activateWindow();
+  edit_->setFocus();
+}
+
+void EditCommands::FindStep() {
+  const FindReplaceDialog& dialog = FindDialog();
+  if (dialog.SearchText().isEmpty()) return;
+  const CoreText text(*edit_);
+  const FindResult found =
+      TextSearch(CoreString(dialog.SearchText()), dialog.Options()).Find(text.View(), CurrentSelection());
+  lastSearch_ = SearchKind::Find;
+  ReportSearch(found.match, found.message);
+}
+
+void EditCommands::ReplaceFindStep() {
+  const FindReplaceDialog& dialog = ReplaceDialog();
+  if (dialog.SearchText().isEmpty()) return;
+  const CoreText text(*edit_);
+  const FindResult found =
+      TextSearch(CoreString(dialog.SearchText()), dialog.Options()).FindDown(text.View(), CurrentSelection());
+  lastSearch_ = SearchKind::Replace;
+  ReportSearch(found.match, found.message);
+}
+
+void EditCommands::ReplaceOnce() {
+  const FindReplaceDialog& dialog = ReplaceDialog();
+  const CoreText text(*edit_);
+  const TextSearch search(CoreString(dialog.SearchText()), dialog.Options());
+  if (const std::optional<EditResult> result =
+          search.Replace(text.View(), CurrentSelection(), CoreString(dialog.ReplaceText()))) {
+    Apply(*result, ChangeSource::User);
+  }
+}
+
+void EditCommands::ReplaceAll() {
+  const FindReplaceDialog& dialog = ReplaceDialog();
+  if (edit_->isReadOnly()) return;
+  const CoreText text(*edit_);
+  const ReplaceAllResult result = TextSearch(CoreString(dialog.SearchText()), dialog.Options())
+                                      .ReplaceAll(text.View(), CurrentSelection(), CoreString(dialog.ReplaceText()));
+  Apply(result.edit, ChangeSource::User);
+  lastSearch_ = SearchKind::Replace;
+  ReportSearch(std::nullopt, result.message);
+}
+
+// Clipboard and selection
+
+void EditCommands::Cut() {
+  TakeSnapshot();
+  edit_->cut();
+}
+
+void EditCommands::Copy() { edit_->copy(); }
+
+void EditCommands::Paste() {
+  TakeSnapshot();
+  edit_->paste();
+}
+
+void EditCommands::Delete() {
+  if (edit_->isReadOnly()) return;
+  QTextCursor cursor = edit_->textCursor();
+  cursor.removeSelectedText();
+  edit_->setTextCursor(cursor);
+}
+
+void EditCommands::SelectAll() { edit_->selectAll(); }
+
+// Text commands
+
+void EditCommands::RevertCase() {
+  const CoreText text(*edit_);
+  const Selection selection = CurrentSelection();
+  const std::optional<EditResult> result = tav2::RevertCase(text.View(), selection);
+  if (!result) return;
+  if (!selection.Empty()) ring_.TakeSnapshot(text.View(), selection.start);
+  Apply(*result, ChangeSource::User);
+}
+
+void EditCommands::MatchBracket() {
+  const CoreText text(*edit_);
+  Select(Selection{tav2::MatchBracket(text.View(), CurrentSelection().start), 0});
+}
+
+void EditCommands::ChangeSelectedLines(SelectionCommand command) {
+  const CoreText text(*edit_);
+  if (const std::optional<EditResult> result = command(text.View(), CurrentSelection())) {
+    Apply(*result, ChangeSource::User);
+    edit_->setFocus();
+  }
+}
+
+void EditCommands::IndentSelection() { ChangeSelectedLines(tav2::IndentSelection); }
+
+void EditCommands::UnindentSelection() { ChangeSelectedLines(tav2::UnindentSelection); }
+
+void EditCommands::AutoIndentNewLine() {
+  const CoreText text(*edit_);
+  if (const std::optional<EditResult> result = tav2::AutoIndent(text.View(), CurrentSelection().start)) {
+    Apply(*result, ChangeSource::User);
+  }
+}
+
+void EditCommands::TranslateTypedTab() {
+  const CoreText text(*edit_);
+  if (const std::optional<EditResult> result =
+          tav2::TranslateTypedTab(text.View(), CurrentSelection().start, options_.tabNumber)) {
+    Apply(*result, ChangeSource::User);
+  }
+  edit_->setFocus();
+}
+
+void EditCommands::ConvertAllTabs() {
+  const CoreText text(*edit_);
+  if (const std::optional<EditResult> result =
+          ConvertTabs(text.View(), CurrentSelection().start, options_.tabNumber)) {
+    Apply(*result, ChangeSource::User);
+    ApplyTabStops();
+  }
+}
+
+void EditCommands::ToggleInsertMode() {
+  insertMode_ = !insertMode_;
+  edit_->setOverwriteMode(!insertMode_);
+  emit insertModeChanged(InsertIndicator());
+}
+
+// Keys and mouse
+
+EditCommands::Command EditCommands::CommandFor(const QKeyEvent& key) {
+  for (const StandardBinding& binding : kStandardBindings) {
+    if (key.matches(binding.key)) return binding.command;
+  }
+  const Qt::KeyboardModifiers modifiers = key.modifiers() & ~Qt::KeypadModifier;
+  for (const KeyBinding& binding : kKeyBindings) {
+    if (key.key() == binding.key && modifiers == binding.modifiers) return binding.command;
+  }
+  return nullptr;
+}
+
+bool EditCommands::eventFilter(QObject* watched, QEvent* event) {
+  // Compared with the stored viewport: events also arrive while the control
+  // is being destroyed.
+  if (watched == viewport_) {
+    if (event->type() == QEvent::MouseButtonPress) StartRun(SnapshotTrigger::MouseDown);
+    return false;
+  }
+  if (watched != edit_) return false;
+  switch (event->type()) {
+    case QEvent::ShortcutOverride:
+      // The command keys stay with the text, so that the key press reaches
+      // the filter instead of a window shortcut or the control's own handling.
+      if (CommandFor(*static_cast<QKeyEvent*>(event)) != nullptr) {
+        event->accept();
+        return true;
+      }
+      return false;
+    case QEvent::KeyPress:
+      return KeyDown(*static_cast<QKeyEvent*>(event));
+    case QEvent::KeyRelease:
+      KeyUp(*static_cast<QKeyEvent*>(event));
+      return false;
+    default:
+      return false;
+  }
+}
+
+bool EditCommands::KeyDown(const QKeyEvent& key) {
+  if (const Command command = CommandFor(key)) {
+    (this->*command)();
+    return true;
+  }
+  const int code = key.key();
+  if (IsModifierKey(code)) return false;
+  if (IsMovingKey(code)) {
+    StartRun(SnapshotTrigger::Move);
+    return false;
+  }
+  if (code == Qt::Key_Backspace) {
+    StartRun(SnapshotTrigger::Backspace);
+  } else if (code == Qt::Key_Delete) {
+    StartRun(SnapshotTrigger::Delete);
+  } else if (IsEnterKey(code)) {
+    StartRun(SnapshotTrigger::Enter);
+  } else if (TypesText(key)) {
+    StartRun(SnapshotTrigger::Typing);
+  } else {
+    return false;
+  }
+  emit textKeyPressed();
+  return false;
+}
+
+void EditCommands::KeyUp(const QKeyEvent& key) {
+  if (key.isAutoRepeat()) return;
+  const int code = key.key();
+  if (code == Qt::Key_Insert && key.modifiers() == Qt::NoModifier) {  // Shift+Insert pastes
+    ToggleInsertMode();
+  } else if (IsEnterKey(code) && options_.autoIndent) {
+    AutoIndentNewLine();
+  } else if (code == Qt::Key_Tab && options_.tabsToSpaces) {
+    TranslateTypedTab();
+  }
+}
+
+}  // namespace tav2

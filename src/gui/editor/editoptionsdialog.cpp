@@ -1,0 +1,103 @@
+#include "gui/editor/editoptionsdialog.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include "gui/editor/colouredit.h"
+#include "gui/shell/dialogs.h"
+
+namespace tav2 {
+
+namespace {
+
+QCheckBox* AddCheckBox(QVBoxLayout* layout, const char* name, const QString& caption) {
+  auto* box = new QCheckBox(caption);
+  box->setObjectName(name);
+  layout->addWidget(box);
+  return box;
+}
+
+}  // namespace
+
+EditOptionsDialog::EditOptionsDialog(QWidget* parent, const QString& groupCaption) : QDialog(parent) {
+  setAttribute(Qt::WA_DeleteOnClose);
+  setModal(false);
+  setWindowTitle(tr("Edit Options"));
+
+  auto* group = new QGroupBox(groupCaption);
+  group->setObjectName("GroupBox1");
+  auto* boxes = new QVBoxLayout(group);
+  autoIndent_ = AddCheckBox(boxes, "AutoIndent", tr("Auto Indent"));
+  syntaxColoring_ = AddCheckBox(boxes, "SyntaxColoring", tr("Syntax Coloring"));
+  wordWrap_ = AddCheckBox(boxes, "WordWrap", tr("Wordwrap"));
+  tabsToSpaces_ = AddCheckBox(boxes, "TabsToSpaces", tr("Translate Tabs to Spaces"));
+
+  fields_ = new QFormLayout;
+  tabUpDown_ = new QSpinBox;
+  tabUpDown_->setObjectName("TabUpDown");
+  tabUpDown_->setRange(EditorOptions::kMinTabNumber, EditorOptions::kMaxTabNumber);
+  auto* tabLabel = new QLabel(tr("Tab positions at"));
+  tabLabel->setObjectName("Label1");
+  fields_->addRow(tabLabel, tabUpDown_);
+  boxes->addLayout(fields_);
+
+  buttons_ = new QHBoxLayout;
+  buttons_->addStretch();
+  QPushButton* ok = AddButton("OKknop", tr("OK"));
+  ok->setDefault(true);
+  connect(ok, &QPushButton::clicked, this, [this] { OKknopClick(); });
+  connect(AddButton("Cancelknop", tr("Cancel")), &QPushButton::clicked, this, &EditOptionsDialog::CancelknopClick);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(group);
+  layout->addLayout(buttons_);
+}
+
+void EditOptionsDialog::Open() {
+  show();
+  raise();
+  activateWindow();
+}
+
+void EditOptionsDialog::ShowOptions(const EditorOptions& options) {
+  autoIndent_->setChecked(options.autoIndent);
+  syntaxColoring_->setChecked(options.syntaxColoring);
+  wordWrap_->setChecked(options.wordWrap);
+  tabsToSpaces_->setChecked(options.tabsToSpaces);
+  tabUpDown_->setValue(options.tabNumber);
+}
+
+EditorOptions EditOptionsDialog::ChosenOptions() const {
+  return EditorOptions{autoIndent_->isChecked(), wordWrap_->isChecked(), syntaxColoring_->isChecked(),
+                       tabsToSpaces_->isChecked(), tabUpDown_->value()};
+}
+
+ColourEdit* EditOptionsDialog::AddColourField(const char* fieldName, const char* labelName, const QString& caption) {
+  auto* field = new ColourEdit;
+  field->setObjectName(fieldName);
+  auto* label = new QLabel(caption);
+  label->setObjectName(labelName);
+  fields_->addRow(label, field);
+  return field;
+}
+
+QPushButton* EditOptionsDialog::AddButton(const char* name, const QString& caption) {
+  auto* button = new QPushButton(caption);
+  button->setObjectName(name);
+  buttons_->addWidget(button);
+  return button;
+}
+
+std::optional<QColor> EditOptionsDialog::PickColour(const QColor& initial) {
+  return Dialogs::Current().ChooseColour(this, initial);
+}
+
+void EditOptionsDialog::CancelknopClick() { close(); }
+
+}  // namespace tav2

@@ -1,0 +1,60 @@
+#pragma once
+#include <QObject>
+#include <QPointer>
+
+#include "sim/screengrid.h"
+#include "sim/terminal.h"
+#include "sim/terminaldevice.h"
+
+namespace tav2 {
+
+class ProcessorHost;
+class TScreenform;
+
+// The terminal's device: it lives as long as the main window, while the
+// screen window comes and goes. Opening it asks the host for the window;
+// drawing goes to the window when there is one. A key wait runs a nested
+// event loop until a key is typed into the window or Reset aborts the
+// input through the grid's flag.
+class ScreenTerminal : public QObject, public TerminalDevice {
+  Q_OBJECT
+
+ public:
+  ScreenTerminal(ProcessorHost& host, ScreenGrid& grid);
+
+  Terminal& GetTerminal() { return terminal_; }
+  ScreenGrid& Grid() { return grid_; }
+  TScreenform* Window() const;
+
+  // The screen window announces itself when created and when destroyed.
+  void Attach(TScreenform* window);
+  void Detach(TScreenform* window);
+  // The window stored a typed key as the grid's last key.
+  void KeyTyped() { keyTyped_ = true; }
+  bool WaitingForKey() const { return inKeyWait_; }
+
+  void Open() override;
+  bool IsOpen() const override;
+  int WaitKey() override;
+  void DrawCell(int column, int row, uint8_t ch) override;
+  void DrawCursor(int column, int row, bool visible) override;
+  void Redraw() override;
+  void SetCaption(const std::string& caption) override;
+  int Width() const override;
+  int Height() const override;
+  void Resize(int width, int height) override;
+
+ signals:
+  // A key wait has begun (the window has the focus).
+  void KeyWaitStarted();
+
+ private:
+  ProcessorHost& host_;
+  ScreenGrid& grid_;
+  Terminal terminal_;
+  QPointer<TScreenform> window_;
+  bool keyTyped_ = false;
+  bool inKeyWait_ = false;
+};
+
+}  // namespace tav2

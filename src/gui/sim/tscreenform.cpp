@@ -1,0 +1,183 @@
+#include "gui/sim/tscreenform.h"
+
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+
+#include "gui/shell/dialogs.h"
+#include "gui/shell/windowframe.h"
+#include "gui/sim/processorhost.h"
+#include "gui/sim/screenterminal.h"
+#include "gui/sim/tterminaloptionsform.h"
+#include "gui/sim/ttav2.h"
+#include "sim/runcontrol.h"
+
+namespace tav2 {
+
+namespace {
+const QColor kBackground(0xEC, 0xFF, 0xEA);
+constexpr int kTab = 9;
+}  // namespace
+
+TScreenform::TScreenform(ProcessorHost& host, QWidget* parent)
+    : QWidget(parent), host_(host), screen_(host.Screen()), grid_(host.Screen().Grid()) {
+  setObjectName(QStringLiteral("TScreenform"));
+  setAttribute(Qt::WA_DeleteOnClose);
+  setFocusPolicy(Qt::StrongFocus);
+  setAutoFillBackground(true);
+  QPalette palette = this->palette();
+  palette.setColor(QPalette::Window, kBackground);
+  palette.setColor(QPalette::WindowText, Qt::black);
+  setPalette(palette);
+  QFont font(QStringLiteral("Courier New"));
+  font.setStyleHint(QFont::TypeWriter);
+  font.setPointSize(10);
+  setFont(font);
+  setWindowTitle(QStringLiteral("TAV screen"));
+
+  const QFontMetrics metrics(this->font());
+  grid_.cellWidth = metrics.horizontalAdvance(QLatin1Char(' '));
+  grid_.cellHeight = metrics.height();
+  const WindowBounds& bounds = host.Defaults().screen;
+  resize(bounds.width, bounds.height);
+  screen_.Attach(this);
+  grid_.ResetFlags();
+  screen_.GetTerminal().Clear();
+  CreatePopupMenu();
+
+  timer1_.setObjectName(QStringLiteral("Timer1"));
+  timer1_.setInterval(kBlinkMilliseconds);
+  connect(&timer1_, &QTimer::timeout, this, &TScreenform::Timer1Timer);
+  timer1_.start();
+}
+
+TScreenform::~TScreenform() { screen_.Detach(this); }
+
+QRect TScreenform::CellRect(int column, int row) const {
+  return {column * grid_.cellWidth + kLeftMargin, row * grid_.cellHeight + kTopMargin, grid_.cellWidth,
+          grid_.cellHeight};
+}
+
+QRect TScreenform::CursorRect(int column, int row) const {
+  return {column * grid_.cellWidth + kLeftMargin, row * grid_.cellHeight + kTopMargin, 1, grid_.cellHeight + 1};
+}
+
+void TScreenform::UpdateCell(int column, int row) { update(CellRect(column, row)); }
+
+void TScreenform::UpdateCursor(int column, int row) { update(CursorRect(column, row)); }
+
+// Every cell of the grid, spare row and column included, then the cursor.
+void TScreenform::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.setPen(Qt::black);
+  const QFontMetrics metrics(font());
+  const QRect dirty = event->rect();
+  for (int row = 0; row <= grid_.lines && row <= ScreenGrid::kMaxLines; ++row) {
+    for (int column = 0; column <= grid_.chars && column <= ScreenGrid::kMaxChars; ++column) {
+      const QRect cell = CellRect(column, row);
+      const uint8_t ch = grid_.Cell(column, row);
+      if (ch == ' ' || !cell.intersects(dirty)) continue;
+      painter.drawText(cell.left(), cell.top() + metrics.ascent(), QString(QChar::fromLatin1(static_cast<char>(ch))));
+    }
+  }
+  if (grid_.cursorVisible) {
+    const QRect cursor = CursorRect(grid_.column, grid_.row);
+    painter.drawLine(cursor.topLeft(), cursor.bottomLeft());
+  }
+}
+
+void TScreenform::keyPressEvent(QKeyEvent* event) {
+  const QString text = event->text();
+  if (text.isEmpty() || text[0].unicode() > 0xFF) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  grid_.lastKey = text[0].unicode();
+  screen_.KeyTyped();
+}
+
+void TScreenform::keyReleaseEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Tab && !event->isAutoRepeat() && grid_.wantTabs) {
+    screen_.GetTerminal().Put(kTab);
+  }
+}
+
+bool TScreenform::focusNextPrevChild(bool) { return false; }
+
+void TScreenform::focusInEvent(QFocusEvent* event) {
+  QWidget::focusInEvent(event);
+  grid_.inputAbort = false;
+  if (grid_.waiting) screen_.GetTerminal().DrawCursor();
+}
+
+void TScreenform::focusOutEvent(QFocusEvent* event) {
+  QWidget::focusOutEvent(event);
+  screen_.GetTerminal().EraseCursor();
+}
+
+void TScreenform::Timer1Timer() {
+  if (!grid_.waiting) {
+    if (grid_.cursorVisible) screen_.GetTerminal().EraseCursor();
+  } else if (hasFocus()) {
+    if (grid_.cursorVisible) {
+      screen_.GetTerminal().EraseCursor();
+    } else {
+      screen_.GetTerminal().DrawCursor();
+    }
+  }
+}
+
+void TScreenform::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  if (grid_.layoutFromSize) {
+    screen_.GetTerminal().Clear();
+  } else if (grid_.sizeFromLayout) {
+    screen_.GetTerminal().SizeWindowFromLayout();
+  }
+}
+
+void TScreenform::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (placed_) return;
+  placed_ = true;
+  WindowFrame::Place(this, host_.Defaults().screen);
+}
+
+bool TScreenform::ProcessorRunning() const {
+  const TTAV2* processor = host_.ProcessorWindow();
+  return processor != nullptr && processor->Running();
+}
+
+void TScreenform::closeEvent(QCloseEvent* event) {
+  if (ProcessorRunning()) {
+    Dialogs::Current().ShowWarning(this, QString::fromLatin1(RunControl::kCannotClose));
+    event->ignore();
+    return;
+  }
+  host_.Defaults().screen = WindowFrame::Bounds(this);
+  host_.ScreenWindowClosed();
+  event->accept();
+}
+
+void TScreenform::CreatePopupMenu() {
+  popupMenu_ = new QMenu(this);
+  popupMenu_->setObjectName(QStringLiteral("PopupMenu1"));
+  popupMenu_->addAction(QStringLiteral("&Clear Screen"), this, &TScreenform::clearscreen1Click)
+      ->setObjectName(QStringLiteral("clearscreen1"));
+  popupMenu_->addAction(QStringLiteral("Set Size..."), this, &TScreenform::SetSize1Click)
+      ->setObjectName(QStringLiteral("SetSize1"));
+}
+
+void TScreenform::contextMenuEvent(QContextMenuEvent* event) { popupMenu_->popup(event->globalPos()); }
+
+void TScreenform::clearscreen1Click() { screen_.GetTerminal().Clear(); }
+
+TTerminalOptionsForm* TScreenform::SetSize1Click() {
+  auto* dialog = new TTerminalOptionsForm(screen_, this);
+  dialog->setAttribute(Qt::WA_DeleteOnClose);
+  dialog->show();
+  return dialog;
+}
+
+}  // namespace tav2

@@ -1,0 +1,5 @@
+##
+begin   LOAD R1, 21
+        TWICE R1
+        STOP
+##

@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# Runs one golden case of tav2-cli: the arguments in "args" (one per line,
+# paths relative to the case's folder), standard input from "input" when
+# present; compares standard output with "expected", the exit status with
+# "status" and, when present, standard error with "expected-stderr".
+set -u
+cli=$1
+cd "$2" || exit 2
+mapfile -t args < args
+input=/dev/null
+[ -f input ] && input=input
+out=$(mktemp)
+err=$(mktemp)
+"$cli" "${args[@]}" < "$input" > "$out" 2> "$err"
+status=$?
+fail=0
+expected_status=$(cat status)
+if [ "$status" != "$expected_status" ]; then
+  echo "exit status $status, expected $expected_status"
+  fail=1
+fi
+diff -u expected "$out" || fail=1
+if [ -f expected-stderr ]; then
+  diff -u expected-stderr "$err" || fail=1
+fi
+if [ $fail -ne 0 ]; then
+  echo "--- standard error was:"
+  cat "$err"
+fi
+rm -f "$out" "$err"
+exit $fail

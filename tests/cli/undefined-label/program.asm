@@ -1,0 +1,4 @@
+##
+begin   JMP nowhere
+        HALT
+##

@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+
+#include "lang/tassembler.h"
+#include "lang/tmcparser.h"
+#include "sim/machine.h"
+#include "sim/mcromlisting.h"
+#include "sim/processor.h"
+
+namespace tav2 {
+namespace {
+
+std::string ReadData(const std::string& name) {
+  std::ifstream in(std::string(TAV2_SOURCE_DIR) + "/data/" + name, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+// The default instruction set, loaded from its source, running small
+// programs to their HALT.
+class InstructionSet : public ::testing::Test {
+ protected:
+  std::unique_ptr<Machine> machine = std::make_unique<Machine>();
+  SilentDisplay display;
+  Processor processor{*machine, display};
+
+  void SetUp() override {
+    TMCparser parser(machine->mcrom);
+    parser.LoadAfterBuild = true;
+    ASSERT_TRUE(parser.ParseSource(ReadData("microdefs.mca"), "microdefs.mca"));
+  }
+
+  // Assembles `body` after "begin" and runs it; false when it did not halt.
+  bool Run(const std::string& body) {
+    TAssembler assembler(*machine);
+    assembler.LoadAfterBuild = true;
+    assembler.RunAfterLoad = true;
+    const std::string source = "##\nbegin " + body + "\n HALT\n##\n";
+    if (!assembler.ParseSource(source, "t.asm")) {
+      ADD_FAILURE() << source << assembler.Errors().front().ListLine();
+      return false;
+    }
+    processor.Control().Reset();
+    processor.Control().Go();
+    return machine->halted;
+  }
+  uint16_t R(Reg r) { return processor.State()[r]; }
+};
+
+TEST_F(InstructionSet, StartUpFileDefinesTheSameRom) {
+  auto other = std::make_unique<Machine>();
+  TMCparser parser(other->mcrom);
+  parser.LoadAfterBuild = true;
+  ASSERT_TRUE(parser.ParseSource(ReadData("microdefs.~mc"), "microdefs.~mc"));
+  EXPECT_EQ(McromListing::Of(other->mcrom).entries, McromListing::Of(machine->mcrom).entries);
+}
+
+struct Case {
+  const char* program;
+  uint16_t r1;
+  uint16_t flags;  // N Z V C of SR after the last flag-setting instruction
+};
+
+class Arithmetic : public InstructionSet, public ::testing::WithParamInterface<Case> {};
+
+TEST_P(Arithmetic, ResultAndFlags) {
+  const Case& c = GetParam();
+  ASSERT_TRUE(Run(c.program)) << c.program;
+  EXPECT_EQ(R(Reg::R1), c.r1) << c.program;
+  EXPECT_EQ(R(Reg::SR) & 0x0F, c.flags) << c.program;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    DefaultMicrocode, Arithmetic,
+    ::testing::Values(
+        Case{"MOVE R1, 5\n ADD R1, 7", 12, 0},
+        Case{"MOVE R1, 0x7FFF\n ADD R1, 1", 0x8000, 0x0A},
+        Case{"MOVE R1, 0xFFFF\n ADD R1, 1", 0, 0x05},
+        Case{"MOVE R1, 0", 0, 0x04},
+        Case{"MOVE R1, -3", 0xFFFD, 0x08},
+        Case{"MOVE R1, 3\n SUB R1, 5", 0xFFFE, 0x08},
+        Case{"MOVE R1, 9\n CMP R1, 9", 9, 0x04},
+        Case{"MOVE R1, 6\n MUL R1, 7", 42, 0},
+        Case{"MOVE R1, 45\n DIV R1, 7", 6, 0},
+        Case{"MOVE R1, 45\n MOD R1, 7", 3, 0},
+        Case{"MOVE R1, 0x0FF0\n AND R1, 0x00FF", 0x00F0, 0},
+        Case{"MOVE R1, 0x0F00\n OR R1, 0x00F0", 0x0FF0, 0},
+        Case{"MOVE R1, 0xFFFF\n XOR R1, 0x00FF", 0xFF00, 0x08},
+        Case{"SEC\n MOVE R1, 1\n ADC R1, 1", 3, 0x01},
+        Case{"SEC\n MOVE R1, 5\n SUBC R1, 2", 4, 0x01},
+        Case{"CLC\n MOVE R1, 0x0199\n ABCD R1, 0x0001", 0x0200, 0},
+        Case{"CLC\n MOVE R1, 0x0200\n SBCD R1, 0x0001", 0x0199, 0},
+        Case{"MOVE R1, 7\n CLR R1", 0, 0x04},
+        Case{"MOVE R1, 7\n INC R1", 8, 0},
+        Case{"MOVE R1, 0\n DEC R1", 0xFFFF, 0x08},
+        Case{"MOVE R1, 5\n NEG R1", 0xFFFB, 0x08},
+        Case{"MOVE R1, 0x00F0\n NOT R1", 0xFF0F, 0x08},
+        Case{"MOVE R1, 0x4001\n ASL R1", 0x8002, 0x08},
+        Case{"MOVE R1, 0x8000\n ASR R1", 0xC000, 0x08},
+        Case{"CLC\n MOVE R1, 0x8001\n LSL R1", 0x0002, 0x01},
+        Case{"MOVE R1, 0x0003\n LSR R1", 0x0001, 0x01},
+        Case{"MOVE R1, 0x8001\n ROL R1", 0x0003, 0x01},
+        Case{"MOVE R1, 0x0001\n ROR R1", 0x8000, 0x08},
+        Case{"MOVE R1, 0x8000\n TST R1", 0x8000, 0x08},
+        Case{"CLC\n MOVE R1, 0x0001\n NBCD R1", 0x9999, 0x08},
+        Case{"LEA R1, (0x1234)", 0x1234, 0},
+        Case{"MOVE R2, 0x0200\n LEA R1, (R2)", 0x0200, 0}));
+
+TEST_F(InstructionSet, MemoryOperandsAndWriteBack) {
+  ASSERT_TRUE(Run("MOVE R2, 0x0300\n MOVE R1, 0x0041\n STORE R1, (R2)\n INC (0x0300)\n"
+                  " MOVE R1, (0x0300)"));
+  EXPECT_EQ(machine->memory.Read(0x0300), 0x0042);
+  EXPECT_EQ(R(Reg::R1), 0x0042);
+}
+
+TEST_F(InstructionSet, BranchesFollowTheirConditions) {
+  struct BranchCase {
+    const char* setup;
+    const char* branch;
+    bool taken;
+  };
+  const BranchCase cases[] = {
+      {"MOVE R1, 0", "BEQ", true},  {"MOVE R1, 1", "BEQ", false}, {"MOVE R1, 1", "BNE", true},
+      {"MOVE R1, -1", "BMI", true}, {"MOVE R1, 1", "BPL", true},  {"SEC", "BCS", true},
+      {"CLC", "BCC", true},         {"CLC", "BCS", false},        {"MOVE R1, 2\n CMP R1, 3", "BLT", true},
+      {"MOVE R1, 3\n CMP R1, 2", "BGT", true}, {"MOVE R1, 3\n CMP R1, 3", "BGE", true},
+      {"MOVE R1, 3\n CMP R1, 3", "BLE", true}, {"MOVE R1, 4\n CMP R1, 3", "BLE", false},
+      {"MOVE R1, 0x7FFF\n ADD R1, 1", "BVS", true}, {"MOVE R1, 1", "BVC", true},
+      {"NOP", "BRA", true}};
+  for (const BranchCase& c : cases) {
+    const std::string body = std::string(c.setup) + "\n LEA R2, (1)\n " + c.branch +
+                             " over\n LEA R2, (2)\nover NOP";
+    ASSERT_TRUE(Run(body)) << body;
+    EXPECT_EQ(R(Reg::R2), c.taken ? 1 : 2) << c.setup << " " << c.branch;
+  }
+}
+
+TEST_F(InstructionSet, StackSubroutinesAndTraps) {
+  ASSERT_TRUE(Run("MOVE R1, 7\n PUSH R1\n CLR R1\n POP R2\n JSR routine\n BSR routine\n TRAP3\n JMP done\n"
+                  "routine INC R1\n RTS\n"
+                  "done NOP\n HALT\n ORG 0xFFFC\n DAT routine"));
+  EXPECT_EQ(R(Reg::R2), 7);
+  EXPECT_EQ(R(Reg::R1), 3) << "two calls and a trap to the routine";
+  EXPECT_EQ(R(Reg::SP), 0x7FFF) << "every push was popped";
+}
+
+TEST_F(InstructionSet, FlagInstructionsTouchOnlyTheirFlag) {
+  ASSERT_TRUE(Run("MOVE R1, -1\n SEC\n SEI"));
+  EXPECT_EQ(R(Reg::SR) & 0x19, 0x19) << "N from MOVE, C and I set";
+  ASSERT_TRUE(Run("SEC\n SEI\n CLC\n CLI"));
+  EXPECT_EQ(R(Reg::SR) & 0x11, 0);
+}
+
+}  // namespace
+}  // namespace tav2

@@ -1,0 +1,259 @@
+#include "gui/editor/sourcehighlighter.h"
+
+#include <gtest/gtest.h>
+
+#include <QPlainTextEdit>
+
+#include "editorsupport.h"
+#include "sim/mcrom.h"
+
+namespace tav2 {
+namespace {
+
+using test::Look;
+using test::LookAt;
+
+const Look kPlain{};
+const Look kBoldBlack{"#000000", true, false};
+const Look kTealItalic{"#008080", false, true};
+const Look kTealBold{"#008080", true, false};
+const Look kNavyItalic{"#000080", false, true};
+const Look kPurpleBold{"#800080", true, false};
+
+Mcrom RomWith(std::initializer_list<std::pair<int, const char*>> names) {
+  Mcrom rom;
+  for (const auto& [index, name] : names) {
+    McromEntry entry;
+    entry.SetName(name);
+    entry.opcode = static_cast<uint32_t>(index);
+    rom.SetEntry(index, entry);
+  }
+  return rom;
+}
+
+// Counts the lines it colours.
+class CountingHighlighter : public SourceHighlighter {
+ public:
+  using SourceHighlighter::SourceHighlighter;
+  int colouredLines = 0;
+
+ protected:
+  void highlightBlock(const QString& text) override {
+    ++colouredLines;
+    SourceHighlighter::highlightBlock(text);
+  }
+};
+
+// A text control with a highlighter of `kind` over `text`.
+struct Coloured {
+  Coloured(const Mcrom& rom, EditKind kind, const QString& text) {
+    edit.setPlainText(text);
+    highlighter = new CountingHighlighter(edit.document(), rom, kind);
+  }
+  // The look of the `occurrence`-th (from 0) appearance of `word`.
+  Look LookOf(const QString& word, int occurrence = 0) const {
+    int at = -1;
+    for (int i = 0; i <= occurrence; ++i) at = edit.toPlainText().indexOf(word, at + 1);
+    EXPECT_GE(at, 0) << word.toStdString();
+    return LookAt(*edit.document(), at);
+  }
+  QTextDocument& Document() { return *edit.document(); }
+
+  QPlainTextEdit edit;
+  CountingHighlighter* highlighter = nullptr;
+};
+
+struct WordLook {
+  const char* word;
+  int occurrence;
+  Look look;
+};
+
+class AssemblerColouring : public testing::TestWithParam<WordLook> {};
+
+const QString kAssemblerSource =
+    "MOVE before the region\n"
+    "##\n"
+    "begin: MOVE SP, 12 // ADD in a comment\n"
+    " ORG 0FFH ; say MOVE\n"
+    " BEGIN r1 undefined\n"
+    "##\n"
+    "MOVE after";
+
+TEST_P(AssemblerColouring, WordsTakeTheirClassLook) {
+  const Mcrom rom = RomWith({{1, "ADD"}, {2, "MOVE"}});
+  Coloured source(rom, EditKind::AssemblerSource, kAssemblerSource);
+  EXPECT_EQ(source.LookOf(GetParam().word, GetParam().occurrence), GetParam().look) << GetParam().word;
+}
+
+INSTANTIATE_TEST_SUITE_P(SourceHighlighter, AssemblerColouring,
+                         testing::Values(WordLook{"MOVE", 0, kPlain},        // before the region
+                                         WordLook{"##", 0, kPurpleBold},     // the markers
+                                         WordLook{"begin", 0, kTealItalic},  // BEGIN in any case
+                                         WordLook{"MOVE", 1, kBoldBlack},    // instruction of the ROM
+                                         WordLook{"SP", 0, kBoldBlack},      // register
+                                         WordLook{"12", 0, kTealBold},       // number
+                                         WordLook{"// ADD", 0, kNavyItalic}, WordLook{"comment", 0, kNavyItalic},
+                                         WordLook{"ORG", 0, kBoldBlack},   // directive
+                                         WordLook{"0FFH", 0, kTealBold},   // number
+                                         WordLook{"say", 0, kPlain},       // a semicolon opens no comment
+                                         WordLook{"MOVE", 2, kBoldBlack},  // ... so its words are classified
+                                         WordLook{"r1", 0, kBoldBlack}, WordLook{"undefined", 0, kPlain},
+                                         WordLook{"MOVE", 3, kPlain}));  // after the region
+
+class MicrocodeColouring : public testing::TestWithParam<WordLook> {};
+
+TEST_P(MicrocodeColouring, WordsTakeTheirClassLook) {
+  const Mcrom rom;
+  Coloured source(rom, EditKind::MicrocodeSource,
+                  "#include <x>\n##\nADD 0x1F 15 {\n  MDR := _ADD(A, B)\n  /* a\n  comment */ MAR\n}\n##\n");
+  EXPECT_EQ(source.LookOf(GetParam().word, GetParam().occurrence), GetParam().look) << GetParam().word;
+}
+
+INSTANTIATE_TEST_SUITE_P(SourceHighlighter, MicrocodeColouring,
+                         testing::Values(WordLook{"#include", 0, kPlain},  // before the region
+                                         WordLook{"_ADD", 0, kTealItalic}, WordLook{"MDR", 0, kBoldBlack},
+                                         WordLook{"0x1F", 0, kTealBold}, WordLook{"15", 0, kPlain},
+                                         WordLook{"a\n", 0, kNavyItalic},  // a comment over two lines
+                                         WordLook{"comment", 0, kNavyItalic}, WordLook{"MAR", 0, kBoldBlack},
+                                         WordLook{"ADD", 0, kPlain}));
+
+TEST(SourceHighlighter, HashWordsInsideTheRegionArePurpleBold) {
+  const Mcrom rom;
+  Coloured source(rom, EditKind::MicrocodeSource, "##\n#include <y>\n#define\n##");
+  EXPECT_EQ(source.LookOf("#include"), kPurpleBold);
+  EXPECT_EQ(source.LookOf("#define"), kPurpleBold);
+}
+
+TEST(SourceHighlighter, MarkersMustEncloseThreeCharacters) {
+  const Mcrom rom = RomWith({{2, "MOVE"}});
+  Coloured two(rom, EditKind::AssemblerSource, "##1\n##");
+  EXPECT_EQ(two.LookOf("##"), kPlain);
+  Coloured three(rom, EditKind::AssemblerSource, "##\n1\n##");
+  EXPECT_EQ(three.LookOf("1"), kTealBold);
+}
+
+TEST(SourceHighlighter, ASourceWithoutMarkersStaysPlainUntilTheyAreAdded) {
+  const Mcrom rom = RomWith({{2, "MOVE"}});
+  Coloured source(rom, EditKind::AssemblerSource, "MOVE R1, 5\nMOVE R2, 6\n");
+  EXPECT_EQ(source.LookOf("MOVE", 1), kPlain);
+  QTextCursor cursor(&source.Document());
+  cursor.insertText("##\n");
+  cursor.movePosition(QTextCursor::End);
+  cursor.insertText("##\n");
+  EXPECT_EQ(source.LookOf("MOVE", 1), kBoldBlack);
+  EXPECT_EQ(source.LookOf("6"), kTealBold);
+}
+
+TEST(SourceHighlighter, AnOpenedCommentColoursToTheNextMarkAndBackWhenRemoved) {
+  const Mcrom rom = RomWith({{2, "MOVE"}});
+  Coloured source(rom, EditKind::AssemblerSource, "##\nMOVE R1, 1\nMOVE R1, 2\nMOVE R1, 3 */ MOVE\nMOVE R1, 4\n##");
+  const int opener = source.edit.toPlainText().indexOf("MOVE R1, 1");
+  QTextCursor cursor(&source.Document());
+  cursor.setPosition(opener);
+  cursor.insertText("/*");
+  EXPECT_EQ(source.LookOf("MOVE", 0), kNavyItalic);
+  EXPECT_EQ(source.LookOf("2"), kNavyItalic);
+  EXPECT_EQ(source.LookOf("*/"), kNavyItalic);
+  EXPECT_EQ(source.LookOf("MOVE", 3), kBoldBlack);  // after the closer
+  EXPECT_EQ(source.LookOf("4"), kTealBold);
+
+  cursor.setPosition(opener);
+  cursor.setPosition(opener + 2, QTextCursor::KeepAnchor);
+  cursor.removeSelectedText();
+  EXPECT_EQ(source.LookOf("MOVE", 0), kBoldBlack);
+  EXPECT_EQ(source.LookOf("2"), kTealBold);
+  EXPECT_EQ(source.LookOf("3"), kTealBold);
+}
+
+class CommentForms : public testing::TestWithParam<std::tuple<const char*, const char*, Look>> {};
+
+TEST_P(CommentForms, ColourTheirWords) {
+  const Mcrom rom;
+  const auto& [text, word, look] = GetParam();
+  Coloured source(rom, EditKind::AssemblerSource, text);
+  EXPECT_EQ(source.LookOf(word), look) << text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SourceHighlighter, CommentForms,
+    testing::Values(std::tuple("##\n/*/ 12\n34\n##", "/*/", kNavyItalic),  // slash, star, slash is complete
+                    std::tuple("##\n/*/ 12\n34\n##", "12", kTealBold),
+                    std::tuple("##\n/*/ 12\n34\n##", "34", kTealBold),
+                    // an opener after two slashes belongs to the line comment
+                    std::tuple("##\n12 // note /* here\n34\n##", "here", kNavyItalic),
+                    std::tuple("##\n12 // note /* here\n34\n##", "34", kTealBold),
+                    // an unclosed comment runs to the region's end, not beyond
+                    std::tuple("##\n/* open\n34\n##\n56", "34", kNavyItalic),
+                    std::tuple("##\n/* open\n34\n##\n56", "56", kPlain)));
+
+const QString kFiveLines = "##\nMOVE R1, 1\nMOVE R1, 2\nMOVE R1, 3\n##";
+
+TEST(SourceHighlighter, TypingColoursOnlyTheChangedLine) {
+  const Mcrom rom = RomWith({{2, "MOVE"}});
+  Coloured source(rom, EditKind::AssemblerSource, kFiveLines);
+  test::PlaceCaret(source.edit, source.Document().findBlockByNumber(3).position());
+  source.highlighter->colouredLines = 0;
+  test::TypeText(source.edit, "5");
+  EXPECT_EQ(source.highlighter->colouredLines, 1);
+  EXPECT_EQ(source.LookOf("5MOVE"), kTealBold);
+}
+
+TEST(SourceHighlighter, AMovedMarkerColoursTheWholeTextAgain) {
+  const Mcrom rom = RomWith({{2, "MOVE"}});
+  Coloured source(rom, EditKind::AssemblerSource, "MOVE R1, 1\n##\nMOVE R1, 2\nMOVE R1, 3\n##");
+  EXPECT_EQ(source.LookOf("MOVE", 0), kPlain);
+  source.highlighter->colouredLines = 0;
+  test::PlaceCaret(source.edit, 0);
+  test::TypeText(source.edit, "## ");  // now the region starts here
+  EXPECT_GE(source.highlighter->colouredLines, source.Document().blockCount());
+  EXPECT_EQ(source.LookOf("MOVE", 0), kBoldBlack);
+  EXPECT_EQ(source.LookOf("MOVE", 2), kBoldBlack);
+}
+
+TEST(SourceHighlighter, RemovingTheLastMarkerLeavesEverythingPlain) {
+  const Mcrom rom = RomWith({{2, "MOVE"}});
+  Coloured source(rom, EditKind::AssemblerSource, kFiveLines);
+  QTextCursor cursor(&source.Document());
+  cursor.movePosition(QTextCursor::End);
+  cursor.deletePreviousChar();
+  EXPECT_EQ(source.LookOf("MOVE", 0), kPlain);
+  EXPECT_EQ(source.LookOf("##"), kPlain);
+  EXPECT_FALSE(source.highlighter->Region().has_value());
+}
+
+TEST(SourceHighlighter, SwitchedOffTheTextIsPlainAndSwitchedOnColouredAgain) {
+  const Mcrom rom = RomWith({{2, "MOVE"}});
+  Coloured source(rom, EditKind::AssemblerSource, kFiveLines);
+  source.highlighter->SetEnabled(false);
+  EXPECT_EQ(source.LookOf("MOVE"), kPlain);
+  QTextCursor(source.Document().findBlockByNumber(4)).insertText("## ");
+  EXPECT_EQ(source.LookOf("MOVE"), kPlain);
+  source.highlighter->SetEnabled(true);
+  EXPECT_EQ(source.LookOf("MOVE"), kBoldBlack);
+  EXPECT_EQ(source.LookOf("1\n"), kTealBold);
+}
+
+TEST(SourceHighlighter, TheKindSelectsTheWordLists) {
+  const Mcrom rom = RomWith({{2, "MOVE"}});
+  Coloured source(rom, EditKind::AssemblerSource, "##\nMOVE MDR 0x1F\n##");
+  EXPECT_EQ(source.LookOf("MDR"), kPlain);
+  source.highlighter->SetKind(EditKind::MicrocodeSource);
+  EXPECT_EQ(source.LookOf("MDR"), kBoldBlack);
+  EXPECT_EQ(source.LookOf("MOVE"), kPlain);
+  source.highlighter->SetKind(EditKind::TextFile);
+  EXPECT_EQ(source.LookOf("MDR"), kPlain);
+}
+
+TEST(SourceHighlighter, ColouringLeavesTheModifiedFlagAlone) {
+  const Mcrom rom = RomWith({{2, "MOVE"}});
+  Coloured source(rom, EditKind::AssemblerSource, kFiveLines);
+  source.Document().setModified(false);
+  source.highlighter->Recolour();
+  source.highlighter->SetEnabled(false);
+  source.highlighter->SetEnabled(true);
+  EXPECT_FALSE(source.Document().isModified());
+}
+
+}  // namespace
+}  // namespace tav2
