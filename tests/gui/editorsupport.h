@@ -9,8 +9,8 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
-// Shows QString values in test failures.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+#include "qtprinters.h"
+
 
 namespace tav2::test {
 

@@ -526,6 +526,16 @@ TEST_F(Mainform, SaveAllOptionsWritesTheFileAndConfirms) {
   EXPECT_TRUE(Read(HomePath("options.~ds")).contains("PS = 256\t\t //assembler startadres(default)\n"));
 }
 
+TEST_F(Mainform, OptionsFileGoesToTheWorkingDirectoryWhenTheHomeDirectoryRefusesIt) {
+  TMainform& mainform = Start();
+  mainform.Settings().environment.homeDir = ToPath(HomePath("missing"));
+  Item("Saveoptions")->trigger();
+  EXPECT_EQ(dialogs.messages, QStringList{"info: Configuration stored in " + HomePath("sources")});
+  mainform.Settings().environment.workingDir = ToPath(HomePath("missing too"));
+  Item("Saveoptions")->trigger();
+  EXPECT_EQ(dialogs.messages.last(), "error: Cannot write file 'options.~ds'");
+}
+
 // ---- Help ------------------------------------------------------------------------------------------
 
 TEST_F(Mainform, HelpWithoutItsFileSaysSo) {

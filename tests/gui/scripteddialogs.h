@@ -4,18 +4,10 @@
 #include <QStringList>
 #include <QTextDocument>
 #include <deque>
-#include <ostream>
 #include <vector>
 
 #include "gui/shell/dialogs.h"
-
-// Readable test failures for Qt strings.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
-inline void PrintTo(const QStringList& list, std::ostream* out) {
-  *out << '{';
-  for (const QString& text : list) *out << " \"" << text.toStdString() << '"';
-  *out << " }";
-}
+#include "qtprinters.h"
 
 namespace tav2::test {
 
