@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
+#include <QFontMetricsF>
 #include <QFile>
 #include <QMdiArea>
 #include <QLabel>
@@ -11,9 +12,9 @@
 #include <QTextBlock>
 #include <QToolButton>
 
-#include "editor/tabs.h"
 #include "gui/editor/teditform.h"
-#include "gui/shell/colorref.h"
+#include "gui/editor/bgrcolour.h"
+#include "gui/editor/editcommands.h"
 #include "workbenchtest.h"
 
 namespace tav2 {
@@ -52,7 +53,7 @@ struct KindCase {
   QString file;
   EditKind kind;
   QString caption;
-  int background;
+  uint32_t background;
   bool toolBar;
   bool make;
   QString makeHint;
@@ -71,7 +72,7 @@ TEST_P(EditformKinds, FollowTheFilesExtension) {
   TEditform* editor = Open(expected.file, "text");
   EXPECT_EQ(editor->Kind(), expected.kind);
   EXPECT_EQ(editor->windowTitle(), expected.caption);
-  EXPECT_EQ(editor->RichEdit1()->palette().color(QPalette::Base), ColorFromRef(expected.background));
+  EXPECT_EQ(editor->RichEdit1()->palette().color(QPalette::Base), ColourFromBgr(expected.background));
   EXPECT_EQ(!Control<QWidget>(editor, "Panel3")->isHidden(), expected.toolBar);
   EXPECT_EQ(Shown(editor, "Makeknop"), expected.make);
   EXPECT_EQ(Shown(editor, "Loadknop"), expected.make);
@@ -105,16 +106,16 @@ INSTANTIATE_TEST_SUITE_P(
                     KindCase{"notes.txt", EditKind::TextFile, "Textfile: notes.txt", 0xFFFFFF, true, false, "", "",
                              false, false, true, false, false}));
 
-TEST_F(Editform, TextControlTakesItsFontMarginAndTabStops) {
+TEST_F(Editform, TextControlTakesItsFontMarginAndTheDefaultOptions) {
+  Main().Settings().editor.options.tabNumber = 4;
   TEditform* editor = Open("a.txt", "a");
   const QPlainTextEdit* text = editor->RichEdit1();
   EXPECT_EQ(text->font().family(), "Courier New");
   EXPECT_EQ(text->font().pointSize(), 10);
   EXPECT_EQ(text->document()->documentMargin(), 6);
-  const auto stops = TabStopPositions(8, editor->fontMetrics().horizontalAdvance('n'));
-  const QList<QTextOption::Tab> tabs = text->document()->defaultTextOption().tabs();
-  ASSERT_EQ(tabs.size(), 16);
-  for (int k = 0; k < 16; ++k) EXPECT_EQ(tabs[k].position, stops[static_cast<std::size_t>(k)]);
+  EXPECT_EQ(editor->Options().tabNumber, 4);
+  EXPECT_EQ(text->tabStopDistance(), 4 * QFontMetricsF(text->font()).horizontalAdvance('n'));
+  EXPECT_FALSE(editor->IsModified());
 }
 
 // ---- Loading and saving -------------------------------------------------------------------
@@ -411,14 +412,14 @@ TEST_F(Editform, ColouringIndicatorSwitchesColouringAndWordWrapFollows) {
   auto* colouring = Control<QLabel>(editor, "syncolvenster");
   auto* wrap = Control<QLabel>(editor, "wrapvenster");
   EXPECT_TRUE(colouring->font().bold());
-  EXPECT_EQ(colouring->palette().color(QPalette::WindowText), ColorFromRef(0x800080));
+  EXPECT_EQ(colouring->palette().color(QPalette::WindowText), ColourFromBgr(0x800080));
   Click(wrap);
   EXPECT_FALSE(editor->Options().wordWrap);
 
   Click(colouring);
   EXPECT_FALSE(editor->Options().syntaxColoring);
   EXPECT_FALSE(colouring->font().bold());
-  EXPECT_EQ(colouring->palette().color(QPalette::WindowText), ColorFromRef(0x808080));
+  EXPECT_EQ(colouring->palette().color(QPalette::WindowText), ColourFromBgr(0x808080));
   EXPECT_EQ(wrap->cursor().shape(), Qt::PointingHandCursor);
   Click(wrap);
   EXPECT_TRUE(editor->Options().wordWrap);
@@ -433,7 +434,7 @@ TEST_F(Editform, ColouringIndicatorSwitchesColouringAndWordWrapFollows) {
 
 TEST_F(Editform, InsertModeShowsInTheIndicator) {
   TEditform* editor = Open("a.txt", "x");
-  editor->SetInsertMode(false);
+  editor->Commands().ToggleInsertMode();
   EXPECT_EQ(Control<QLabel>(editor, "insertvenster")->text(), "OVR");
   EXPECT_TRUE(editor->RichEdit1()->overwriteMode());
 }

@@ -104,7 +104,7 @@ TEST_F(Mainform, MainWindowIsCaptionedAndItsProcessorPanelHidden) {
   ASSERT_NE(panel, nullptr);
   EXPECT_FALSE(panel->isVisible());
   mainform.resize(1400, 800);
-  mainform.SetTAV2PanelVisible(true);
+  mainform.ShowProcessorPanel(true);
   QCoreApplication::processEvents();
   EXPECT_TRUE(panel->isVisible());
 }
@@ -290,7 +290,7 @@ TEST_F(Mainform, BuildErrorsAreListedInTheProjectEditor) {
   EXPECT_EQ(Control<QPlainTextEdit>(editor, "Memo1")->toPlainText(),
             "noname1.asm: line 2: \t ';' expected\n"
             "noname1.asm: line 3: \t ';' expected\n"
-            "noname1.asm: \tThis instruction does not have operand(s)!");
+            "noname1.asm: \tThis instruction does not have operand(s)!\n");
   EXPECT_EQ(dialogs.messages, QStringList{"error: Errors in projectfile"});
   EXPECT_EQ(mainform.ProjectEditor(), editor);
   EXPECT_TRUE(Control<QWidget>(editor, "Panel1")->isVisible());

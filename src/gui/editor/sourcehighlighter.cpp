@@ -47,6 +47,24 @@ std::optional<ColourRegion> ShiftedRegion(const ColourRegion& region, int positi
   return ColourRegion{*start, *last + 1};
 }
 
+// Colours are no edit. With the control's own undo switched off, Qt counts
+// every repaint of the colours as a change of the document, so the modified
+// flag is put back as it was.
+class KeepModified {
+ public:
+  explicit KeepModified(QTextDocument* document)
+      : document_(document), modified_(document != nullptr && document->isModified()) {}
+  ~KeepModified() {
+    if (document_) document_->setModified(modified_);
+  }
+  KeepModified(const KeepModified&) = delete;
+  KeepModified& operator=(const KeepModified&) = delete;
+
+ private:
+  QPointer<QTextDocument> document_;
+  bool modified_;
+};
+
 }  // namespace
 
 SourceHighlighter::SourceHighlighter(QTextDocument* document, const Mcrom& mcrom, EditKind kind)
@@ -55,12 +73,14 @@ SourceHighlighter::SourceHighlighter(QTextDocument* document, const Mcrom& mcrom
   // to date when the changed lines are coloured.
   connect(document, &QTextDocument::contentsChange, this, &SourceHighlighter::DocumentChanged);
   region_ = FindRegion();
+  const KeepModified keep(document);
   setDocument(document);
   rehighlight();
 }
 
 void SourceHighlighter::SetKind(EditKind kind) {
   colourer_.SetKind(kind);
+  const KeepModified keep(document_);
   if (enabled_) rehighlight();
 }
 
@@ -70,6 +90,7 @@ void SourceHighlighter::SetEnabled(bool on) {
     return;
   }
   enabled_ = on;
+  const KeepModified keep(document_);
   if (!on) {
     setDocument(nullptr);  // clears every colour
     return;
@@ -82,6 +103,7 @@ void SourceHighlighter::SetEnabled(bool on) {
 void SourceHighlighter::Recolour() {
   if (!enabled_) return;
   region_ = FindRegion();
+  const KeepModified keep(document_);
   rehighlight();
 }
 

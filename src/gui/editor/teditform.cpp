@@ -10,7 +10,6 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QPlainTextEdit>
-#include <QTextBlock>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -19,12 +18,16 @@
 
 #include "editor/editorfilename.h"
 #include "editor/lineends.h"
-#include "editor/tabs.h"
-#include "editor/textcommands.h"
-#include "gui/shell/colorref.h"
+#include "gui/editor/bgrcolour.h"
+#include "gui/editor/editcommands.h"
+#include "gui/editor/errormemo.h"
+#include "gui/editor/sourcehighlighter.h"
+#include "gui/editor/sourcelinehighlight.h"
+#include "gui/editor/teditoptform.h"
 #include "gui/shell/commanditems.h"
 #include "gui/shell/dialogs.h"
 #include "gui/shell/tmainform.h"
+#include "gui/sim/ttav2.h"
 #include "lang/tparserparent.h"
 
 namespace tav2 {
@@ -35,9 +38,8 @@ constexpr int kToolBarHeight = 30;
 constexpr int kErrorPanelHeight = 84;
 constexpr int kIndicatorTop = 5;
 constexpr int kIndicatorHeight = 20;
-constexpr int kColouringOn = 0x800080;   // purple
-constexpr int kColouringOff = 0x808080;  // grey
-constexpr int kErrorListText = 0x008080;  // olive
+constexpr uint32_t kColouringOn = 0x800080;   // purple
+constexpr uint32_t kColouringOff = 0x808080;  // grey
 
 const QString kCannotOpen = QStringLiteral("Cannot open file \"%1\". %2");
 const QString kCannotCreate = QStringLiteral("Cannot create file \"%1\". %2");
@@ -48,18 +50,6 @@ std::string_view View(const QByteArray& bytes) {
 
 QByteArray Bytes(const std::string& text) { return QByteArray::fromStdString(text); }
 
-// The text with one character per position, so that positions of the core
-// text commands are those of the text control; characters beyond ASCII,
-// which no command treats as word characters, become 0x80.
-std::string PositionalText(const QString& text) {
-  std::string narrow(static_cast<std::size_t>(text.size()), '\x80');
-  for (qsizetype i = 0; i < text.size(); ++i) {
-    const char16_t ch = text[i].unicode();
-    if (ch < 0x80) narrow[static_cast<std::size_t>(i)] = static_cast<char>(ch);
-  }
-  return narrow;
-}
-
 void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
   QPalette palette = widget->palette();
   palette.setColor(role, colour);
@@ -68,7 +58,7 @@ void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colo
 
 }  // namespace
 
-TEditform::TEditform(TMainform& mainform) : mainform_(mainform), options_(mainform.Settings().editor.options) {
+TEditform::TEditform(TMainform& mainform) : mainform_(mainform) {
   setObjectName("TEditform");
   setAttribute(Qt::WA_DeleteOnClose);
 
@@ -82,7 +72,6 @@ TEditform::TEditform(TMainform& mainform) : mainform_(mainform), options_(mainfo
   richEdit1_ = new QPlainTextEdit(client);
   richEdit1_->setObjectName("RichEdit1");
   richEdit1_->hide();
-  richEdit1_->setUndoRedoEnabled(false);
   richEdit1_->setTabChangesFocus(false);
   richEdit1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   richEdit1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -94,6 +83,7 @@ TEditform::TEditform(TMainform& mainform) : mainform_(mainform), options_(mainfo
   CreateErrorPanel(client);
   column->addWidget(panel1_);
   setWidget(client);
+  CreateTextComponents();
   CreateMenus();
 
   connect(richEdit1_, &QPlainTextEdit::cursorPositionChanged, this, &TEditform::UpdatePosition);
@@ -102,11 +92,10 @@ TEditform::TEditform(TMainform& mainform) : mainform_(mainform), options_(mainfo
           [this](const QPoint& at) { popupMenu1_->popup(richEdit1_->viewport()->mapToGlobal(at)); });
 
   mainform_.MdiArea()->addSubWindow(this);
-  ApplyTabStops();
   SetBounds(mainform_.Layout().defaults.editor);
   RecordBounds();
   CopyReopenItems(mainform_.ReopenItems());
-  SetWordWrap(options_.wordWrap);
+  RefreshIndicators();
   richEdit1_->document()->setModified(false);
 }
 
@@ -130,7 +119,11 @@ void TEditform::CreateToolBar(QWidget* client) {
   connect(makeknop_, &QToolButton::clicked, this, &TEditform::FromEditor1Click);
   connect(loadknop_, &QToolButton::clicked, this, &TEditform::LoadknopClick);
   connect(goknop_, &QToolButton::clicked, this, &TEditform::GoknopClick);
-  connect(herstelknop_, &QToolButton::clicked, this, [this] { mainform_.ClearErrorList(this); });
+  connect(breakpointknop_, &QToolButton::clicked, this, &TEditform::breakpointknopClick);
+  connect(herstelknop_, &QToolButton::clicked, this, [this] {
+    mainform_.ClearErrorList(this);
+    ClearSourceLine();
+  });
 
   syncolvenster_ = MakeIndicator("syncolvenster", "##", 26, "Syntax coloring");
   insertvenster_ = MakeIndicator("insertvenster", " INS", 34, "");
@@ -156,13 +149,26 @@ void TEditform::CreateErrorPanel(QWidget* client) {
   panel1_->setFixedHeight(kErrorPanelHeight);
   auto* column = new QVBoxLayout(panel1_);
   column->setContentsMargins(0, 0, 0, 0);
-  memo1_ = new QPlainTextEdit(panel1_);
-  memo1_->setObjectName("Memo1");
-  memo1_->setReadOnly(true);
-  memo1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  SetTextColour(memo1_, QPalette::Text, ColorFromRef(kErrorListText));
+  memo1_ = new ErrorMemo(panel1_);
   column->addWidget(memo1_);
   panel1_->hide();
+}
+
+// The colouring, the editing commands with the default editor options, and
+// the red source line, which a key typed into the text removes.
+void TEditform::CreateTextComponents() {
+  highlighter_ = new SourceHighlighter(richEdit1_->document(), mainform_.TheMachine().mcrom, EditKind::TextFile);
+  commands_ = new EditCommands(richEdit1_, highlighter_);
+  commands_->SetOptions(mainform_.Settings().editor.options);
+  sourceLine_ = new SourceLineHighlight(richEdit1_);
+  connect(commands_, &EditCommands::colouringChanged, this, &TEditform::RefreshIndicators);
+  connect(commands_, &EditCommands::wordWrapChanged, this, &TEditform::RefreshIndicators);
+  connect(commands_, &EditCommands::insertModeChanged, this, &TEditform::RefreshIndicators);
+  connect(commands_, &EditCommands::textKeyPressed, sourceLine_, &SourceLineHighlight::ClearSourceLine);
+  connect(memo1_, &ErrorMemo::errorChosen, this, [this](int position) {
+    ShowSourceLine(position);
+    richEdit1_->setFocus();
+  });
 }
 
 void TEditform::CreateMenus() {
@@ -216,36 +222,31 @@ void TEditform::CreateFileMenu() {
   connect(exitItem, &QAction::triggered, this, &QWidget::close);
 }
 
-// The Edit menu. Cut, Copy, Paste, Delete and Select all are the text
-// control's own operations; Insert file, Selection to file and Font are
-// this window's. The editing commands (undo ring, find and replace, case,
-// brackets, indenting) and the per-editor options dialog connect to their
-// items here by name; the popup items follow the Edit items they repeat.
+// The Edit menu: the editing commands, Insert file, Selection to file,
+// Font and the editor's options dialog.
 void TEditform::CreateEditMenu() {
   editMenu_ = new QMenu("&Edit", this);
   editMenu_->setObjectName("EditMenu");
-  AddMenuItem(editMenu_, this, "Undo", "Undo ", QKeySequence("Ctrl+Z"));
-  AddMenuItem(editMenu_, this, "UndoUndo1", "Cancel undo's");
+  const auto add = [this](const char* name, const QString& caption, const QKeySequence& shortcut, auto command) {
+    connect(AddMenuItem(editMenu_, this, name, caption, shortcut), &QAction::triggered, commands_, command);
+  };
+  add("Undo", "Undo ", QKeySequence("Ctrl+Z"), &EditCommands::Undo);
+  add("UndoUndo1", "Cancel undo's", {}, &EditCommands::CancelUndos);
   editMenu_->addSeparator();
-  AddMenuItem(editMenu_, this, "Find", "&Find", QKeySequence("Ctrl+F"));
-  AddMenuItem(editMenu_, this, "Replace", "&Replace", QKeySequence("Ctrl+R"));
-  AddMenuItem(editMenu_, this, "FindNext1", "Search &Again", QKeySequence("F3"));
+  add("Find", "&Find", QKeySequence("Ctrl+F"), &EditCommands::Find);
+  add("Replace", "&Replace", QKeySequence("Ctrl+R"), &EditCommands::Replace);
+  add("FindNext1", "Search &Again", QKeySequence("F3"), &EditCommands::SearchAgain);
   editMenu_->addSeparator();
-  QAction* cut = AddMenuItem(editMenu_, this, "Cut", "Cu&t", QKeySequence("Ctrl+X"));
-  QAction* copy = AddMenuItem(editMenu_, this, "Copy", "&Copy", QKeySequence("Ctrl+C"));
-  QAction* paste = AddMenuItem(editMenu_, this, "Paste", "&Paste", QKeySequence("Ctrl+V"));
-  QAction* remove = AddMenuItem(editMenu_, this, "Delete", "&Delete");
-  QAction* selectAll = AddMenuItem(editMenu_, this, "Selectall", "&Select all", QKeySequence("Ctrl+A"));
-  connect(cut, &QAction::triggered, richEdit1_, &QPlainTextEdit::cut);
-  connect(copy, &QAction::triggered, richEdit1_, &QPlainTextEdit::copy);
-  connect(paste, &QAction::triggered, richEdit1_, &QPlainTextEdit::paste);
-  connect(remove, &QAction::triggered, this, [this] { richEdit1_->textCursor().removeSelectedText(); });
-  connect(selectAll, &QAction::triggered, richEdit1_, &QPlainTextEdit::selectAll);
+  add("Cut", "Cu&t", QKeySequence("Ctrl+X"), &EditCommands::Cut);
+  add("Copy", "&Copy", QKeySequence("Ctrl+C"), &EditCommands::Copy);
+  add("Paste", "&Paste", QKeySequence("Ctrl+V"), &EditCommands::Paste);
+  add("Delete", "&Delete", {}, &EditCommands::Delete);
+  add("Selectall", "&Select all", QKeySequence("Ctrl+A"), &EditCommands::SelectAll);
   editMenu_->addSeparator();
-  AddMenuItem(editMenu_, this, "FlipCase1", "Re&vert Case", QKeySequence("Ctrl+U"));
-  AddMenuItem(editMenu_, this, "Matchingbracket1", "Match &Bracket", QKeySequence("Ctrl+B"));
-  AddMenuItem(editMenu_, this, "Blocktoright", "Indent Selection", QKeySequence("Ctrl+I"));
-  AddMenuItem(editMenu_, this, "Blocktoleft", "Unindent Selection", QKeySequence("Ctrl+J"));
+  add("FlipCase1", "Re&vert Case", QKeySequence("Ctrl+U"), &EditCommands::RevertCase);
+  add("Matchingbracket1", "Match &Bracket", QKeySequence("Ctrl+B"), &EditCommands::MatchBracket);
+  add("Blocktoright", "Indent Selection", QKeySequence("Ctrl+I"), &EditCommands::IndentSelection);
+  add("Blocktoleft", "Unindent Selection", QKeySequence("Ctrl+J"), &EditCommands::UnindentSelection);
   editMenu_->addSeparator();
   QAction* insertFile = AddMenuItem(editMenu_, this, "Insertfile", "&Insert file");
   QAction* writeBlock = AddMenuItem(editMenu_, this, "Writeblock", "Se&lection to file");
@@ -254,7 +255,7 @@ void TEditform::CreateEditMenu() {
   connect(writeBlock, &QAction::triggered, this, &TEditform::WriteblockClick);
   connect(fontItem_, &QAction::triggered, this, &TEditform::FontClick);
   editMenu_->addSeparator();
-  AddMenuItem(editMenu_, this, "Options1", "&Options");
+  connect(AddMenuItem(editMenu_, this, "Options1", "&Options"), &QAction::triggered, this, &TEditform::Options1Click);
 }
 
 void TEditform::CreatePopupMenu() {
@@ -289,36 +290,25 @@ void TEditform::SetTextFont() {
   SetTextColour(richEdit1_, QPalette::Text, Qt::black);
 }
 
-// 16 tab stops measured with the letter "n" of the window's own font; the
-// document margin is the first-line indent they count from.
-void TEditform::ApplyTabStops() {
-  QTextDocument* document = richEdit1_->document();
-  QTextOption option = document->defaultTextOption();
-  QList<QTextOption::Tab> tabs;
-  for (const int position : TabStopPositions(options_.tabNumber, fontMetrics().horizontalAdvance('n'))) {
-    tabs << QTextOption::Tab(position, QTextOption::LeftTab);
-  }
-  option.setTabs(tabs);
-  document->setDefaultTextOption(option);
-}
-
-void TEditform::ApplyBackground(int colorRef) { SetTextColour(richEdit1_, QPalette::Base, ColorFromRef(colorRef)); }
-
 void TEditform::ApplyKind() { ApplyKind(EditKindFromFileName(fileName_.toStdString())); }
 
+// The colouring default is taken for the two source kinds, a text file is
+// plain, and the listing keeps what it has.
 void TEditform::ApplyKind(EditKind kind) {
   kind_ = kind;
   const EditorDefaults& defaults = mainform_.Settings().editor;
   const bool source = kind == EditKind::AssemblerSource || kind == EditKind::MicrocodeSource;
+  highlighter_->SetKind(kind);
   setWindowTitle(QString::fromStdString(EditorFileName::Caption(kind, fileName_.toStdString())));
-  ApplyBackground(source                                ? defaults.sourcesBackground
-                  : kind == EditKind::AssemblerListing ? kListingBackground
-                                                       : defaults.textBackground);
+  const int background = source                                ? defaults.sourcesBackground
+                         : kind == EditKind::AssemblerListing ? kListingBackground
+                                                              : defaults.textBackground;
+  commands_->SetBackground(ColourFromBgr(static_cast<uint32_t>(background)));
   ShowToolBarFor(kind);
   fontItem_->setEnabled(!source);
   richEdit1_->setReadOnly(kind == EditKind::AssemblerListing);
-  if (source) options_.syntaxColoring = defaults.options.syntaxColoring;
-  if (kind == EditKind::TextFile) options_.syntaxColoring = false;
+  if (source) commands_->SwitchColouring(defaults.options.syntaxColoring);
+  if (kind == EditKind::TextFile) commands_->SwitchColouring(false);
   translator_ = kind == EditKind::AssemblerSource   ? static_cast<TParserparent*>(&mainform_.Assembler())
                 : kind == EditKind::MicrocodeSource ? static_cast<TParserparent*>(&mainform_.McParser())
                                                     : nullptr;
@@ -326,6 +316,8 @@ void TEditform::ApplyKind(EditKind kind) {
   richEdit1_->show();
   RefreshIndicators();
 }
+
+const EditorOptions& TEditform::Options() const { return commands_->Options(); }
 
 void TEditform::ShowToolBarFor(EditKind kind) {
   const bool assembler = kind == EditKind::AssemblerSource;
@@ -361,6 +353,7 @@ bool TEditform::LoadFile(const QString& name) {
   richEdit1_->setPlainText(contents.text);
   richEdit1_->setUpdatesEnabled(true);
   richEdit1_->document()->setModified(false);
+  commands_->InitialiseUndo();
   return true;
 }
 
@@ -433,8 +426,15 @@ void TEditform::PrintClick() {
 void TEditform::FontClick() {
   const auto font = Dialogs::Current().ChooseFont(this, richEdit1_->font());
   if (!font) return;
-  if (options_.syntaxColoring) SetSyntaxColoring(false);
+  if (Options().syntaxColoring) commands_->SwitchColouring(false);
   richEdit1_->setFont(*font);
+  commands_->ApplyTabStops();
+}
+
+void TEditform::Options1Click() {
+  auto* dialog = new TEditOptForm(*commands_, this);
+  connect(dialog, &TEditOptForm::fontItemEnabled, fontItem_, &QAction::setEnabled);
+  dialog->Open();
 }
 
 // Inserts a whole file at the caret (replacing the selection), its line
@@ -500,31 +500,64 @@ void TEditform::FormClose() {
   mainform_.EditorClosed(this);
 }
 
-QString TEditform::WordAtCursor() const {
-  const QString text = richEdit1_->toPlainText();
-  const QTextCursor cursor = richEdit1_->textCursor();
-  const Selection selection{cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart()};
-  const std::string word = ::tav2::WordAtCursor(PositionalText(text), selection);
-  if (!selection.Empty()) return text.mid(selection.start, static_cast<qsizetype>(word.size()));
-  return QString::fromLatin1(word);
+QString TEditform::WordAtCursor() const { return commands_->WordAtCursor(); }
+
+void TEditform::FromEditor1Click() {
+  if (Build(false, false, false) && kind_ == EditKind::MicrocodeSource) mainform_.ShowInfo("Microcode OK");
 }
 
-void TEditform::FromEditor1Click() { Build(false, false); }
+void TEditform::LoadknopClick() {
+  if (!Build(true, false, false)) return;
+  if (kind_ == EditKind::MicrocodeSource) mainform_.ShowInfo("MCROM is updated");
+  if (kind_ == EditKind::AssemblerSource) breakpointknop_->show();
+}
 
-void TEditform::LoadknopClick() { Build(true, false); }
+void TEditform::GoknopClick() {
+  if (!Build(true, true, false) || kind_ != EditKind::AssemblerSource) return;
+  breakpointknop_->show();
+  mainform_.RunProgram();
+}
 
-void TEditform::GoknopClick() { Build(true, true); }
+// Rebuilds the breakpoint list and the line map only; the processor's
+// current line is shown again when there is a processor window.
+void TEditform::breakpointknopClick() {
+  if (ProcessorBusy()) {
+    mainform_.ShowError(kProcessorRunning);
+    return;
+  }
+  if (Build(false, false, true)) mainform_.ShowInfo("Breakpoints valid");
+  if (TTAV2* processor = mainform_.ProcessorWindow()) {
+    ShowSourceLine(mainform_.TheMachine().lineMap.At(processor->Pc()));
+  }
+}
 
-void TEditform::Build(bool load, bool run) {
-  if (translator_ == nullptr) return;
+bool TEditform::ProcessorBusy() const {
+  const TTAV2* processor = mainform_.ProcessorWindow();
+  return processor != nullptr && processor->Running();
+}
+
+// Make, Load and Go are refused while the processor runs. The request
+// flags that belong to one build (run after load, breakpoints only) are
+// cleared again whatever its outcome.
+bool TEditform::Build(bool load, bool run, bool breakpointsOnly) {
+  if (translator_ == nullptr) return false;
+  if (!breakpointsOnly && ProcessorBusy()) {
+    mainform_.ShowWarning(kResetFirst);
+    return false;
+  }
+  ClearSourceLine();
+  SourceLineHighlight::MarkTextCacheStale();
   translator_->LoadAfterBuild = load;
   translator_->RunAfterLoad = run;
+  translator_->BreakpointsOnly = breakpointsOnly;
   mainform_.fromProject1Click(this);
   translator_->RunAfterLoad = false;
+  translator_->BreakpointsOnly = false;
+  return translator_->Succeeded();
 }
 
-void TEditform::ShowErrors(const QStringList& lines) {
-  memo1_->setPlainText(lines.join('\n'));
+void TEditform::ShowErrors(const std::vector<TError>& errors) {
+  memo1_->ShowErrors(errors);
   panel1_->show();
   memo1_->setFocus();
   herstelknop_->show();
@@ -537,23 +570,11 @@ void TEditform::HideErrors() {
   richEdit1_->viewport()->update();
 }
 
-void TEditform::SetSyntaxColoring(bool on) {
-  options_.syntaxColoring = on;
-  if (on) SetWordWrap(false);
-  RefreshIndicators();
-}
+void TEditform::Memo1Click() { memo1_->Memo1Click(); }
 
-void TEditform::SetWordWrap(bool on) {
-  options_.wordWrap = on;
-  richEdit1_->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
-  RefreshIndicators();
-}
+void TEditform::ShowSourceLine(int position) { sourceLine_->ShowSourceLine(position); }
 
-void TEditform::SetInsertMode(bool insert) {
-  insertMode_ = insert;
-  richEdit1_->setOverwriteMode(!insert);
-  RefreshIndicators();
-}
+void TEditform::ClearSourceLine() { sourceLine_->ClearSourceLine(); }
 
 WindowBounds TEditform::Bounds() const {
   const QRect bounds = geometry();
@@ -599,14 +620,14 @@ void TEditform::PlaceIndicators() {
 }
 
 void TEditform::RefreshIndicators() {
-  const bool colouring = options_.syntaxColoring;
-  SetTextColour(syncolvenster_, QPalette::WindowText, ColorFromRef(colouring ? kColouringOn : kColouringOff));
+  const bool colouring = Options().syntaxColoring;
+  SetTextColour(syncolvenster_, QPalette::WindowText, ColourFromBgr(colouring ? kColouringOn : kColouringOff));
   QFont bold = syncolvenster_->font();
   bold.setBold(colouring);
   syncolvenster_->setFont(bold);
-  insertvenster_->setText(insertMode_ ? " INS" : "OVR");
+  insertvenster_->setText(commands_->InsertIndicator());
   SetTextColour(wrapvenster_, QPalette::WindowText,
-                options_.wordWrap ? QColor(Qt::black) : palette().color(QPalette::Disabled, QPalette::WindowText));
+                Options().wordWrap ? QColor(Qt::black) : palette().color(QPalette::Disabled, QPalette::WindowText));
   wrapvenster_->setCursor(colouring ? Qt::ArrowCursor : Qt::PointingHandCursor);
 }
 
@@ -616,12 +637,12 @@ void TEditform::UpdatePosition() {
 }
 
 void TEditform::SyncolvensterClick() {
-  SetSyntaxColoring(!options_.syntaxColoring);
+  commands_->SwitchColouring(!Options().syntaxColoring);
   richEdit1_->setFocus();
 }
 
 void TEditform::WrapvensterClick() {
-  if (!options_.syntaxColoring) SetWordWrap(!options_.wordWrap);
+  commands_->ToggleWordWrap();
   richEdit1_->setFocus();
 }
 

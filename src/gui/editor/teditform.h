@@ -4,9 +4,11 @@
 #include <QStringList>
 #include <array>
 #include <optional>
+#include <vector>
 
 #include "editor/editkind.h"
 #include "gui/editor/editorfile.h"
+#include "lang/terror.h"
 #include "shell/editoroptions.h"
 #include "shell/recentfiles.h"
 #include "shell/windowbounds.h"
@@ -20,6 +22,10 @@ class QToolButton;
 
 namespace tav2 {
 
+class EditCommands;
+class ErrorMemo;
+class SourceHighlighter;
+class SourceLineHighlight;
 class TMainform;
 class TParserparent;
 
@@ -27,6 +33,9 @@ class TParserparent;
 // listing, micro-code source or text) in a multi-document child window, with
 // its tool bar of build buttons and indicators, the error panel and the File
 // and Edit menus that stand in for the main window's while it is active.
+// The text control's colouring, editing commands and red source line are
+// the editor components' (SourceHighlighter, EditCommands,
+// SourceLineHighlight); this window holds them together.
 class TEditform : public QMdiSubWindow {
   Q_OBJECT
 
@@ -34,6 +43,8 @@ class TEditform : public QMdiSubWindow {
   static constexpr int kListingWidth = 680;
   static constexpr int kListingBackground = 0xC0C0C0;  // silver
   static constexpr int kFirstLineIndent = 6;
+  static constexpr const char* kResetFirst = "Reset processor before assembling";
+  static constexpr const char* kProcessorRunning = "Processor is running!";
   static constexpr const char* kSaveFilters =
       "TAV Assembler file (*.asm);;Microcode source (*.mca);;Textfile (*.txt);;Any file (*.*)";
 
@@ -73,22 +84,26 @@ class TEditform : public QMdiSubWindow {
   // The translator of the kind: the one micro-code parser, the one
   // assembler, or none.
   TParserparent* Translator() const { return translator_; }
-  // The build buttons: the translator's request flags, then the main
-  // window's build request with this editor.
+  // The build buttons: refused while the processor runs; otherwise the
+  // translator's request flags, the main window's build request with this
+  // editor, and the button's own step after a successful build.
   void FromEditor1Click();
   void LoadknopClick();
   void GoknopClick();
+  void breakpointknopClick();
 
-  // The error panel: the list shown with these lines, or hidden.
-  void ShowErrors(const QStringList& lines);
+  // The error panel: the list shown with one line per error, or hidden.
+  void ShowErrors(const std::vector<TError>& errors);
   void HideErrors();
+  // The error list's click: the source line of the list's current line.
+  void Memo1Click();
+  // The red source line (position 0: none).
+  void ShowSourceLine(int position);
+  void ClearSourceLine();
 
-  EditorOptions& Options() { return options_; }
-  // Switches colouring: on also switches word wrap off.
-  void SetSyntaxColoring(bool on);
-  void SetWordWrap(bool on);
-  void SetInsertMode(bool insert);
-  bool InsertMode() const { return insertMode_; }
+  EditCommands& Commands() const { return *commands_; }
+  SourceHighlighter& Highlighter() const { return *highlighter_; }
+  const EditorOptions& Options() const;
 
   WindowBounds Bounds() const;
   void SetBounds(const WindowBounds& bounds);
@@ -116,21 +131,24 @@ class TEditform : public QMdiSubWindow {
   void CreateToolBar(QWidget* client);
   QLabel* MakeIndicator(const char* name, const QString& text, int width, const QString& hint);
   void CreateErrorPanel(QWidget* client);
+  void CreateTextComponents();
   void CreateMenus();
   void CreateFileMenu();
   void CreateEditMenu();
   void CreatePopupMenu();
   void SetTextFont();
-  void ApplyTabStops();
-  void ApplyBackground(int colorRef);
   void ShowToolBarFor(EditKind kind);
+  void Options1Click();
 
   bool SaveText();
   bool MakeBackup();
   bool WriteFile(const QString& name, const QByteArray& bytes, const QString& failure);
   void FormClose();
   QString SelectedText() const;
-  void Build(bool load, bool run);
+  // The common steps of the build buttons; false when the build did not
+  // succeed or was refused.
+  bool Build(bool load, bool run, bool breakpointsOnly);
+  bool ProcessorBusy() const;
 
   void PlaceIndicators();
   void RefreshIndicators();
@@ -142,13 +160,14 @@ class TEditform : public QMdiSubWindow {
   std::optional<EditKind> kind_;
   QString fileName_;
   EditorFile::Encoding encoding_ = EditorFile::Encoding::Utf8;
-  EditorOptions options_;
-  bool insertMode_ = true;
   TParserparent* translator_ = nullptr;
   WindowBounds recordedBounds_;
   int saveFilterIndex_ = 1;
 
   QPlainTextEdit* richEdit1_ = nullptr;
+  SourceHighlighter* highlighter_ = nullptr;
+  EditCommands* commands_ = nullptr;
+  SourceLineHighlight* sourceLine_ = nullptr;
   QFrame* panel3_ = nullptr;
   QToolButton* makeknop_ = nullptr;
   QToolButton* loadknop_ = nullptr;
@@ -160,7 +179,7 @@ class TEditform : public QMdiSubWindow {
   QLabel* positievenster_ = nullptr;
   QLabel* wrapvenster_ = nullptr;
   QFrame* panel1_ = nullptr;
-  QPlainTextEdit* memo1_ = nullptr;
+  ErrorMemo* memo1_ = nullptr;
   QMenu* fileMenu_ = nullptr;
   QMenu* editMenu_ = nullptr;
   QMenu* popupMenu1_ = nullptr;

@@ -2,13 +2,13 @@
 
 #include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include "gui/shell/commanditems.h"
+#include "gui/shell/okcancelrow.h"
 #include "gui/shell/dialogs.h"
 #include "shell/hexfield.h"
 
@@ -41,17 +41,12 @@ TAsmOptForm::TAsmOptForm(AssemblerOptions& options, QWidget* parent) : QDialog(p
   grid->addWidget(edit2_, 1, 1);
   column->addWidget(group);
 
-  auto* buttons = new QHBoxLayout;
-  QPushButton* ok = MakePushButton(this, "OKknop", "OK");
-  QPushButton* cancel = MakePushButton(this, "Cancelknop", "Cancel");
+  auto* buttons = new OkCancelRow(this);
   QPushButton* defaults = MakePushButton(this, "Defaultsknop", "Defaults");
-  ok->setDefault(true);
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
   buttons->addWidget(defaults);
   column->addLayout(buttons);
-  connect(ok, &QPushButton::clicked, this, &TAsmOptForm::OKknopClick);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(buttons->Ok(), &QPushButton::clicked, this, &TAsmOptForm::OKknopClick);
+  connect(buttons->Cancel(), &QPushButton::clicked, this, &QDialog::reject);
   connect(defaults, &QPushButton::clicked, this, &TAsmOptForm::DefaultsknopClick);
 }
 

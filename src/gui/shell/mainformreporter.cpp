@@ -8,6 +8,8 @@ void MainformReporter::ShowWarning(const std::string& text) { mainform_.ShowWarn
 
 void MainformReporter::ShowInfo(const std::string& text) { mainform_.ShowInfo(QString::fromStdString(text)); }
 
+void MainformReporter::MemoryLoaded() { mainform_.RepaintMemoryViews(); }
+
 void MainformReporter::ListingWritten() { mainform_.ReloadAssemblerOutput(); }
 
 }  // namespace tav2

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -21,12 +22,18 @@
 
 #include "editor/editorfilename.h"
 #include "gui/editor/teditform.h"
+#include "gui/editor/tmaineditoptform.h"
 #include "gui/lang/tasmoptform.h"
 #include "gui/shell/commanditems.h"
 #include "gui/shell/paths.h"
 #include "gui/shell/thelpform.h"
+#include "gui/shell/tmform.h"
 #include "gui/shell/tnewfileform.h"
 #include "gui/shell/toptionsform.h"
+#include "gui/shell/windowframe.h"
+#include "gui/sim/tmcromform.h"
+#include "gui/sim/tscreenform.h"
+#include "gui/sim/ttav2.h"
 #include "lang/helptopics.h"
 #include "shell/optionsfile.h"
 
@@ -53,7 +60,6 @@ TMainform::TMainform(const QStringList& arguments, QWidget* parent)
   connect(mdiArea_, &QMdiArea::subWindowActivated, this, &TMainform::MergeEditorMenus);
   CreateMenus();
   CreateButtonBar();
-  DisableCommandsWithoutWindow();
   statusBar();
   assembler_.SetReporter(&reporter_);
 
@@ -113,7 +119,8 @@ void TMainform::CreateMenus() {
   CreateFileMenu();
   editMenu_ = menuBar()->addMenu("&Edit");
   editMenu_->setObjectName("EditMenu");
-  AddMenuItem(editMenu_, this, "Options1", "&Options");
+  connect(AddMenuItem(editMenu_, this, "Options1", "&Options"), &QAction::triggered, this,
+          &TMainform::EditorOptionsClick);
   CreateViewMenu();
   CreateOptionsMenu();
   CreateWindowMenu();
@@ -150,16 +157,20 @@ void TMainform::CreateFileMenu() {
 void TMainform::CreateViewMenu() {
   QMenu* view = menuBar()->addMenu("&View");
   view->setObjectName("ViewMenu");
-  AddMenuItem(view, this, "TAVProcessor1", "&Processor");
+  connect(AddMenuItem(view, this, "TAVProcessor1", "&Processor"), &QAction::triggered, this,
+          &TMainform::TAV2knopClick);
   connect(AddMenuItem(view, this, "Assembler1", "A&ssembler source"), &QAction::triggered, this,
           &TMainform::AssemblerknopClick);
   connect(AddMenuItem(view, this, "Assembleroutput1", "Assembler &output"), &QAction::triggered, this,
           &TMainform::AsmoutknopClick);
-  AddMenuItem(view, this, "Application1", "&Application");
-  AddMenuItem(view, this, "Memory1", "&Memory");
-  AddMenuItem(view, this, "Newmemory1", "&New memory view");
+  connect(AddMenuItem(view, this, "Application1", "&Application"), &QAction::triggered, this,
+          &TMainform::ApplicationknopClick);
+  connect(AddMenuItem(view, this, "Memory1", "&Memory"), &QAction::triggered, this, &TMainform::MemoryknopClick);
+  connect(AddMenuItem(view, this, "Newmemory1", "&New memory view"), &QAction::triggered, this,
+          &TMainform::NewMemoryView);
   AddMenuItem(view, this, "Microcodesource1", "Micro &code source");
-  AddMenuItem(view, this, "MicroCodeROM1", "Micro Code &ROM");
+  connect(AddMenuItem(view, this, "MicroCodeROM1", "Micro Code &ROM"), &QAction::triggered, this,
+          &TMainform::MicroCodeROM1Click);
   connect(AddMenuItem(view, this, "Text1", "&Text  "), &QAction::triggered, this, &TMainform::TextknopClick);
 }
 
@@ -168,7 +179,8 @@ void TMainform::CreateOptionsMenu() {
   options->setObjectName("OptionsMenu");
   connect(AddMenuItem(options, this, "Environment", "En&vironment ..."), &QAction::triggered, this,
           &TMainform::EnvironmentClick);
-  AddMenuItem(options, this, "Saveoptions1", "&Editor options ...");
+  connect(AddMenuItem(options, this, "Saveoptions1", "&Editor options ..."), &QAction::triggered, this,
+          &TMainform::EditorOptionsClick);
   connect(AddMenuItem(options, this, "Assembleroptions1", "&Assembler options ..."), &QAction::triggered, this,
           &TMainform::AssembleroptionsClick);
   connect(AddMenuItem(options, this, "Saveoptions", "&Save all options", {}, "Save all options to configuration file"),
@@ -216,45 +228,48 @@ void TMainform::CreateButtonBar() {
   add("Textknop", "Text", "View text", &TMainform::TextknopClick);
   add("Asmoutknop", "Asm output", "View assembler output", &TMainform::AsmoutknopClick);
   add("Assemblerknop", "Assembler", "View assembler source", &TMainform::AssemblerknopClick);
-  bar->addWidget(MakeButton(bar, "TAV2knop", "TAV2", "View processor"));
-  bar->addWidget(MakeButton(bar, "Memoryknop", "Memory", "View memory page"));
-  bar->addWidget(MakeButton(bar, "Applicationknop", "Application", "View application screen"));
+  add("TAV2knop", "TAV2", "View processor", &TMainform::TAV2knopClick);
+  add("Memoryknop", "Memory", "View memory page", &TMainform::MemoryknopClick);
+  add("Applicationknop", "Application", "View application screen", &TMainform::ApplicationknopClick);
   bar->addSeparator();
   CreateTAV2Panel(bar);
 }
 
 // The processor's own buttons on the bar, shown only while the processor
-// window exists.
+// window exists. The clock button passes its press and its release on.
 void TMainform::CreateTAV2Panel(QToolBar* bar) {
   auto* panel = new QWidget(bar);
   panel->setObjectName("TAV2_panel");
   auto* row = new QHBoxLayout(panel);
   row->setContentsMargins(0, 0, 0, 0);
   row->setSpacing(1);
-  row->addWidget(MakeButton(panel, "TAV_Clock", "C", "Execute clockcycle"));
+  QToolButton* clock = MakeButton(panel, "TAV_Clock", "C", "Execute clockcycle");
+  row->addWidget(clock);
   row->addWidget(MakeButton(panel, "TAV_instruction", "I", "Execute instruction"));
   row->addWidget(MakeButton(panel, "TAV_go", ">>", "Run processor"));
   row->addWidget(MakeButton(panel, "TAV_halt", "H", "Halt processor"));
   row->addWidget(MakeButton(panel, "TAV_reset", "R", "Reset processor"));
+  connect(clock, &QToolButton::pressed, this, [this] {
+    if (processor_ != nullptr) processor_->ClockknopMouseDown();
+  });
+  connect(clock, &QToolButton::released, this, [this] {
+    if (processor_ != nullptr) processor_->ClockknopMouseUp();
+  });
+  ConnectPanelButton(panel, "TAV_instruction", &TTAV2::InstructionknopClick);
+  ConnectPanelButton(panel, "TAV_go", &TTAV2::GoknopClick);
+  ConnectPanelButton(panel, "TAV_halt", &TTAV2::HaltknopClick);
+  ConnectPanelButton(panel, "TAV_reset", &TTAV2::ResetknopClick);
   tav2Panel_ = bar->addWidget(panel);
   tav2Panel_->setVisible(false);
 }
 
-void TMainform::SetTAV2PanelVisible(bool visible) { tav2Panel_->setVisible(visible); }
-
-// The commands of windows that are not part of the workbench yet (the
-// processor window, terminal screen, memory views, micro-code ROM view and
-// the default editor options dialog) stay disabled; each is enabled where
-// its window is connected.
-void TMainform::DisableCommandsWithoutWindow() {
-  for (const char* name : {"TAVProcessor1", "Application1", "Memory1", "Newmemory1", "MicroCodeROM1", "Options1",
-                           "Saveoptions1"}) {
-    findChild<QAction*>(name, Qt::FindDirectChildrenOnly)->setEnabled(false);
-  }
-  for (const char* name : {"TAV2knop", "Memoryknop", "Applicationknop"}) {
-    findChild<QToolButton*>(name)->setEnabled(false);
-  }
+void TMainform::ConnectPanelButton(QWidget* panel, const char* name, void (TTAV2::*command)()) {
+  connect(panel->findChild<QToolButton*>(name), &QToolButton::clicked, this, [this, command] {
+    if (processor_ != nullptr) (processor_->*command)();
+  });
 }
+
+void TMainform::ShowProcessorPanel(bool visible) { tav2Panel_->setVisible(visible); }
 
 // While an editor is the current child window, its File and Edit menus
 // stand in for the main window's; the other menus stay.
@@ -487,17 +502,20 @@ void TMainform::fromProject1Click(TEditform* sender) {
 }
 
 // Reset and Go on the processor window, created first when it does not
-// exist. The processor window connects here when it joins the workbench;
-// until then there is no processor to run the loaded program on.
-void TMainform::RunProgram() {}
+// exist; nothing while a program runs.
+void TMainform::RunProgram() {
+  if (processor_ == nullptr) TAV2knopClick();
+  if (processor_ == nullptr || processor_->Running()) return;
+  processor_->ResetknopClick();
+  processor_->GoknopClick();
+}
 
 void TMainform::ShowErrorList() {
-  TEditform* editor = projectEditor_;
+  QPointer<TEditform> editor = projectEditor_;
   if (editor == nullptr || editor->Translator() == nullptr) return;
-  QStringList lines;
-  for (const TError& error : editor->Translator()->Errors()) lines << QString::fromStdString(error.ListLine());
-  editor->ShowErrors(lines);
+  editor->ShowErrors(editor->Translator()->Errors());
   QCoreApplication::processEvents();
+  if (editor != nullptr) editor->Memo1Click();
 }
 
 void TMainform::HideErrorList() {
@@ -512,11 +530,15 @@ void TMainform::ClearErrorList(TEditform* editor) {
 
 // ---- Layout ------------------------------------------------------------------------
 
-// The windows Distribute and Store distribution arrange; the simulation
-// windows add their bounds here when they join the workbench.
+// The windows Distribute and Store distribution arrange, with their bounds.
 OpenWindows TMainform::CurrentWindows() const {
   OpenWindows open;
   open.projectEditor = projectEditor_ != nullptr;
+  if (screenWindow_ != nullptr) open.screen = WindowFrame::Bounds(screenWindow_);
+  for (int slot = 0; slot < kMemoryViewSlots; ++slot) {
+    if (const TMform* view = memoryViews_.At(slot)) open.memoryViews[static_cast<std::size_t>(slot)] = view->Settings();
+  }
+  if (processor_ != nullptr) open.processor = processor_->Settings();
   return open;
 }
 
@@ -526,6 +548,12 @@ void TMainform::Distribute() {
     for (TEditform* editor : editors_.Windows()) editor->SetBounds(editor->RecordedBounds());
   }
   if (plan.projectEditor && projectEditor_ != nullptr) projectEditor_->SetBounds(*plan.projectEditor);
+  if (plan.screen && screenWindow_ != nullptr) WindowFrame::Place(screenWindow_, *plan.screen);
+  for (int slot = 0; slot < kMemoryViewSlots; ++slot) {
+    const auto& settings = plan.memoryViews[static_cast<std::size_t>(slot)];
+    if (TMform* view = memoryViews_.At(slot); settings && view != nullptr) view->ApplySettings(*settings);
+  }
+  if (plan.processor && processor_ != nullptr) processor_->ApplySettings(*plan.processor);
 }
 
 void TMainform::StoreDistribution() {
@@ -533,7 +561,106 @@ void TMainform::StoreDistribution() {
   layout_.StoreDistribution(CurrentWindows());
 }
 
+// ---- The simulation windows ------------------------------------------------------
+
+void TMainform::Wrap(QWidget* window) {
+  QMdiSubWindow* frame = mdiArea_->addSubWindow(window);
+  frame->show();
+  window->setFocus();
+}
+
+void TMainform::ShowChild(QWidget* window) {
+  QWidget* frame = WindowFrame::Of(window);
+  frame->show();
+  frame->raise();
+  if (auto* child = qobject_cast<QMdiSubWindow*>(frame)) mdiArea_->setActiveSubWindow(child);
+}
+
+TTAV2* TMainform::ProcessorWindow() const { return processor_; }
+
+TScreenform* TMainform::ScreenWindow() const { return screenWindow_; }
+
+TMCROMform* TMainform::RomView() const { return romView_; }
+
+void TMainform::TAV2knopClick() {
+  if (processor_ != nullptr) {
+    ShowChild(processor_);
+    return;
+  }
+  processor_ = new TTAV2(*this);
+  Wrap(processor_);
+}
+
+void TMainform::ApplicationknopClick() {
+  if (screenWindow_ != nullptr) {
+    ShowChild(screenWindow_);
+    return;
+  }
+  OpenScreenWindow();
+}
+
+void TMainform::OpenScreenWindow() {
+  if (screenWindow_ != nullptr) return;
+  screenWindow_ = new TScreenform(*this);
+  Wrap(screenWindow_);
+}
+
+void TMainform::MicroCodeROM1Click() {
+  if (romView_ != nullptr) {
+    ShowChild(romView_);
+    return;
+  }
+  romView_ = new TMCROMform(*this);
+  Wrap(romView_);
+}
+
+void TMainform::MemoryknopClick() {
+  const auto slot = memoryCursor_.Next([this](int slot) { return memoryViews_.At(slot) != nullptr; });
+  if (slot) {
+    ShowChild(memoryViews_.At(*slot));
+    memoryViews_.At(*slot)->setFocus();
+    return;
+  }
+  NewMemoryView();
+}
+
+void TMainform::NewMemoryView() {
+  const auto slot = memoryViews_.FirstEmpty();
+  if (!slot) {
+    ShowInfo(MemoryViews<TMform>::kMaximumReached);
+    return;
+  }
+  auto* view = new TMform(*this, *slot);
+  memoryViews_.Fill(*slot, view);
+  Wrap(view);
+}
+
+void TMainform::RepaintMemoryViews() {
+  for (TMform* view : memoryViews_.Windows()) view->PaintPage();
+}
+
+void TMainform::ShowSourceLine(int position) {
+  if (projectEditor_ != nullptr) projectEditor_->ShowSourceLine(position);
+}
+
+void TMainform::ClearSourceLine() {
+  if (projectEditor_ != nullptr) projectEditor_->ClearSourceLine();
+}
+
+void TMainform::ProcessorWindowClosed() { processor_ = nullptr; }
+
+void TMainform::ScreenWindowClosed() { screenWindow_ = nullptr; }
+
+void TMainform::RomViewClosed() { romView_ = nullptr; }
+
+void TMainform::MemoryViewClosed(TMform* view) { memoryViews_.Remove(view); }
+
 // ---- Options -----------------------------------------------------------------------
+
+void TMainform::EditorOptionsClick() {
+  auto* dialog = new TMainEditOptForm(settings_.editor, this);
+  dialog->Open();
+}
 
 void TMainform::EnvironmentClick() {
   auto* dialog = new TOptionsform(settings_.environment, programDir_, this);
@@ -628,6 +755,7 @@ void TMainform::closeEvent(QCloseEvent* event) {
 }
 
 bool TMainform::MayCloseChildren() {
+  if (processor_ != nullptr && !processor_->GetProcessor().Control().CanClose()) return false;
   for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
     auto* editor = qobject_cast<TEditform*>(window);
     if (editor != nullptr && !editor->FormCloseQuery()) return false;

@@ -8,14 +8,18 @@
 #include "editor/editkind.h"
 #include "gui/shell/dialogs.h"
 #include "gui/shell/mainformreporter.h"
+#include "gui/sim/processorhost.h"
+#include "gui/sim/screenterminal.h"
 #include "lang/tassembler.h"
 #include "lang/tmcparser.h"
 #include "shell/editorslots.h"
+#include "shell/memoryviews.h"
 #include "shell/recentfiles.h"
 #include "shell/slotcursor.h"
 #include "shell/windowlayout.h"
 #include "shell/workbenchsettings.h"
 #include "sim/machine.h"
+#include "sim/screengrid.h"
 
 class QAction;
 class QMdiArea;
@@ -26,12 +30,15 @@ namespace tav2 {
 
 class TEditform;
 class THelpform;
+class TMCROMform;
+class TScreenform;
 
 // The workbench's multi-document main window: start-up, the commands of the
-// menu bar and button bar, the registry of editors, the build request and
-// its error list, the message boxes, and shut-down. It owns the process's
-// machine (memory, micro-code ROM) and the two translators.
-class TMainform : public QMainWindow {
+// menu bar and button bar, the registry of open windows, the build request
+// and its error list, the message boxes, and shut-down. It owns the
+// process's machine (memory, micro-code ROM), the two translators and the
+// terminal, and is the simulation windows' host.
+class TMainform : public QMainWindow, public ProcessorHost {
   Q_OBJECT
 
  public:
@@ -101,8 +108,35 @@ class TMainform : public QMainWindow {
   void AssemblerknopClick();
   void TextknopClick();
   void AsmoutknopClick();
-  // The processor window shows the panel of its buttons while it exists.
-  void SetTAV2PanelVisible(bool visible);
+  // The single simulation windows: shown when they exist, else created.
+  void TAV2knopClick();
+  void ApplicationknopClick();
+  void MicroCodeROM1Click();
+  // Visits the memory views in turn; creates one when there is none.
+  void MemoryknopClick();
+  // Repaints every memory view (main memory was loaded).
+  void RepaintMemoryViews();
+
+  // The simulation windows' host.
+  Machine& GetMachine() override { return machine_; }
+  ScreenTerminal& Screen() override { return screen_; }
+  LayoutDefaults& Defaults() override { return layout_.defaults; }
+  TTAV2* ProcessorWindow() const override;
+  TMform* MemoryView(int slot) const override { return memoryViews_.At(slot); }
+  TScreenform* ScreenWindow() const;
+  TMCROMform* RomView() const;
+  // The project editor's red source line.
+  void ShowSourceLine(int position) override;
+  void ClearSourceLine() override;
+  void ShowProcessorPanel(bool visible) override;
+  void OpenScreenWindow() override;
+  // A memory view in the first empty slot; "Maximum is 3 memory views"
+  // when there is none.
+  void NewMemoryView() override;
+  void ProcessorWindowClosed() override;
+  void ScreenWindowClosed() override;
+  void RomViewClosed() override;
+  void MemoryViewClosed(TMform* view) override;
 
   // Builds: `sender` is the editor whose button asked, or none for the
   // main window itself.
@@ -117,7 +151,8 @@ class TMainform : public QMainWindow {
   void Distribute();
   void StoreDistribution();
 
-  // The Options menu.
+  // The Options menu (the default editor options also from Edit).
+  void EditorOptionsClick();
   void EnvironmentClick();
   void AssembleroptionsClick();
   void WriteOptionsFile();
@@ -140,7 +175,8 @@ class TMainform : public QMainWindow {
   void CreateHelpMenu();
   void CreateButtonBar();
   void CreateTAV2Panel(QToolBar* bar);
-  void DisableCommandsWithoutWindow();
+  // The processor window's command for a panel button, when it exists.
+  void ConnectPanelButton(QWidget* panel, const char* name, void (TTAV2::*command)());
 
   void ReadSettings(const QStringList& arguments);
   void LoadStartupMicrocode();
@@ -156,6 +192,10 @@ class TMainform : public QMainWindow {
   TEditform* FirstEditorOfKind(EditKind kind) const;
   QString ListingFile() const;
   OpenWindows CurrentWindows() const;
+  // Wraps a simulation window in a child window of its own and shows it.
+  void Wrap(QWidget* window);
+  // Shows an existing child window and brings it to the front.
+  void ShowChild(QWidget* window);
 
   bool MayCloseChildren();
   void CloseOwnWindows();
@@ -179,7 +219,14 @@ class TMainform : public QMainWindow {
   int newFileCounter_ = 0;
   SlotCursor assemblerCursor_ = SlotCursor::ForEditors();
   SlotCursor textCursor_ = SlotCursor::ForEditors();
+  SlotCursor memoryCursor_ = SlotCursor::ForMemoryViews();
   bool shown_ = false;
+  ScreenGrid grid_;
+  ScreenTerminal screen_{*this, grid_};
+  MemoryViews<TMform> memoryViews_;
+  QPointer<TTAV2> processor_;
+  QPointer<TScreenform> screenWindow_;
+  QPointer<TMCROMform> romView_;
 
   QMdiArea* mdiArea_ = nullptr;
   QMenu* fileMenu_ = nullptr;

@@ -6,14 +6,14 @@
 #include <array>
 #include <utility>
 
-#include "gui/shell/colorref.h"
+#include "gui/editor/bgrcolour.h"
 #include "gui/shell/tmainform.h"
 
 namespace tav2 {
 
 namespace {
 
-constexpr int kNavy = 0x800000;
+constexpr uint32_t kNavy = 0x800000;
 constexpr int kClientWidth = 122;
 constexpr int kClientHeight = 108;
 constexpr int kMargin = 2;
@@ -40,7 +40,7 @@ TNewfileForm::TNewfileForm(TMainform& mainform)
     auto* button = new QRadioButton(caption, group);
     button->setObjectName(name);
     QPalette palette = button->palette();
-    palette.setColor(QPalette::WindowText, ColorFromRef(kNavy));
+    palette.setColor(QPalette::WindowText, ColourFromBgr(kNavy));
     button->setPalette(palette);
     choices->addWidget(button);
     connect(button, &QRadioButton::clicked, this, [this, kind = kind] { Choose(kind); });

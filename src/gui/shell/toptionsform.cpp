@@ -2,12 +2,12 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "gui/shell/commanditems.h"
+#include "gui/shell/okcancelrow.h"
 #include "gui/shell/paths.h"
 
 namespace tav2 {
@@ -44,18 +44,12 @@ TOptionsform::TOptionsform(EnvironmentSettings& settings, QString programDir, QW
   grid->addWidget(saveOnExit_, 3, 1);
   grid->addWidget(bakFiles_, 4, 1);
 
-  auto* buttons = new QHBoxLayout;
-  QPushButton* ok = MakePushButton(this, "OKknop", "OK");
-  QPushButton* cancel = MakePushButton(this, "Cancelknop", "Cancel");
+  auto* buttons = new OkCancelRow(this);
   QPushButton* defaults = MakePushButton(this, "Defaultknop", "Set defaults");
-  ok->setDefault(true);
-  buttons->addStretch();
-  buttons->addWidget(ok);
-  buttons->addWidget(cancel);
   buttons->addWidget(defaults);
   grid->addLayout(buttons, 5, 0, 1, 2);
-  connect(ok, &QPushButton::clicked, this, &TOptionsform::OKknopClick);
-  connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+  connect(buttons->Ok(), &QPushButton::clicked, this, &TOptionsform::OKknopClick);
+  connect(buttons->Cancel(), &QPushButton::clicked, this, &QDialog::reject);
   connect(defaults, &QPushButton::clicked, this, &TOptionsform::DefaultknopClick);
   setMinimumWidth(460);
   FillFromSettings();
