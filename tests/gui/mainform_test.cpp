@@ -113,8 +113,8 @@ TEST_F(Mainform, MainWindowIsCaptionedAndItsProcessorPanelHidden) {
 
 TEST_F(Mainform, StartupLoadsTheMicrocodeOfTheCurrentDirectory) {
   TMainform& mainform = Start();
-  EXPECT_EQ(mainform.TheMachine().mcrom.Entry(1).Name(), "ADD");
-  EXPECT_EQ(mainform.TheMachine().mcrom.Entry(0x6F).Name(), "HALT");
+  EXPECT_EQ(mainform.GetMachine().mcrom.Entry(1).Name(), "ADD");
+  EXPECT_EQ(mainform.GetMachine().mcrom.Entry(0x6F).Name(), "HALT");
   EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
@@ -127,7 +127,7 @@ TEST_F(Mainform, StartupFallsBackOnTheMicrocodeOfTheHomeDirectory) {
   QDir::setCurrent(startDir.path());
   TMainform& mainform = Start();
   EXPECT_EQ(QDir::currentPath(), QDir(startDir.path()).canonicalPath());
-  EXPECT_EQ(mainform.TheMachine().mcrom.Entry(1).Name(), "ADD");
+  EXPECT_EQ(mainform.GetMachine().mcrom.Entry(1).Name(), "ADD");
   EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
@@ -135,7 +135,7 @@ TEST_F(Mainform, StartupWithoutMicrocodeReportsTheBuildErrors) {
   QFile::remove(HomePath(TMainform::kStartupMicrocode));
   TMainform& mainform = Start();
   EXPECT_EQ(dialogs.messages, QStringList{"error: Errors in projectfile"});
-  EXPECT_EQ(mainform.TheMachine().mcrom.Entry(1).Name(), "");
+  EXPECT_EQ(mainform.GetMachine().mcrom.Entry(1).Name(), "");
 }
 
 TEST_F(Mainform, StartupReadsTheOptionsFile) {
@@ -143,7 +143,7 @@ TEST_F(Mainform, StartupReadsTheOptionsFile) {
   TMainform& mainform = Start();
   EXPECT_TRUE(mainform.Settings().environment.createBakFiles);
   EXPECT_EQ(mainform.Settings().assembler.programStart, 4096);
-  EXPECT_EQ(mainform.TheMachine().defaultStackPointer, 0xFFFF);
+  EXPECT_EQ(mainform.GetMachine().defaultStackPointer, 0xFFFF);
   EXPECT_EQ(FromPath(mainform.Settings().environment.workingDir), HomePath("sources"));
 }
 
@@ -311,7 +311,7 @@ TEST_F(Mainform, BuildWithoutErrorsHidesTheErrorList) {
   Control<QToolButton>(editor, "Loadknop")->click();
   EXPECT_FALSE(Control<QWidget>(editor, "Panel1")->isVisible());
   EXPECT_EQ(dialogs.messages.last(), "info: Program loaded");
-  EXPECT_EQ(mainform.TheMachine().memory.Read(0), 0x6F00);
+  EXPECT_EQ(mainform.GetMachine().memory.Read(0), 0x6F00);
   EXPECT_FALSE(mainform.Assembler().LoadAfterBuild && mainform.Assembler().RunAfterLoad);
 }
 
@@ -321,7 +321,7 @@ TEST_F(Mainform, MicrocodeLoadButtonRewritesTheRom) {
   Type(editor, editor->RichEdit1()->toPlainText().replace("#ADD OP1,OP2; 0x01", "#PLUS OP1,OP2; 0x01"));
   Control<QToolButton>(editor, "Loadknop")->click();
   EXPECT_FALSE(dialogs.messages.contains("error: Errors in projectfile")) << dialogs.messages.join('|').toStdString();
-  EXPECT_EQ(mainform.TheMachine().mcrom.Entry(1).Name(), "PLUS");
+  EXPECT_EQ(mainform.GetMachine().mcrom.Entry(1).Name(), "PLUS");
 }
 
 TEST_F(Mainform, GoButtonBuildsWithBothRequestFlagsAndClearsRunAfterwards) {
@@ -332,7 +332,7 @@ TEST_F(Mainform, GoButtonBuildsWithBothRequestFlagsAndClearsRunAfterwards) {
   EXPECT_FALSE(dialogs.messages.contains("info: Program loaded"));
   EXPECT_TRUE(mainform.Assembler().LoadAfterBuild);
   EXPECT_FALSE(mainform.Assembler().RunAfterLoad);
-  EXPECT_EQ(mainform.TheMachine().memory.Read(0), 0x6F00);
+  EXPECT_EQ(mainform.GetMachine().memory.Read(0), 0x6F00);
 }
 
 TEST_F(Mainform, BuildRequestWithoutAnyEditorReportsNoSource) {

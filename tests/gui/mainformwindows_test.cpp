@@ -20,6 +20,7 @@
 #include "gui/sim/tmcromform.h"
 #include "gui/sim/tscreenform.h"
 #include "gui/sim/ttav2.h"
+#include "editorsupport.h"
 #include "guitest.h"
 #include "workbenchtest.h"
 
@@ -112,7 +113,7 @@ TEST_F(MainformWindows, GoBuildsRunsAndMarksTheHaltingLine) {
   TTAV2* processor = Main().ProcessorWindow();
   ASSERT_NE(processor, nullptr);
   ASSERT_TRUE(test::WaitForGoEnd(*processor));
-  EXPECT_TRUE(Main().TheMachine().halted);
+  EXPECT_TRUE(Main().GetMachine().halted);
   EXPECT_EQ(RedLine(editor), " HALT");
   EXPECT_FALSE(Control<QWidget>(editor, "breakpointknop")->isHidden());
   EXPECT_FALSE(dialogs.messages.contains("info: Program loaded"));
@@ -207,6 +208,16 @@ TEST_F(MainformWindows, EditorOptionsDialogsOpenFromTheirMenus) {
   TEditform* editor = Main().NewSourceFile(EditKind::TextFile);
   EditorItem(editor, "More1")->trigger();
   EXPECT_NE(editor->findChild<TEditOptForm*>(), nullptr);
+}
+
+TEST_F(MainformWindows, LoadedMicrocodeRecoloursTheAssemblerSources) {
+  TEditform* source = Source("##\nbegin PLUS R1, 1\n##");
+  const QTextDocument& document = *source->RichEdit1()->document();
+  EXPECT_FALSE(test::LookAt(document, 9).bold);
+  TEditform* microcode = Main().NewSourceFile(EditKind::MicrocodeSource);
+  Type(microcode, microcode->RichEdit1()->toPlainText().replace("#ADD OP1,OP2; 0x01", "#PLUS OP1,OP2; 0x01"));
+  Control<QToolButton>(microcode, "Loadknop")->click();
+  EXPECT_TRUE(test::LookAt(document, 9).bold);
 }
 
 TEST_F(MainformWindows, ColouringNeverCountsAsAChange) {

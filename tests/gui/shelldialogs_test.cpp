@@ -89,7 +89,7 @@ TEST_F(AsmOptMenu, ReachesTheMachineOnOk) {
   Field(*dialog, "Edit2")->setText("FFFF");
   Press(*dialog, "OKknop");
   EXPECT_EQ(mainform.Settings().assembler.defaultStackPointer, -1);
-  EXPECT_EQ(mainform.TheMachine().defaultStackPointer, 0xFFFF);
+  EXPECT_EQ(mainform.GetMachine().defaultStackPointer, 0xFFFF);
 }
 
 // ---- Environment options --------------------------------------------------------------------

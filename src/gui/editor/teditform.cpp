@@ -157,7 +157,7 @@ void TEditform::CreateErrorPanel(QWidget* client) {
 // The colouring, the editing commands with the default editor options, and
 // the red source line, which a key typed into the text removes.
 void TEditform::CreateTextComponents() {
-  highlighter_ = new SourceHighlighter(richEdit1_->document(), mainform_.TheMachine().mcrom, EditKind::TextFile);
+  highlighter_ = new SourceHighlighter(richEdit1_->document(), mainform_.GetMachine().mcrom, EditKind::TextFile);
   commands_ = new EditCommands(richEdit1_, highlighter_);
   commands_->SetOptions(mainform_.Settings().editor.options);
   sourceLine_ = new SourceLineHighlight(richEdit1_);
@@ -527,7 +527,7 @@ void TEditform::breakpointknopClick() {
   }
   if (Build(false, false, true)) mainform_.ShowInfo("Breakpoints valid");
   if (TTAV2* processor = mainform_.ProcessorWindow()) {
-    ShowSourceLine(mainform_.TheMachine().lineMap.At(processor->Pc()));
+    ShowSourceLine(mainform_.GetMachine().lineMap.At(processor->Pc()));
   }
 }
 

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "editor/editorfilename.h"
+#include "gui/editor/sourcehighlighter.h"
 #include "gui/editor/teditform.h"
 #include "gui/editor/tmaineditoptform.h"
 #include "gui/lang/tasmoptform.h"
@@ -499,6 +500,15 @@ void TMainform::fromProject1Click(TEditform* sender) {
   translator->ParseSource(projectEditor_->RichEdit1()->toPlainText().toStdString(),
                           projectEditor_->FileName().toStdString());
   ReportBuild(*translator);
+  if (translator == &mcParser_ && mcParser_.LoadAfterBuild && mcParser_.Succeeded()) RecolourAssemblerSources();
+}
+
+// The instruction names of assembler sources are those of the micro-code
+// ROM, so a new ROM colours them again.
+void TMainform::RecolourAssemblerSources() {
+  for (TEditform* editor : editors_.Windows()) {
+    if (editor->Kind() == EditKind::AssemblerSource) editor->Highlighter().Recolour();
+  }
 }
 
 // Reset and Go on the processor window, created first when it does not

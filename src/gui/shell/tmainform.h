@@ -68,7 +68,6 @@ class TMainform : public QMainWindow, public ProcessorHost {
 
   WorkbenchSettings& Settings() { return settings_; }
   QString HomeDir() const;
-  Machine& TheMachine() { return machine_; }
   TMCparser& McParser() { return mcParser_; }
   TAssembler& Assembler() { return assembler_; }
   WindowLayout& Layout() { return layout_; }
@@ -183,6 +182,7 @@ class TMainform : public QMainWindow, public ProcessorHost {
   void ApplyAssemblerOptions();
   void PrepareBuild(TParserparent& translator);
   void ReportBuild(const TParserparent& translator);
+  void RecolourAssemblerSources();
 
   TEditform* CreateEditor();
   void RegisterEditor(TEditform* editor);
