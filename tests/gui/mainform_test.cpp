@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "gui/editor/editcommands.h"
 #include "gui/editor/teditform.h"
 #include "gui/shell/paths.h"
 #include "gui/shell/tmainform.h"
@@ -439,6 +440,17 @@ TEST_F(Mainform, ShutdownWritesTheOptionsFileWhenAsked) {
   EXPECT_TRUE(mainform.close());
   EXPECT_EQ(dialogs.messages, QStringList{"info: Configuration stored in " + Home()});
   EXPECT_TRUE(Read(HomePath("options.~ds")).startsWith("//environment options\nWD = "));
+}
+
+TEST_F(Mainform, ShutdownClosesTheWindowsOfItsOwn) {
+  TMainform& mainform = Start();
+  mainform.NewFileClick();
+  TEditform* editor = mainform.NewSourceFile(EditKind::TextFile);
+  EditorItem(editor, "Find")->trigger();
+  const QList<QWidget*> windows = {mainform.findChild<TNewfileForm*>(), editor->Commands().FindDialog().window()};
+  for (const QWidget* window : windows) ASSERT_TRUE(window->isVisible());
+  EXPECT_TRUE(mainform.close());
+  for (const QWidget* window : windows) EXPECT_FALSE(window->isVisible());
 }
 
 TEST_F(Mainform, UntitledEditorWhoseSaveIsCancelledStaysOpen) {

@@ -773,10 +773,11 @@ bool TMainform::MayCloseChildren() {
   return true;
 }
 
-// The choosers, help window and dialogs are windows of their own.
+// The choosers, the help window and the dialogs (also those of the editors,
+// such as Find) are windows of their own.
 void TMainform::CloseOwnWindows() {
-  for (QWidget* child : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-    if (child->isWindow()) child->close();
+  for (QWidget* child : findChildren<QWidget*>()) {
+    if (child->isWindow() && child->isVisible()) child->close();
   }
 }
 
