@@ -192,8 +192,8 @@ void TEditform::CreateFileMenu() {
     QAction* item = AddMenuItem(newMenu, this, newItems[i].first, newCaptions[i]);
     connect(item, &QAction::triggered, this, [this, kind = newItems[i].second] { mainform_.NewSourceFile(kind); });
   }
-  AddMenuItem(fileMenu_, this, "Open1", "&Open...");
-  connect(fileMenu_->actions().last(), &QAction::triggered, this, [this] { mainform_.OpenFileClick(); });
+  connect(AddMenuItem(fileMenu_, this, "Open1", "&Open..."), &QAction::triggered, this,
+          [this] { mainform_.OpenFileClick(); });
 
   QMenu* reopen = fileMenu_->addMenu("&Reopen...");
   reopen->setObjectName("Reopenfile1");
