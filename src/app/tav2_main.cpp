@@ -1,6 +1,7 @@
 // The workbench: the main window, then the new-file chooser, then the event
 // loop. A file named on the command line opens when the window is first shown.
 #include <QApplication>
+#include <QFileInfo>
 #include <QStringList>
 
 #include "gui/shell/tmainform.h"
@@ -8,7 +9,8 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QStringList arguments{QCoreApplication::applicationFilePath()};
-  if (argc > 1) arguments << QString::fromLocal8Bit(argv[1]);
+  // Made absolute now: reading the options may change the current directory.
+  if (argc > 1) arguments << QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
   tav2::TMainform mainform(arguments);
   mainform.NewFileClick();
   mainform.showMaximized();

@@ -190,13 +190,6 @@ TEST(Tabs, TabNumberIsKeptInRange) {
   EXPECT_EQ(edit->AppliedTo("\tx"), " x");
 }
 
-TEST(Tabs, SixteenTabStops) {
-  const std::array<int, kTabStops> stops = TabStopPositions(8, 7);
-  EXPECT_EQ(stops.front(), 62);
-  EXPECT_EQ(stops[1], 118);
-  EXPECT_EQ(stops.back(), 16 * 56 + 6);
-}
-
 TEST(EditKind, ComesFromTheExtension) {
   const std::pair<const char*, EditKind> cases[] = {
       {"prog.asm", EditKind::AssemblerSource},      {"/work/PROG.ASM", EditKind::AssemblerSource},

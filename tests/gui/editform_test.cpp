@@ -14,6 +14,7 @@
 
 #include "gui/editor/teditform.h"
 #include "gui/editor/bgrcolour.h"
+#include "gui/editor/coretext.h"
 #include "gui/editor/editcommands.h"
 #include "workbenchtest.h"
 
@@ -161,12 +162,34 @@ TEST_F(Editform, FileThatIsItsOwnBackupIsSavedWithoutLosingIt) {
   EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-TEST_F(Editform, SavingKeepsTheBytesOfALatin1File) {
-  const QString file = Write("old.txt", "caf\xE9 \xFF\r\n");
-  TEditform* editor = Main().OpenSourceFile(file);
-  EXPECT_EQ(editor->RichEdit1()->toPlainText(), QString::fromUtf8("caf\u00E9 \u00FF"));
-  editor->SaveFileClick();
-  EXPECT_EQ(Read(file), "caf\xE9 \xFF\r\n");
+// The text holds one byte per character; every file comes back byte for
+// byte after a load and a save.
+TEST_F(Editform, SavingKeepsTheBytesOfEveryEncoding) {
+  const struct {
+    QByteArray bytes;
+    QString shown;
+  } cases[] = {
+      {"caf\xE9 \xFF\r\n", QString::fromUtf8("caf\u00E9 \u00FF")},       // Latin-1
+      {"no\xA0" "break\r\n", QString::fromUtf8("no\u00A0" "break")},       // no-break space kept
+      {"caf\xC3\xA9\r\n", QString::fromUtf8("caf\u00E9")},               // UTF-8 that fits Latin-1
+      {"a\xE2\x80\x94z\r\n", QString::fromLatin1("a\xE2\x80\x94z")},  // UTF-8 beyond it: its bytes
+  };
+  for (const auto& c : cases) {
+    const QString file = Write("enc.txt", c.bytes);
+    TEditform* editor = Main().OpenSourceFile(file);
+    EXPECT_EQ(CoreText::PlainText(*editor->RichEdit1()), c.shown) << c.bytes.toHex().constData();
+    editor->SaveFileClick();
+    EXPECT_EQ(Read(file), c.bytes);
+    editor->close();
+  }
+}
+
+TEST_F(Editform, CharactersBeyondLatin1BecomeAQuestionMarkWhenTyped) {
+  TEditform* editor = Open("a.txt", "x");
+  Type(editor, QString::fromUtf8("a\u2192b\U0001F600c"));
+  QCoreApplication::processEvents();
+  EXPECT_EQ(editor->RichEdit1()->toPlainText(), "a?b?c");
+  EXPECT_EQ(editor->RichEdit1()->textCursor().position(), 5);
 }
 
 TEST_F(Editform, SaveFailureIsReportedAndTheTextStaysModified) {
@@ -307,6 +330,14 @@ TEST_F(Editform, InsertFileReplacesTheSelection) {
   dialogs.fileNames = {Write("part.txt", "x\r\n")};
   editor->InsertfileClick();
   EXPECT_EQ(editor->RichEdit1()->toPlainText(), "Ax\nB");
+}
+
+TEST_F(Editform, TheListingTakesNoInsertedFile) {
+  TEditform* editor = Open("assembler output.~zj", "listing");
+  EXPECT_FALSE(EditorItem(editor, "Insertfile")->isEnabled());
+  dialogs.fileNames = {Write("more.txt", "more")};
+  editor->InsertfileClick();
+  EXPECT_EQ(editor->RichEdit1()->toPlainText(), "listing");
 }
 
 TEST_F(Editform, InsertFileThatCannotBeReadInsertsNothing) {

@@ -13,6 +13,7 @@ FakeHost::FakeHost() {
 void FakeHost::Wrap(QWidget* window) {
   QMdiSubWindow* frame = area.addSubWindow(window);
   frame->show();
+  window->setFocus();
 }
 
 TTAV2& FakeHost::OpenProcessor() {

@@ -107,8 +107,10 @@ TEST_F(MainformWindows, MemoryButtonVisitsTheViewsInTurn) {
   EXPECT_EQ(visited, (std::vector<QWidget*>{WindowFrame::Of(third), WindowFrame::Of(first), WindowFrame::Of(third)}));
 }
 
+// The comment's accented letters are one character each, in the editor as
+// in the line map, so the red line is the halting one.
 TEST_F(MainformWindows, GoBuildsRunsAndMarksTheHaltingLine) {
-  TEditform* editor = Source("##\nbegin NOP\n HALT\n##");
+  TEditform* editor = Source("##\n// " + QString(20, QChar(0xE9)) + "\nbegin NOP\n HALT\n##");
   Control<QToolButton>(editor, "Goknop")->click();
   TTAV2* processor = Main().ProcessorWindow();
   ASSERT_NE(processor, nullptr);
@@ -149,6 +151,11 @@ TEST_F(MainformWindows, PanelButtonsWorkTheProcessorWindow) {
   EXPECT_EQ(processor->Pc(), 1);
   Button("TAV_reset")->click();
   EXPECT_EQ(processor->Pc(), 0);
+  for (int cycle = 0; cycle < 2; ++cycle) test::Click(Button("TAV_Clock"));
+  EXPECT_EQ(processor->Pc(), 1) << "the second micro-instruction of the fetch advances PC";
+  Button("TAV_go")->click();
+  ASSERT_TRUE(test::WaitForGoEnd(*processor));
+  EXPECT_TRUE(Main().GetMachine().halted);
 }
 
 struct BuildCase {

@@ -36,8 +36,10 @@ TEST_F(RomViewTest, HeadersStandAboveAndBelowTheListing) {
 }
 
 TEST_F(RomViewTest, EmptyRomLeavesTheMiddlePaneEmpty) {
-  host->OpenRomView();
+  const TMCROMform& view = host->OpenRomView();
   EXPECT_EQ(Pane("MCtext"), "");
+  ASSERT_NE(view.focusWidget(), nullptr);
+  EXPECT_EQ(view.focusWidget()->objectName(), "MCtext");
 }
 
 TEST_F(RomViewTest, ListsNamedEntriesWithOperandsShown) {

@@ -78,6 +78,19 @@ TEST_F(MemoryViewTest, SecondWordOfAnInstructionGetsNoDisassembly) {
   EXPECT_EQ(view.DisassemblyShown(0x0013), "-");
 }
 
+// A page ending in the first word of a two-word instruction must not move
+// the disassembly of the next painting, of this view or another.
+TEST_F(MemoryViewTest, RepaintingKeepsTheDisassemblyInPlace) {
+  Place(Memory(), 0x00FF, {Word(kAdd, 1, true, false, 0), 0x0005});
+  Place(Memory(), 0x0000, {Word(kInc, 0, false, false, 2)});
+  TMform& view = View(0x0000);
+  for (int painting = 0; painting < 3; ++painting) {
+    view.grab();
+    EXPECT_EQ(view.DisassemblyShown(0x0000), "INC R2") << painting;
+    EXPECT_EQ(view.DisassemblyShown(0x00FF), "ADD R1, 0005") << painting;
+  }
+}
+
 TEST_F(MemoryViewTest, CaptionNamesThePageInHex) {
   EXPECT_EQ(View(0x0300).windowTitle(), "Memory page 3");
   host->views[0]->Configure(0xFF00, {});

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QTimer>
 #include <deque>
@@ -200,6 +201,18 @@ TEST_F(ScreenTest, TabReleaseWritesATabOnlyWithWantTabs) {
   SendKey(host->screenWindow, Qt::Key_Tab, "\t");
   EXPECT_EQ(host->grid.column, 2);
   host->grid.wantTabs = true;
+  SendKey(host->screenWindow, Qt::Key_Tab, "\t");
+  EXPECT_EQ(host->grid.column, 8);
+}
+
+TEST_F(ScreenTest, TabReadByAServiceIsNotWrittenByItsRelease) {
+  host->OpenScreenWindow();
+  host->grid.wantTabs = true;
+  keys = {{Qt::Key_Tab, "\t"}};
+  Run({kSysWord, 2, kHaltWord});
+  QCoreApplication::processEvents();
+  EXPECT_EQ(R1(), 9);
+  EXPECT_EQ(host->grid.column, 0);
   SendKey(host->screenWindow, Qt::Key_Tab, "\t");
   EXPECT_EQ(host->grid.column, 8);
 }

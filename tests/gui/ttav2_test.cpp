@@ -1,11 +1,13 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTimer>
 
@@ -70,7 +72,28 @@ TEST_F(ProcessorWindowTest, OpensWithTheResetStateShown) {
   EXPECT_EQ(Text("mcedit"), "00000100001000000000000100" "001011" "000000");
   EXPECT_EQ(Text("mctextEdit"), "A:=MAR:=PC;  ALU:=_INC; ");
   EXPECT_EQ(host->processor->findChild<QLabel*>("ALUlabel")->text(), "  -");
+  EXPECT_EQ(host->processor->focusWidget(), Button("Resetknop"));
   EXPECT_TRUE(host->log.contains("panel shown"));
+}
+
+TEST_F(ProcessorWindowTest, ResetAfterAHaltShowsTheStartingSequenceAgain) {
+  McromEntry fetch = host->machine->mcrom.Entry(Mcrom::kFetchSequence);
+  fetch.SetName("START");
+  host->machine->mcrom.SetEntry(Mcrom::kFetchSequence, fetch);
+  TTAV2& window = Open(kTwoAddsAndHalt);
+  EXPECT_EQ(Text("SequenceEdit"), "START");
+  Click(Button("Goknop"));
+  ASSERT_TRUE(WaitForGoEnd(window));
+  ASSERT_EQ(Text("SequenceEdit"), "HALT");
+  Click(Button("Resetknop"));
+  EXPECT_EQ(Text("SequenceEdit"), "START");
+  EXPECT_EQ(Text("PCEdit"), " 0100");
+  EXPECT_EQ(Text("R1Edit"), " 0000");
+  EXPECT_EQ(Colour("Fetchedit"), kRed);
+  EXPECT_EQ(Colour("Decoedit"), kBlack);
+  EXPECT_EQ(Colour("Execedit"), kBlack);
+  EXPECT_FALSE(host->machine->halted);
+  EXPECT_EQ(window.focusWidget(), Button("Goknop"));
 }
 
 TEST_F(ProcessorWindowTest, RegistersRestInWhiteOrGray) {
@@ -141,6 +164,22 @@ TEST_F(ProcessorWindowTest, ClockPressShowsTheSourceAndReleaseTheDestinations) {
   EXPECT_EQ(Text("CEdit"), " 0101");
   EXPECT_EQ(Text("mctextEdit"), "PC:=C; MDR:=MEM;");
   EXPECT_EQ(host->processor->findChild<QLabel*>("ALUlabel")->text(), "_INC");
+}
+
+// The held mouse leaving the button and coming back is still one press.
+TEST_F(ProcessorWindowTest, DraggingOffTheClockButtonAndBackMakesOneClockCycle) {
+  Open(kTwoAddsAndHalt);
+  QPushButton* clock = Button("Clockknop");
+  Press(clock);
+  for (const QPointF point : {QPointF(-50, -50), QPointF(4, 4)}) {
+    QMouseEvent move(QEvent::MouseMove, point, clock->mapToGlobal(point), Qt::NoButton, Qt::LeftButton,
+                     Qt::NoModifier);
+    QCoreApplication::sendEvent(clock, &move);
+  }
+  Release(clock);
+  EXPECT_EQ(Text("AEdit"), " 0100");
+  EXPECT_EQ(Text("MAREdit"), " 0100");
+  EXPECT_EQ(Text("mctextEdit"), "PC:=C; MDR:=MEM;");
 }
 
 TEST_F(ProcessorWindowTest, MemoryReadMarksTheViewsAndLoadsMdrInAqua) {

@@ -12,6 +12,9 @@ struct ColourRegion {
   int end = 0;
 
   static std::optional<ColourRegion> Find(std::string_view text);
+  // The region from the positions of the first "#" of the first and of the
+  // last marker; none when they enclose too little.
+  static std::optional<ColourRegion> Between(int firstMarker, int lastMarker);
 
   bool operator==(const ColourRegion&) const = default;
 };

@@ -4,12 +4,11 @@
 #include <string>
 
 #include "editor/textchars.h"
+#include "shell/editoroptions.h"
 
 namespace tav2 {
 
 namespace {
-
-constexpr int kFirstLineIndent = 6;
 
 // Spaces that replace a tab at 0-based `column`: up to the next multiple of
 // the tab width, at least one.
@@ -20,7 +19,9 @@ int SpacesForTab(int column, int tabNumber) {
 
 }  // namespace
 
-int UsableTabNumber(int tabNumber) { return std::clamp(tabNumber, kMinTabNumber, kMaxTabNumber); }
+int UsableTabNumber(int tabNumber) {
+  return std::clamp(tabNumber, EditorOptions::kMinTabNumber, EditorOptions::kMaxTabNumber);
+}
 
 std::optional<EditResult> TranslateTypedTab(std::string_view text, int caret, int tabNumber) {
   if (caret <= 0 || caret > static_cast<int>(text.size()) || text[static_cast<std::size_t>(caret) - 1] != '\t') {
@@ -52,12 +53,5 @@ std::optional<EditResult> ConvertTabs(std::string_view text, int caret, int tabN
   return EditResult{TextChange::Between(text, converted), Selection{newCaret, 0}};
 }
 
-std::array<int, kTabStops> TabStopPositions(int tabNumber, int letterWidth) {
-  std::array<int, kTabStops> stops{};
-  for (int k = 1; k <= kTabStops; ++k) {
-    stops[static_cast<std::size_t>(k - 1)] = k * UsableTabNumber(tabNumber) * letterWidth + kFirstLineIndent;
-  }
-  return stops;
-}
 
 }  // namespace tav2

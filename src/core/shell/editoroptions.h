@@ -14,9 +14,6 @@ struct EditorOptions {
   bool tabsToSpaces = false;
   int tabNumber = kDefaultTabNumber;  // tab width in columns, 1 to 48
 
-  // A tab width brought into 1..48: the tab arithmetic divides by it.
-  static int ClampTabNumber(int tabNumber);
-
   bool operator==(const EditorOptions&) const = default;
 };
 

@@ -6,6 +6,7 @@
 #include <optional>
 #include <string_view>
 
+#include "editor/tabs.h"
 #include "shell/textfile.h"
 
 namespace tav2 {
@@ -140,7 +141,7 @@ void OptionsFile::ReadEditorDefaults(const std::vector<std::string>& lines,
     if (line.key == "CT") editor.textBackground = ReadDecimal(line.value);
     if (line.key == "TS") editor.options.tabsToSpaces = ReadFlag(line.value);
     if (line.key == "TN")
-      editor.options.tabNumber = EditorOptions::ClampTabNumber(ReadDecimal(line.value));
+      editor.options.tabNumber = UsableTabNumber(ReadDecimal(line.value));
   });
 }
 

@@ -1,4 +1,5 @@
 #include "gui/editor/colouredit.h"
+#include "gui/shell/widgetparts.h"
 
 #include <QMouseEvent>
 
@@ -8,9 +9,7 @@ ColourEdit::ColourEdit(QWidget* parent) : QLineEdit(parent) { setReadOnly(true);
 
 void ColourEdit::SetColour(const QColor& colour) {
   colour_ = colour;
-  QPalette colours = palette();
-  colours.setColor(QPalette::Base, colour);
-  setPalette(colours);
+  SetPaletteColour(this, QPalette::Base, colour);
 }
 
 void ColourEdit::mousePressEvent(QMouseEvent* event) {

@@ -16,6 +16,7 @@
 #include "gui/editor/coretext.h"
 #include "gui/editor/sourcehighlighter.h"
 #include "gui/shell/dialogs.h"
+#include "gui/shell/widgetparts.h"
 
 namespace tav2 {
 
@@ -83,6 +84,11 @@ bool TypesText(const QKeyEvent& key) {
 QChar AsCoreChar(QChar ch) { return ch.unicode() < 256 ? ch : QChar('?'); }
 
 std::string CoreString(const QString& text) { return std::string(CoreText(text).View()); }
+
+// A character the text cannot hold; the control's own line breaks are none.
+bool IsWide(QChar ch) {
+  return ch.unicode() > 0xFF && ch != QChar::ParagraphSeparator && ch != QChar::LineSeparator;
+}
 
 }  // namespace
 
@@ -154,9 +160,7 @@ void EditCommands::ApplyTabStops() {
 QColor EditCommands::Background() const { return edit_->palette().color(QPalette::Base); }
 
 void EditCommands::SetBackground(const QColor& colour) {
-  QPalette colours = edit_->palette();
-  colours.setColor(QPalette::Base, colour);
-  edit_->setPalette(colours);
+  SetPaletteColour(edit_, QPalette::Base, colour);
 }
 
 // Undo
@@ -175,8 +179,43 @@ void EditCommands::StartRun(SnapshotTrigger trigger) {
   if (runFlags_.StartsNewRun(trigger)) TakeSnapshot();
 }
 
-void EditCommands::TextChanged(int, int removed, int added) {
+void EditCommands::TextChanged(int position, int removed, int added) {
   if (!programmatic_ && (removed > 0 || added > 0)) ring_.NoteUserChange();
+  // The document cannot be changed while it reports a change, so a typed or
+  // pasted character outside Latin-1 is replaced just after.
+  if (added > 0 && HoldsWideCharacter(position, added)) {
+    QMetaObject::invokeMethod(this, &EditCommands::NarrowWideCharacters, Qt::QueuedConnection);
+  }
+}
+
+bool EditCommands::HoldsWideCharacter(int position, int length) const {
+  QTextCursor cursor(edit_->document());
+  const int last = edit_->document()->characterCount() - 1;
+  cursor.setPosition(std::min(position, last));
+  cursor.setPosition(std::min(position + length, last), QTextCursor::KeepAnchor);
+  const QString text = cursor.selectedText();
+  return std::any_of(text.begin(), text.end(), IsWide);
+}
+
+// The text holds one byte per character, as the assembler and the machine
+// read it: each character outside Latin-1 (a surrogate pair counting as one)
+// becomes "?", visibly and at once, rather than later in an undo step.
+void EditCommands::NarrowWideCharacters() {
+  QTextDocument* document = edit_->document();
+  QTextCursor cursor(document);
+  cursor.beginEditBlock();
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+    const QString text = block.text();
+    for (qsizetype i = text.size() - 1; i >= 0; --i) {
+      if (!IsWide(text[i])) continue;
+      const qsizetype first = text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate() ? i - 1 : i;
+      cursor.setPosition(block.position() + static_cast<int>(first));
+      cursor.setPosition(block.position() + static_cast<int>(i + 1), QTextCursor::KeepAnchor);
+      cursor.insertText(QStringLiteral("?"));
+      i = first;
+    }
+  }
+  cursor.endEditBlock();
 }
 
 void EditCommands::Undo() {

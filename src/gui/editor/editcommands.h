@@ -119,6 +119,8 @@ class EditCommands : public QObject {
   void StartRun(SnapshotTrigger trigger);
   void TakeSnapshot();
   void TextChanged(int position, int removed, int added);
+  bool HoldsWideCharacter(int position, int length) const;
+  void NarrowWideCharacters();
   void Apply(const EditResult& result, ChangeSource source);
   void ReplaceStretch(const TextChange& change);
   void Select(Selection selection);

@@ -11,19 +11,9 @@
 
 #include "gui/editor/colouredit.h"
 #include "gui/shell/dialogs.h"
+#include "gui/shell/widgetparts.h"
 
 namespace tav2 {
-
-namespace {
-
-QCheckBox* AddCheckBox(QVBoxLayout* layout, const char* name, const QString& caption) {
-  auto* box = new QCheckBox(caption);
-  box->setObjectName(name);
-  layout->addWidget(box);
-  return box;
-}
-
-}  // namespace
 
 EditOptionsDialog::EditOptionsDialog(QWidget* parent, const QString& groupCaption) : QDialog(parent) {
   setAttribute(Qt::WA_DeleteOnClose);

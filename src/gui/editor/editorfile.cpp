@@ -32,13 +32,12 @@ std::optional<QByteArray> EditorFile::Read(const QString& name, QString* error) 
 EditorFile::Contents EditorFile::Decode(const QByteArray& bytes) {
   QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
   QString text = utf8.decode(bytes);
-  if (!utf8.hasError()) return {text, Encoding::Utf8};
+  if (!utf8.hasError() && FitsLatin1(text)) return {text, Encoding::Utf8};
   return {QString::fromLatin1(bytes), Encoding::Latin1};
 }
 
 QByteArray EditorFile::Encode(const QString& text, Encoding encoding) {
-  if (encoding == Encoding::Latin1 && FitsLatin1(text)) return text.toLatin1();
-  return text.toUtf8();
+  return encoding == Encoding::Latin1 ? text.toLatin1() : text.toUtf8();
 }
 
 bool EditorFile::Write(const QString& name, const QByteArray& bytes, QString* error) {

@@ -5,9 +5,11 @@
 
 namespace tav2 {
 
-// Reading and writing the editors' files. A file is taken as UTF-8 when its
-// bytes are valid UTF-8 and as Latin-1 otherwise, so that every byte of a
-// file in an older encoding survives a load and a save.
+// Reading and writing the editors' files. An editor holds one byte per
+// character, as the assembler and the machine do: a file is taken as UTF-8
+// when its bytes are valid UTF-8 whose characters all fit in one byte
+// (Latin-1), and byte for byte otherwise, so that every byte of any file
+// survives a load and a save.
 class EditorFile {
  public:
   enum class Encoding { Utf8, Latin1 };
@@ -21,7 +23,7 @@ class EditorFile {
   // cannot be read.
   static std::optional<QByteArray> Read(const QString& name, QString* error);
   static Contents Decode(const QByteArray& bytes);
-  // Latin-1 for a Latin-1 file whose text still fits it, UTF-8 otherwise.
+  // The text in the file's own encoding (the text holds Latin-1 only).
   static QByteArray Encode(const QString& text, Encoding encoding);
   // Replaces the file at once (a temporary file renamed over it), so a
   // failed write leaves the old file as it was. False, with the system's

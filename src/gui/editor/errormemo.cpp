@@ -4,6 +4,7 @@
 #include <QTextCursor>
 
 #include "gui/editor/bgrcolour.h"
+#include "gui/shell/widgetparts.h"
 
 namespace tav2 {
 
@@ -17,9 +18,7 @@ ErrorMemo::ErrorMemo(QWidget* parent) : QPlainTextEdit(parent) {
   setUndoRedoEnabled(false);
   setLineWrapMode(QPlainTextEdit::NoWrap);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  QPalette colours = palette();
-  colours.setColor(QPalette::Text, ColourFromBgr(kOlive));
-  setPalette(colours);
+  SetPaletteColour(this, QPalette::Text, ColourFromBgr(kOlive));
 }
 
 void ErrorMemo::ShowErrors(const std::vector<TError>& errors) {

@@ -1,4 +1,5 @@
 #include "gui/editor/findreplacedialog.h"
+#include "gui/shell/widgetparts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -22,13 +23,6 @@ QLineEdit* AddTextRow(QGridLayout* grid, int row, const char* name, const QStrin
   grid->addWidget(label, row, 0);
   grid->addWidget(edit, row, 1);
   return edit;
-}
-
-QCheckBox* AddCheckBox(QVBoxLayout* column, const char* name, const QString& caption) {
-  auto* box = new QCheckBox(caption);
-  box->setObjectName(name);
-  column->addWidget(box);
-  return box;
 }
 
 }  // namespace

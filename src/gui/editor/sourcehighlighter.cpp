@@ -13,8 +13,6 @@ namespace tav2 {
 namespace {
 
 const QString kMarker = QStringLiteral("##");
-// The two markers must enclose at least three characters to make a region.
-constexpr int kMinimumEnclosed = 3;
 
 QTextCharFormat FormatOf(TokenClass tokenClass) {
   static const std::array<QTextCharFormat, 12> formats = [] {
@@ -119,6 +117,8 @@ void SourceHighlighter::DocumentChanged(int position, int removed, int added) {
   if (!wholeText) rehighlight();
 }
 
+// Line by line (a marker never spans a line break), so that a key press in a
+// long text does not copy the whole text.
 std::optional<ColourRegion> SourceHighlighter::FindRegion() const {
   if (!document_) return std::nullopt;
   std::optional<int> first;
@@ -135,8 +135,7 @@ std::optional<ColourRegion> SourceHighlighter::FindRegion() const {
       break;
     }
   }
-  if (last < *first + kMarker.size() + kMinimumEnclosed) return std::nullopt;
-  return ColourRegion{*first, last + static_cast<int>(kMarker.size())};
+  return ColourRegion::Between(*first, last);
 }
 
 void SourceHighlighter::highlightBlock(const QString& text) {

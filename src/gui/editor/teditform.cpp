@@ -19,6 +19,7 @@
 #include "editor/editorfilename.h"
 #include "editor/lineends.h"
 #include "gui/editor/bgrcolour.h"
+#include "gui/editor/coretext.h"
 #include "gui/editor/editcommands.h"
 #include "gui/editor/errormemo.h"
 #include "gui/editor/sourcehighlighter.h"
@@ -29,6 +30,7 @@
 #include "gui/shell/tmainform.h"
 #include "gui/sim/ttav2.h"
 #include "lang/tparserparent.h"
+#include "gui/shell/widgetparts.h"
 
 namespace tav2 {
 
@@ -50,11 +52,6 @@ std::string_view View(const QByteArray& bytes) {
 
 QByteArray Bytes(const std::string& text) { return QByteArray::fromStdString(text); }
 
-void SetTextColour(QWidget* widget, QPalette::ColorRole role, const QColor& colour) {
-  QPalette palette = widget->palette();
-  palette.setColor(role, colour);
-  widget->setPalette(palette);
-}
 
 }  // namespace
 
@@ -248,10 +245,10 @@ void TEditform::CreateEditMenu() {
   add("Blocktoright", "Indent Selection", QKeySequence("Ctrl+I"), &EditCommands::IndentSelection);
   add("Blocktoleft", "Unindent Selection", QKeySequence("Ctrl+J"), &EditCommands::UnindentSelection);
   editMenu_->addSeparator();
-  QAction* insertFile = AddMenuItem(editMenu_, this, "Insertfile", "&Insert file");
+  insertFileItem_ = AddMenuItem(editMenu_, this, "Insertfile", "&Insert file");
   QAction* writeBlock = AddMenuItem(editMenu_, this, "Writeblock", "Se&lection to file");
   fontItem_ = AddMenuItem(editMenu_, this, "Font", "F&ont");
-  connect(insertFile, &QAction::triggered, this, &TEditform::InsertfileClick);
+  connect(insertFileItem_, &QAction::triggered, this, &TEditform::InsertfileClick);
   connect(writeBlock, &QAction::triggered, this, &TEditform::WriteblockClick);
   connect(fontItem_, &QAction::triggered, this, &TEditform::FontClick);
   editMenu_->addSeparator();
@@ -287,7 +284,7 @@ void TEditform::SetTextFont() {
   font.setStyleHint(QFont::TypeWriter);
   font.setFixedPitch(true);
   richEdit1_->setFont(font);
-  SetTextColour(richEdit1_, QPalette::Text, Qt::black);
+  SetPaletteColour(richEdit1_, QPalette::Text, Qt::black);
 }
 
 void TEditform::ApplyKind() { ApplyKind(EditKindFromFileName(fileName_.toStdString())); }
@@ -307,6 +304,7 @@ void TEditform::ApplyKind(EditKind kind) {
   ShowToolBarFor(kind);
   fontItem_->setEnabled(!source);
   richEdit1_->setReadOnly(kind == EditKind::AssemblerListing);
+  insertFileItem_->setEnabled(kind != EditKind::AssemblerListing);
   if (source) commands_->SwitchColouring(defaults.options.syntaxColoring);
   if (kind == EditKind::TextFile) commands_->SwitchColouring(false);
   translator_ = kind == EditKind::AssemblerSource   ? static_cast<TParserparent*>(&mainform_.Assembler())
@@ -391,7 +389,7 @@ void TEditform::SaveFileAsClick() {
 // was written.
 bool TEditform::SaveText() {
   if (mainform_.Settings().environment.createBakFiles && QFileInfo::exists(fileName_) && !MakeBackup()) return false;
-  const QByteArray text = EditorFile::Encode(richEdit1_->toPlainText(), encoding_);
+  const QByteArray text = EditorFile::Encode(CoreText::PlainText(*richEdit1_), encoding_);
   if (!WriteFile(fileName_, Bytes(LineEnds::FileFromText(View(text))), kCannotCreate)) return false;
   richEdit1_->document()->setModified(false);
   return true;
@@ -440,6 +438,7 @@ void TEditform::Options1Click() {
 // Inserts a whole file at the caret (replacing the selection), its line
 // ends made the editor's; the inserted text is selected afterwards.
 void TEditform::InsertfileClick() {
+  if (richEdit1_->isReadOnly()) return;
   const QString name = mainform_.OpenDialogFileName(EditorFileName::kTextType);
   if (name.isEmpty()) return;
   QFile file(name);
@@ -469,7 +468,7 @@ void TEditform::WriteblockClick() {
 
 QString TEditform::SelectedText() const {
   const QTextCursor cursor = richEdit1_->textCursor();
-  return richEdit1_->toPlainText().mid(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart());
+  return CoreText::PlainText(*richEdit1_).mid(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart());
 }
 
 bool TEditform::FormCloseQuery() {
@@ -621,12 +620,12 @@ void TEditform::PlaceIndicators() {
 
 void TEditform::RefreshIndicators() {
   const bool colouring = Options().syntaxColoring;
-  SetTextColour(syncolvenster_, QPalette::WindowText, ColourFromBgr(colouring ? kColouringOn : kColouringOff));
+  SetPaletteColour(syncolvenster_, QPalette::WindowText, ColourFromBgr(colouring ? kColouringOn : kColouringOff));
   QFont bold = syncolvenster_->font();
   bold.setBold(colouring);
   syncolvenster_->setFont(bold);
   insertvenster_->setText(commands_->InsertIndicator());
-  SetTextColour(wrapvenster_, QPalette::WindowText,
+  SetPaletteColour(wrapvenster_, QPalette::WindowText,
                 Options().wordWrap ? QColor(Qt::black) : palette().color(QPalette::Disabled, QPalette::WindowText));
   wrapvenster_->setCursor(colouring ? Qt::ArrowCursor : Qt::PointingHandCursor);
 }

@@ -184,6 +184,7 @@ class TEditform : public QMdiSubWindow {
   QMenu* editMenu_ = nullptr;
   QMenu* popupMenu1_ = nullptr;
   QAction* fontItem_ = nullptr;
+  QAction* insertFileItem_ = nullptr;
   std::array<QAction*, RecentFiles::kMenuItems> reopenItems_{};
 };
 

@@ -39,7 +39,6 @@ void TMainEditOptForm::OKknopClick() {
   defaults_.options = ChosenOptions();
   defaults_.sourcesBackground = BgrFromColour(edit1_->Colour());
   defaults_.textBackground = BgrFromColour(edit2_->Colour());
-  emit defaultsChanged();
   close();
 }
 

@@ -19,9 +19,6 @@ class TMainEditOptForm : public EditOptionsDialog {
   // "Set defaults": the fields show the built-in defaults; nothing is stored.
   void DefaultknopClick();
 
- signals:
-  void defaultsChanged();
-
  protected:
   void OKknopClick() override;
 

@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "editor/editorfilename.h"
+#include "gui/editor/coretext.h"
 #include "gui/editor/sourcehighlighter.h"
 #include "gui/editor/teditform.h"
 #include "gui/editor/tmaineditoptform.h"
@@ -32,6 +33,7 @@
 #include "gui/shell/tnewfileform.h"
 #include "gui/shell/toptionsform.h"
 #include "gui/shell/windowframe.h"
+#include "gui/sim/clockbuttonwatcher.h"
 #include "gui/sim/tmcromform.h"
 #include "gui/sim/tscreenform.h"
 #include "gui/sim/ttav2.h"
@@ -87,14 +89,18 @@ void TMainform::ReadSettings(const QStringList& arguments) {
   ApplyAssemblerOptions();
 }
 
-// The start-up micro-code fills the micro-code ROM before any window opens:
-// "microdefs.~mc" of the current directory, or else of the home directory.
+// A file of the workbench's own: the one in the current directory, or else
+// the one in the home directory when only that exists.
+QString TMainform::WorkbenchFile(const QString& name) const {
+  const QString home = QDir(HomeDir()).filePath(name);
+  return !QFileInfo::exists(name) && QFileInfo::exists(home) ? home : name;
+}
+
+// The start-up micro-code fills the micro-code ROM before any window opens.
 void TMainform::LoadStartupMicrocode() {
-  const QString home = QDir(HomeDir()).filePath(kStartupMicrocode);
-  const bool useHome = !QFileInfo::exists(kStartupMicrocode) && QFileInfo::exists(home);
   PrepareBuild(mcParser_);
   mcParser_.LoadAfterBuild = true;
-  mcParser_.ParseSourceFile((useHome ? home : QString(kStartupMicrocode)).toStdString());
+  mcParser_.ParseSourceFile(WorkbenchFile(kStartupMicrocode).toStdString());
   ReportBuild(mcParser_);
 }
 
@@ -250,12 +256,14 @@ void TMainform::CreateTAV2Panel(QToolBar* bar) {
   row->addWidget(MakeButton(panel, "TAV_go", ">>", "Run processor"));
   row->addWidget(MakeButton(panel, "TAV_halt", "H", "Halt processor"));
   row->addWidget(MakeButton(panel, "TAV_reset", "R", "Reset processor"));
-  connect(clock, &QToolButton::pressed, this, [this] {
-    if (processor_ != nullptr) processor_->ClockknopMouseDown();
-  });
-  connect(clock, &QToolButton::released, this, [this] {
-    if (processor_ != nullptr) processor_->ClockknopMouseUp();
-  });
+  new ClockButtonWatcher(
+      clock,
+      [this] {
+        if (processor_ != nullptr) processor_->ClockknopMouseDown();
+      },
+      [this] {
+        if (processor_ != nullptr) processor_->ClockknopMouseUp();
+      });
   ConnectPanelButton(panel, "TAV_instruction", &TTAV2::InstructionknopClick);
   ConnectPanelButton(panel, "TAV_go", &TTAV2::GoknopClick);
   ConnectPanelButton(panel, "TAV_halt", &TTAV2::HaltknopClick);
@@ -307,7 +315,7 @@ void TMainform::ShowEditor(TEditform* editor) {
 TEditform* TMainform::NewSourceFile(EditKind kind) {
   TEditform* editor = CreateEditor();
   ++newFileCounter_;
-  if (kind == EditKind::MicrocodeSource) editor->LoadFile(QDir(HomeDir()).filePath(kNewMicrocode));
+  if (kind == EditKind::MicrocodeSource) editor->LoadFile(WorkbenchFile(kNewMicrocode));
   editor->RichEdit1()->show();
   editor->RichEdit1()->setFocus();
   editor->ApplyKind(kind);
@@ -370,18 +378,21 @@ void TMainform::SourceClick(int k) {
 }
 
 void TMainform::OpenFileClick() {
-  if (openDir_.isEmpty()) openDir_ = FromPath(settings_.environment.workingDir);
   int index = openFilterIndex_;
-  const QString name = Dialogs::Current().OpenFileName(this, "Open file", openDir_, kOpenFilters, &index);
+  const QString name = AskOpenFileName(&index);
   if (name.isEmpty()) return;
   openDir_ = QFileInfo(name).absolutePath();
   openFilterIndex_ = index;
   OpenSourceFile(name);
 }
 
-QString TMainform::OpenDialogFileName(int filterIndex) {
-  const QString directory = openDir_.isEmpty() ? FromPath(settings_.environment.workingDir) : openDir_;
-  return Dialogs::Current().OpenFileName(this, "Open file", directory, kOpenFilters, &filterIndex);
+QString TMainform::OpenDialogFileName(int filterIndex) { return AskOpenFileName(&filterIndex); }
+
+// The Open dialog starts in the working directory when first used and in the
+// directory of the last opened file after that.
+QString TMainform::AskOpenFileName(int* filterIndex) {
+  if (openDir_.isEmpty()) openDir_ = FromPath(settings_.environment.workingDir);
+  return Dialogs::Current().OpenFileName(this, "Open file", openDir_, kOpenFilters, filterIndex);
 }
 
 void TMainform::SaveAll1Click() {
@@ -497,8 +508,9 @@ void TMainform::fromProject1Click(TEditform* sender) {
   TParserparent* translator = projectEditor_->Translator();
   if (translator == nullptr) return;
   PrepareBuild(*translator);
-  translator->ParseSource(projectEditor_->RichEdit1()->toPlainText().toStdString(),
-                          projectEditor_->FileName().toStdString());
+  // One byte per character, so that the positions of the line map are the
+  // editor's own.
+  translator->ParseSource(CoreText(*projectEditor_->RichEdit1()).View(), projectEditor_->FileName().toStdString());
   ReportBuild(*translator);
   if (translator == &mcParser_ && mcParser_.LoadAfterBuild && mcParser_.Succeeded()) RecolourAssemblerSources();
 }

@@ -178,6 +178,8 @@ class TMainform : public QMainWindow, public ProcessorHost {
   void ConnectPanelButton(QWidget* panel, const char* name, void (TTAV2::*command)());
 
   void ReadSettings(const QStringList& arguments);
+  QString AskOpenFileName(int* filterIndex);
+  QString WorkbenchFile(const QString& name) const;
   void LoadStartupMicrocode();
   void ApplyAssemblerOptions();
   void PrepareBuild(TParserparent& translator);

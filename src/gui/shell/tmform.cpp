@@ -200,8 +200,11 @@ void TMform::FlushWrittenWords() {
 
 // Every row in address order, so that the shared skip count runs through
 // the page as it does through memory; only rows in the dirty region are
-// drawn. Then the PC mark and the access mark.
+// drawn. Then the PC mark and the access mark. The count starts afresh at
+// each painting: a repaint of a few rows (a mark that moved, a word
+// written) must not shift the disassembly of the page.
 void TMform::paintEvent(QPaintEvent* event) {
+  disassemblySkip_ = 0;
   QPainter painter(viewport());
   painter.setFont(font());
   painter.setBackgroundMode(Qt::OpaqueMode);

@@ -8,6 +8,7 @@
 
 #include "gui/editor/bgrcolour.h"
 #include "gui/shell/tmainform.h"
+#include "gui/shell/widgetparts.h"
 
 namespace tav2 {
 
@@ -39,9 +40,7 @@ TNewfileForm::TNewfileForm(TMainform& mainform)
   for (const auto& [name, caption, kind] : buttons) {
     auto* button = new QRadioButton(caption, group);
     button->setObjectName(name);
-    QPalette palette = button->palette();
-    palette.setColor(QPalette::WindowText, ColourFromBgr(kNavy));
-    button->setPalette(palette);
+    SetPaletteColour(button, QPalette::WindowText, ColourFromBgr(kNavy));
     choices->addWidget(button);
     connect(button, &QRadioButton::clicked, this, [this, kind = kind] { Choose(kind); });
   }

@@ -6,6 +6,7 @@
 
 #include "gui/sim/processorhost.h"
 #include "sim/mcromlisting.h"
+#include "gui/shell/widgetparts.h"
 
 namespace tav2 {
 
@@ -46,6 +47,7 @@ TMCROMform::TMCROMform(ProcessorHost& host, QWidget* parent) : QWidget(parent), 
   FitHeight(up, static_cast<int>(listing.above.size()));
   FitHeight(under, static_cast<int>(listing.below.size()));
   middle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setFocusProxy(middle);  // the keys scroll the listing
   for (QPlainTextEdit* header : {up, under}) {
     header->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     header->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -66,9 +68,7 @@ QPlainTextEdit* TMCROMform::AddPane(const QString& name, const QColor& backgroun
   pane->setReadOnly(true);
   pane->setLineWrapMode(QPlainTextEdit::NoWrap);
   pane->setPlainText(Joined(lines));
-  QPalette palette = pane->palette();
-  palette.setColor(QPalette::Base, background);
-  pane->setPalette(palette);
+  SetPaletteColour(pane, QPalette::Base, background);
   return pane;
 }
 

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
+#include <utility>
 
 #include "gui/shell/dialogs.h"
 #include "gui/shell/windowframe.h"
@@ -93,14 +94,15 @@ void TScreenform::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
     return;
   }
+  if (event->key() == Qt::Key_Tab) tabReadAsInput_ = screen_.WaitingForKey();
   grid_.lastKey = text[0].unicode();
   screen_.KeyTyped();
 }
 
+// A Tab that a waiting input service has read is not written a second time.
 void TScreenform::keyReleaseEvent(QKeyEvent* event) {
-  if (event->key() == Qt::Key_Tab && !event->isAutoRepeat() && grid_.wantTabs) {
-    screen_.GetTerminal().Put(kTab);
-  }
+  if (event->key() != Qt::Key_Tab || event->isAutoRepeat()) return;
+  if (grid_.wantTabs && !std::exchange(tabReadAsInput_, false)) screen_.GetTerminal().Put(kTab);
 }
 
 bool TScreenform::focusNextPrevChild(bool) { return false; }

@@ -61,6 +61,7 @@ class TScreenform : public QWidget {
   QTimer timer1_;
   QMenu* popupMenu_ = nullptr;
   bool placed_ = false;  // the frame has taken the remembered bounds
+  bool tabReadAsInput_ = false;  // a waiting service took the Tab just pressed
 };
 
 }  // namespace tav2

@@ -13,6 +13,7 @@
 #include "gui/shell/dialogs.h"
 #include "gui/shell/tmform.h"
 #include "gui/shell/windowframe.h"
+#include "gui/sim/clockbuttonwatcher.h"
 #include "gui/sim/processorhost.h"
 #include "gui/sim/processorlayout.h"
 #include "gui/sim/screenterminal.h"
@@ -155,8 +156,8 @@ void TTAV2::CreateControls() {
   goButton_ = AddButton(QStringLiteral("Goknop"), QStringLiteral("Run processor"));
   haltButton_ = AddButton(QStringLiteral("Haltknop"), QStringLiteral("Halt processor"));
   resetButton_ = AddButton(QStringLiteral("Resetknop"), QStringLiteral("Reset processor "));
-  connect(clockButton_, &QPushButton::pressed, this, &TTAV2::ClockknopMouseDown);
-  connect(clockButton_, &QPushButton::released, this, &TTAV2::ClockknopMouseUp);
+  new ClockButtonWatcher(clockButton_, [this] { ClockknopMouseDown(); }, [this] { ClockknopMouseUp(); });
+  setFocusProxy(resetButton_);  // a window given the focus gives it to Reset
   connect(instruction, &QPushButton::clicked, this, &TTAV2::InstructionknopClick);
   connect(goButton_, &QPushButton::clicked, this, &TTAV2::GoknopClick);
   connect(haltButton_, &QPushButton::clicked, this, &TTAV2::HaltknopClick);
