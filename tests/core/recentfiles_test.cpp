@@ -92,7 +92,7 @@ TEST_F(RecentFilesDisk, Reading) {
   temp.Write("home/filenams.~zp", longName + "\nB\n");
   const RecentFiles list = ReadBack();
   EXPECT_EQ(list.Count(), 16) << "the first sixteen names";
-  EXPECT_EQ(list.Entry(1), "A") << "the start directory first; blank lines are skipped without gaps or counting toward the limit";
+  EXPECT_EQ(list.Entry(1), "A") << "start dir first; blank lines skipped, not counted";
   EXPECT_EQ(list.Entry(2), "B");
   EXPECT_EQ(list.Entry(3), Numbered(1));
   EXPECT_EQ(list.Entry(16), Numbered(14));
