@@ -75,172 +75,86 @@ struct Rig {
 
 using Words = std::vector<uint16_t>;
 
-TEST(Assembler, OperandFormsAndTheirWords) {
+// Each source, loaded over memory filled with 0x5555, gives these words
+// from `address` on.
+TEST(Assembler, SourcesGiveTheirWords) {
   struct Case {
-    const char* source;
-    Words words;
-  };
-  const Case cases[] = {
-      {"NOP", {0x6000}},
-      {"JMP 0x1234", {0x4010, 0x1234}},
-      {"JMP (0x1234)", {0x4018, 0x1234}},
-      {"JMP [R1}", {0x4009}},
-      {"JMP R2", {0x4002}},
-      {"INC {SP]", {0x110E}},
-      {"JMP +4", {0x4010, 0x0004}},
-      {"ADD R1, R2", {0x0122}},
-      {"add pc, sp", {0x01E6}},
-      {"ADD R1, 5", {0x0130, 0x0005}},
-      {"ADD R1, -1", {0x0130, 0xFFFF}},
-      {"ADD R2, (0x10)", {0x0158, 0x0010}},
-      {"ADD R2, (PC)", {0x014F}},
-      {"LEA R1, R2", {0x202A}},
-      {"LEA R1, (5)", {0x2038, 0x0005}},
-      {"SYS 3", {0xFF10, 0x0003}},
-      {"JMP here\nhere NOP", {0x4010, 0x0002, 0x6000}},
-      {"STORE R1, (there + 1) ; to memory\nthere DAT 9", {0x8138, 0x0003, 0x0009}},
-  };
-  for (const Case& c : cases) {
-    Rig rig;
-    EXPECT_TRUE(rig.Load(c.source)) << c.source << ": " << rig.FirstError();
-    EXPECT_EQ(rig.Words(0, static_cast<int>(c.words.size())), c.words) << c.source;
-  }
-}
-
-TEST(Assembler, DataDirectives) {
-  struct Case {
-    const char* source;
-    Words words;  // from address 0; a following "END_ DAT 0xEEEE" shows where the counter stands
-  };
-  const Case cases[] = {
-      {"DAT 1, 2, 3", {1, 2, 3, 0xEEEE}},
-      {"DAT 1,2,3,4,5,6,7,8,9,10,11,12", {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 0xEEEE}},
-      {"DAT", {0xEEEE}},
-      {"STR \"AB\"", {0x41, 0x42, 0, 0xEEEE}},
-      {"STR \"a#\n", {0x61, 0, 0xEEEE}},
-      {"RES 3", {0, 0, 0, 0xEEEE}},
-      {"ORG 2", {0x5555, 0x5555, 0xEEEE}},
-      {"X EQU 5 * 2\nDAT X", {10, 0xEEEE}},
-      {"ORG 3 - 1\nORG ~ - 1", {0x5555, 0xEEEE}},
-  };
-  for (const Case& c : cases) {
-    Rig rig;
-    for (uint16_t a = 0; a < 16; ++a) rig.machine->memory.Write(a, 0x5555);
-    EXPECT_TRUE(rig.Load(std::string(c.source) + "\nEND_ DAT 0xEEEE")) << c.source << ": " << rig.FirstError();
-    EXPECT_EQ(rig.Words(0, static_cast<int>(c.words.size())), c.words) << c.source;
-  }
-}
-
-TEST(Assembler, StringsAreCutAt253Characters) {
-  Rig rig;
-  ASSERT_TRUE(rig.Load("STR \"" + std::string(300, 'x') + "\"\nafter DAT 7"));
-  EXPECT_EQ(rig.Words(252, 3), (Words{'x', 0, 7}));
-}
-
-TEST(Assembler, EndStopsTheProgram) {
-  Rig rig;
-  EXPECT_TRUE(rig.Load("NOP\nEND\nthis is ! not read"));
-  EXPECT_EQ(rig.Words(0, 2), (Words{0x6000, 0x0000}));
-}
-
-TEST(Assembler, TextBeforeTheMarkerIsIgnored) {
-  Rig rig;
-  EXPECT_TRUE(rig.Load("not ! assembled ## NOP\nHALT\n##\nnot ! read"));
-  EXPECT_EQ(rig.Words(0, 3), (Words{0x6000, 0x6F00, 0x0000}));
-}
-
-TEST(Assembler, ExpressionsCombineFromLeftToRight) {
-  struct Case {
-    const char* expression;
-    uint16_t value;
-  };
-  const Case cases[] = {
-      {"10 - 3 - 2", 5},      {"100 / 10 / 5", 2},   {"8 - 2 - 1 + 1", 6},  {"-2 * 3", 0xFFFA},
-      {"2 * 3 + 4", 10},      {"2 + 3 * 4", 14},     {"+7", 7},             {"-7 / 2", 0xFFFD},
-      {"'A", 65},             {"'A + 1", 66},        {"'a", 97},            {"0x12345", 0x2345},
-      {"1.9", 1},             {"0b101 * 2", 10},     {"0x7FFFFFFF * 0x7FFFFFFF", 1},
-      {"0x80000000 / 0xFFFFFFFF", 0}, {"K * 2 - K", 7},      {"-K", 0xFFF9},
-  };
-  for (const Case& c : cases) {
-    Rig rig;
-    EXPECT_TRUE(rig.Load(std::string("DAT ") + c.expression + "\nK EQU 7")) << c.expression << ": " << rig.FirstError();
-    EXPECT_EQ(rig.Words(0, 1), Words{c.value}) << c.expression;
-  }
-}
-
-TEST(Assembler, TildeIsTheAddressOfTheLine) {
-  Rig rig;
-  ASSERT_TRUE(rig.Load("NOP\nNOP\nDAT ~, ~ + 1\nDAT ~"));
-  EXPECT_EQ(rig.Words(2, 3), (Words{2, 3, 4}));
-}
-
-TEST(Assembler, QuoteAtTheEndOfALineIsACarriageReturn) {
-  Rig rig;
-  ASSERT_TRUE(rig.Load("DAT '\nDAT 1")) << rig.FirstError();
-  EXPECT_EQ(rig.Words(0, 2), (Words{13, 1}));
-}
-
-TEST(Assembler, RelativeBranchesCountFromTheNextWord) {
-  struct Case {
-    const char* source;
+    std::string source;
     uint16_t address;
     Words words;
   };
   const Case cases[] = {
-      {"ORG 0x10\nBCS target\nORG 0x20\ntarget NOP", 0x10, {0x3110, 0x000E}},
-      {"back NOP\nBRA back", 1, {0x3F10, 0xFFFD}},
-      {"B30 next\nnext NOP", 0, {0x3010, 0x0000}},
-      {"BSR 0x10", 0, {0x5310, 0x000E}},
-      {"JSR 0x10", 0, {0x5010, 0x0010}},
-      {"X52 0x10", 0, {0x5210, 0x0010}},
-      {"JMP 0x10", 0, {0x4010, 0x0010}},
+      // Operand forms.
+      {"NOP", 0, {0x6000}}, {"JMP 0x1234", 0, {0x4010, 0x1234}}, {"JMP (0x1234)", 0, {0x4018, 0x1234}},
+      {"JMP [R1}", 0, {0x4009}}, {"JMP R2", 0, {0x4002}}, {"INC {SP]", 0, {0x110E}}, {"JMP +4", 0, {0x4010, 4}},
+      {"ADD R1, R2", 0, {0x0122}}, {"add pc, sp", 0, {0x01E6}}, {"ADD R1, 5", 0, {0x0130, 5}},
+      {"ADD R1, -1", 0, {0x0130, 0xFFFF}}, {"ADD R2, (0x10)", 0, {0x0158, 0x0010}}, {"ADD R2, (PC)", 0, {0x014F}},
+      {"LEA R1, R2", 0, {0x202A}}, {"LEA R1, (5)", 0, {0x2038, 5}}, {"SYS 3", 0, {0xFF10, 3}},
+      {"JMP here\nhere NOP", 0, {0x4010, 2, 0x6000}},
+      {"STORE R1, (there + 1) ; to memory\nthere DAT 9", 0, {0x8138, 3, 9}},
+      {"NOP\nLOOP ADD R1, R2\nDAT loop", 1, {0x0122, 1}},
+      {"LongLabelNumberOne1 NOP\nLongLabelNumberOne2 HALT\nDAT longlabelnumberone2", 2, {1}},
+      // Relative branches count from the word after the instruction.
+      {"ORG 0x10\nBCS target\nORG 0x20\ntarget NOP", 0x10, {0x3110, 0x000E}}, {"back NOP\nBRA back", 1, {0x3F10, 0xFFFD}},
+      {"B30 next\nnext NOP", 0, {0x3010, 0}}, {"BSR 0x10", 0, {0x5310, 0x000E}}, {"JSR 0x10", 0, {0x5010, 0x10}},
+      {"X52 0x10", 0, {0x5210, 0x10}}, {"JMP 0x10", 0, {0x4010, 0x10}},
+      // Directives; END_ shows where the counter stands.
+      {"DAT 1, 2, 3\nEND_ DAT 0xEEEE", 0, {1, 2, 3, 0xEEEE}},
+      {"DAT 1,2,3,4,5,6,7,8,9,10,11,12\nEND_ DAT 0xEEEE", 11, {12, 0xEEEE}}, {"DAT\nEND_ DAT 0xEEEE", 0, {0xEEEE}},
+      {"STR \"AB\"\nEND_ DAT 0xEEEE", 0, {0x41, 0x42, 0, 0xEEEE}}, {"STR \"a#\nEND_ DAT 0xEEEE", 0, {0x61, 0, 0xEEEE}},
+      {"RES 3\nEND_ DAT 0xEEEE", 0, {0, 0, 0, 0xEEEE}},
+      {"ORG 2\nEND_ DAT 0xEEEE", 0, {0x5555, 0x5555, 0xEEEE}}, {"X EQU 5 * 2\nDAT X", 0, {10, 0x5555}},
+      {"ORG 3 - 1\nORG ~ - 1\nEND_ DAT 0xEEEE", 0, {0x5555, 0xEEEE}}, {"NOP\nNOP\nDAT ~, ~ + 1\nDAT ~", 2, {2, 3, 4}},
+      {"DAT '\nDAT 1", 0, {13, 1}}, {"NOP\nEND\nthis is ! not read", 0, {0x6000, 0x5555}},
+      {"not ! assembled ## NOP\nHALT\n##\nnot ! read", 0, {0x6000, 0x6F00, 0x5555}},
+      {"STR \"" + std::string(300, 'x') + "\"\nafter DAT 7", 252, {'x', 0, 7}},
   };
   for (const Case& c : cases) {
     Rig rig;
+    for (uint16_t a = 0; a < 16; ++a) rig.machine->memory.Write(a, 0x5555);
     EXPECT_TRUE(rig.Load(c.source)) << c.source << ": " << rig.FirstError();
-    EXPECT_EQ(rig.Words(c.address, 2), c.words) << c.source;
+    EXPECT_EQ(rig.Words(c.address, static_cast<int>(c.words.size())), c.words) << c.source;
+  }
+}
+
+TEST(Assembler, ExpressionsCombineFromLeftToRight) {
+  const std::pair<const char*, uint16_t> cases[] = {
+      {"10 - 3 - 2", 5}, {"100 / 10 / 5", 2}, {"8 - 2 - 1 + 1", 6}, {"-2 * 3", 0xFFFA}, {"2 * 3 + 4", 10},
+      {"2 + 3 * 4", 14}, {"+7", 7}, {"-7 / 2", 0xFFFD}, {"'A", 65}, {"'A + 1", 66}, {"'a", 97},
+      {"0x12345", 0x2345}, {"1.9", 1}, {"0b101 * 2", 10}, {"0x7FFFFFFF * 0x7FFFFFFF", 1},
+      {"0x80000000 / 0xFFFFFFFF", 0}, {"K * 2 - K", 7}, {"-K", 0xFFF9},
+  };
+  for (const auto& [expression, value] : cases) {
+    Rig rig;
+    EXPECT_TRUE(rig.Load(std::string("DAT ") + expression + "\nK EQU 7")) << expression << ": " << rig.FirstError();
+    EXPECT_EQ(rig.Words(0, 1), Words{value}) << expression;
   }
 }
 
 TEST(Assembler, OperandCountIsCheckedAtTheEndOfTheLine) {
-  struct Case {
-    const char* line;
-    const char* message;  // nullptr: accepted
-  };
-  const Case cases[] = {
-      {"ADD R1", "This instruction needs 2 operands!"},
-      {"ADD R1, R2", nullptr},
-      {"STORE R1", "This instruction needs 2 operands!"},
-      {"LEA R1", "This instruction needs 2 operands!"},
-      {"INC", "This instruction needs 1 operand!"},
-      {"JMP R1, R2", "This instruction needs 1 operand!"},
-      {"BCS", "This instruction needs 1 operand!"},
-      {"SYS", "This instruction needs 1 operand!"},
+  const std::pair<const char*, const char*> cases[] = {  // line, message (nullptr: accepted)
+      {"ADD R1", "This instruction needs 2 operands!"}, {"ADD R1, R2", nullptr},
+      {"STORE R1", "This instruction needs 2 operands!"}, {"LEA R1", "This instruction needs 2 operands!"},
+      {"INC", "This instruction needs 1 operand!"}, {"JMP R1, R2", "This instruction needs 1 operand!"},
+      {"BCS", "This instruction needs 1 operand!"}, {"SYS", "This instruction needs 1 operand!"},
       {"NOP R1 ; comment", "This instruction does not have operand(s)!"},
-      {"TRAP0 5", "This instruction does not have operand(s)!"},
-      {"HALT", nullptr},
-      {"X21", nullptr},
-      {"XA0 R1, R2", nullptr},
-      {"Fetch R1", nullptr},
+      {"TRAP0 5", "This instruction does not have operand(s)!"}, {"HALT", nullptr}, {"X21", nullptr},
+      {"XA0 R1, R2", nullptr}, {"Fetch R1", nullptr},
   };
-  for (const Case& c : cases) {
+  for (const auto& [line, message] : cases) {
     Rig rig;
-    const std::string text = std::string("NOP\n") + c.line + "\nNOP";
+    const std::string text = std::string("NOP\n") + line + "\nNOP";
     rig.Make(text);
-    if (c.message == nullptr) {
-      EXPECT_TRUE(rig.assembler.Errors().empty()) << c.line << ": " << rig.FirstError();
+    if (message == nullptr) {
+      EXPECT_TRUE(rig.assembler.Errors().empty()) << line << ": " << rig.FirstError();
       continue;
     }
-    ASSERT_EQ(rig.assembler.Errors().size(), 1u) << c.line;
+    ASSERT_EQ(rig.assembler.Errors().size(), 1u) << line;
     const TError& error = rig.assembler.Errors()[0];
-    EXPECT_EQ(error.message, c.message) << c.line;
+    EXPECT_EQ(error.message, message) << line;
     EXPECT_EQ(error.line, 0);
-    EXPECT_EQ(error.position, static_cast<int>(text.find('\n', 4))) << c.line;
+    EXPECT_EQ(error.position, static_cast<int>(text.find('\n', 4))) << line;
   }
-  Rig last;
-  last.Make("NOP\nADD R1");
-  ASSERT_EQ(last.assembler.Errors().size(), 1u);
-  EXPECT_EQ(last.assembler.Errors()[0].position, 10) << "the end of a last line without a line end";
 }
 
 TEST(Assembler, FailuresAreReportedWithTheirMessages) {
@@ -285,64 +199,39 @@ TEST(Assembler, FailuresAreReportedWithTheirMessages) {
     EXPECT_TRUE(rig.reporter.log.empty()) << c.source << ": no message after errors";
     EXPECT_EQ(rig.machine->memory.Read(0), 0) << c.source << ": nothing is loaded";
   }
+  // The text position: the offending token, the end of a last line without
+  // a line end, the start for an overwrite.
+  for (const auto& [source, position] : {std::pair{"NOP\nLOOP: ADD R1, R2", 8}, {"NOP\nADD R1", 10}, {"NOP\nORG 0\nNOP", 0}}) {
+    Rig rig;
+    rig.Make(source);
+    ASSERT_EQ(rig.assembler.Errors().size(), 1u) << source;
+    EXPECT_EQ(rig.assembler.Errors()[0].position, position) << source;
+  }
 }
 
-TEST(Assembler, ErrorPositionIsTheOffendingToken) {
-  Rig rig;
-  rig.Make("NOP\nLOOP: ADD R1, R2");
-  ASSERT_EQ(rig.assembler.Errors().size(), 1u);
-  EXPECT_EQ(rig.assembler.Errors()[0].position, 8);
-  Rig overwrite;
-  overwrite.Make("NOP\nORG 0\nNOP");
-  ASSERT_EQ(overwrite.assembler.Errors().size(), 1u);
-  EXPECT_EQ(overwrite.assembler.Errors()[0].position, 0);
-}
-
-TEST(Assembler, LineWithoutAColonDefinesItsLabel) {
-  Rig rig;
-  ASSERT_TRUE(rig.Load("NOP\nLOOP ADD R1, R2\nDAT loop"));
-  EXPECT_EQ(rig.Words(1, 2), (Words{0x0122, 1}));
-}
-
-TEST(Assembler, WithoutMicroCodeNoWordIsAMnemonic) {
-  Rig rig(false);
-  rig.Load("ADD R1, R2");
-  ASSERT_EQ(rig.assembler.Errors().size(), 1u);
-  EXPECT_EQ(rig.assembler.Errors()[0].message, " ';' expected");
-  EXPECT_EQ(rig.assembler.Errors()[0].column, 5);
-
+TEST(Assembler, MnemonicsAreTheRomNamesOfEachBuild) {
   Rig bare(false);
+  bare.Load("ADD R1, R2");
+  ASSERT_EQ(bare.assembler.Errors().size(), 1u) << "without micro-code no word is a mnemonic";
+  EXPECT_EQ(bare.assembler.Errors()[0].message, " ';' expected");
+  EXPECT_EQ(bare.assembler.Errors()[0].column, 5);
   EXPECT_TRUE(bare.Load("HALT\nNOP"));
   EXPECT_EQ(bare.reporter.log, (std::vector<std::string>{"warning No code", "listing written"}));
-}
 
-TEST(Assembler, MnemonicsAreRomNamesOnTheirWholeText) {
   Rig rig;
   rig.machine->mcrom.SetEntry(0x62, test::Entry("ABCDEFGHIJKLMNOP", 0x62, 0, {}));
   rig.machine->mcrom.SetEntry(0x63, test::Entry("Twice", 0x63, 0, {}));
   rig.machine->mcrom.SetEntry(0x64, test::Entry("TWICE", 0x64, 0, {}));
   ASSERT_TRUE(rig.Load("abcdefghijklmnop\nABCDEFGHIJKLMNOPQ\ntwice\nDAT abcdefghijklmnopq"));
-  EXPECT_EQ(rig.Words(0, 3), (Words{0x6200, 0x6300, 0x0001}));
-
+  EXPECT_EQ(rig.Words(0, 3), (Words{0x6200, 0x6300, 0x0001})) << "whole names, the first of equal ones";
   rig.machine->mcrom.SetEntry(0x64, test::Entry("", 0, 0, {}));
   rig.machine->mcrom.SetEntry(0x63, test::Entry("", 0, 0, {}));
   rig.machine->mcrom.SetEntry(0x65, test::Entry("twice", 0x65, 0, {}));
   ASSERT_TRUE(rig.Load("TWICE"));
   EXPECT_EQ(rig.Words(0, 1), Words{0x6500}) << "the ROM is read again at every build";
-}
-
-TEST(Assembler, LabelsAreComparedOnTheirWholeTextWithoutCase) {
-  Rig rig;
-  ASSERT_TRUE(rig.Load("LongLabelNumberOne1 NOP\nLongLabelNumberOne2 HALT\nDAT longlabelnumberone2"))
-      << rig.FirstError();
-  EXPECT_EQ(rig.Words(2, 1), Words{1});
-}
-
-TEST(Assembler, LabelsDoNotSurviveABuild) {
-  Rig rig;
   ASSERT_TRUE(rig.Load("X NOP"));
   EXPECT_FALSE(rig.Load("JMP X"));
-  EXPECT_EQ(rig.FirstError(), "Undefined constant or label: X");
+  EXPECT_EQ(rig.FirstError(), "Undefined constant or label: X") << "labels do not survive a build";
 }
 
 TEST(Assembler, ListingLinesByteForByte) {
@@ -369,84 +258,61 @@ TEST(Assembler, ListingLinesByteForByte) {
             "000A\t\t\t        ORG 0x20\r\n"
             "0020\t4010\t0000\t        JMP begin\r\n"
             "0022\t\t\t        END\r\n");
-}
 
-TEST(Assembler, ListedTextEndsAtAControlOrNonAsciiCharacter) {
-  Rig rig;
   ASSERT_TRUE(rig.Make("NOP ; caf\xC3\xA9\nNOP ; " + std::string(1200, 'c')));
-  const std::string listing = rig.Listing();
-  const std::size_t firstEnd = listing.find("\r\n");
-  EXPECT_EQ(listing.substr(0, firstEnd), "0000\t6000\t\tNOP ; caf");
-  EXPECT_EQ(listing.substr(firstEnd + 2), "0001\t6000\t\t" + ("NOP ; " + std::string(1200, 'c')).substr(0, 1000) + "\r\n");
+  EXPECT_EQ(rig.Listing(), "0000\t6000\t\tNOP ; caf\r\n0001\t6000\t\t" +
+                               ("NOP ; " + std::string(1200, 'c')).substr(0, 1000) + "\r\n")
+      << "a line ends at a control or non-ASCII character, and after 1000";
 }
 
 TEST(Assembler, ListingEndsAtTheFirstErrorOfPassTwo) {
   Rig rig;
   rig.Make("NOP\nORG 0\nHALT\nNOP\n");
   EXPECT_EQ(rig.Listing(), "0000\t6000\t\tNOP\r\n0001\t\t\tORG 0\r\n0000\t6F00\t\tHALT\r\n");
-
-  Rig first;
-  first.Make("NOP\nJMP nowhere\nNOP\n");
-  EXPECT_EQ(first.Listing(), "0000\t6000\t\tNOP\r\n");
-
-  Rig passOne;
-  std::ofstream(passOne.listingPath) << "old listing";
-  passOne.Make("NOP\nX EQU\n");
-  EXPECT_TRUE(std::filesystem::exists(passOne.listingPath));
-  EXPECT_EQ(passOne.Listing(), "") << "the listing is emptied at the start of a build";
+  rig.Make("NOP\nJMP nowhere\nNOP\n");
+  EXPECT_EQ(rig.Listing(), "0000\t6000\t\tNOP\r\n");
+  std::ofstream(rig.listingPath) << "old listing";
+  rig.Make("NOP\nX EQU\n");
+  EXPECT_TRUE(std::filesystem::exists(rig.listingPath));
+  EXPECT_EQ(rig.Listing(), "") << "the listing is emptied at the start of a build";
 }
 
 TEST(Assembler, LineMapHoldsTheStartOfEachLine) {
   Rig rig;
   const std::string text = "begin NOP\n\n  ADD R1, R2\nX DAT 7, 8\n  JMP X\n";
   ASSERT_TRUE(rig.Make(text));
-  EXPECT_EQ(rig.machine->lineMap.At(0), 0);
-  EXPECT_EQ(rig.machine->lineMap.At(1), static_cast<int>(text.find("  ADD")));
-  EXPECT_EQ(rig.machine->lineMap.At(2), static_cast<int>(text.find("X DAT")));
-  EXPECT_EQ(rig.machine->lineMap.At(3), 0) << "only the first address of a line";
-  EXPECT_EQ(rig.machine->lineMap.At(4), static_cast<int>(text.find("  JMP")));
-
-  Rig marked;
+  const LineMap& map = rig.machine->lineMap;
+  EXPECT_EQ(map.At(0), 0);
+  EXPECT_EQ(map.At(1), static_cast<int>(text.find("  ADD")));
+  EXPECT_EQ(map.At(2), static_cast<int>(text.find("X DAT")));
+  EXPECT_EQ(map.At(3), 0) << "only the first address of a line";
+  EXPECT_EQ(map.At(4), static_cast<int>(text.find("  JMP")));
   const std::string afterMarker = "notes ## NOP\nHALT";
-  ASSERT_TRUE(marked.Make(afterMarker));
-  EXPECT_EQ(marked.machine->lineMap.At(0), static_cast<int>(afterMarker.find("##") + 2));
-  EXPECT_EQ(marked.machine->lineMap.At(1), static_cast<int>(afterMarker.find("HALT")));
+  ASSERT_TRUE(rig.Make(afterMarker));
+  EXPECT_EQ(map.At(0), static_cast<int>(afterMarker.find("##") + 2));
+  EXPECT_EQ(map.At(1), static_cast<int>(afterMarker.find("HALT")));
+  ASSERT_TRUE(rig.Make("; " + std::string(70000, 'c') + "\nNOP"));
+  EXPECT_EQ(map.At(0), 70003) << "positions beyond sixteen bits";
 }
 
-TEST(Assembler, LineMapKeepsPositionsBeyondSixteenBits) {
-  Rig rig;
-  const std::string text = "; " + std::string(70000, 'c') + "\nNOP";
-  ASSERT_TRUE(rig.Make(text));
-  EXPECT_EQ(rig.machine->lineMap.At(0), 70003);
-}
-
-TEST(Assembler, BreakpointMarksRecordTheirAddresses) {
+TEST(Assembler, BreakpointMarksRecordTheirAddressesUpToTheCapacity) {
   Rig rig;
   ASSERT_TRUE(rig.Make("##\nNOP\n#  ADD R1, R2\n#NOP\n  NOP\n# X EQU 5\n##\n# NOP"));
   const BreakpointList& marks = rig.machine->breakpoints;
   ASSERT_EQ(marks.Count(), 3);
-  EXPECT_EQ(marks.At(0), 1);
-  EXPECT_EQ(marks.At(1), 2);
-  EXPECT_EQ(marks.At(2), 4);
-
+  EXPECT_EQ(std::vector<int>({marks.At(0), marks.At(1), marks.At(2)}), std::vector<int>({1, 2, 4}));
   ASSERT_TRUE(rig.Make("NOP"));
-  EXPECT_EQ(rig.machine->breakpoints.Count(), 0) << "every build starts a new list";
-}
-
-TEST(Assembler, MarksBeyondTheBreakpointCapacityAreIgnored) {
-  Rig rig;
+  EXPECT_EQ(marks.Count(), 0) << "every build starts a new list";
   std::string text;
   for (int i = 0; i < 70; ++i) text += "# NOP\n";
   ASSERT_TRUE(rig.Make(text));
-  ASSERT_EQ(rig.machine->breakpoints.Count(), BreakpointList::kCapacity);
-  EXPECT_EQ(rig.machine->breakpoints.At(64), 64);
+  ASSERT_EQ(marks.Count(), BreakpointList::kCapacity);
+  EXPECT_EQ(marks.At(64), 64);
 }
 
 TEST(Assembler, WarningsAndInformation) {
   struct Case {
-    bool load;
-    bool run;
-    bool breakpointsOnly;
+    bool load, run, breakpointsOnly;
     const char* source;
     std::vector<std::string> log;
   };
@@ -472,23 +338,18 @@ TEST(Assembler, WarningsAndInformation) {
   }
 }
 
-TEST(Assembler, LoadingWritesTheWordsAndTheStartAddress) {
+TEST(Assembler, OnlyALoadChangesMemoryAndTheStartAddress) {
   Rig rig;
   rig.assembler.ProgramStart = 0x100;
+  ASSERT_TRUE(rig.Make("Begin NOP"));
+  EXPECT_EQ(rig.machine->memory.Read(0x100), 0);
+  EXPECT_EQ(rig.machine->startAddress, 0);
   rig.machine->memory.Write(0x102, 0x7777);
   ASSERT_TRUE(rig.Load("NOP\nBegin HALT\nORG 0x103\nDAT 5"));
   EXPECT_EQ(rig.Words(0x100, 4), (Words{0x6000, 0x6F00, 0x7777, 0x0005}));
   EXPECT_EQ(rig.machine->startAddress, 0x101);
-
   ASSERT_TRUE(rig.Load("ORG 0x200\nNOP"));
   EXPECT_EQ(rig.machine->startAddress, 0x100) << "without a begin label the program start";
-}
-
-TEST(Assembler, OnlyALoadChangesMemory) {
-  Rig make;
-  ASSERT_TRUE(make.Make("NOP"));
-  EXPECT_EQ(make.machine->memory.Read(0), 0);
-  EXPECT_EQ(make.machine->startAddress, 0);
 
   Rig marks;
   std::ofstream(marks.listingPath) << "old listing";
@@ -500,33 +361,23 @@ TEST(Assembler, OnlyALoadChangesMemory) {
   EXPECT_EQ(marks.machine->lineMap.At(1), 10);
 }
 
-class AssemblerIncludeTest : public ::testing::Test {
- protected:
+TEST(Assembler, IncludedFiles) {
   Rig rig;
-
-  void SetUp() override { rig.assembler.SetIncludeDirectories(rig.dir.Path() / "inc", rig.dir.Path()); }
-  void Write(const std::string& name, const std::string& text) {
-    std::ofstream(rig.dir.Path() / name, std::ios::binary) << text;
-  }
-};
-
-TEST_F(AssemblerIncludeTest, IncludedLinesMapToTheIncludeLine) {
-  Write("sub.inc", "INC R1\nINC R2\n");
+  rig.assembler.SetIncludeDirectories(rig.dir.Path() / "inc", rig.dir.Path());
+  std::ofstream(rig.dir.Path() / "sub.inc", std::ios::binary) << "INC R1\nINC R2\n";
+  std::ofstream(rig.dir.Path() / "end.inc", std::ios::binary) << "INC R1\nEND\n";
   const std::string text = "NOP\n#include \"sub.inc\"\nHALT\n";
   ASSERT_TRUE(rig.Load(text)) << rig.FirstError();
   EXPECT_EQ(rig.Words(0, 4), (Words{0x6000, 0x1101, 0x1102, 0x6F00}));
-  EXPECT_EQ(rig.machine->lineMap.At(1), 4);
+  EXPECT_EQ(rig.machine->lineMap.At(1), 4) << "included lines map to the include line";
   EXPECT_EQ(rig.machine->lineMap.At(2), 4);
   EXPECT_EQ(rig.machine->lineMap.At(3), static_cast<int>(text.find("HALT")));
   EXPECT_NE(rig.Listing().find("0002\t1102\t\tINC R2\r\n"), std::string::npos);
-}
 
-TEST_F(AssemblerIncludeTest, EndInsideAnIncludeEndsBothPasses) {
-  Write("end.inc", "INC R1\nEND\n");
   ASSERT_TRUE(rig.Load("NOP\n#include \"end.inc\"\nHALT\n")) << rig.FirstError();
-  EXPECT_EQ(rig.Words(0, 3), (Words{0x6000, 0x1101, 0x0000}));
-  ASSERT_TRUE(rig.Load("HALT")) << "the next build reads its own text";
-  EXPECT_EQ(rig.Words(0, 1), Words{0x6F00});
+  EXPECT_EQ(rig.Words(0, 4), (Words{0x6000, 0x1101, 0x1102, 0x6F00})) << "END in an include ends both passes";
+  ASSERT_TRUE(rig.Load("JMP 0")) << "the next build reads its own text";
+  EXPECT_EQ(rig.Words(0, 1), Words{0x4010});
 }
 
 }  // namespace

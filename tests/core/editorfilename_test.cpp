@@ -8,17 +8,18 @@
 namespace tav2 {
 namespace {
 
-TEST(EditorFileName, UntitledNamesAreNumberedWithTheKindsExtension) {
+TEST(EditorFileName, UntitledNamesAndBackups) {
   EXPECT_EQ(EditorFileName::UntitledName(EditKind::AssemblerSource, 1), "noname1.asm");
   EXPECT_EQ(EditorFileName::UntitledName(EditKind::TextFile, 2), "noname2.txt");
   EXPECT_EQ(EditorFileName::UntitledName(EditKind::MicrocodeSource, 13), "noname13.mca");
-}
-
-TEST(EditorFileName, NamesWithoutAFileOfTheirOwnAreUntitled) {
-  EXPECT_TRUE(EditorFileName::IsUntitled(""));
-  EXPECT_TRUE(EditorFileName::IsUntitled("noname4.asm"));
-  EXPECT_FALSE(EditorFileName::IsUntitled("/work/noname4.asm"));
-  EXPECT_FALSE(EditorFileName::IsUntitled("Noname4.asm"));
+  for (const auto& [name, untitled] : {std::pair{"", true}, {"noname4.asm", true}, {"/work/noname4.asm", false},
+                                       {"Noname4.asm", false}}) {
+    EXPECT_EQ(EditorFileName::IsUntitled(name), untitled) << name;
+  }
+  // A backup replaces the extension of the file-name part.
+  EXPECT_EQ(EditorFileName::BackupName("/w/prog.asm"), "/w/prog.bak");
+  EXPECT_EQ(EditorFileName::BackupName("/w.old/prog"), "/w.old/prog.bak");
+  EXPECT_EQ(EditorFileName::BackupName("/w.old/prog.v2.asm"), "/w.old/prog.v2.bak");
 }
 
 struct CaptionCase {
@@ -39,12 +40,6 @@ INSTANTIATE_TEST_SUITE_P(
                     CaptionCase{EditKind::AssemblerListing, "/home/assembler output.~zj", "Assembler output"},
                     CaptionCase{EditKind::MicrocodeSource, "/x.y/microdefs.mca", "Micro Code Source: microdefs.mca"},
                     CaptionCase{EditKind::TextFile, "notes", "Textfile: notes"}));
-
-TEST(EditorFileName, BackupReplacesTheExtensionOfTheFileNamePart) {
-  EXPECT_EQ(EditorFileName::BackupName("/w/prog.asm"), "/w/prog.bak");
-  EXPECT_EQ(EditorFileName::BackupName("/w.old/prog"), "/w.old/prog.bak");
-  EXPECT_EQ(EditorFileName::BackupName("/w.old/prog.v2.asm"), "/w.old/prog.v2.bak");
-}
 
 struct FileTypeCase {
   std::string fileName;

@@ -52,54 +52,33 @@ INSTANTIATE_TEST_SUITE_P(
         DecodeCase{0x1800, 0x18, Operand::None, false, false, false, Operand::None},
         DecodeCase{0x0F0A, 0x0F, Operand::None, false, true, false, Operand::R2}));
 
-class DisassembleTest : public ::testing::Test {
- protected:
-  std::unique_ptr<Machine> machine = std::make_unique<Machine>();
+TEST(Disassemble, OperandFormsAndTheirLengths) {
+  using namespace test;
+  auto machine = std::make_unique<Machine>();
   std::string text;
-
-  int At(uint16_t address) { return Disassemble(machine->memory, machine->mcrom, address, text); }
-};
-
-TEST_F(DisassembleTest, EmptyRomGivesDashForEveryWord) {
+  const auto at = [&](uint16_t address) { return Disassemble(machine->memory, machine->mcrom, address, text); };
   for (uint16_t word : {0x0000, 0x0130, 0xFF10, 0x6F00}) {
     machine->memory.Write(0x10, word);
-    EXPECT_EQ(At(0x10), 1);
-    EXPECT_EQ(text, "-");
+    EXPECT_EQ(at(0x10), 1);
+    EXPECT_EQ(text, "-") << "an empty ROM names no word";
   }
-}
-
-TEST_F(DisassembleTest, OperandForms) {
-  test::InstallTestMicroCode(machine->mcrom);
-  struct Case {
-    std::initializer_list<uint16_t> words;
-    int length;
-    const char* text;
+  InstallTestMicroCode(machine->mcrom);
+  const std::tuple<std::vector<uint16_t>, int, const char*> cases[] = {
+      {{Word(kAdd, 1, false, false, 2)}, 1, "ADD R1, R2"},  {{Word(kAdd, 2, true, false, 0), 0x00AB}, 2, "ADD R2, 00AB"},
+      {{Word(kAdd, 1, true, true, 0), 0x1234}, 2, "ADD R1, (1234)"}, {{Word(kInc, 0, false, true, 6)}, 1, "INC (SP)"},
+      {{Word(kInc, 0, false, false, 7)}, 1, "INC PC"},      {{Word(kNop, 0, false, false, 0)}, 1, "NOP "},
+      {{Word(kLea, 1, false, true, 0)}, 1, "LEA R1, ()"},   {{Word(kLea, 1, false, false, 0)}, 1, "LEA R1, ()"},
+      {{Word(kLea, 1, false, false, 2)}, 1, "LEA R1, (R2)"}, {{Word(kSys, 0, true, false, 0), 0x0003}, 2, "SYS 0003"},
   };
-  const Case cases[] = {
-      {{test::Word(test::kAdd, 1, false, false, 2)}, 1, "ADD R1, R2"},
-      {{test::Word(test::kAdd, 2, true, false, 0), 0x00AB}, 2, "ADD R2, 00AB"},
-      {{test::Word(test::kAdd, 1, true, true, 0), 0x1234}, 2, "ADD R1, (1234)"},
-      {{test::Word(test::kInc, 0, false, true, 6)}, 1, "INC (SP)"},
-      {{test::Word(test::kInc, 0, false, false, 7)}, 1, "INC PC"},
-      {{test::Word(test::kNop, 0, false, false, 0)}, 1, "NOP "},
-      {{test::Word(test::kLea, 1, false, true, 0)}, 1, "LEA R1, ()"},
-      {{test::Word(test::kLea, 1, false, false, 0)}, 1, "LEA R1, ()"},
-      {{test::Word(test::kLea, 1, false, false, 2)}, 1, "LEA R1, (R2)"},
-      {{test::Word(test::kSys, 0, true, false, 0), 0x0003}, 2, "SYS 0003"},
-  };
-  for (const Case& c : cases) {
-    test::Place(machine->memory, 0x0100, c.words);
-    EXPECT_EQ(At(0x0100), c.length) << c.text;
-    EXPECT_EQ(text, c.text);
+  for (const auto& [words, length, expected] : cases) {
+    Place(machine->memory, 0x0100, words);
+    EXPECT_EQ(at(0x0100), length) << expected;
+    EXPECT_EQ(text, expected);
   }
-}
-
-TEST_F(DisassembleTest, ExtensionWordWrapsToAddressZero) {
-  test::InstallTestMicroCode(machine->mcrom);
-  machine->memory.Write(0xFFFF, test::Word(test::kJmp, 0, true, false, 0));
+  machine->memory.Write(0xFFFF, Word(kJmp, 0, true, false, 0));
   machine->memory.Write(0x0000, 0x4321);
-  EXPECT_EQ(At(0xFFFF), 2);
-  EXPECT_EQ(text, "JMP 4321");
+  EXPECT_EQ(at(0xFFFF), 2);
+  EXPECT_EQ(text, "JMP 4321") << "the extension word wraps to address zero";
 }
 
 TEST(MicroInstructionText, BinaryTextPutsEachBitInItsColumn) {
@@ -116,16 +95,10 @@ TEST(MicroInstructionText, TextCases) {
     const char* text;
   };
   const Case cases[] = {
-      {Mi({10, 23, 5}, kAluInc), false, "A:=MAR:=PC;  ALU:=_INC; "},
-      {Mi({21, 24}), false, "MDR:=MEM;"},
-      {Mi({20, 25}), false, "MEM:=MDR;"},
-      {Mi({1, 0}), false, "R1 :=R1; "},
-      {Mi({}, kAluAbcd), false, " ALU:="},
-      {Mi({}, kAluCiv), false, " ALU:=_CIV; "},
-      {Mi({}, 40), false, " ALU:="},
-      {Mi({4, 6}), false, ""},
-      {Mi({}, 0, {3}), false, ""},
-      {Mi({}, 0, {3}), true, "op1:="},
+      {Mi({10, 23, 5}, kAluInc), false, "A:=MAR:=PC;  ALU:=_INC; "}, {Mi({21, 24}), false, "MDR:=MEM;"},
+      {Mi({20, 25}), false, "MEM:=MDR;"}, {Mi({1, 0}), false, "R1 :=R1; "}, {Mi({}, kAluAbcd), false, " ALU:="},
+      {Mi({}, kAluCiv), false, " ALU:=_CIV; "}, {Mi({}, 40), false, " ALU:="}, {Mi({4, 6}), false, ""},
+      {Mi({}, 0, {3}), false, ""}, {Mi({}, 0, {3}), true, "op1:="},
       {Mi({9}, 0, {1, 2, 4, 5}), true, "C:=SR:=op2:=op1; op2; "},
       {Mi({17, 13, 19, 22, 18, 12}, 0, {0}), false, "T1:=IR:=MDR:=IR; MDR; SR; MAR; "},
   };
@@ -154,14 +127,9 @@ TEST(Mcrom, FindsFirstEqualNameFromEntryOne) {
   EXPECT_FALSE(mcrom.Find("add").has_value());
   EXPECT_EQ(mcrom.Find("add", false), 5);
   EXPECT_FALSE(mcrom.Find("").has_value());
-}
-
-TEST(McromEntry, NameFieldHoldsSixteenCharacters) {
   McromEntry entry;
   entry.SetName("ABCDEFGHIJKLMNOPQRST");
-  EXPECT_EQ(entry.Name(), "ABCDEFGHIJKLMNOP");
-  entry.SetName("SHORT");
-  EXPECT_EQ(entry.Name(), "SHORT");
+  EXPECT_EQ(entry.Name(), "ABCDEFGHIJKLMNOP") << "the name field holds sixteen characters";
   entry.count = 99;
   EXPECT_EQ(entry.UsableCount(), 16);
   entry.count = -3;
@@ -176,13 +144,6 @@ TEST(BreakpointList, HoldsSixtyFiveAddressesAndNoMore) {
   EXPECT_FALSE(list.Contains(130));
   list.Clear();
   EXPECT_FALSE(list.Contains(0));
-}
-
-TEST(LineMap, KeepsPositionsBeyondSixteenBits) {
-  auto machine = std::make_unique<Machine>();
-  machine->lineMap.Set(0xFFFF, 1'234'567);
-  EXPECT_EQ(machine->lineMap.At(0xFFFF), 1'234'567);
-  EXPECT_EQ(machine->lineMap.At(0x0000), 0);
 }
 
 }  // namespace

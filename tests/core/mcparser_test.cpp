@@ -64,19 +64,15 @@ class McParser : public ::testing::Test {
 TEST_F(McParser, EncodesEachWordAsDestinationAndAsSource) {
   struct Case {
     const char* word;
-    MicroInstruction destination;
-    MicroInstruction source;
+    MicroInstruction destination, source;
   };
   const Case cases[] = {
-      {"R1", Bits({1}), Bits({0})},         {"R2", Bits({3}), Bits({2})},
-      {"A", Bits({5}), Bits({4})},          {"B", Bits({7}), Bits({6})},
-      {"C", Bits({9}), Bits({8})},          {"PC", Bits({11}), Bits({10})},
-      {"IR", Bits({13}), Bits({12})},       {"SP", Bits({15}), Bits({14})},
-      {"T1", Bits({17}), Bits({16})},       {"MDR", Bits({19}), Bits({18})},
-      {"MAR", Bits({23}), Bits({22})},      {"MEM", Bits({25}), Bits({21, 24})},
-      {"SR", Bits({}, {1}), Bits({}, {0})}, {"OP1", Bits({}, {3}), Bits({}, {2})},
-      {"OP2", Bits({}, {5}), Bits({}, {4})}, {"mdr", Bits({19}), Bits({18})},
-      {"op2", Bits({}, {5}), Bits({}, {4})}, {"r1", Bits({1}), Bits({0})},
+      {"R1", Bits({1}), Bits({0})},     {"R2", Bits({3}), Bits({2})},           {"A", Bits({5}), Bits({4})},
+      {"B", Bits({7}), Bits({6})},      {"C", Bits({9}), Bits({8})},            {"PC", Bits({11}), Bits({10})},
+      {"IR", Bits({13}), Bits({12})},   {"SP", Bits({15}), Bits({14})},         {"T1", Bits({17}), Bits({16})},
+      {"MDR", Bits({19}), Bits({18})},  {"MAR", Bits({23}), Bits({22})},        {"MEM", Bits({25}), Bits({21, 24})},
+      {"SR", Bits({}, {1}), Bits({}, {0})}, {"OP1", Bits({}, {3}), Bits({}, {2})}, {"OP2", Bits({}, {5}), Bits({}, {4})},
+      {"mdr", Bits({19}), Bits({18})},  {"op2", Bits({}, {5}), Bits({}, {4})},  {"r1", Bits({1}), Bits({0})},
   };
   for (const Case& c : cases) {
     const std::string word = c.word;
@@ -85,12 +81,8 @@ TEST_F(McParser, EncodesEachWordAsDestinationAndAsSource) {
   }
 }
 
-TEST_F(McParser, MemoryTransfersAndMergedMicroOperations) {
-  struct Case {
-    const char* line;
-    MicroInstruction expected;
-  };
-  const Case cases[] = {
+TEST_F(McParser, MemoryTransfersAluFunctionsAndMergedMicroOperations) {
+  const std::pair<const char*, MicroInstruction> cases[] = {
       {"MDR := MEM;", Bits({21, 24})},
       {"MEM := MDR;", Bits({20, 25})},
       {"MDR := R1; A := MEM;", Bits({0, 5, 21, 24})},
@@ -99,43 +91,35 @@ TEST_F(McParser, MemoryTransfersAndMergedMicroOperations) {
       {"A := R1; ALU := _ADD;", Bits({0, 5}, {}, 1)},
       {"ALU := _ADD; ALU := _SUB;", Bits({}, {}, 3)},
       {"r1 := a;", Bits({1, 4})},
+      {"+A := -R1;", Bits({5, 0})},  // a sign before a word is passed over
       {"MAR := PC; A := PC; ALU := _INC;", Bits({10, 23, 5}, {}, 11)},
       {"OP1 := OP2; SR := SR;", Bits({}, {0, 1, 3, 4})},
   };
-  for (const Case& c : cases) EXPECT_EQ(FirstLineOf(c.line), c.expected) << c.line;
-}
-
-TEST_F(McParser, AluFunctionCodes) {
-  const char* names[] = {"_ADD", "_ADC", "_SUB", "_SUBC", "_MUL", "_DIV", "_MOD", "_AND",
-                         "_OR",  "_XOR", "_INC", "_DEC",  "_CLR", "_ASL", "_ASR", "_LSL",
-                         "_LSR", "_ROR", "_ROL", "_RORC", "_ROLC", "_TST", "_TSC", "_CLC",
-                         "_CLI", "_SEC", "_SEI", "_ABCD", "_SBCD", "_NBCD", "_NEG", "_CIV"};
-  int code = 1;
-  for (const char* name : names) {
-    EXPECT_EQ(FirstLineOf(std::string("ALU := ") + name + ";").AluCode(), code) << name;
-    ++code;
+  for (const auto& [line, expected] : cases) EXPECT_EQ(FirstLineOf(line), expected) << line;
+  const char* names[] = {"_ADD", "_ADC", "_SUB", "_SUBC", "_MUL", "_DIV", "_MOD", "_AND", "_OR", "_XOR", "_INC",
+                         "_DEC", "_CLR", "_ASL", "_ASR", "_LSL", "_LSR", "_ROR", "_ROL", "_RORC", "_ROLC", "_TST",
+                         "_TSC", "_CLC", "_CLI", "_SEC", "_SEI", "_ABCD", "_SBCD", "_NBCD", "_NEG", "_CIV"};
+  for (int code = 1; code <= 32; ++code) {
+    EXPECT_EQ(FirstLineOf(std::string("ALU := ") + names[code - 1] + ";").AluCode(), code) << names[code - 1];
   }
 }
 
 TEST_F(McParser, OperandKindsFromTheHeader) {
-  struct Case {
-    const char* header;
-    int kind;
-  };
-  const Case cases[] = {{"#NOP; 0x60", 0},       {"#INC OP1; 0x60", 1},  {"#ADD OP1,OP2; 0x60", 2},
-                        {"#X op2 OP1; 0x60", 1}, {"#Y ,; 0x60", 2},      {"#Z , op1; 0x60", 2},
-                        {"#W OP2 ; 0x60", 1}};
-  for (const Case& c : cases) {
-    ASSERT_TRUE(Build(std::string("##\n") + c.header + "\n A := R1;\n")) << c.header;
-    EXPECT_EQ(rom.Entry(0x60).operandKind, c.kind) << c.header;
+  const std::pair<const char*, int> cases[] = {{"#NOP; 0x60", 0}, {"#INC OP1; 0x60", 1}, {"#ADD OP1,OP2; 0x60", 2},
+                                               {"#X op2 OP1; 0x60", 1}, {"#Y ,; 0x60", 2}, {"#Z , op1; 0x60", 2},
+                                               {"#W OP2 ; 0x60", 1}};
+  for (const auto& [header, kind] : cases) {
+    ASSERT_TRUE(Build(std::string("##\n") + header + "\n A := R1;\n")) << header;
+    EXPECT_EQ(rom.Entry(0x60).operandKind, kind) << header;
   }
 }
 
-TEST_F(McParser, StoresTheWholeEntry) {
+TEST_F(McParser, StoresWholeEntriesAndKeepsTheOthers) {
   McromEntry old;
   old.count = 4;
   old.program[3] = Bits({7});
   rom.SetEntry(0x02, old);
+  Preset(0x04, "KEPT");
   ASSERT_TRUE(Build("prelude ignored ## also ignored\n#MOVE OP1,OP2; 0x02\n\n  op1 := op2;\n\n"
                     "  A := R1 ; B := R2;\n##\n#AFTER; 0x03\n"));
   const McromEntry& entry = rom.Entry(0x02);
@@ -147,6 +131,19 @@ TEST_F(McParser, StoresTheWholeEntry) {
   EXPECT_EQ(entry.program[1], Bits({5, 0, 7, 2}));
   EXPECT_EQ(entry.program[3], MicroInstruction{}) << "replaced whole";
   EXPECT_EQ(rom.Entry(0x03).opcode, 0u) << "nothing after the closing ##";
+  EXPECT_EQ(rom.Entry(0x04).Name(), "KEPT") << "an entry the source does not define";
+
+  ASSERT_TRUE(Build("##\n#NOP; 0x60\n A := R1; B := R2;"));
+  EXPECT_EQ(rom.Entry(0x60).count, 1) << "a definition at the end of the text without a newline";
+  EXPECT_EQ(rom.Entry(0x60).program[0], Bits({5, 0, 7, 2}));
+  ASSERT_TRUE(Build("##\n#RTS; 0x61\n PC := MDR;\n#"));
+  EXPECT_EQ(rom.Entry(0x61).count, 1) << "a '#' at the end of the text ends the definitions";
+
+  EXPECT_TRUE(Build("##\n#NEW; 0x05\n A := R1;\n", false));
+  EXPECT_TRUE(parser.Errors().empty());
+  EXPECT_EQ(rom.Entry(0x05).opcode, 0u) << "nothing is stored without LoadAfterBuild";
+  EXPECT_TRUE(Build("#NOP; 0x05\n A := R1;\n"));
+  EXPECT_EQ(rom.Entry(0x05).opcode, 0u) << "a source without marker defines nothing";
 }
 
 TEST_F(McParser, LongMnemonicsAreComparedWhole) {
@@ -187,10 +184,8 @@ TEST_F(McParser, FailureMessagesWithTheirPlace) {
       {"#A; 0x61\n ALU := R1;\n", "Unknown ALU-function", 3, 9},
       {"#A; 0x61\n A := ALU;\n", "Unknown or unreadable TAV-register", 3, 7},
       {"#A; 0x61\n A := _ADD;\n", "Unknown or unreadable TAV-register", 3, 7},
-      {"#A 0x61\n", "wrong operands for instruction", 2, 4},
-      {"#A; 0x61\n A := R1 B := R2;\n", " ';' expected", 3, 10},
-      {"#A; 0x61\n A R1;\n", " ASSIGN expected", 3, 4},
-      {"#A; 0x61 A := R1;\n", " RETURN expected", 2, 10},
+      {"#A 0x61\n", "wrong operands for instruction", 2, 4}, {"#A; 0x61\n A := R1 B := R2;\n", " ';' expected", 3, 10},
+      {"#A; 0x61\n A R1;\n", " ASSIGN expected", 3, 4}, {"#A; 0x61 A := R1;\n", " RETURN expected", 2, 10},
       {"#A; 0x61", " RETURN expected", 2, 9},
   };
   for (const Case& c : cases) {
@@ -240,9 +235,10 @@ TEST_F(McParser, ASeventeenthMicroCodeLineIsTooMany) {
   ExpectError(0, "Too much microcodes for this instruction", 20, 5);
 }
 
-TEST_F(McParser, CopyTakesTheMicroProgramOfAnEarlierDefinition) {
+TEST_F(McParser, CopyTakesTheMicroProgramThisBuildStored) {
+  Preset(0x10, "NOP");  // an earlier load's NOP at a lower index
   ASSERT_TRUE(Build("##\n#NOP; 0x60\n A := R1;\n B := R2;\n#NEXT OP1; 0x61\n\n  = nop ; ignored to the next\n"
-                    " X Y Z\n#LAST; 0x62\n C := A;"));
+                    " X Y Z\n#LAST; 0x62\n C := A;\n#THIRD; 0x63\n= NEXT;\n"));
   const McromEntry& copy = rom.Entry(0x61);
   EXPECT_EQ(copy.Name(), "NEXT");
   EXPECT_EQ(copy.operandKind, 1);
@@ -250,14 +246,7 @@ TEST_F(McParser, CopyTakesTheMicroProgramOfAnEarlierDefinition) {
   EXPECT_EQ(copy.program[0], Bits({5, 0}));
   EXPECT_EQ(copy.program[1], Bits({7, 2}));
   EXPECT_EQ(rom.Entry(0x62).program[0], Bits({9, 4})) << "the definition after the copy is read";
-}
-
-TEST_F(McParser, CopyReadsWhatThisBuildStoredNotAnOlderEntry) {
-  Preset(0x10, "NOP");  // an earlier load's NOP at a lower index
-  ASSERT_TRUE(Build("##\n#NOP; 0x60\n A := R1;\n#NEXT; 0x61\n= NOP;\n#THIRD; 0x62\n= NEXT;\n"));
-  EXPECT_EQ(rom.Entry(0x61).program[0], Bits({5, 0}));
-  EXPECT_EQ(rom.Entry(0x61).count, 1);
-  EXPECT_EQ(rom.Entry(0x62).program[0], Bits({5, 0})) << "a copy of a copy";
+  EXPECT_EQ(rom.Entry(0x63).program[1], Bits({7, 2})) << "a copy of a copy";
   EXPECT_EQ(rom.Entry(0x10).Name(), "NOP") << "not defined by the source: kept";
 }
 
@@ -275,29 +264,6 @@ TEST_F(McParser, CopyOfAnEntryThatWasNotStoredFailsInTheSecondPass) {
   EXPECT_EQ(rom.Entry(0x63).opcode, 0u);
 }
 
-TEST_F(McParser, NothingIsStoredAfterAnErrorInTheFirstPass) {
-  Preset(0x60, "KEPT");
-  EXPECT_FALSE(Build("##\n#NOP; 0x60\n A := R1;\n#BAD; 0x61\n A := Q;\n"));
-  ASSERT_EQ(parser.Errors().size(), 1u);
-  EXPECT_EQ(rom.Entry(0x60).Name(), "KEPT");
-  EXPECT_EQ(rom.Entry(0x61).opcode, 0u);
-}
-
-TEST_F(McParser, NothingIsStoredWithoutLoadAfterBuild) {
-  EXPECT_TRUE(Build("##\n#NOP; 0x60\n A := R1;\n", false));
-  EXPECT_TRUE(parser.Errors().empty());
-  EXPECT_EQ(rom.Entry(0x60).opcode, 0u);
-}
-
-TEST_F(McParser, ReloadKeepsEntriesTheSourceDoesNotDefine) {
-  ASSERT_TRUE(Build("##\n#ONE; 0x01\n A := R1;\n#TWO; 0x02\n B := R1;\n#FETCH; 0xF0\n IR := MDR;\n"));
-  ASSERT_TRUE(Build("##\n#UNO; 0x01\n C := R1;\n"));
-  EXPECT_EQ(rom.Entry(0x01).Name(), "UNO");
-  EXPECT_EQ(rom.Entry(0x02).Name(), "TWO");
-  EXPECT_EQ(rom.Entry(0x02).program[0], Bits({7, 0}));
-  EXPECT_EQ(rom.Entry(0xF0).Name(), "FETCH");
-}
-
 TEST_F(McParser, OpcodesZeroAndAbove255AreAcceptedButNeverStored) {
   Preset(0x60, "KEPT");
   ASSERT_TRUE(Build("##\n#Z1; 0x00\n A := R1;\n#Z2; 0x00\n#BIG; 0x100\n A := R1;\n#NEG; -0x60\n"
@@ -307,31 +273,7 @@ TEST_F(McParser, OpcodesZeroAndAbove255AreAcceptedButNeverStored) {
   EXPECT_EQ(rom.Entry(0x60).Name(), "KEPT") << "-0x60 is not 0x60";
   EXPECT_EQ(rom.Entry(0x61).Name(), "PLUS");
   EXPECT_EQ(rom.Entry(0x61).count, 1);
-}
 
-TEST_F(McParser, SourceWithoutMarkerDefinesNothing) {
-  Preset(0x60, "KEPT");
-  EXPECT_TRUE(Build("#NOP; 0x60\n A := R1;\n"));
-  EXPECT_TRUE(parser.Errors().empty());
-  EXPECT_EQ(rom.Entry(0x60).Name(), "KEPT");
-}
-
-TEST_F(McParser, DefinitionAtTheEndOfTheTextWithoutNewline) {
-  ASSERT_TRUE(Build("##\n#NOP; 0x60\n A := R1; B := R2;"));
-  EXPECT_EQ(rom.Entry(0x60).count, 1);
-  EXPECT_EQ(rom.Entry(0x60).program[0], Bits({5, 0, 7, 2}));
-  ASSERT_TRUE(Build("##\n#RTS; 0x61\n PC := MDR;\n#"));
-  EXPECT_EQ(rom.Entry(0x61).count, 1) << "a '#' at the end of the text ends the definitions";
-}
-
-TEST_F(McParser, SignsAndBracketsInMicroCode) {
-  EXPECT_EQ(FirstLineOf("+A := -R1;"), Bits({5, 0})) << "a sign before a word is passed over";
-  EXPECT_FALSE(Build("##\n#A; 0x61\n A := (R1);\n B := R2;\n"));
-  ASSERT_EQ(parser.Errors().size(), 1u) << "the bracket is consumed and the next line read";
-  ExpectError(0, "Register or operand expected", 3, 7);
-}
-
-TEST_F(McParser, ManyDefinitionsBeyondTheOpcodeRange) {
   std::string text = "##\n";
   char hex[8];
   for (int op = 1; op <= 255; ++op) {
@@ -339,7 +281,7 @@ TEST_F(McParser, ManyDefinitionsBeyondTheOpcodeRange) {
     text += "#I" + std::to_string(op) + "; 0x" + hex + "\n A := R1;\n";
   }
   for (int i = 0; i < 100; ++i) text += "#SPARE" + std::to_string(i) + "; 0x00\n";
-  ASSERT_TRUE(Build(text));
+  ASSERT_TRUE(Build(text)) << "more definitions than opcodes";
   EXPECT_EQ(rom.Entry(1).Name(), "I1");
   EXPECT_EQ(rom.Entry(255).Name(), "I255");
   EXPECT_FALSE(Build(text + "#SPARE99; 0x00\n#I7; 0x00\n"));
@@ -348,34 +290,24 @@ TEST_F(McParser, ManyDefinitionsBeyondTheOpcodeRange) {
   EXPECT_EQ(parser.Errors()[1].message, "opcode I7 allready exists");
 }
 
-class McParserIncludes : public McParser {
- protected:
-  McParserIncludes() { parser.SetIncludeDirectories(dir.Path() / "include", dir.Path()); }
-  void Write(const std::string& name, const std::string& text) {
-    std::filesystem::create_directories((dir.Path() / name).parent_path());
-    std::ofstream(dir.Path() / name, std::ios::binary) << text;
-  }
+TEST_F(McParser, IncludedDefinitionsCountInBothPasses) {
   test::TempDir dir;
-};
-
-TEST_F(McParserIncludes, IncludedDefinitionsCountInBothPasses) {
-  Write("defs.inc", "#FROMFILE OP1; 0x60\n A := R1;\n");
-  Write("include/seq.inc", "#FETCH; 0xF0\n MAR := PC;\n MDR := MEM;\n");
+  parser.SetIncludeDirectories(dir.Path() / "include", dir.Path());
+  dir.Write("defs.inc", "#FROMFILE OP1; 0x60\n A := R1;\n");
+  std::filesystem::create_directories(dir.Path() / "include");
+  dir.Write("include/seq.inc", "#FETCH; 0xF0\n MAR := PC;\n MDR := MEM;\n");
+  dir.Write("marker.inc", "#INNER; 0x64\n A := R1;\n##\n#NOTREAD; 0x65\n");
   ASSERT_TRUE(Build("##\n#include \"defs.inc\"\n#include <seq.inc>\n#COPY; 0x61\n= FROMFILE;\n"));
   EXPECT_EQ(rom.Entry(0x60).Name(), "FROMFILE");
   EXPECT_EQ(rom.Entry(0x61).program[0], Bits({5, 0})) << "copied in the second pass";
   EXPECT_EQ(rom.Entry(0xF0).count, 2);
   EXPECT_FALSE(Build("##\n#include \"defs.inc\"\n#FROMFILE; 0x62\n"));
   ExpectError(0, "opcode FROMFILE allready exists", 3, 2);
-}
-
-TEST_F(McParserIncludes, MarkerInsideAnIncludeEndsTheDefinitionsInBothPasses) {
-  Write("defs.inc", "#INNER; 0x60\n A := R1;\n##\n#NOTREAD; 0x62\n");
-  ASSERT_TRUE(Build("##\n#OUTER; 0x61\n B := R1;\n#include \"defs.inc\"\n#AFTER; 0x63\n"));
-  EXPECT_EQ(rom.Entry(0x60).Name(), "INNER");
-  EXPECT_EQ(rom.Entry(0x61).Name(), "OUTER");
-  EXPECT_EQ(rom.Entry(0x62).opcode, 0u);
-  EXPECT_EQ(rom.Entry(0x63).opcode, 0u);
+  ASSERT_TRUE(Build("##\n#OUTER; 0x63\n B := R1;\n#include \"marker.inc\"\n#AFTER; 0x66\n"));
+  EXPECT_EQ(rom.Entry(0x63).Name(), "OUTER");
+  EXPECT_EQ(rom.Entry(0x64).Name(), "INNER");
+  EXPECT_EQ(rom.Entry(0x65).opcode, 0u) << "a marker in an include ends the definitions";
+  EXPECT_EQ(rom.Entry(0x66).opcode, 0u);
 }
 
 // Reads the whole text token by token.
@@ -408,14 +340,12 @@ TEST(McTokens, KindsOfTheMicroCodeReader) {
     char sign;
   };
   const Case cases[] = {
-      {"OP1", 32, "OP1", 0, 0},       {"op2", 32, "op2", 0, 0},      {"mdr", 29, "mdr", 0, 0},
-      {"ALU", 29, "ALU", 0, 0},       {"_NEG", 30, "_NEG", 0, 0},    {"_neg", 23, "_neg", 0, 0},
-      {"NOP", 23, "NOP", 0, 0},       {":=", 25, ":=", 0, 0},        {"# x", 27, "#", 0, 0},
-      {"##", 14, "##", 0, 0},         {"#", 14, "##", 0, 0},         {"-5", 1, "5", -5, '-'},
-      {"+0x10", 1, "0x10", 16, '+'},  {"- 5", 1, "5", 5, 0},         {"-x", 23, "x", 0, 0},
-      {"(", 0, "(", 0, 0},            {"]", 17, "]", 0, 0},          {",", 8, ",", 0, 0},
-      {";", 12, ";", 0, 0},           {"=", 11, "=", 0, 0},          {"\n", 26, "\n", 0, 0},
-      {"$12", 23, "$12", 0, 0},       {"\"MDR\"", 5, "MDR", 0, 0},
+      {"OP1", 32, "OP1", 0, 0},      {"op2", 32, "op2", 0, 0},  {"mdr", 29, "mdr", 0, 0},   {"ALU", 29, "ALU", 0, 0},
+      {"_NEG", 30, "_NEG", 0, 0},    {"_neg", 23, "_neg", 0, 0}, {"NOP", 23, "NOP", 0, 0},  {":=", 25, ":=", 0, 0},
+      {"# x", 27, "#", 0, 0},        {"##", 14, "##", 0, 0},    {"#", 14, "##", 0, 0},      {"-5", 1, "5", -5, '-'},
+      {"+0x10", 1, "0x10", 16, '+'}, {"- 5", 1, "5", 5, 0},     {"-x", 23, "x", 0, 0},      {"(", 0, "(", 0, 0},
+      {"]", 17, "]", 0, 0},          {",", 8, ",", 0, 0},       {";", 12, ";", 0, 0},       {"=", 11, "=", 0, 0},
+      {"\n", 26, "\n", 0, 0},        {"$12", 23, "$12", 0, 0},  {"\"MDR\"", 5, "MDR", 0, 0},
   };
   for (const Case& c : cases) {
     Mcrom rom;

@@ -30,14 +30,14 @@ class RunControlTest : public ::testing::Test {
   }
 };
 
-TEST_F(RunControlTest, ResetSetsTheDocumentedState) {
+TEST_F(RunControlTest, ResetSetsTheDocumentedStateAndIsIdempotent) {
   rig.machine->defaultStackPointer = 0x6000;
-  rig[Reg::R1] = 1;
+  rig.Control().Instruction();
   rig[Reg::SR] = 0xFFFF;
   rig.State().aluFunction = 5;
+  rig.display.log.clear();
   rig.Control().Reset();
-  for (Reg r : {Reg::R1, Reg::R2, Reg::T1, Reg::A, Reg::B, Reg::C, Reg::IR, Reg::MDR, Reg::MAR,
-                Reg::SR}) {
+  for (Reg r : {Reg::R1, Reg::R2, Reg::T1, Reg::A, Reg::B, Reg::C, Reg::IR, Reg::MDR, Reg::MAR, Reg::SR}) {
     EXPECT_EQ(rig[r], 0) << static_cast<int>(r);
   }
   EXPECT_EQ(rig[Reg::PC], kStart);
@@ -49,13 +49,11 @@ TEST_F(RunControlTest, ResetSetsTheDocumentedState) {
   EXPECT_TRUE(rig.State().haltRequest);
   EXPECT_TRUE(rig.State().instructionDone);
   EXPECT_FALSE(rig.State().running);
-}
+  EXPECT_EQ(rig.display.Count("focus Go"), 2);
 
-TEST_F(RunControlTest, ResetTwiceEqualsResetOnce) {
-  rig.Control().Instruction();
-  rig.Control().Reset();
   const ProcessorState once = rig.State();
-  rig.Control().Reset();
+  rig.Control().Reset(true);
+  EXPECT_EQ(rig.display.Count("focus Go"), 2) << "a reset from the window leaves the focus alone";
   const ProcessorState& twice = rig.State();
   EXPECT_EQ(twice.reg, once.reg);
   EXPECT_EQ(twice.loaded, once.loaded);
@@ -64,19 +62,11 @@ TEST_F(RunControlTest, ResetTwiceEqualsResetOnce) {
   EXPECT_EQ(twice.haltRequest, once.haltRequest);
 }
 
-TEST_F(RunControlTest, ResetFromTheWindowLeavesTheFocusAlone) {
-  rig.display.log.clear();
-  rig.Control().Reset(true);
-  EXPECT_FALSE(rig.display.Contains("focus Go"));
-  rig.Control().Reset();
-  EXPECT_EQ(rig.display.Count("focus Go"), 2);
-}
-
 TEST_F(RunControlTest, InstructionInTheMiddleFinishesThatInstructionOnly) {
-  rig.Control().ClockPress();
-  rig.Control().ClockRelease();
-  rig.Control().ClockPress();
-  rig.Control().ClockRelease();
+  for (int i = 0; i < 2; ++i) {
+    rig.Control().ClockPress();
+    rig.Control().ClockRelease();
+  }
   rig.Control().Instruction();
   EXPECT_EQ(rig[Reg::PC], kStart + 2);
   EXPECT_EQ(rig[Reg::R1], 1);
@@ -100,7 +90,7 @@ TEST_F(RunControlTest, HaltedProcessorIgnoresClockInstructionAndGo) {
   EXPECT_FALSE(rig.machine->halted);
 }
 
-TEST_F(RunControlTest, HaltOpcodeStopsGoSilentlyAfterFetch) {
+TEST_F(RunControlTest, HaltOpcodeStopsGoSilentlyAfterFetchOpcodeZeroWithItsMessage) {
   Place(rig.machine->memory, kStart, {Word(kNop, 0, false, false, 0), 0x6F00});
   rig.machine->lineMap.Set(kStart + 1, 40);
   rig.display.log.clear();
@@ -113,10 +103,9 @@ TEST_F(RunControlTest, HaltOpcodeStopsGoSilentlyAfterFetch) {
   EXPECT_TRUE(rig.display.Contains("line 40")) << "the halting instruction's line";
   EXPECT_EQ(rig.display.log.back(), "focus Reset");
   for (const std::string& line : rig.display.log) EXPECT_NE(line.rfind("error", 0), 0u) << line;
-}
 
-TEST_F(RunControlTest, OpcodeZeroStopsGoWithItsMessage) {
   Place(rig.machine->memory, kStart, {0x0000});
+  rig.Control().Reset();
   rig.Control().Go();
   EXPECT_TRUE(rig.machine->halted);
   EXPECT_EQ(rig.display.Count("error Unknown operation 0X00:Processor halted"), 1);
@@ -124,7 +113,10 @@ TEST_F(RunControlTest, OpcodeZeroStopsGoWithItsMessage) {
 
 TEST_F(RunControlTest, GoStopsOnABreakpointAndStartsFromOne) {
   rig.machine->breakpoints.Add(kStart + 2);
+  rig.display.log.clear();
   rig.Control().Go();
+  const std::vector<std::string> start(rig.display.log.begin(), rig.display.log.begin() + 4);
+  EXPECT_EQ(start, (std::vector<std::string>{"registers", "dim", "focus Halt", "clear line"}));
   EXPECT_EQ(rig[Reg::PC], kStart + 2);
   EXPECT_EQ(rig[Reg::R1], 1);
   EXPECT_EQ(rig.display.log.back(), "focus Go");
@@ -132,14 +124,6 @@ TEST_F(RunControlTest, GoStopsOnABreakpointAndStartsFromOne) {
   EXPECT_EQ(rig[Reg::PC], kStart + 2) << "left the breakpoint, came round to it again";
   EXPECT_EQ(rig[Reg::R1], 2);
   EXPECT_EQ(rig.State().instructions, 3u);
-}
-
-TEST_F(RunControlTest, GoDimsTheDisplayAndClearsTheSourceLine) {
-  rig.machine->breakpoints.Add(kStart + 2);
-  rig.display.log.clear();
-  rig.Control().Go();
-  const std::vector<std::string> start(rig.display.log.begin(), rig.display.log.begin() + 4);
-  EXPECT_EQ(start, (std::vector<std::string>{"registers", "dim", "focus Halt", "clear line"}));
 }
 
 TEST_F(RunControlTest, HaltDuringGoStopsAfterTheInstructionAndGoContinues) {
@@ -185,36 +169,34 @@ TEST_F(RunControlTest, CommandsAreRefusedWhileRunning) {
   EXPECT_TRUE(rig.Control().CanClose());
 }
 
-TEST_F(RunControlTest, SlicedGoKeepsTheOrderOfStopTests) {
+TEST_F(RunControlTest, SlicedGo) {
+  constexpr std::chrono::nanoseconds kNoTime(0);
   rig.machine->breakpoints.Add(kStart + 2);
   ASSERT_TRUE(rig.Control().BeginGo());
   EXPECT_FALSE(rig.Control().BeginGo()) << "no second run";
-  int slices = 0;
-  while (rig.Control().ContinueGo(std::chrono::nanoseconds(0))) ++slices;
-  EXPECT_EQ(rig[Reg::PC], kStart + 2);
+  while (rig.Control().ContinueGo(kNoTime)) {
+  }
+  EXPECT_EQ(rig[Reg::PC], kStart + 2) << "the stop tests keep their order";
   EXPECT_EQ(rig.State().instructions, 1u);
   EXPECT_FALSE(rig.State().running);
-}
+  rig.machine->breakpoints.Clear();
 
-TEST_F(RunControlTest, HaltBetweenSlicesStopsAtTheNextSlice) {
   ASSERT_TRUE(rig.Control().BeginGo());
-  EXPECT_TRUE(rig.Control().ContinueGo(std::chrono::nanoseconds(0)));
+  EXPECT_TRUE(rig.Control().ContinueGo(kNoTime));
   const uint64_t done = rig.State().instructions;
   rig.Control().Halt();
-  EXPECT_FALSE(rig.Control().ContinueGo(std::chrono::nanoseconds(0)));
+  EXPECT_FALSE(rig.Control().ContinueGo(kNoTime)) << "a halt between slices stops at the next";
   EXPECT_EQ(rig.State().instructions, done);
   EXPECT_FALSE(rig.State().running);
-}
 
-TEST_F(RunControlTest, ResetBetweenSlicesEndsTheRunAtOnce) {
   ASSERT_TRUE(rig.Control().BeginGo());
-  EXPECT_TRUE(rig.Control().ContinueGo(std::chrono::nanoseconds(0)));
+  EXPECT_TRUE(rig.Control().ContinueGo(kNoTime));
   rig.display.log.clear();
   rig.Control().Reset();
-  EXPECT_FALSE(rig.Control().GoActive());
+  EXPECT_FALSE(rig.Control().GoActive()) << "a reset between slices ends the run at once";
   EXPECT_EQ(rig[Reg::PC], kStart);
   EXPECT_EQ(rig.display.log.back(), "focus Go");
-  EXPECT_FALSE(rig.Control().ContinueGo(std::chrono::nanoseconds(0)));
+  EXPECT_FALSE(rig.Control().ContinueGo(kNoTime));
   EXPECT_TRUE(rig.Control().BeginGo()) << "a new run can start";
 }
 

@@ -48,48 +48,14 @@ class ColouringTest : public ::testing::Test {
   SyntaxColourer microcode{rom, EditKind::MicrocodeSource};
 };
 
-struct RegionCase {
-  const char* text;
-  std::optional<ColourRegion> region;
-};
-
 TEST(ColourRegion, SpansFromTheFirstToTheLastMarker) {
-  const RegionCase cases[] = {
-      {"MOVE R1, 2", std::nullopt},
-      {"##ab##", std::nullopt},
-      {"##abc##", ColourRegion{0, 7}},
-      {"x\n##\nab\n## y", ColourRegion{2, 10}},
-      {"## a ## b ## c", ColourRegion{0, 12}},
-      {"######", std::nullopt},
-      {"#######", ColourRegion{0, 7}},
-      {"# a # b #", std::nullopt},
-      {"", std::nullopt},
+  const std::pair<const char*, std::optional<ColourRegion>> cases[] = {
+      {"MOVE R1, 2", std::nullopt},         {"##ab##", std::nullopt},   {"##abc##", ColourRegion{0, 7}},
+      {"x\n##\nab\n## y", ColourRegion{2, 10}}, {"## a ## b ## c", ColourRegion{0, 12}}, {"######", std::nullopt},
+      {"#######", ColourRegion{0, 7}},      {"# a # b #", std::nullopt}, {"", std::nullopt},
   };
-  for (const RegionCase& c : cases) EXPECT_EQ(ColourRegion::Find(c.text), c.region) << c.text;
-}
-
-TEST(TokenStyle, ColoursAndStylesOfEveryClass) {
-  struct Case {
-    TC tokenClass;
-    TokenStyle style;
-    uint32_t rgb;
-  };
-  const Case cases[] = {
-      {TC::Plain, {0x000000, false, false}, 0x000000},
-      {TC::HashWord, {0x800080, true, false}, 0x800080},
-      {TC::Directive, {0x000000, true, false}, 0x000000},
-      {TC::FunctionWord, {0x808000, false, true}, 0x008080},
-      {TC::Number, {0x808000, true, false}, 0x008080},
-      {TC::Comment, {0x800000, false, true}, 0x000080},
-      {TC::RegisterOrInstruction, {0x000000, true, false}, 0x000000},
-      {TC::AssemblerRegister, {0x000000, true, false}, 0x000000},
-      {TC::OutsideRegion, {0x000000, false, false}, 0x000000},
-  };
-  for (const Case& c : cases) {
-    EXPECT_EQ(StyleOf(c.tokenClass), c.style) << static_cast<int>(c.tokenClass);
-    EXPECT_EQ(StyleOf(c.tokenClass).Rgb(), c.rgb) << static_cast<int>(c.tokenClass);
-  }
-  EXPECT_EQ((TokenStyle{0x0000FF, false, false}.Rgb()), 0xFF0000u) << "red in the low byte";
+  for (const auto& [text, region] : cases) EXPECT_EQ(ColourRegion::Find(text), region) << text;
+  EXPECT_EQ((TokenStyle{0x0000FF, false, false}.Rgb()), 0xFF0000u) << "a style's colour has red in the low byte";
 }
 
 TEST_F(ColouringTest, ClassifiesAssemblerWords) {
@@ -214,15 +180,6 @@ INSTANTIATE_TEST_SUITE_P(
                  {{"##", TC::HashWord}, {"#a", TC::HashWord}, {"// x", TC::Comment}, {"##", TC::HashWord, 1}}}),
     [](const ::testing::TestParamInfo<TextCase>& info) { return info.param.name; });
 
-TEST_F(ColouringTest, OpenerAfterTwoSlashesOpensNothing) {
-  const std::optional<ColourRegion> region = ColourRegion{0, 100};
-  const LineColouring first = assembler.ColourLine("// a /* b", 10, region, LineState::Normal);
-  EXPECT_EQ(first.spans, (std::vector<ColourSpan>{{0, 9, TC::Comment}}));
-  EXPECT_EQ(first.endState, LineState::Normal);
-  const LineColouring next = assembler.ColourLine("MOVE", 20, region, first.endState);
-  EXPECT_EQ(next.spans, (std::vector<ColourSpan>{{0, 4, TC::RegisterOrInstruction}}));
-}
-
 TEST_F(ColouringTest, CommentStateIsHandedFromLineToLine) {
   const std::optional<ColourRegion> region = ColourRegion{0, 100};
   const LineColouring opener = assembler.ColourLine("SP /* a", 10, region, LineState::Normal);
@@ -234,6 +191,9 @@ TEST_F(ColouringTest, CommentStateIsHandedFromLineToLine) {
   const LineColouring closer = assembler.ColourLine("b */ HALT", 26, region, inside.endState);
   EXPECT_EQ(closer.spans, (std::vector<ColourSpan>{{0, 4, TC::Comment}, {5, 4, TC::RegisterOrInstruction}}));
   EXPECT_EQ(closer.endState, LineState::Normal);
+  const LineColouring slashes = assembler.ColourLine("// a /* b", 10, region, LineState::Normal);
+  EXPECT_EQ(slashes.spans, (std::vector<ColourSpan>{{0, 9, TC::Comment}}));
+  EXPECT_EQ(slashes.endState, LineState::Normal) << "an opener after two slashes opens nothing";
 }
 
 TEST_F(ColouringTest, StateEndsWhereTheRegionEnds) {

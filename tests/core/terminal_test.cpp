@@ -27,40 +27,31 @@ class TerminalTest : public ::testing::Test {
   void Write(std::string_view text) { terminal.WriteText(text); }
 };
 
-TEST_F(TerminalTest, TabMovesToTheNextMultipleOfEight) {
+TEST_F(TerminalTest, TabMovesToTheNextMultipleOfEightOrEndsTheLine) {
   Write("AB\tC");
   EXPECT_EQ(Row(0, 10), "AB      C ");
-  EXPECT_EQ(grid.column, 9);
-  Write("\t");
-  EXPECT_EQ(grid.column, 16);
+  const std::tuple<int, int, int> cases[] = {  // column before, column and row after
+      {9, 16, 0}, {120, 128, 0}, {121, 0, 1}, {128, 0, 1}};
+  for (const auto& [before, column, row] : cases) {
+    grid.row = 0;
+    grid.column = before;
+    terminal.Put('\t');
+    EXPECT_EQ(grid.column, column) << before;
+    EXPECT_EQ(grid.row, row) << before;
+  }
 }
 
-TEST_F(TerminalTest, TabNearTheLineEndActsAsCarriageReturn) {
-  grid.column = 121;
-  terminal.Put('\t');
-  EXPECT_EQ(grid.column, 0);
-  EXPECT_EQ(grid.row, 1);
-  grid.row = 0;
-  grid.column = 120;
-  terminal.Put('\t');
-  EXPECT_EQ(grid.column, 128) << "eight columns left: spaces to the last column";
-  EXPECT_EQ(grid.row, 0);
-}
-
-TEST_F(TerminalTest, TabAtTheLineEndOnlyWraps) {
-  grid.column = 128;
-  terminal.Put('\t');
-  EXPECT_EQ(grid.column, 0);
-  EXPECT_EQ(grid.row, 1);
-}
-
-TEST_F(TerminalTest, CharacterBeyondTheLineWrapsToColumnZero) {
+TEST_F(TerminalTest, WrapBackspaceAndLineFeed) {
   for (int i = 0; i < 128; ++i) terminal.Put('x');
   EXPECT_EQ(grid.row, 0);
-  terminal.Put('y');
-  EXPECT_EQ(grid.Cell(0, 1), 'y');
+  Write("yabc\b");
+  EXPECT_EQ(Row(1, 4), "yab ") << "a character beyond the line wraps to column 0";
+  EXPECT_EQ(grid.column, 3);
+  Write("\b\b\b\b\b");
+  EXPECT_EQ(grid.column, 0) << "never left of column 0";
+  Write("a\nb");
+  EXPECT_EQ(grid.Cell(1, 1), '\n') << "a line feed is drawn as a character";
   EXPECT_EQ(grid.row, 1);
-  EXPECT_EQ(grid.column, 1);
 }
 
 TEST_F(TerminalTest, CarriageReturnOnTheLastLineScrolls) {
@@ -74,28 +65,13 @@ TEST_F(TerminalTest, CarriageReturnOnTheLastLineScrolls) {
   EXPECT_EQ(Row(2, 5), "four ");
   EXPECT_EQ(Row(3, 5), "     ");
   EXPECT_EQ(device.redraws, redraws + 1);
-}
 
-TEST_F(TerminalTest, BackspaceBlanksTheCellBefore) {
-  Write("abc\b");
-  EXPECT_EQ(Row(0, 3), "ab ");
-  EXPECT_EQ(grid.column, 2);
-  Write("\b\b\b");
-  EXPECT_EQ(grid.column, 0) << "never left of column 0";
-}
-
-TEST_F(TerminalTest, LineFeedIsDrawnAsACharacter) {
-  Write("a\nb");
-  EXPECT_EQ(grid.Cell(1, 0), '\n');
-  EXPECT_EQ(grid.row, 0);
-}
-
-TEST_F(TerminalTest, ZeroLinesStoresNothingAndNeverScrolls) {
   grid.lines = 0;
+  grid.row = 0;
   Write("abc\rdef\r");
-  EXPECT_EQ(grid.Cell(0, 0), ' ');
-  EXPECT_EQ(grid.row, 2);
-  EXPECT_EQ(device.redraws, 0);
+  EXPECT_EQ(grid.row, 2) << "zero lines store nothing and never scroll";
+  EXPECT_EQ(Row(0, 3), "two");
+  EXPECT_EQ(device.redraws, redraws + 1);
 }
 
 TEST_F(TerminalTest, GotoCellIsOneBasedAndIgnoresOutsideTheGrid) {
@@ -112,68 +88,50 @@ TEST_F(TerminalTest, GotoCellIsOneBasedAndIgnoresOutsideTheGrid) {
   EXPECT_EQ(grid.row, 3);
 }
 
-TEST_F(TerminalTest, ReadNumberWithBackspace) {
+TEST_F(TerminalTest, ReadNumber) {
   device.keys = {'-', '1', '2', 8, '5', 13};
   EXPECT_EQ(terminal.ReadNumber(), 0xFFF1);
   EXPECT_EQ(device.echoed, "-12\b5") << "the carriage return is not echoed";
   EXPECT_TRUE(grid.crEcho);
   EXPECT_FALSE(grid.waiting);
-}
-
-TEST_F(TerminalTest, ReadNumberParsing) {
-  struct Case {
-    std::vector<int> keys;
-    uint16_t value;
-  };
-  const Case cases[] = {{{' ', ' ', '+', '4', '2', 'x', '9', 13}, 42},
-                        {{'a', 13}, 0},
-                        {{13}, 0},
-                        {{'7', '0', '0', '0', '0', 13}, 70000 % 65536},
-                        {{'-', '3', '2', '7', '6', '8', 13}, 0x8000}};
-  for (const Case& c : cases) {
+  const std::pair<std::vector<int>, uint16_t> cases[] = {{{' ', ' ', '+', '4', '2', 'x', '9', 13}, 42},
+                                                         {{'a', 13}, 0},
+                                                         {{13}, 0},
+                                                         {{'7', '0', '0', '0', '0', 13}, 70000 % 65536},
+                                                         {{'-', '3', '2', '7', '6', '8', 13}, 0x8000}};
+  for (const auto& [keys, value] : cases) {
     ScriptedDevice fresh;
     Terminal t(grid, fresh);
-    fresh.keys = c.keys;
-    EXPECT_EQ(t.ReadNumber(), c.value);
+    fresh.keys = keys;
+    EXPECT_EQ(t.ReadNumber(), value);
   }
 }
 
-TEST_F(TerminalTest, ReadStringStopsAtTheLineEnd) {
-  MainMemory memory;
-  device.keys = {'h', 'i', 8, 'o', 13};
-  terminal.ReadString(memory, 0x0300);
-  EXPECT_EQ(memory.Read(0x0300), 'h');
-  EXPECT_EQ(memory.Read(0x0301), 'o');
-  EXPECT_EQ(memory.Read(0x0302), 0) << "the carriage return became the terminator";
-}
-
-TEST_F(TerminalTest, ReadStringStopsBeforeTheEndMarker) {
-  MainMemory memory;
-  memory.Write(0x0302, 0xFFFF);
-  device.keys = {'a', 'b', 'c', 13};
-  terminal.ReadString(memory, 0x0300);
-  EXPECT_EQ(memory.Read(0x0300), 'a');
-  EXPECT_EQ(memory.Read(0x0301), 0) << "the second character became the terminator";
-  EXPECT_EQ(memory.Read(0x0302), 0xFFFF);
-}
-
-TEST_F(TerminalTest, ReadStringSignExtendsAndWrapsAddresses) {
-  MainMemory memory;
-  device.keys = {0xE9, 'z', 13};
-  terminal.ReadString(memory, 0xFFFF);
-  EXPECT_EQ(memory.Read(0xFFFF), 0xFFE9);
-  EXPECT_EQ(memory.Read(0x0000), 'z');
-  EXPECT_EQ(memory.Read(0x0001), 0);
-}
-
-TEST_F(TerminalTest, BackspaceNeverLeavesTheStringBuffer) {
-  MainMemory memory;
-  memory.Write(0x02FF, 13);
-  device.keys = {8, 'q', 13};
-  terminal.ReadString(memory, 0x0300);
-  EXPECT_EQ(memory.Read(0x02FF), 13) << "the word before the buffer is untouched";
-  EXPECT_EQ(memory.Read(0x0300), 'q');
-  EXPECT_EQ(memory.Read(0x0301), 0);
+TEST_F(TerminalTest, ReadString) {
+  struct Case {
+    std::vector<int> keys;
+    uint16_t buffer;
+    uint16_t presetAt, preset;  // a word written before
+    uint16_t from;
+    std::vector<uint16_t> words;  // from `from` on, after the read
+  };
+  const Case cases[] = {
+      {{'h', 'i', 8, 'o', 13}, 0x0300, 0, 0, 0x0300, {'h', 'o', 0}},      // the carriage return terminates
+      {{'a', 'b', 'c', 13}, 0x0300, 0x0302, 0xFFFF, 0x0300, {'a', 0, 0xFFFF}},  // stops before the end marker
+      {{0xE9, 'z', 13}, 0xFFFF, 0, 0, 0xFFFF, {0xFFE9, 'z', 0}},         // sign extends, wraps the address
+      {{8, 'q', 13}, 0x0300, 0x02FF, 13, 0x02FF, {13, 'q', 0}},           // backspace stays in the buffer
+  };
+  for (const Case& c : cases) {
+    MainMemory memory;
+    memory.Write(c.presetAt, c.preset);
+    ScriptedDevice fresh;
+    Terminal t(grid, fresh);
+    fresh.keys = c.keys;
+    t.ReadString(memory, c.buffer);
+    std::vector<uint16_t> words;
+    for (std::size_t i = 0; i < c.words.size(); ++i) words.push_back(memory.Read(static_cast<uint16_t>(c.from + i)));
+    EXPECT_EQ(words, c.words) << c.buffer;
+  }
 }
 
 TEST_F(TerminalTest, ClearComputesTheLayoutFromTheWindow) {
@@ -222,31 +180,44 @@ class TerminalServiceTest : public TerminalTest {
     rig->machine->startAddress = 0x0100;
     rig->Control().Reset();
   }
-  void RunService(uint16_t service) {
-    Place(rig->machine->memory, 0x0100, {0xFF10, service, 0x6F00});
-    rig->Control().Go();
+  // Runs the service as the next instruction.
+  void Service(uint16_t service) {
+    Place(rig->machine->memory, (*rig)[Reg::PC], {0xFF10, service});
+    rig->Control().Instruction();
   }
 };
 
-TEST_F(TerminalServiceTest, WriteServicesPutTheirText) {
+TEST_F(TerminalServiceTest, WriteServices) {
   Place(rig->machine->memory, 0x0400, {'H', 0x0169, 0});
   (*rig)[Reg::R2] = 0x0400;
-  RunService(3);
-  EXPECT_EQ(device.written, "Hi");
+  Service(3);
+  EXPECT_EQ(device.written, "Hi") << "a string, by the low bytes";
   EXPECT_TRUE(device.open);
+  Service(5);
+  (*rig)[Reg::R1] = 0x8000;
+  Service(5);
+  EXPECT_EQ(device.written, "Hi0-32768") << "numbers in signed decimal";
+  for (uint16_t a = 0; a < 300; ++a) rig->machine->memory.Write(static_cast<uint16_t>(0x0400 + a), 'x');
+  device.written.clear();
+  (*rig)[Reg::R2] = 0x0400;
+  Service(3);
+  EXPECT_EQ(device.written.size(), 256u) << "a string stops after 256 characters";
+  grid.column = 3;
+  (*rig)[Reg::R2] = 1;
+  Service(7);
+  EXPECT_EQ(grid.column, 3) << "set cursor ignores zero";
 }
 
-TEST_F(TerminalServiceTest, CommonStepsSetAndClearTheIFlag) {
+TEST_F(TerminalServiceTest, ReadCharacterSetsAndClearsTheIFlag) {
   bool iDuringWait = false;
   bool runningDuringWait = false;
   device.onWaitKey = [&] {
     iDuringWait = rig->State().Flag(sr::kI);
     runningDuringWait = rig->State().running;
   };
-  device.keys = {'A'};
-  Place(rig->machine->memory, 0x0100, {0xFF10, 2});
-  rig->Control().Instruction();
-  EXPECT_EQ((*rig)[Reg::R1], 0x0041);
+  device.keys = {0xE9};
+  Service(2);
+  EXPECT_EQ((*rig)[Reg::R1], 0xFFE9) << "sign extended";
   EXPECT_TRUE(iDuringWait);
   EXPECT_TRUE(runningDuringWait);
   EXPECT_FALSE(rig->State().Flag(sr::kI));
@@ -254,44 +225,10 @@ TEST_F(TerminalServiceTest, CommonStepsSetAndClearTheIFlag) {
   EXPECT_TRUE(rig->display.Contains("registers")) << "the I flag shown before waiting";
 }
 
-TEST_F(TerminalServiceTest, ReadCharacterSignExtends) {
-  device.keys = {0xE9};
-  Place(rig->machine->memory, 0x0100, {0xFF10, 2});
-  rig->Control().Instruction();
-  EXPECT_EQ((*rig)[Reg::R1], 0xFFE9);
-}
-
-TEST_F(TerminalServiceTest, WriteNumberIsSignedDecimal) {
-  Place(rig->machine->memory, 0x0100, {0xFF10, 5, 0xFF10, 5});
-  rig->Control().Instruction();
-  (*rig)[Reg::R1] = 0x8000;
-  rig->Control().Instruction();
-  EXPECT_EQ(device.written, "0-32768");
-}
-
-TEST_F(TerminalServiceTest, WriteStringStopsAfter256Characters) {
-  for (uint16_t a = 0; a < 300; ++a) rig->machine->memory.Write(static_cast<uint16_t>(0x0400 + a), 'x');
-  Place(rig->machine->memory, 0x0100, {0xFF10, 3});
-  rig->Control().Instruction();
-  (*rig)[Reg::R2] = 0x0400;
-  Place(rig->machine->memory, 0x0102, {0xFF10, 3});
-  rig->Control().Instruction();
-  EXPECT_EQ(device.written.size(), 256u);
-}
-
-TEST_F(TerminalServiceTest, SetCursorIgnoresZero) {
-  grid.column = 3;
-  Place(rig->machine->memory, 0x0100, {0xFF10, 7});
-  (*rig)[Reg::R2] = 1;
-  rig->Control().Instruction();
-  EXPECT_EQ(grid.column, 3);
-}
-
 TEST_F(TerminalServiceTest, ResetDuringAKeyWaitEndsItAndLeavesR1) {
   device.onWaitKey = [&] { rig->Control().Reset(); };
   device.keys = {'5', 13};
   Place(rig->machine->memory, 0x0100, {0xFF10, 6});
-  rig->display.log.clear();
   rig->Control().Go();
   EXPECT_EQ((*rig)[Reg::R1], 0);
   EXPECT_FALSE(rig->State().running);

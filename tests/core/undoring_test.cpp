@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -57,22 +58,17 @@ class UndoEditor {
   }
 };
 
-TEST(UndoRing, InitialisationFillsEverySlot) {
+TEST(UndoRing, SlotsAndSnapshots) {
   UndoRing ring;
-  ring.Initialise("abc", 2);
+  ring.Initialise("abc", 0);
   EXPECT_EQ(ring.CurrentSlot(), 32);
   EXPECT_EQ(ring.NewestSlot(), 0);
   EXPECT_FALSE(ring.ChangedSinceUndo());
   for (int slot = 1; slot <= UndoRing::kSlots; ++slot) {
-    EXPECT_EQ(ring.SlotText(slot), "abc");
-    EXPECT_EQ(ring.SlotCaret(slot), 2);
+    EXPECT_EQ(ring.SlotText(slot), "abc") << "initialisation fills every slot";
+    EXPECT_EQ(ring.SlotCaret(slot), 0);
   }
-}
-
-TEST(UndoRing, SnapshotStoresOnlyAfterAChangeOrACaretMove) {
-  UndoRing ring;
-  ring.Initialise("abc", 0);
-  EXPECT_FALSE(ring.TakeSnapshot("abc", 0));
+  EXPECT_FALSE(ring.TakeSnapshot("abc", 0)) << "no change, no caret move: nothing stored";
   EXPECT_EQ(ring.CurrentSlot(), 32);
   EXPECT_TRUE(ring.TakeSnapshot("abc", 1));
   EXPECT_EQ(ring.CurrentSlot(), 1) << "the ring wraps from 32 to 1";
@@ -83,17 +79,46 @@ TEST(UndoRing, SnapshotStoresOnlyAfterAChangeOrACaretMove) {
   EXPECT_FALSE(ring.TakeSnapshot("abcd", 1)) << "a stored snapshot clears the force";
 }
 
-TEST(UndoRing, UndoTakesBackOneStretchOfWork) {
+// Plays a script of steps split by '|': tTEXT types, bN backspaces N times,
+// cN clicks at N, u / U undo (which must succeed / fail), x / X cancel the
+// undos likewise, =TEXT and @N check the text and the caret, !TEXT that
+// the text differs.
+void Play(const std::string& script) {
   UndoEditor editor;
-  editor.Type("word");
-  editor.Backspace(3);
-  EXPECT_EQ(editor.text, "w");
-  ASSERT_TRUE(editor.Undo());
-  EXPECT_EQ(editor.text, "word");
-  EXPECT_EQ(editor.caret, 4);
-  ASSERT_TRUE(editor.Undo());
-  EXPECT_EQ(editor.text, "");
-  EXPECT_EQ(editor.caret, 0);
+  std::size_t at = 0;
+  for (int step = 1; at <= script.size(); ++step) {
+    const std::size_t end = std::min(script.find('|', at), script.size());
+    const char action = script[at];
+    const std::string rest = script.substr(at + 1, end - at - 1);
+    at = end + 1;
+    const auto number = [&] { return std::stoi(rest); };
+    switch (action) {
+      case 't': editor.Type(rest); break;
+      case 'b': editor.Backspace(number()); break;
+      case 'c': editor.Click(number()); break;
+      case 'u': case 'U': EXPECT_EQ(editor.Undo(), action == 'u') << script << " step " << step; break;
+      case 'x': case 'X': EXPECT_EQ(editor.CancelUndos(), action == 'x') << script << " step " << step; break;
+      case '=': EXPECT_EQ(editor.text, rest) << script << " step " << step; break;
+      case '!': EXPECT_NE(editor.text, rest) << script << " step " << step; break;
+      default: EXPECT_EQ(editor.caret, number()) << script << " step " << step; break;
+    }
+  }
+}
+
+TEST(UndoRing, Sequences) {
+  const char* scripts[] = {
+      // Undo takes back one stretch of work at a time.
+      "tword|b3|=w|u|=word|@4|u|=|@0",
+      // Cancel returns to the state before the first undo, once.
+      "tone|b1|t\ntwo|u|u|!on\ntwo|x|=on\ntwo|@6|X",
+      // Typing after an undo disables cancelling; there is nothing to cancel before an undo.
+      "tabc|X|b1|u|=abc|tx|X|=abcx",
+      // Moving the caret after an undo keeps the undone states.
+      "tabc|b1|t\nxyz|u|=ab|c0|x|=ab\nxyz|u|=ab|@0|u|=abc",
+      // Undo still works after a cancel and a caret move that changed nothing.
+      "tabc|b1|u|x|=ab|c0|b1|u|=ab|@2|u|=abc",
+  };
+  for (const char* script : scripts) Play(script);
 }
 
 TEST(UndoRing, ThirtyOneUndosAfterAChange) {
@@ -107,67 +132,6 @@ TEST(UndoRing, ThirtyOneUndosAfterAChange) {
   const std::string oldest = editor.text;
   EXPECT_FALSE(editor.Undo()) << "the 32nd undo would reach the newest state";
   EXPECT_EQ(editor.text, oldest);
-}
-
-TEST(UndoRing, CancelUndosReturnsToTheStateBeforeTheFirstUndo) {
-  UndoEditor editor;
-  editor.Type("one");
-  editor.Backspace(1);
-  editor.Type("\ntwo");
-  const std::string before = editor.text;
-  ASSERT_TRUE(editor.Undo());
-  ASSERT_TRUE(editor.Undo());
-  EXPECT_NE(editor.text, before);
-  ASSERT_TRUE(editor.CancelUndos());
-  EXPECT_EQ(editor.text, before);
-  EXPECT_EQ(editor.caret, static_cast<int>(before.size()));
-  EXPECT_FALSE(editor.CancelUndos()) << "nothing is undone any more";
-}
-
-TEST(UndoRing, TypingAfterUndoDisablesCancelUndos) {
-  UndoEditor editor;
-  editor.Type("abc");
-  EXPECT_FALSE(editor.CancelUndos()) << "nothing is undone yet";
-  editor.Backspace(1);
-  ASSERT_TRUE(editor.Undo());
-  editor.Type("x");
-  const std::string typed = editor.text;
-  EXPECT_FALSE(editor.CancelUndos());
-  EXPECT_EQ(editor.text, typed);
-}
-
-TEST(UndoRing, MovingTheCaretAfterUndoKeepsTheUndoneStates) {
-  UndoEditor editor;
-  editor.Type("abc");
-  editor.Backspace(1);
-  editor.Type("\nxyz");
-  const std::string newest = editor.text;
-  ASSERT_TRUE(editor.Undo());
-  EXPECT_EQ(editor.text, "ab");
-  editor.Click(0);
-  ASSERT_TRUE(editor.CancelUndos());
-  EXPECT_EQ(editor.text, newest);
-  ASSERT_TRUE(editor.Undo());
-  EXPECT_EQ(editor.text, "ab");
-  EXPECT_EQ(editor.caret, 0) << "the undone state keeps the caret it was left with";
-  ASSERT_TRUE(editor.Undo());
-  EXPECT_EQ(editor.text, "abc");
-}
-
-TEST(UndoRing, UndoStillWorksAfterCancelAndACaretMove) {
-  UndoEditor editor;
-  editor.Type("abc");
-  editor.Backspace(1);
-  ASSERT_TRUE(editor.Undo());
-  ASSERT_TRUE(editor.CancelUndos());
-  EXPECT_EQ(editor.text, "ab");
-  editor.Click(0);
-  editor.Backspace(1);  // at the text's start: a snapshot of the moved caret, no change
-  ASSERT_TRUE(editor.Undo());
-  EXPECT_EQ(editor.text, "ab");
-  EXPECT_EQ(editor.caret, 2);
-  ASSERT_TRUE(editor.Undo());
-  EXPECT_EQ(editor.text, "abc");
 }
 
 TEST(UndoRing, UndoGivesOnlyTheDifferingStretch) {
@@ -188,14 +152,9 @@ TEST(TextChange, DifferingMiddle) {
     TextChange change;
   };
   const Case cases[] = {
-      {"abc", "abXc", {1, 1, "bX"}},
-      {"hello world", "hello brave world", {5, 1, " brave "}},
-      {"abc", "xbc", {0, 1, "x"}},
-      {"", "abc", {0, 0, "abc"}},
-      {"abc", "", {0, 3, ""}},
-      {"aaa", "aa", {1, 2, "a"}},
-      {"abc", "abd", {1, 2, "bd"}},
-      {"abc", "abcdef", {2, 1, "cdef"}},
+      {"abc", "abXc", {1, 1, "bX"}}, {"hello world", "hello brave world", {5, 1, " brave "}},
+      {"abc", "xbc", {0, 1, "x"}},   {"", "abc", {0, 0, "abc"}}, {"abc", "", {0, 3, ""}}, {"aaa", "aa", {1, 2, "a"}},
+      {"abc", "abd", {1, 2, "bd"}},  {"abc", "abcdef", {2, 1, "cdef"}},
   };
   for (const Case& c : cases) {
     const std::optional<TextChange> change = TextChange::Between(c.from, c.to);

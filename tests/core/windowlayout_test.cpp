@@ -123,28 +123,19 @@ TEST(Distribute, ExistingWindowsAreMovedAndTheirDefaultsKept) {
   EXPECT_EQ(layout.defaults.memoryViews[2].bounds, (WindowBounds{670, 40, 290, 620}));
 }
 
-TEST(Distribute, ExistingProcessorWindowDecidesTheWideCase) {
+TEST(Distribute, ProcessorWindowAndProjectEditorCases) {
   WindowLayout layout;
-  layout.defaults.processor.sizeMode = SizeMode::Big;
-  const LayoutPlan plan = layout.Distribute(1280, AllOpen(SizeMode::Small));
-  EXPECT_EQ(plan.projectEditor, (WindowBounds{0, 0, 460, 324}));
-  EXPECT_EQ(plan.processor, (ProcessorWindowSettings{{460, 0, 250, 324}, SizeMode::Small}));
-}
-
-TEST(Distribute, NarrowMainWindowSwitchesABigProcessorWindowToSmall) {
-  WindowLayout layout;
-  const LayoutPlan plan = layout.Distribute(750, AllOpen(SizeMode::Big));
-  EXPECT_EQ(plan.processor, (ProcessorWindowSettings{{350, 0, 250, 324}, SizeMode::Small}));
-  EXPECT_EQ(layout.defaults.processor.sizeMode, SizeMode::Big);
-}
-
-TEST(Distribute, MissingProjectEditorSetsTheEditorDefaults) {
-  WindowLayout layout;
+  const LayoutPlan wide = layout.Distribute(1280, AllOpen(SizeMode::Small));
+  EXPECT_EQ(wide.projectEditor, (WindowBounds{0, 0, 460, 324})) << "the open processor window decides";
+  EXPECT_EQ(wide.processor, (ProcessorWindowSettings{{460, 0, 250, 324}, SizeMode::Small}));
   OpenWindows open = AllOpen(SizeMode::Big);
+  const LayoutPlan narrow = layout.Distribute(750, open);
+  EXPECT_EQ(narrow.processor, (ProcessorWindowSettings{{350, 0, 250, 324}, SizeMode::Small}))
+      << "a narrow main window switches a big processor window to small";
+  EXPECT_EQ(layout.defaults.processor.sizeMode, SizeMode::Big);
   open.projectEditor = false;
-  const LayoutPlan plan = layout.Distribute(750, open);
-  EXPECT_EQ(plan.projectEditor, std::nullopt);
-  EXPECT_EQ(layout.defaults.editor, (WindowBounds{0, 0, 350, 324}));
+  EXPECT_EQ(layout.Distribute(750, open).projectEditor, std::nullopt);
+  EXPECT_EQ(layout.defaults.editor, (WindowBounds{0, 0, 350, 324})) << "a missing project editor sets the defaults";
 }
 
 TEST(StoreDistribution, DistributeThenPutsTheWindowsBack) {

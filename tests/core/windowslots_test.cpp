@@ -30,34 +30,23 @@ TEST(EditorSlots, EditorsFillTheFirstEmptySlotUpToSixteen) {
   EXPECT_EQ(slots.At(16), &editors[15]);
 }
 
-TEST(EditorSlots, ClosingAnUnregisteredEditorIsNotKnown) {
-  FakeWindow registered, stray;
+TEST(EditorSlots, UnknownEditorsAndSlotsOutsideTheRange) {
+  std::array<FakeWindow, 4> editors;
   EditorSlots<FakeWindow> slots;
-  slots.Put(&registered);
-  EXPECT_FALSE(slots.Remove(&stray));
-  EXPECT_STREQ(EditorSlots<FakeWindow>::kFileNotKnown, "file not known!");
-  EXPECT_EQ(slots.At(1), &registered);
+  slots.Put(&editors[0]);
+  EXPECT_FALSE(slots.Remove(&editors[1]));
   EXPECT_FALSE(slots.Remove(nullptr));
-  EXPECT_EQ(slots.At(1), &registered);
-}
-
-TEST(EditorSlots, SlotsOutsideOneToSixteenHoldNothing) {
-  FakeWindow editor;
-  EditorSlots<FakeWindow> slots;
-  slots.Fill(0, &editor);
-  slots.Fill(17, &editor);
+  EXPECT_STREQ(EditorSlots<FakeWindow>::kFileNotKnown, "file not known!");
+  EXPECT_EQ(slots.At(1), &editors[0]);
+  slots.Fill(0, &editors[1]);
+  slots.Fill(17, &editors[1]);
   EXPECT_EQ(slots.At(0), nullptr);
   EXPECT_EQ(slots.At(17), nullptr);
-  EXPECT_TRUE(slots.Windows().empty());
-}
-
-TEST(EditorSlots, WindowsComeInSlotOrder) {
-  std::array<FakeWindow, 3> editors;
-  EditorSlots<FakeWindow> slots;
-  slots.Fill(9, &editors[0]);
+  slots.Fill(9, &editors[2]);
+  slots.Fill(16, &editors[3]);
+  slots.Remove(&editors[0]);
   slots.Fill(2, &editors[1]);
-  slots.Fill(16, &editors[2]);
-  EXPECT_EQ(slots.Windows(), (std::vector<FakeWindow*>{&editors[1], &editors[0], &editors[2]}));
+  EXPECT_EQ(slots.Windows(), (std::vector<FakeWindow*>{&editors[1], &editors[2], &editors[3]})) << "in slot order";
   EXPECT_EQ(slots.FirstEmpty(), 1);
 }
 
@@ -83,30 +72,24 @@ std::vector<std::optional<int>> Presses(SlotCursor cursor, const std::set<int>& 
 
 using Stops = std::vector<std::optional<int>>;
 
-TEST(SlotCursor, MemoryButtonVisitsTheViewsInTurnFromSlotZero) {
+TEST(SlotCursor, ButtonsVisitTheWindowsInTurn) {
   EXPECT_EQ(Presses(SlotCursor::ForMemoryViews(), {0, 2}, 3), (Stops{0, 2, 0}));
   EXPECT_EQ(Presses(SlotCursor::ForMemoryViews(), {0, 1, 2}, 4), (Stops{0, 1, 2, 0}));
   EXPECT_EQ(Presses(SlotCursor::ForMemoryViews(), {1}, 2), (Stops{1, 1}));
-}
-
-TEST(SlotCursor, MemoryButtonWithoutViewsFindsNone) {
-  SlotCursor cursor = SlotCursor::ForMemoryViews();
-  int looks = 0;
-  EXPECT_EQ(cursor.Next([&](int) { return ++looks, false; }), std::nullopt);
-  EXPECT_EQ(looks, 5);
-  EXPECT_EQ(cursor.Position(), 1);
-}
-
-TEST(SlotCursor, ViewButtonAlternatesBetweenEditorsOfItsKind) {
   EXPECT_EQ(Presses(SlotCursor::ForEditors(), {2, 5}, 3), (Stops{2, 5, 2}));
   EXPECT_EQ(Presses(SlotCursor::ForEditors(), {16}, 2), (Stops{16, 16}));
   EXPECT_EQ(Presses(SlotCursor::ForEditors(), {1}, 2), (Stops{1, 1}));
 }
 
-TEST(SlotCursor, ViewButtonLooksAtEverySlotOnceWhenNoneMatches) {
-  SlotCursor cursor = SlotCursor::ForEditors();
+TEST(SlotCursor, WithoutAMatchEverySlotIsLookedAtOnce) {
+  SlotCursor memory = SlotCursor::ForMemoryViews();
+  int looks = 0;
+  EXPECT_EQ(memory.Next([&](int) { return ++looks, false; }), std::nullopt);
+  EXPECT_EQ(looks, 5);
+  EXPECT_EQ(memory.Position(), 1);
+  SlotCursor editors = SlotCursor::ForEditors();
   std::vector<int> looked;
-  EXPECT_EQ(cursor.Next([&](int slot) { return looked.push_back(slot), false; }), std::nullopt);
+  EXPECT_EQ(editors.Next([&](int slot) { return looked.push_back(slot), false; }), std::nullopt);
   std::vector<int> everySlot;
   for (int slot = 1; slot <= 16; ++slot) everySlot.push_back(slot);
   EXPECT_EQ(looked, everySlot);
