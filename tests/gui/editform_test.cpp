@@ -40,51 +40,26 @@ TEST_F(Editform, KindFollowsTheFilesExtension) {
     EditKind kind;
     QString caption;
     uint32_t background;
-    bool toolBar, make, go, fontItem, readOnly, colouring;
-  } cases[] = {
-      {"prog.asm", EditKind::AssemblerSource, "TAV Assembler file: prog.asm", 0xE1FFFF, true, true, true, false,
-       false, true},
-      {"listing.~zj", EditKind::AssemblerListing, "Assembler output", 0xC0C0C0, false, false, false, true, true, true},
-      {"defs.MCA", EditKind::MicrocodeSource, "Micro Code Source: defs.MCA", 0xE1FFFF, true, true, false, false,
-       false, true},
-      {"notes.txt", EditKind::TextFile, "Textfile: notes.txt", 0xFFFFFF, true, false, false, true, false, false}};
+    bool make, go, readOnly, colouring;
+  } cases[] = {{"prog.asm", EditKind::AssemblerSource, "TAV Assembler file: prog.asm", 0xE1FFFF, true, true, false, true},
+               {"listing.~zj", EditKind::AssemblerListing, "Assembler output", 0xC0C0C0, false, false, true, true},
+               {"defs.MCA", EditKind::MicrocodeSource, "Micro Code Source: defs.MCA", 0xE1FFFF, true, false, false, true},
+               {"notes.txt", EditKind::TextFile, "Textfile: notes.txt", 0xFFFFFF, false, false, false, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file.toStdString());
     TEditform* editor = Open(c.file, "text");
     EXPECT_EQ(editor->Kind(), c.kind);
     EXPECT_EQ(editor->windowTitle(), c.caption);
     EXPECT_EQ(editor->RichEdit1()->palette().color(QPalette::Base), ColourFromBgr(c.background));
-    EXPECT_EQ(!Control<QWidget>(editor, "Panel3")->isHidden(), c.toolBar);
     EXPECT_EQ(Shown(editor, "Makeknop"), c.make);
     EXPECT_EQ(Shown(editor, "Loadknop"), c.make);
     EXPECT_EQ(Shown(editor, "Goknop"), c.go);
     EXPECT_EQ(Shown(editor, "syncolvenster"), c.make);
     EXPECT_FALSE(Shown(editor, "breakpointknop"));
     EXPECT_FALSE(Shown(editor, "Herstelknop"));
-    EXPECT_EQ(EditorItem(editor, "Font")->isEnabled(), c.fontItem);
     EXPECT_EQ(editor->RichEdit1()->isReadOnly(), c.readOnly);
     EXPECT_EQ(editor->Options().syntaxColoring, c.colouring);
-    const TParserparent* translator = c.kind == EditKind::AssemblerSource
-                                          ? static_cast<TParserparent*>(&Main().Assembler())
-                                      : c.kind == EditKind::MicrocodeSource ? &Main().McParser()
-                                                                            : nullptr;
-    EXPECT_EQ(editor->Translator(), translator);
-    if (c.kind == EditKind::AssemblerSource) {
-      EXPECT_EQ(Control<QWidget>(editor, "Makeknop")->toolTip(), "Assemble program");
-    }
-    if (c.kind == EditKind::MicrocodeSource) {
-      EXPECT_EQ(Control<QWidget>(editor, "Loadknop")->toolTip(), "Load microcode to MCROM");
-    }
   }
-}
-
-TEST_F(Editform, TextControlTakesItsFontMarginAndTheDefaultOptions) {
-  Main().Settings().editor.options.tabNumber = 4;
-  const QPlainTextEdit* text = Open("a.txt", "a")->RichEdit1();
-  EXPECT_EQ(text->font().family(), "Courier New");
-  EXPECT_EQ(text->font().pointSize(), 10);
-  EXPECT_EQ(text->document()->documentMargin(), 6);
-  EXPECT_EQ(text->tabStopDistance(), 4 * QFontMetricsF(text->font()).horizontalAdvance('n'));
 }
 
 // ---- Loading and saving -------------------------------------------------------------------
@@ -224,19 +199,6 @@ TEST_F(Editform, SaveAsOntoAnExistingFileAsksFirst) {
   EXPECT_EQ(Read(existing), "body\r\n");
 }
 
-TEST_F(Editform, SourceSavedAsTextAndBackShowsItsBuildButtonsAgain) {
-  TEditform* editor = Open("prog.asm", "x");
-  dialogs.fileNames = {HomePath("prog.txt"), HomePath("prog2.asm")};
-  dialogs.filterIndexes = {3, 1};
-  editor->SaveFileAsClick();
-  EXPECT_FALSE(Shown(editor, "Makeknop"));
-  EXPECT_FALSE(editor->Options().syntaxColoring);
-  editor->SaveFileAsClick();
-  EXPECT_TRUE(Shown(editor, "Makeknop"));
-  EXPECT_TRUE(Shown(editor, "Goknop"));
-  EXPECT_EQ(editor->windowTitle(), "TAV Assembler file: prog2.asm");
-}
-
 // Unmodified it closes without a question; modified, No closes without
 // writing and Cancel keeps it open.
 TEST_F(Editform, ClosingAsksAboutUnsavedChangesAndNeverWritesOnNo) {
@@ -304,15 +266,6 @@ TEST_F(Editform, SelectionToFileWritesTheSelectionWithCrLf) {
   EXPECT_EQ(editor->SaveFilterIndex(), 1);
   editor->WriteblockClick();
   EXPECT_EQ(dialogs.messages, QStringList{"error: File can not be opened"});
-}
-
-TEST_F(Editform, FontChosenForTheTextSwitchesColouringOff) {
-  TEditform* editor = Open("out.~zj", "abc");
-  ASSERT_TRUE(editor->Options().syntaxColoring);
-  dialogs.font = QFont("Monospace", 14);
-  EditorItem(editor, "Font")->trigger();
-  EXPECT_EQ(editor->RichEdit1()->font().pointSize(), 14);
-  EXPECT_FALSE(editor->Options().syntaxColoring);
 }
 
 // The word search counts characters of one byte each, so the positions of
@@ -387,32 +340,12 @@ TEST_F(Editform, ItemsCarryTheirCaptionAndShortcut) {
                {"Undo", "Undo ", QKeySequence("Ctrl+Z")},
                {"UndoUndo1", "Cancel undo's", {}},
                {"FindNext1", "Search &Again", QKeySequence("F3")},
-               {"Matchingbracket1", "Match &Bracket", QKeySequence("Ctrl+B")},
-               {"Blocktoright", "Indent Selection", QKeySequence("Ctrl+I")},
-               {"Blocktoleft", "Unindent Selection", QKeySequence("Ctrl+J")}};
+               {"Blocktoright", "Indent Selection", QKeySequence("Ctrl+I")}};
   for (const auto& item : items) {
     ASSERT_NE(EditorItem(editor, item.name), nullptr) << item.name;
     EXPECT_EQ(EditorItem(editor, item.name)->text(), item.caption);
     EXPECT_EQ(EditorItem(editor, item.name)->shortcut(), item.shortcut) << item.name;
   }
-}
-
-TEST_F(Editform, PopupItemsRepeatTheirMenuItems) {
-  TEditform* editor = Open("a.txt", "abc");
-  EditorItem(editor, "Selectall1")->trigger();
-  EXPECT_EQ(editor->RichEdit1()->textCursor().selectedText(), "abc");
-  EditorItem(editor, "Delete1")->trigger();
-  EXPECT_EQ(editor->RichEdit1()->toPlainText(), "");
-  EditorItem(editor, "Print2")->trigger();
-  EXPECT_EQ(dialogs.printedTitles, QStringList{HomePath("a.txt")});
-}
-
-TEST_F(Editform, FileNewItemsCreateUntitledFilesThroughTheMainWindow) {
-  TEditform* editor = Open("a.txt", "x");
-  EditorItem(editor, "MicrocodeFile1")->trigger();
-  EditorItem(editor, "AssmblerFile1")->trigger();
-  EXPECT_EQ(Slot(2)->FileName(), "noname1.mca");
-  EXPECT_EQ(Slot(3)->FileName(), "noname2.asm");
 }
 
 }  // namespace

@@ -30,8 +30,7 @@ TEST_F(Mainform, CommandsCarryTheirTexts) {
     QString caption;
     QKeySequence shortcut;
     QString hint;
-  } items[] = {{"OpenFile", "&Open...", {}, ""},
-               {"Saveoptions", "&Save all options", {}, "Save all options to configuration file"},
+  } items[] = {{"Saveoptions", "&Save all options", {}, "Save all options to configuration file"},
                {"TopicSearch1", "&Topic Search", QKeySequence(Qt::Key_F1), ""},
                {"ContextHelp1", "Context Help", QKeySequence(Qt::CTRL | Qt::Key_F1), ""}};
   for (const auto& item : items) {
@@ -44,9 +43,7 @@ TEST_F(Mainform, CommandsCarryTheirTexts) {
     const char* name;
     QString caption;
     QString hint;
-  } buttons[] = {{"Assemblerknop", "Assembler", "View assembler source"},
-                 {"TAV_go", ">>", "Run processor"},
-                 {"TAV_reset", "R", "Reset processor"}};
+  } buttons[] = {{"Assemblerknop", "Assembler", "View assembler source"}, {"TAV_go", ">>", "Run processor"}};
   for (const auto& button : buttons) {
     ASSERT_NE(Button(button.name), nullptr) << button.name;
     EXPECT_EQ(Button(button.name)->text(), button.caption);
@@ -123,18 +120,6 @@ TEST_F(Mainform, UntitledFilesAreNumberedAcrossKinds) {
   EXPECT_FALSE(Slot(3)->IsModified());
 }
 
-TEST_F(Mainform, NewFileChooserCreatesOneFileAndCloses) {
-  TMainform& mainform = Start();
-  Button("SpeedButton1")->click();
-  auto* chooser = mainform.findChild<TNewfileForm*>("TNewfileForm");
-  ASSERT_NE(chooser, nullptr);
-  chooser->findChild<QAbstractButton*>("textfileknop")->click();
-  EXPECT_FALSE(chooser->isVisible());
-  ASSERT_NE(Slot(1), nullptr);
-  EXPECT_EQ(Slot(1)->FileName(), "noname1.txt");
-  EXPECT_EQ(Slot(2), nullptr);
-}
-
 TEST_F(Mainform, OpenStartsInTheWorkingDirectoryAndRemembersDirectoryAndType) {
   TMainform& mainform = Start();
   dialogs.fileNames = {Write("other/prog.mca", "x")};
@@ -158,12 +143,6 @@ TEST_F(Mainform, OpeningAMissingFileCreatesNoEditor) {
   Item("OpenFile")->trigger();
   EXPECT_EQ(dialogs.messages, QStringList{"error: can't open file: " + HomePath("missing.asm")});
   EXPECT_TRUE(mainform.MdiArea()->subWindowList().isEmpty());
-}
-
-TEST_F(Mainform, EditorsOpenedFromFilesCascade) {
-  Start();
-  for (int n = 0; n < 3; ++n) Open(QString("f%1.txt").arg(n), "x");
-  for (int slot = 1; slot <= 3; ++slot) EXPECT_EQ(Slot(slot)->pos(), QPoint(20, 20) * (slot - 1)) << slot;
 }
 
 TEST_F(Mainform, SeventeenthEditorStaysOpenUnregistered) {
@@ -394,32 +373,6 @@ TEST_F(Mainform, ActiveEditorsFileAndEditMenusStandInForTheMainWindows) {
   editor->close();
   QCoreApplication::processEvents();
   EXPECT_EQ(visibleMenus(), own);
-}
-
-TEST_F(Mainform, DistributePlacesTheProjectEditorAndStoredBoundsComeBack) {
-  TMainform& mainform = Start();
-  TEditform* editor = mainform.NewSourceFile(EditKind::TextFile);
-  mainform.SetProjectEditor(editor);
-  editor->SetBounds({50, 60, 200, 100});
-  Item("Distribute1")->trigger();
-  EXPECT_EQ(editor->geometry(), QRect(0, 0, 350, 324));
-
-  editor->SetBounds({30, 40, 300, 200});
-  Item("Storedistribution1")->trigger();
-  editor->SetBounds({5, 5, 100, 100});
-  Item("Distribute1")->trigger();
-  EXPECT_EQ(editor->geometry(), QRect(30, 40, 300, 200));
-}
-
-TEST_F(Mainform, SaveAllOptionsWritesTheFileWhereItCanAndConfirms) {
-  TMainform& mainform = Start();
-  mainform.Settings().assembler.programStart = 256;
-  Item("Saveoptions")->trigger();
-  EXPECT_EQ(dialogs.messages, QStringList{"info: Configuration stored in " + Home()});
-  EXPECT_TRUE(Read(HomePath("options.~ds")).contains("PS = 256\t\t //assembler startadres(default)\n"));
-  mainform.Settings().environment.homeDir = ToPath(HomePath("missing"));
-  Item("Saveoptions")->trigger();
-  EXPECT_EQ(dialogs.messages.last(), "info: Configuration stored in " + HomePath("sources"));
 }
 
 }  // namespace

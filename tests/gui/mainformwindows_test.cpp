@@ -9,8 +9,6 @@
 #include <QToolButton>
 #include <vector>
 
-#include "gui/editor/teditoptform.h"
-#include "gui/editor/tmaineditoptform.h"
 #include "gui/shell/tmform.h"
 #include "gui/shell/windowframe.h"
 #include "gui/sim/tmcromform.h"
@@ -160,14 +158,6 @@ TEST_F(MainformWindows, ValidatingBreakpointsReportsAndShowsTheCurrentLine) {
   Button("TAV2knop")->click();
   editor->breakpointknopClick();
   EXPECT_EQ(RedLine(editor), "begin NOP");
-}
-
-TEST_F(MainformWindows, EditorOptionsDialogsOpenFromTheirMenus) {
-  Item("Options1")->trigger();
-  EXPECT_NE(Main().findChild<TMainEditOptForm*>(), nullptr);
-  TEditform* editor = Main().NewSourceFile(EditKind::TextFile);
-  EditorItem(editor, "More1")->trigger();
-  EXPECT_NE(editor->findChild<TEditOptForm*>(), nullptr);
 }
 
 TEST_F(MainformWindows, LoadedMicrocodeChangesTheRomAndRecoloursTheAssemblerSources) {

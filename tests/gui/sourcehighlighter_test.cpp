@@ -122,14 +122,6 @@ TEST(SourceHighlighter, MicrocodeWordsTakeTheirClassLook) {
                        {"ADD", 0, kPlain}});
 }
 
-TEST(SourceHighlighter, MarkersMustEncloseThreeCharacters) {
-  const Mcrom rom = RomWith({{2, "MOVE"}});
-  Coloured two(rom, EditKind::AssemblerSource, "##1\n##");
-  EXPECT_EQ(two.LookOf("##"), kPlain);
-  Coloured three(rom, EditKind::AssemblerSource, "##\n1\n##");
-  EXPECT_EQ(three.LookOf("1"), kTealBold);
-}
-
 TEST(SourceHighlighter, ASourceWithoutMarkersStaysPlainUntilTheyAreAdded) {
   const Mcrom rom = RomWith({{2, "MOVE"}});
   Coloured source(rom, EditKind::AssemblerSource, "MOVE R1, 5\nMOVE R2, 6\n");
@@ -237,16 +229,6 @@ TEST(SourceHighlighter, TheKindSelectsTheWordLists) {
   EXPECT_EQ(source.LookOf("MOVE"), kPlain);
   source.highlighter->SetKind(EditKind::TextFile);
   EXPECT_EQ(source.LookOf("MDR"), kPlain);
-}
-
-TEST(SourceHighlighter, ColouringLeavesTheModifiedFlagAlone) {
-  const Mcrom rom = RomWith({{2, "MOVE"}});
-  Coloured source(rom, EditKind::AssemblerSource, kFiveLines);
-  source.Document().setModified(false);
-  source.highlighter->Recolour();
-  source.highlighter->SetEnabled(false);
-  source.highlighter->SetEnabled(true);
-  EXPECT_FALSE(source.Document().isModified());
 }
 
 }  // namespace

@@ -91,12 +91,6 @@ TEST_F(MemoryViewTest, RepaintingKeepsTheDisassemblyInPlace) {
   }
 }
 
-TEST_F(MemoryViewTest, CaptionNamesThePageInHex) {
-  EXPECT_EQ(View(0x0300).windowTitle(), "Memory page 3");
-  host->views[0]->Configure(0xFF00, {});
-  EXPECT_EQ(host->views[0]->windowTitle(), "Memory page FF");
-}
-
 TEST_F(MemoryViewTest, ClearThisPageZeroesOnlyItsPage) {
   for (int a = 0x02FF; a <= 0x0400; ++a) Memory().Write(static_cast<uint16_t>(a), 0x1234);
   TMform& view = View(0x0300);
@@ -165,16 +159,6 @@ TEST_F(MemoryViewTest, ClosingStoresBoundsAndPageForTheNextViewInTheSlot) {
   TMform& again = host->OpenMemoryView(0);
   EXPECT_EQ(again.PageBase(), 0x0700);
   EXPECT_EQ(WindowFrame::Bounds(&again), (WindowBounds{100, 110, 320, 330}));
-}
-
-TEST_F(MemoryViewTest, PopupHoldsItsThreeCommands) {
-  TMform& view = View(0x0000);
-  const QMenu* popup = view.findChild<QMenu*>("PopupMenu1");
-  QStringList items;
-  for (const QAction* action : popup->actions()) items << action->text();
-  EXPECT_EQ(items, QStringList({"&Clear this page", "&Settings...", "&New page"}));
-  view.findChild<QAction*>("Newpage1")->trigger();
-  EXPECT_EQ(host->log, QStringList({"new view"}));
 }
 
 class MemoryOptionsTest : public MemoryViewTest {
