@@ -3,23 +3,22 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFontMetricsF>
 #include <QFile>
-#include <QMdiArea>
+#include <QFontMetricsF>
 #include <QLabel>
-#include <QMouseEvent>
+#include <QMdiArea>
 #include <QPlainTextEdit>
-#include <QTextBlock>
-#include <QToolButton>
 
-#include "gui/editor/teditform.h"
 #include "gui/editor/bgrcolour.h"
 #include "gui/editor/coretext.h"
 #include "gui/editor/editcommands.h"
+#include "guitest.h"
 #include "workbenchtest.h"
 
 namespace tav2 {
 namespace {
+
+using test::PlaceCaret;
 
 class Editform : public test::WorkbenchTest {
  protected:
@@ -27,22 +26,7 @@ class Editform : public test::WorkbenchTest {
     WorkbenchTest::SetUp();
     Start();
   }
-
-  TEditform* Open(const QString& name, const QByteArray& bytes) { return Main().OpenSourceFile(Write(name, bytes)); }
-
-  static void Select(TEditform* editor, int start, int end) {
-    QTextCursor cursor = editor->RichEdit1()->textCursor();
-    cursor.setPosition(start);
-    cursor.setPosition(end, QTextCursor::KeepAnchor);
-    editor->RichEdit1()->setTextCursor(cursor);
-  }
-
-  static void Click(QWidget* widget) {
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), widget->mapToGlobal(QPointF(2, 2)), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &press);
-  }
-
+  static void Select(TEditform* editor, int start, int end) { PlaceCaret(editor->RichEdit1(), start, end - start); }
   static bool Shown(const TEditform* editor, const char* name) {
     return !Control<QWidget>(editor, name)->isHidden() && !Control<QWidget>(editor, "Panel3")->isHidden();
   }
@@ -50,86 +34,41 @@ class Editform : public test::WorkbenchTest {
 
 // ---- The kinds ------------------------------------------------------------------------
 
-struct KindCase {
-  QString file;
-  EditKind kind;
-  QString caption;
-  uint32_t background;
-  bool toolBar;
-  bool make;
-  QString makeHint;
-  QString loadHint;
-  bool go;
-  bool colouringIndicator;
-  bool fontItem;
-  bool readOnly;
-  bool colouring;
-};
-
-class EditformKinds : public Editform, public testing::WithParamInterface<KindCase> {};
-
-TEST_P(EditformKinds, FollowTheFilesExtension) {
-  const KindCase& expected = GetParam();
-  TEditform* editor = Open(expected.file, "text");
-  EXPECT_EQ(editor->Kind(), expected.kind);
-  EXPECT_EQ(editor->windowTitle(), expected.caption);
-  EXPECT_EQ(editor->RichEdit1()->palette().color(QPalette::Base), ColourFromBgr(expected.background));
-  EXPECT_EQ(!Control<QWidget>(editor, "Panel3")->isHidden(), expected.toolBar);
-  EXPECT_EQ(Shown(editor, "Makeknop"), expected.make);
-  EXPECT_EQ(Shown(editor, "Loadknop"), expected.make);
-  EXPECT_EQ(Shown(editor, "Goknop"), expected.go);
-  EXPECT_FALSE(Shown(editor, "breakpointknop"));
-  EXPECT_FALSE(Shown(editor, "Herstelknop"));
-  EXPECT_EQ(Shown(editor, "syncolvenster"), expected.colouringIndicator);
-  if (expected.make) {
-    EXPECT_EQ(Control<QWidget>(editor, "Makeknop")->toolTip(), expected.makeHint);
-    EXPECT_EQ(Control<QWidget>(editor, "Loadknop")->toolTip(), expected.loadHint);
+TEST_F(Editform, KindFollowsTheFilesExtension) {
+  const struct {
+    QString file;
+    EditKind kind;
+    QString caption;
+    uint32_t background;
+    bool make, go, readOnly, colouring;
+  } cases[] = {{"prog.asm", EditKind::AssemblerSource, "TAV Assembler file: prog.asm", 0xE1FFFF, true, true, false, true},
+               {"listing.~zj", EditKind::AssemblerListing, "Assembler output", 0xC0C0C0, false, false, true, true},
+               {"defs.MCA", EditKind::MicrocodeSource, "Micro Code Source: defs.MCA", 0xE1FFFF, true, false, false, true},
+               {"notes.txt", EditKind::TextFile, "Textfile: notes.txt", 0xFFFFFF, false, false, false, false}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.file.toStdString());
+    TEditform* editor = Open(c.file, "text");
+    EXPECT_EQ(editor->Kind(), c.kind);
+    EXPECT_EQ(editor->windowTitle(), c.caption);
+    EXPECT_EQ(editor->RichEdit1()->palette().color(QPalette::Base), ColourFromBgr(c.background));
+    EXPECT_EQ(Shown(editor, "Makeknop"), c.make);
+    EXPECT_EQ(Shown(editor, "Loadknop"), c.make);
+    EXPECT_EQ(Shown(editor, "Goknop"), c.go);
+    EXPECT_EQ(Shown(editor, "syncolvenster"), c.make);
+    EXPECT_FALSE(Shown(editor, "breakpointknop"));
+    EXPECT_FALSE(Shown(editor, "Herstelknop"));
+    EXPECT_EQ(editor->RichEdit1()->isReadOnly(), c.readOnly);
+    EXPECT_EQ(editor->Options().syntaxColoring, c.colouring);
   }
-  EXPECT_EQ(EditorItem(editor, "Font")->isEnabled(), expected.fontItem);
-  EXPECT_EQ(editor->RichEdit1()->isReadOnly(), expected.readOnly);
-  EXPECT_EQ(editor->Options().syntaxColoring, expected.colouring);
-  const TParserparent* translator = expected.kind == EditKind::AssemblerSource ? static_cast<TParserparent*>(&Main().Assembler())
-                                    : expected.kind == EditKind::MicrocodeSource
-                                        ? static_cast<TParserparent*>(&Main().McParser())
-                                        : nullptr;
-  EXPECT_EQ(editor->Translator(), translator);
-  EXPECT_FALSE(editor->RichEdit1()->isHidden());
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Editform, EditformKinds,
-    testing::Values(KindCase{"prog.asm", EditKind::AssemblerSource, "TAV Assembler file: prog.asm", 0xE1FFFF, true,
-                             true, "Assemble program", "Load program in main memory", true, true, false, false, true},
-                    KindCase{"listing.~zj", EditKind::AssemblerListing, "Assembler output", 0xC0C0C0, false, false,
-                             "", "", false, false, true, true, true},
-                    KindCase{"defs.MCA", EditKind::MicrocodeSource, "Micro Code Source: defs.MCA", 0xE1FFFF, true,
-                             true, "Assemble microcode", "Load microcode to MCROM", false, true, false, false, true},
-                    KindCase{"notes.txt", EditKind::TextFile, "Textfile: notes.txt", 0xFFFFFF, true, false, "", "",
-                             false, false, true, false, false}));
-
-TEST_F(Editform, TextControlTakesItsFontMarginAndTheDefaultOptions) {
-  Main().Settings().editor.options.tabNumber = 4;
-  TEditform* editor = Open("a.txt", "a");
-  const QPlainTextEdit* text = editor->RichEdit1();
-  EXPECT_EQ(text->font().family(), "Courier New");
-  EXPECT_EQ(text->font().pointSize(), 10);
-  EXPECT_EQ(text->document()->documentMargin(), 6);
-  EXPECT_EQ(editor->Options().tabNumber, 4);
-  EXPECT_EQ(text->tabStopDistance(), 4 * QFontMetricsF(text->font()).horizontalAdvance('n'));
-  EXPECT_FALSE(editor->IsModified());
 }
 
 // ---- Loading and saving -------------------------------------------------------------------
 
-TEST_F(Editform, LoadingTakesEveryKindOfLineEnd) {
-  TEditform* editor = Open("mixed.txt", "one\r\ntwo\nthree\rfour\r\n");
+TEST_F(Editform, LoadingTakesEveryLineEndAndSavingWritesCrLfWithoutBackup) {
+  const QString file = Write("prog.asm", "one\r\ntwo\nthree\rfour\r\n");
+  TEditform* editor = Main().OpenSourceFile(file);
   EXPECT_EQ(editor->RichEdit1()->toPlainText(), "one\ntwo\nthree\nfour");
   EXPECT_FALSE(editor->IsModified());
-}
-
-TEST_F(Editform, SavingWritesCrLfLinesWithoutBackup) {
-  const QString file = Write("prog.asm", "a\nb\n");
-  TEditform* editor = Main().OpenSourceFile(file);
   Type(editor, "one\ntwo");
   ASSERT_TRUE(editor->IsModified());
   EditorItem(editor, "Save1")->trigger();
@@ -138,6 +77,7 @@ TEST_F(Editform, SavingWritesCrLfLinesWithoutBackup) {
   EXPECT_FALSE(QFile::exists(HomePath("prog.bak")));
 }
 
+// Also a file that is its own backup is saved without losing it.
 TEST_F(Editform, SavingWithBackupsKeepsThePreviousVersion) {
   Main().Settings().environment.createBakFiles = true;
   Write("prog.bak", "older");
@@ -150,15 +90,11 @@ TEST_F(Editform, SavingWithBackupsKeepsThePreviousVersion) {
   editor->SaveFileClick();
   EXPECT_EQ(Read(HomePath("prog.bak")), "second\r\n");
   EXPECT_EQ(Read(file), "third\r\n");
-}
 
-TEST_F(Editform, FileThatIsItsOwnBackupIsSavedWithoutLosingIt) {
-  Main().Settings().environment.createBakFiles = true;
-  const QString file = Write("notes.bak", "old\r\n");
-  TEditform* editor = Main().OpenSourceFile(file);
-  Type(editor, "new");
-  editor->SaveFileClick();
-  EXPECT_EQ(Read(file), "new\r\n");
+  TEditform* backup = Open("notes.bak", "old\r\n");
+  Type(backup, "new");
+  backup->SaveFileClick();
+  EXPECT_EQ(Read(HomePath("notes.bak")), "new\r\n");
   EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
@@ -189,7 +125,7 @@ TEST_F(Editform, CharactersBeyondLatin1BecomeAQuestionMarkWhenTyped) {
   Type(editor, QString::fromUtf8("a\u2192b\U0001F600c"));
   QCoreApplication::processEvents();
   EXPECT_EQ(editor->RichEdit1()->toPlainText(), "a?b?c");
-  EXPECT_EQ(editor->RichEdit1()->textCursor().position(), 5);
+  EXPECT_EQ(test::Caret(editor->RichEdit1()), 5);
 }
 
 TEST_F(Editform, SaveFailureIsReportedAndTheTextStaysModified) {
@@ -203,8 +139,7 @@ TEST_F(Editform, SaveFailureIsReportedAndTheTextStaysModified) {
 }
 
 TEST_F(Editform, SavingAnUntitledFileAsksForAName) {
-  TEditform* editor = Main().NewSourceFile(EditKind::AssemblerSource);
-  Type(editor, "x");
+  TEditform* editor = NewEditor(EditKind::AssemblerSource, "x");
   QDir().mkpath(HomePath("work"));
   dialogs.fileNames = {HomePath("work/prog")};
   EditorItem(editor, "Save1")->trigger();
@@ -243,74 +178,53 @@ INSTANTIATE_TEST_SUITE_P(Editform, EditformSaveAs,
                                          SaveAsCase{"x.asm", 2, "x.mca", EditKind::MicrocodeSource},
                                          SaveAsCase{"x.asm", 3, "x.txt", EditKind::TextFile},
                                          SaveAsCase{"x.txt", 4, "x.txt", EditKind::TextFile},
-                                         SaveAsCase{"x.dat", 4, "x.dat", EditKind::TextFile}));
+                                         SaveAsCase{"x.dat", 4, "x.dat", EditKind::TextFile}),
+                         [](const testing::TestParamInfo<SaveAsCase>& info) {
+                           return QString(info.param.chosen + "_type" + QString::number(info.param.fileType))
+                               .replace('.', '_')
+                               .toStdString();
+                         });
 
 TEST_F(Editform, SaveAsOntoAnExistingFileAsksFirst) {
   TEditform* editor = Open("start.txt", "body");
   const QString existing = Write("taken.txt", "keep");
-  dialogs.fileNames = {existing};
-  dialogs.answers = {Dialogs::Answer::No};
+  dialogs.fileNames = {existing, existing};
+  dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Yes};
   editor->SaveFileAsClick();
   EXPECT_EQ(dialogs.messages, QStringList{"ask: Overwrite existing file " + existing + "?"});
   EXPECT_EQ(editor->FileName(), HomePath("start.txt"));
   EXPECT_EQ(Read(existing), "keep");
-
-  dialogs.fileNames = {existing};
-  dialogs.answers = {Dialogs::Answer::Yes};
   editor->SaveFileAsClick();
   EXPECT_EQ(editor->FileName(), existing);
   EXPECT_EQ(Read(existing), "body\r\n");
 }
 
-TEST_F(Editform, SourceSavedAsTextAndBackShowsItsBuildButtonsAgain) {
-  TEditform* editor = Open("prog.asm", "x");
-  dialogs.fileNames = {HomePath("prog.txt"), HomePath("prog2.asm")};
-  dialogs.filterIndexes = {3, 1};
-  editor->SaveFileAsClick();
-  EXPECT_FALSE(Shown(editor, "Makeknop"));
-  EXPECT_FALSE(editor->Options().syntaxColoring);
-  editor->SaveFileAsClick();
-  EXPECT_TRUE(Shown(editor, "Makeknop"));
-  EXPECT_TRUE(Shown(editor, "Goknop"));
-  EXPECT_EQ(editor->windowTitle(), "TAV Assembler file: prog2.asm");
-}
+// Unmodified it closes without a question; modified, No closes without
+// writing and Cancel keeps it open.
+TEST_F(Editform, ClosingAsksAboutUnsavedChangesAndNeverWritesOnNo) {
+  EditorItem(Open("u.txt", "u"), "Exit1")->trigger();
+  EXPECT_TRUE(dialogs.messages.isEmpty());
+  EXPECT_EQ(Slot(1), nullptr);
 
-struct CloseCase {
-  Dialogs::Answer answer;
-  bool closes;
-};
-
-class EditformClosing : public Editform, public testing::WithParamInterface<CloseCase> {};
-
-TEST_P(EditformClosing, AsksAboutUnsavedChangesAndNeverWritesOnNo) {
   const QString file = Write("a.txt", "a");
   TEditform* editor = Main().OpenSourceFile(file);
   Type(editor, "changed");
-  dialogs.answers = {GetParam().answer};
+  dialogs.answers = {Dialogs::Answer::Cancel, Dialogs::Answer::No};
   EditorItem(editor, "Close1")->trigger();
   EXPECT_EQ(dialogs.messages, QStringList{"ask: File Textfile: a.txt has changed, Save?"});
+  const std::optional<int> slot = Main().Editors().SlotOf(editor);
+  ASSERT_TRUE(slot.has_value());
+  EXPECT_TRUE(editor->IsModified());
+  EditorItem(editor, "Close1")->trigger();
+  EXPECT_EQ(Slot(*slot), nullptr);
   EXPECT_EQ(Read(file), "a");
-  EXPECT_EQ(Main().Editors().At(1) == nullptr, GetParam().closes);
-  if (!GetParam().closes) {
-    EXPECT_TRUE(editor->IsModified());
-  }
-}
-
-INSTANTIATE_TEST_SUITE_P(Editform, EditformClosing,
-                         testing::Values(CloseCase{Dialogs::Answer::No, true}, CloseCase{Dialogs::Answer::Cancel, false}));
-
-TEST_F(Editform, UnmodifiedEditorClosesWithoutQuestion) {
-  TEditform* editor = Open("a.txt", "a");
-  EditorItem(editor, "Exit1")->trigger();
-  EXPECT_TRUE(dialogs.messages.isEmpty());
-  EXPECT_EQ(Main().Editors().At(1), nullptr);
 }
 
 // ---- Insert file and Selection to file ------------------------------------------------------
 
-TEST_F(Editform, InsertFileTakesLfLinesAndSelectsWhatItInserted) {
-  TEditform* editor = Open("a.txt", "AB");
-  Select(editor, 1, 1);
+TEST_F(Editform, InsertFileReplacesTheSelectionWithLfLinesAndSelectsThem) {
+  TEditform* editor = Open("a.txt", "A--B");
+  Select(editor, 1, 3);
   dialogs.fileNames = {Write("part.txt", "x\ny\n")};
   EditorItem(editor, "Insertfile")->trigger();
   EXPECT_EQ(dialogs.fileRequests[0].kind, "open");
@@ -324,34 +238,24 @@ TEST_F(Editform, InsertFileTakesLfLinesAndSelectsWhatItInserted) {
   EXPECT_EQ(Read(HomePath("a.txt")), "Ax\r\ny\r\nB\r\n");
 }
 
-TEST_F(Editform, InsertFileReplacesTheSelection) {
-  TEditform* editor = Open("a.txt", "A--B");
-  Select(editor, 1, 3);
-  dialogs.fileNames = {Write("part.txt", "x\r\n")};
-  editor->InsertfileClick();
-  EXPECT_EQ(editor->RichEdit1()->toPlainText(), "Ax\nB");
-}
-
-TEST_F(Editform, TheListingTakesNoInsertedFile) {
-  TEditform* editor = Open("assembler output.~zj", "listing");
-  EXPECT_FALSE(EditorItem(editor, "Insertfile")->isEnabled());
-  dialogs.fileNames = {Write("more.txt", "more")};
-  editor->InsertfileClick();
-  EXPECT_EQ(editor->RichEdit1()->toPlainText(), "listing");
-}
-
-TEST_F(Editform, InsertFileThatCannotBeReadInsertsNothing) {
+TEST_F(Editform, InsertFileThatCannotBeReadOrIntoTheListingInsertsNothing) {
   TEditform* editor = Open("a.txt", "AB");
   dialogs.fileNames = {HomePath("missing.txt")};
   editor->InsertfileClick();
   EXPECT_EQ(dialogs.messages, QStringList{"error: File not found"});
   EXPECT_EQ(editor->RichEdit1()->toPlainText(), "AB");
+
+  TEditform* listing = Open("assembler output.~zj", "listing");
+  EXPECT_FALSE(EditorItem(listing, "Insertfile")->isEnabled());
+  dialogs.fileNames = {Write("more.txt", "more")};
+  listing->InsertfileClick();
+  EXPECT_EQ(listing->RichEdit1()->toPlainText(), "listing");
 }
 
 TEST_F(Editform, SelectionToFileWritesTheSelectionWithCrLf) {
   TEditform* editor = Open("a.txt", "a\nb\nc\nd");
   Select(editor, 2, 5);
-  dialogs.fileNames = {HomePath("block.txt")};
+  dialogs.fileNames = {HomePath("block.txt"), HomePath("no/such/dir/block.txt")};
   EditorItem(editor, "Writeblock")->trigger();
   ASSERT_EQ(dialogs.fileRequests.size(), 1u);
   EXPECT_EQ(dialogs.fileRequests[0].place, "*.txt");
@@ -360,177 +264,88 @@ TEST_F(Editform, SelectionToFileWritesTheSelectionWithCrLf) {
   EXPECT_EQ(Read(HomePath("block.txt")), "b\r\nc");
   EXPECT_EQ(editor->FileName(), HomePath("a.txt"));
   EXPECT_EQ(editor->SaveFilterIndex(), 1);
-}
-
-TEST_F(Editform, SelectionToAnUnwritableFileIsReported) {
-  TEditform* editor = Open("a.txt", "abc");
-  Select(editor, 0, 2);
-  dialogs.fileNames = {HomePath("no/such/dir/block.txt")};
   editor->WriteblockClick();
   EXPECT_EQ(dialogs.messages, QStringList{"error: File can not be opened"});
 }
 
-// ---- Print and Font ------------------------------------------------------------------------------
-
-TEST_F(Editform, PrintTitlesTheDocumentWithTheFileName) {
-  TEditform* editor = Open("a.txt", "abc");
-  EditorItem(editor, "Print1")->trigger();
-  EXPECT_EQ(dialogs.printedTitles, QStringList{HomePath("a.txt")});
-}
-
-TEST_F(Editform, FontChosenForTheTextSwitchesColouringOff) {
-  TEditform* editor = Open("out.~zj", "abc");
-  ASSERT_TRUE(editor->Options().syntaxColoring);
-  dialogs.font = QFont("Monospace", 14);
-  EditorItem(editor, "Font")->trigger();
-  EXPECT_EQ(editor->RichEdit1()->font().pointSize(), 14);
-  EXPECT_FALSE(editor->Options().syntaxColoring);
-}
-
-// ---- The word at the caret ------------------------------------------------------------------------
-
-struct WordCase {
-  QString text;
-  int start;
-  int end;
-  QString word;
-};
-
-class EditformWordAtCursor : public Editform, public testing::WithParamInterface<WordCase> {};
-
-TEST_P(EditformWordAtCursor, IsTheSelectionOrTheWordAtTheCaret) {
+// The word search counts characters of one byte each, so the positions of
+// the text control are those of the word search.
+TEST_F(Editform, WordAtCursorIsTheSelectionOrTheWordAtTheCaret) {
+  const struct {
+    QString text;
+    int start, end;
+    QString word;
+  } cases[] = {{"MOVE R1\nLOAD\nX", 12, 12, "LOAD"},
+               {QString(60, 'w'), 0, 60, QString(50, 'w')},
+               {QString::fromUtf8("\u00e9t\u00e9 ab"), 1, 3, QString::fromUtf8("t\u00e9")},
+               {QString::fromUtf8("\u00e9x"), 2, 2, "x"}};
   TEditform* editor = Main().NewSourceFile(EditKind::TextFile);
-  Type(editor, GetParam().text);
-  Select(editor, GetParam().start, GetParam().end);
-  EXPECT_EQ(editor->WordAtCursor(), GetParam().word);
+  for (const auto& c : cases) {
+    Type(editor, c.text);
+    Select(editor, c.start, c.end);
+    EXPECT_EQ(editor->WordAtCursor(), c.word) << c.text.toStdString();
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(Editform, EditformWordAtCursor,
-                         testing::Values(WordCase{"MOVE R1\nLOAD", 12, 12, "LOAD"},
-                                         WordCase{"MOVE R1\nLOAD\nX", 12, 12, "LOAD"},
-                                         WordCase{"a  b", 2, 2, ""}, WordCase{"#inc_1 x", 3, 3, "#inc_1"},
-                                         WordCase{QString(60, 'w'), 0, 60, QString(50, 'w')},
-                                         WordCase{QString::fromUtf8("\u00e9t\u00e9 ab"), 1, 3, QString::fromUtf8("t\u00e9")},
-                                         WordCase{QString::fromUtf8("\u00e9x"), 2, 2, "x"}));
 
 // ---- The indicators --------------------------------------------------------------------------------
 
-TEST_F(Editform, PositionIndicatorShowsLineAndColumn) {
+TEST_F(Editform, PositionAndInsertIndicators) {
   TEditform* editor = Open("a.txt", "first\nsecond\nthird line");
   const auto* position = Control<QLabel>(editor, "positievenster");
   Main().MdiArea()->setActiveSubWindow(editor);
   EXPECT_EQ(position->text(), "  1:  1");
   Select(editor, 17, 17);
   EXPECT_EQ(position->text(), "  3:  5");
-}
-
-TEST_F(Editform, IndicatorsKeepTheirDistanceFromTheRightEdge) {
-  TEditform* editor = Open("a.asm", "x");
-  editor->resize(500, 300);
-  const int width = Control<QWidget>(editor, "Panel3")->width();
-  EXPECT_EQ(Control<QWidget>(editor, "syncolvenster")->x(), width - 162);
-  EXPECT_EQ(Control<QWidget>(editor, "insertvenster")->x(), width - 134);
-  EXPECT_EQ(Control<QWidget>(editor, "positievenster")->x(), width - 98);
-  EXPECT_EQ(Control<QWidget>(editor, "wrapvenster")->x(), width - 41);
-  EXPECT_EQ(Control<QLabel>(editor, "syncolvenster")->text(), "##");
-  EXPECT_EQ(Control<QLabel>(editor, "syncolvenster")->toolTip(), "Syntax coloring");
   EXPECT_EQ(Control<QLabel>(editor, "insertvenster")->text(), " INS");
-  EXPECT_EQ(Control<QLabel>(editor, "wrapvenster")->text(), "WRP");
+  editor->Commands().ToggleInsertMode();
+  EXPECT_EQ(Control<QLabel>(editor, "insertvenster")->text(), "OVR");
+  EXPECT_TRUE(editor->RichEdit1()->overwriteMode());
 }
 
 TEST_F(Editform, ColouringIndicatorSwitchesColouringAndWordWrapFollows) {
   TEditform* editor = Open("a.asm", "x");
   auto* colouring = Control<QLabel>(editor, "syncolvenster");
   auto* wrap = Control<QLabel>(editor, "wrapvenster");
+  EXPECT_EQ(colouring->text(), "##");
+  EXPECT_EQ(wrap->text(), "WRP");
   EXPECT_TRUE(colouring->font().bold());
   EXPECT_EQ(colouring->palette().color(QPalette::WindowText), ColourFromBgr(0x800080));
-  Click(wrap);
+  test::ClickAt(wrap);
   EXPECT_FALSE(editor->Options().wordWrap);
 
-  Click(colouring);
+  test::ClickAt(colouring);
   EXPECT_FALSE(editor->Options().syntaxColoring);
   EXPECT_FALSE(colouring->font().bold());
   EXPECT_EQ(colouring->palette().color(QPalette::WindowText), ColourFromBgr(0x808080));
-  EXPECT_EQ(wrap->cursor().shape(), Qt::PointingHandCursor);
-  Click(wrap);
+  test::ClickAt(wrap);
   EXPECT_TRUE(editor->Options().wordWrap);
   EXPECT_EQ(editor->RichEdit1()->lineWrapMode(), QPlainTextEdit::WidgetWidth);
-  EXPECT_EQ(wrap->palette().color(QPalette::WindowText), QColor(Qt::black));
 
-  Click(colouring);
+  test::ClickAt(colouring);
   EXPECT_TRUE(editor->Options().syntaxColoring);
   EXPECT_FALSE(editor->Options().wordWrap);
   EXPECT_EQ(editor->RichEdit1()->lineWrapMode(), QPlainTextEdit::NoWrap);
 }
 
-TEST_F(Editform, InsertModeShowsInTheIndicator) {
-  TEditform* editor = Open("a.txt", "x");
-  editor->Commands().ToggleInsertMode();
-  EXPECT_EQ(Control<QLabel>(editor, "insertvenster")->text(), "OVR");
-  EXPECT_TRUE(editor->RichEdit1()->overwriteMode());
-}
-
 // ---- Menus ---------------------------------------------------------------------------------------------
 
-struct EditorItemCase {
-  const char* name;
-  QString caption;
-  QKeySequence shortcut = {};
-};
-
-class EditformItems : public Editform, public testing::WithParamInterface<EditorItemCase> {};
-
-TEST_P(EditformItems, CarryTheirCaptionAndShortcut) {
+// A few of the captions users see and the shortcuts that matter.
+TEST_F(Editform, ItemsCarryTheirCaptionAndShortcut) {
   const TEditform* editor = Open("a.txt", "x");
-  const QAction* item = EditorItem(editor, GetParam().name);
-  ASSERT_NE(item, nullptr) << GetParam().name;
-  EXPECT_EQ(item->text(), GetParam().caption);
-  EXPECT_EQ(item->shortcut(), GetParam().shortcut);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Editform, EditformItems,
-    testing::Values(
-        EditorItemCase{"TextFile1", "Text File"}, EditorItemCase{"AssmblerFile1", "Assembler File"},
-        EditorItemCase{"MicrocodeFile1", "Microcode File"}, EditorItemCase{"Open1", "&Open..."},
-        EditorItemCase{"Save1", "&Save", QKeySequence("Ctrl+S")}, EditorItemCase{"Saveas1", "S&ave as..."},
-        EditorItemCase{"Print1", "&Print"}, EditorItemCase{"Close1", "&Close"},
-        EditorItemCase{"SaveAll1", "Save All"}, EditorItemCase{"CloseAll1", "Close all"},
-        EditorItemCase{"Exit1", "Exit"}, EditorItemCase{"Undo", "Undo ", QKeySequence("Ctrl+Z")},
-        EditorItemCase{"UndoUndo1", "Cancel undo's"}, EditorItemCase{"Find", "&Find", QKeySequence("Ctrl+F")},
-        EditorItemCase{"Replace", "&Replace", QKeySequence("Ctrl+R")},
-        EditorItemCase{"FindNext1", "Search &Again", QKeySequence("F3")},
-        EditorItemCase{"Cut", "Cu&t", QKeySequence("Ctrl+X")}, EditorItemCase{"Copy", "&Copy", QKeySequence("Ctrl+C")},
-        EditorItemCase{"Paste", "&Paste", QKeySequence("Ctrl+V")}, EditorItemCase{"Delete", "&Delete"},
-        EditorItemCase{"Selectall", "&Select all", QKeySequence("Ctrl+A")},
-        EditorItemCase{"FlipCase1", "Re&vert Case", QKeySequence("Ctrl+U")},
-        EditorItemCase{"Matchingbracket1", "Match &Bracket", QKeySequence("Ctrl+B")},
-        EditorItemCase{"Blocktoright", "Indent Selection", QKeySequence("Ctrl+I")},
-        EditorItemCase{"Blocktoleft", "Unindent Selection", QKeySequence("Ctrl+J")},
-        EditorItemCase{"Insertfile", "&Insert file"}, EditorItemCase{"Writeblock", "Se&lection to file"},
-        EditorItemCase{"Font", "F&ont"}, EditorItemCase{"Options1", "&Options"},
-        EditorItemCase{"menu_Undo", "Undo", QKeySequence("Ctrl+Z")}, EditorItemCase{"find1", "&Find"},
-        EditorItemCase{"FindNext2", "Find &Next"}, EditorItemCase{"replace1", "&Replace"},
-        EditorItemCase{"Cut1", "Cu&t"}, EditorItemCase{"copy1", "&Copy"}, EditorItemCase{"paste1", "&Paste"},
-        EditorItemCase{"Delete1", "&Delete"}, EditorItemCase{"Selectall1", "&Select all"},
-        EditorItemCase{"Print2", "Print"}, EditorItemCase{"More1", "More..."}));
-
-TEST_F(Editform, PopupItemsRepeatTheirMenuItems) {
-  TEditform* editor = Open("a.txt", "abc");
-  EditorItem(editor, "Selectall1")->trigger();
-  EXPECT_EQ(editor->RichEdit1()->textCursor().selectedText(), "abc");
-  EditorItem(editor, "Delete1")->trigger();
-  EXPECT_EQ(editor->RichEdit1()->toPlainText(), "");
-  EditorItem(editor, "Print2")->trigger();
-  EXPECT_EQ(dialogs.printed, 1);
-}
-
-TEST_F(Editform, FileNewItemsCreateUntitledFilesThroughTheMainWindow) {
-  TEditform* editor = Open("a.txt", "x");
-  EditorItem(editor, "MicrocodeFile1")->trigger();
-  EditorItem(editor, "AssmblerFile1")->trigger();
-  EXPECT_EQ(Slot(2)->FileName(), "noname1.mca");
-  EXPECT_EQ(Slot(3)->FileName(), "noname2.asm");
+  const struct {
+    const char* name;
+    QString caption;
+    QKeySequence shortcut;
+  } items[] = {{"Save1", "&Save", QKeySequence("Ctrl+S")},
+               {"Undo", "Undo ", QKeySequence("Ctrl+Z")},
+               {"UndoUndo1", "Cancel undo's", {}},
+               {"FindNext1", "Search &Again", QKeySequence("F3")},
+               {"Blocktoright", "Indent Selection", QKeySequence("Ctrl+I")}};
+  for (const auto& item : items) {
+    ASSERT_NE(EditorItem(editor, item.name), nullptr) << item.name;
+    EXPECT_EQ(EditorItem(editor, item.name)->text(), item.caption);
+    EXPECT_EQ(EditorItem(editor, item.name)->shortcut(), item.shortcut) << item.name;
+  }
 }
 
 }  // namespace

@@ -1,20 +1,19 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
-#include <QGroupBox>
-#include <QLabel>
+#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "editorsupport.h"
 #include "gui/editor/bgrcolour.h"
 #include "gui/editor/colouredit.h"
 #include "gui/editor/editcommands.h"
 #include "gui/editor/sourcehighlighter.h"
 #include "gui/editor/teditoptform.h"
 #include "gui/editor/tmaineditoptform.h"
+#include "guitest.h"
 #include "scripteddialogs.h"
 #include "sim/mcrom.h"
 
@@ -28,15 +27,9 @@ T* Child(QWidget& parent, const char* name) {
   return child;
 }
 
-void Tick(QWidget& dialog, const char* box, bool on) { Child<QCheckBox>(dialog, box)->setChecked(on); }
-
+QCheckBox* Box(QWidget& dialog, const char* name) { return Child<QCheckBox>(dialog, name); }
+void Tick(QWidget& dialog, const char* box, bool on) { Box(dialog, box)->setChecked(on); }
 void Press(QWidget& dialog, const char* button) { Child<QPushButton>(dialog, button)->click(); }
-
-// Runs the deletions a closed dialog asked for.
-bool Deleted(const QPointer<TEditOptForm>& dialog) {
-  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  return dialog.isNull();
-}
 
 // An editor with colouring, its commands and an options dialog opened on it.
 struct EditorWithDialog {
@@ -44,9 +37,18 @@ struct EditorWithDialog {
     edit.setPlainText(text);
     highlighter = new SourceHighlighter(edit.document(), rom, EditKind::AssemblerSource);
     commands = new EditCommands(&edit, highlighter, runFlags);
+    Reopen();
+  }
+  void Reopen() {
+    if (dialog) dialog->close();
     dialog = new TEditOptForm(*commands, &edit);
     QObject::connect(dialog, &TEditOptForm::fontItemEnabled, [this](bool on) { fontEnabled = on; });
     dialog->Open();
+  }
+  // Runs the deletions a closed dialog asked for.
+  bool DialogDeleted() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return dialog.isNull();
   }
 
   test::ScriptedDialogs dialogs;
@@ -59,86 +61,65 @@ struct EditorWithDialog {
   std::optional<bool> fontEnabled;
 };
 
-TEST(TEditOptForm, CaptionsAndControls) {
+TEST(TEditOptForm, OpensWithTheEditorsOptions) {
   EditorWithDialog editor;
+  editor.commands->SetOptions(EditorOptions{true, true, false, true, 5});
+  editor.commands->SetBackground(QColor(1, 2, 3));
+  editor.Reopen();
   TEditOptForm& dialog = *editor.dialog;
   EXPECT_EQ(dialog.windowTitle(), "Edit Options");
   EXPECT_FALSE(dialog.isModal());
-  EXPECT_EQ(Child<QGroupBox>(dialog, "GroupBox1")->title(), "Editor Options");
-  EXPECT_EQ(Child<QCheckBox>(dialog, "AutoIndent")->text(), "Auto Indent");
-  EXPECT_EQ(Child<QCheckBox>(dialog, "SyntaxColoring")->text(), "Syntax Coloring");
-  EXPECT_EQ(Child<QCheckBox>(dialog, "WordWrap")->text(), "Wordwrap");
-  EXPECT_EQ(Child<QCheckBox>(dialog, "TabsToSpaces")->text(), "Translate Tabs to Spaces");
-  EXPECT_EQ(Child<QLabel>(dialog, "Label1")->text(), "Tab positions at");
-  EXPECT_EQ(Child<QLabel>(dialog, "Label2")->text(), "Backgroundcolor");
-  EXPECT_EQ(Child<QSpinBox>(dialog, "TabUpDown")->minimum(), 1);
-  EXPECT_EQ(Child<QSpinBox>(dialog, "TabUpDown")->maximum(), 48);
-  EXPECT_EQ(Child<QPushButton>(dialog, "OKknop")->text(), "OK");
-  EXPECT_EQ(Child<QPushButton>(dialog, "Cancelknop")->text(), "Cancel");
+  EXPECT_EQ(Box(dialog, "TabsToSpaces")->text(), "Translate Tabs to Spaces");
   EXPECT_EQ(dialog.findChild<QPushButton*>("Defaultknop"), nullptr);
+  EXPECT_TRUE(Box(dialog, "AutoIndent")->isChecked());
+  EXPECT_TRUE(Box(dialog, "WordWrap")->isChecked());
+  EXPECT_FALSE(Box(dialog, "SyntaxColoring")->isChecked());
+  EXPECT_TRUE(Box(dialog, "TabsToSpaces")->isChecked());
+  auto* tabs = Child<QSpinBox>(dialog, "TabUpDown");
+  EXPECT_EQ(tabs->value(), 5);
+  EXPECT_EQ(tabs->minimum(), 1);
+  EXPECT_EQ(tabs->maximum(), 48);
+  EXPECT_EQ(Child<ColourEdit>(dialog, "Edit1")->Colour(), QColor(1, 2, 3));
 }
 
-TEST(TEditOptForm, OpensWithTheEditorsOptions) {
-  EditorWithDialog editor;
-  editor.dialog->close();
-  editor.commands->SetOptions(EditorOptions{true, true, false, true, 5});
-  editor.commands->SetBackground(QColor(1, 2, 3));
-  auto* dialog = new TEditOptForm(*editor.commands, &editor.edit);
-  EXPECT_TRUE(Child<QCheckBox>(*dialog, "AutoIndent")->isChecked());
-  EXPECT_TRUE(Child<QCheckBox>(*dialog, "WordWrap")->isChecked());
-  EXPECT_FALSE(Child<QCheckBox>(*dialog, "SyntaxColoring")->isChecked());
-  EXPECT_TRUE(Child<QCheckBox>(*dialog, "TabsToSpaces")->isChecked());
-  EXPECT_EQ(Child<QSpinBox>(*dialog, "TabUpDown")->value(), 5);
-  EXPECT_EQ(Child<ColourEdit>(*dialog, "Edit1")->Colour(), QColor(1, 2, 3));
+TEST(TEditOptForm, WordwrapBoxCountsOnlyWithColouringOff) {
+  for (const bool colouring : {true, false}) {
+    EditorWithDialog editor;
+    Tick(*editor.dialog, "SyntaxColoring", colouring);
+    Tick(*editor.dialog, "WordWrap", true);
+    Tick(*editor.dialog, "AutoIndent", true);
+    Press(*editor.dialog, "OKknop");
+    EXPECT_EQ(editor.commands->Options().wordWrap, !colouring);
+    EXPECT_EQ(editor.edit.lineWrapMode(), colouring ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    EXPECT_EQ(editor.fontEnabled, !colouring);
+    EXPECT_EQ(editor.highlighter->Enabled(), colouring);
+    EXPECT_TRUE(editor.commands->Options().autoIndent);
+    EXPECT_TRUE(editor.DialogDeleted());
+  }
 }
 
-TEST(TEditOptForm, WithColouringOnTheWordwrapBoxHasNoEffect) {
-  EditorWithDialog editor;
-  Tick(*editor.dialog, "SyntaxColoring", true);
-  Tick(*editor.dialog, "WordWrap", true);
-  Press(*editor.dialog, "OKknop");
-  EXPECT_FALSE(editor.commands->Options().wordWrap);
-  EXPECT_EQ(editor.edit.lineWrapMode(), QPlainTextEdit::NoWrap);
-  EXPECT_EQ(editor.fontEnabled, false);
-  EXPECT_TRUE(editor.highlighter->Enabled());
-}
-
-TEST(TEditOptForm, SwitchingColouringOffEnablesTheFontItemAndAllowsWordwrap) {
-  EditorWithDialog editor;
-  Tick(*editor.dialog, "SyntaxColoring", false);
-  Tick(*editor.dialog, "WordWrap", true);
-  Tick(*editor.dialog, "AutoIndent", true);
-  Press(*editor.dialog, "OKknop");
-  EXPECT_EQ(editor.fontEnabled, true);
-  EXPECT_FALSE(editor.highlighter->Enabled());
-  EXPECT_EQ(editor.edit.lineWrapMode(), QPlainTextEdit::WidgetWidth);
-  EXPECT_TRUE(editor.commands->Options().autoIndent);
-  EXPECT_TRUE(Deleted(editor.dialog));  // closed and gone
-}
-
-TEST(TEditOptForm, TabsToSpacesOnConvertsTheTextAndTheTabWidthApplies) {
+TEST(TEditOptForm, TabsToSpacesOnConvertsTheTextAndOffLeavesIt) {
   EditorWithDialog editor;
   Child<QSpinBox>(*editor.dialog, "TabUpDown")->setValue(6);
   Tick(*editor.dialog, "TabsToSpaces", true);
   Press(*editor.dialog, "OKknop");
   EXPECT_EQ(editor.commands->Options().tabNumber, 6);
   EXPECT_EQ(editor.edit.toPlainText(), "##\nMOVE  R1\n##");
-}
 
-TEST(TEditOptForm, TabsToSpacesOffLeavesTheText) {
-  EditorWithDialog editor;
-  editor.commands->SetTabsToSpaces(true);
   editor.edit.setPlainText("a\tb");
-  editor.dialog->close();
-  auto* dialog = new TEditOptForm(*editor.commands, &editor.edit);
-  Tick(*dialog, "TabsToSpaces", false);
-  Press(*dialog, "OKknop");
+  editor.Reopen();
+  Tick(*editor.dialog, "TabsToSpaces", false);
+  Press(*editor.dialog, "OKknop");
   EXPECT_FALSE(editor.commands->Options().tabsToSpaces);
   EXPECT_EQ(editor.edit.toPlainText(), "a\tb");
 }
 
+// The colour is taken when picked; a cancelled pick changes nothing.
 TEST(TEditOptForm, APickedBackgroundStaysAfterCancel) {
   EditorWithDialog editor;
+  const QColor before = editor.commands->Background();
+  editor.dialog->Edit1Click();
+  EXPECT_EQ(editor.commands->Background(), before);
   editor.dialogs.colour = QColor(10, 20, 30);
   Child<ColourEdit>(*editor.dialog, "Edit1")->clicked();
   EXPECT_EQ(editor.commands->Background(), QColor(10, 20, 30));
@@ -146,14 +127,7 @@ TEST(TEditOptForm, APickedBackgroundStaysAfterCancel) {
   Press(*editor.dialog, "Cancelknop");
   EXPECT_EQ(editor.commands->Background(), QColor(10, 20, 30));
   EXPECT_FALSE(editor.commands->Options().autoIndent);
-  EXPECT_TRUE(Deleted(editor.dialog));
-}
-
-TEST(TEditOptForm, ACancelledColourPickChangesNothing) {
-  EditorWithDialog editor;
-  const QColor before = editor.commands->Background();
-  editor.dialog->Edit1Click();
-  EXPECT_EQ(editor.commands->Background(), before);
+  EXPECT_TRUE(editor.DialogDeleted());
 }
 
 struct MainDialog {
@@ -171,40 +145,27 @@ struct MainDialog {
   QPointer<TMainEditOptForm> dialog;
 };
 
-TEST(TMainEditOptForm, CaptionsAndControls) {
-  MainDialog main;
-  TMainEditOptForm& dialog = *main.dialog;
-  EXPECT_EQ(dialog.windowTitle(), "Edit Options");
-  EXPECT_EQ(Child<QGroupBox>(dialog, "GroupBox1")->title(), "General Editor Options");
-  EXPECT_EQ(Child<QLabel>(dialog, "Label2")->text(), "Sources Background Color");
-  EXPECT_EQ(Child<QLabel>(dialog, "Label3")->text(), "Text Background Color");
-  EXPECT_EQ(Child<QPushButton>(dialog, "Defaultknop")->text(), "Set defaults");
-}
-
 TEST(TMainEditOptForm, ShowsTheDefaults) {
   MainDialog main;
-  EXPECT_TRUE(Child<QCheckBox>(*main.dialog, "AutoIndent")->isChecked());
-  EXPECT_FALSE(Child<QCheckBox>(*main.dialog, "SyntaxColoring")->isChecked());
+  EXPECT_EQ(main.dialog->windowTitle(), "Edit Options");
+  EXPECT_TRUE(Box(*main.dialog, "AutoIndent")->isChecked());
+  EXPECT_FALSE(Box(*main.dialog, "SyntaxColoring")->isChecked());
   EXPECT_EQ(Child<QSpinBox>(*main.dialog, "TabUpDown")->value(), 4);
   EXPECT_EQ(Child<ColourEdit>(*main.dialog, "Edit1")->Colour(), QColor(255, 0, 0));
   EXPECT_EQ(Child<ColourEdit>(*main.dialog, "Edit2")->Colour(), QColor(0, 255, 0));
 }
 
-TEST(TMainEditOptForm, SetDefaultsThenCancelChangesNothing) {
-  MainDialog main;
-  const EditorDefaults before = main.defaults;
-  Press(*main.dialog, "Defaultknop");
-  EXPECT_FALSE(Child<QCheckBox>(*main.dialog, "AutoIndent")->isChecked());
-  Press(*main.dialog, "Cancelknop");
-  EXPECT_EQ(main.defaults, before);
-}
-
-TEST(TMainEditOptForm, SetDefaultsThenOkStoresTheBuiltInDefaults) {
-  MainDialog main;
-  Press(*main.dialog, "Defaultknop");
-  Press(*main.dialog, "OKknop");
-  EXPECT_EQ(main.defaults, EditorDefaults{});
-  EXPECT_EQ(main.defaults.sourcesBackground, 0xE1FFFF);
+TEST(TMainEditOptForm, SetDefaultsTakesEffectOnlyWithOk) {
+  for (const char* button : {"Cancelknop", "OKknop"}) {
+    MainDialog main;
+    const EditorDefaults before = main.defaults;
+    EXPECT_EQ(Child<QPushButton>(*main.dialog, "Defaultknop")->text(), "Set defaults");
+    Press(*main.dialog, "Defaultknop");
+    EXPECT_FALSE(Box(*main.dialog, "AutoIndent")->isChecked());
+    Press(*main.dialog, button);
+    EXPECT_EQ(main.defaults, button == std::string("OKknop") ? EditorDefaults{} : before) << button;
+  }
+  EXPECT_EQ(EditorDefaults{}.sourcesBackground, 0xE1FFFF);
 }
 
 TEST(TMainEditOptForm, PickedColoursGoIntoTheFieldsAndAreStoredByOk) {

@@ -5,6 +5,9 @@
 #include <QEventLoop>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextLayout>
 #include <QTimer>
 
 #include "gui/sim/ttav2.h"
@@ -13,29 +16,34 @@ namespace tav2::test {
 
 namespace {
 
-// Near the left end, where a check box has its indicator.
-void SendMouse(QAbstractButton* button, QEvent::Type type) {
-  const QPointF point(std::min(8, button->width() / 2), button->height() / 2);
-  QMouseEvent event(type, point, button->mapToGlobal(point), Qt::LeftButton,
+void SendMouse(QWidget* widget, QEvent::Type type, QPointF point) {
+  QMouseEvent event(type, point, widget->mapToGlobal(point), Qt::LeftButton,
                     type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
-  QCoreApplication::sendEvent(button, &event);
+  QCoreApplication::sendEvent(widget, &event);
+}
+
+// Near the left end, where a check box has its indicator.
+QPointF ButtonPoint(const QAbstractButton* button) {
+  return QPointF(std::min(8, button->width() / 2), button->height() / 2);
 }
 
 }  // namespace
 
-void Press(QAbstractButton* button) { SendMouse(button, QEvent::MouseButtonPress); }
+void Press(QAbstractButton* button) { SendMouse(button, QEvent::MouseButtonPress, ButtonPoint(button)); }
 
-void Release(QAbstractButton* button) { SendMouse(button, QEvent::MouseButtonRelease); }
+void Release(QAbstractButton* button) { SendMouse(button, QEvent::MouseButtonRelease, ButtonPoint(button)); }
 
 void Click(QAbstractButton* button) {
   Press(button);
   Release(button);
 }
 
-void SendKey(QWidget* widget, int key, const QString& text) {
-  QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+void ClickAt(QWidget* widget) { SendMouse(widget, QEvent::MouseButtonPress, QPointF(2, 2)); }
+
+void PressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
+  QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
   QCoreApplication::sendEvent(widget, &press);
-  QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+  QKeyEvent release(QEvent::KeyRelease, key, modifiers, text);
   QCoreApplication::sendEvent(widget, &release);
 }
 
@@ -44,8 +52,16 @@ void PostKey(QWidget* widget, int key, const QString& text) {
   QCoreApplication::postEvent(widget, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, text));
 }
 
-void Type(QWidget* widget, const QString& text) {
-  for (const QChar ch : text) SendKey(widget, ch.toUpper().unicode(), QString(ch));
+void TypeText(QWidget* widget, const QString& text) {
+  for (const QChar ch : text) {
+    if (ch == QLatin1Char('\n')) {
+      PressKey(widget, Qt::Key_Return, {}, QStringLiteral("\r"));
+    } else if (ch == QLatin1Char('\t')) {
+      PressKey(widget, Qt::Key_Tab, {}, QStringLiteral("\t"));
+    } else {
+      PressKey(widget, ch.toUpper().unicode(), {}, QString(ch));
+    }
+  }
 }
 
 bool WaitForGoEnd(TTAV2& window) {
@@ -58,11 +74,41 @@ bool WaitForGoEnd(TTAV2& window) {
   return !window.Running();
 }
 
+void DuringGo(std::function<void()> action) { QTimer::singleShot(1, action); }
+
 void ProcessEvents() {
   QCoreApplication::processEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 QColor Background(const QWidget* widget) { return widget->palette().color(QPalette::Base); }
+
+void PlaceCaret(QPlainTextEdit* edit, int position, int selectionLength) {
+  QTextCursor cursor = edit->textCursor();
+  cursor.setPosition(position);
+  cursor.setPosition(position + selectionLength, QTextCursor::KeepAnchor);
+  edit->setTextCursor(cursor);
+}
+
+int Caret(const QPlainTextEdit* edit) { return edit->textCursor().position(); }
+
+Look LookAt(const QTextDocument& document, int position) {
+  const QTextBlock block = document.findBlock(position);
+  const int inBlock = position - block.position();
+  QTextCharFormat format;
+  for (const QTextLayout::FormatRange& range : block.layout()->formats()) {
+    if (inBlock >= range.start && inBlock < range.start + range.length) {
+      format = range.format;
+      break;
+    }
+  }
+  const QString colour = format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color().name() : "";
+  return Look{colour, format.fontWeight() == QFont::Bold, format.fontItalic()};
+}
+
+std::ostream& operator<<(std::ostream& out, const Look& look) {
+  return out << "{" << look.colour.toStdString() << (look.bold ? " bold" : "") << (look.italic ? " italic" : "")
+             << "}";
+}
 
 }  // namespace tav2::test

@@ -1,10 +1,18 @@
 #pragma once
-// Input and waiting for the GUI tests: real mouse and key events, and
-// waiting for a run to end without a timed assertion.
+// Input and read-back for the GUI tests: real mouse and key events, waiting
+// for a run to end without a timed assertion, and the look the highlighter
+// gave a position of a document.
 #include <QColor>
 #include <QString>
+#include <QtCore/qnamespace.h>
+#include <functional>
+#include <ostream>
+
+#include "qtprinters.h"
 
 class QAbstractButton;
+class QPlainTextEdit;
+class QTextDocument;
 class QWidget;
 
 namespace tav2 {
@@ -16,17 +24,36 @@ namespace tav2::test {
 void Press(QAbstractButton* button);
 void Release(QAbstractButton* button);
 void Click(QAbstractButton* button);
+// A left-button press near the top left corner of any widget.
+void ClickAt(QWidget* widget);
 // A key press and release, sent at once or posted to the event queue.
-void SendKey(QWidget* widget, int key, const QString& text);
+void PressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = {}, const QString& text = {});
 void PostKey(QWidget* widget, int key, const QString& text);
-// Types text into a focused edit, one key per character.
-void Type(QWidget* widget, const QString& text);
+// Types every character of `text`, one key each ("\n" is Enter, "\t" is Tab).
+void TypeText(QWidget* widget, const QString& text);
 // Processes events until the window's Go run has ended (at most a minute).
 bool WaitForGoEnd(TTAV2& window);
+// Runs `action` after the first slice of the run started just before (a
+// timer started after Go's own fires after it).
+void DuringGo(std::function<void()> action);
 // Delivers posted events and deletes closed windows.
 void ProcessEvents();
-
 // The background of a field, the way the processor window colours it.
 QColor Background(const QWidget* widget);
+
+void PlaceCaret(QPlainTextEdit* edit, int position, int selectionLength = 0);
+int Caret(const QPlainTextEdit* edit);
+
+// Colour (as #rrggbb, "" when none is set), bold and italic of a position.
+struct Look {
+  QString colour;
+  bool bold = false;
+  bool italic = false;
+
+  bool operator==(const Look&) const = default;
+};
+
+Look LookAt(const QTextDocument& document, int position);
+std::ostream& operator<<(std::ostream& out, const Look& look);
 
 }  // namespace tav2::test

@@ -1,13 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
+#include <QDir>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QTextBrowser>
 #include <QUrl>
 
-#include "gui/editor/teditform.h"
 #include "gui/shell/thelpform.h"
+#include "guitest.h"
 #include "workbenchtest.h"
 
 namespace tav2 {
@@ -20,27 +21,29 @@ class Help : public test::WorkbenchTest {
     helpFile_ = Write(TMainform::kHelpFile,
                       "<html><body><h1>Contents</h1><p>...</p>"
                       "<h2 id=\"registers\">Registers</h2><p>R1, R2, SP</p></body></html>");
+    Start();
   }
 
   THelpform* HelpWindow() { return Main().findChild<THelpform*>("THelpform"); }
   QUrl Shown() { return HelpWindow()->HelpBrowser()->source(); }
+  QLabel* Notice() { return HelpWindow()->findChild<QLabel*>("Helpnotice"); }
 
-  // An editor holding `text` with the caret at `caret`, focused.
-  TEditform* EditorWithCaret(const QString& text, int caret) {
-    TEditform* editor = Main().NewSourceFile(EditKind::AssemblerSource);
-    Type(editor, text);
-    QTextCursor cursor = editor->RichEdit1()->textCursor();
-    cursor.setPosition(caret);
-    editor->RichEdit1()->setTextCursor(cursor);
-    editor->RichEdit1()->setFocus();
-    return editor;
+  // Context help asked in an editor holding `text` with the caret at `caret`.
+  void ContextHelp(const QString& text, int caret, bool focused = true) {
+    TEditform* editor = NewEditor(EditKind::AssemblerSource, text);
+    test::PlaceCaret(editor->RichEdit1(), caret);
+    if (focused) {
+      editor->RichEdit1()->setFocus();
+    } else {
+      editor->RichEdit1()->clearFocus();
+    }
+    Item("ContextHelp1")->trigger();
   }
 
   QString helpFile_;
 };
 
 TEST_F(Help, TopicSearchShowsTheContents) {
-  Start();
   Item("TopicSearch1")->trigger();
   ASSERT_NE(HelpWindow(), nullptr);
   EXPECT_TRUE(HelpWindow()->isVisible());
@@ -49,29 +52,28 @@ TEST_F(Help, TopicSearchShowsTheContents) {
 }
 
 TEST_F(Help, ContextHelpShowsTheTopicOfTheWordAtTheCaret) {
-  Start();
-  EditorWithCaret("MOVE SP, 1", 7);
-  Item("ContextHelp1")->trigger();
+  ContextHelp("MOVE SP, 1", 7);
   EXPECT_EQ(Shown().fragment(), "registers");
-  EXPECT_TRUE(HelpWindow()->findChild<QLabel*>("Helpnotice")->isHidden());
+  EXPECT_TRUE(Notice()->isHidden());
 }
 
 TEST_F(Help, ContextHelpForAWordWithoutTopicShowsTheContentsAndSaysSo) {
-  Start();
-  EditorWithCaret("xyzzy", 2);
-  Item("ContextHelp1")->trigger();
+  ContextHelp("xyzzy", 2);
   EXPECT_EQ(Shown(), QUrl::fromLocalFile(helpFile_));
-  const auto* notice = HelpWindow()->findChild<QLabel*>("Helpnotice");
-  EXPECT_FALSE(notice->isHidden());
-  EXPECT_EQ(notice->text(), "No help topic for \"xyzzy\": the contents are shown.");
+  EXPECT_FALSE(Notice()->isHidden());
+  EXPECT_EQ(Notice()->text(), "No help topic for \"xyzzy\": the contents are shown.");
 }
 
 TEST_F(Help, ContextHelpWithoutFocusedEditorShowsTheContents) {
-  Start();
-  EditorWithCaret("SP", 1)->RichEdit1()->clearFocus();
-  Item("ContextHelp1")->trigger();
+  ContextHelp("SP", 1, false);
   EXPECT_EQ(Shown(), QUrl::fromLocalFile(helpFile_));
-  EXPECT_TRUE(HelpWindow()->findChild<QLabel*>("Helpnotice")->isHidden());
+  EXPECT_TRUE(Notice()->isHidden());
+}
+
+TEST_F(Help, MissingHelpFileIsReported) {
+  QFile::remove(helpFile_);
+  Item("TopicSearch1")->trigger();
+  EXPECT_EQ(dialogs.messages, QStringList{"error: Help file " + QDir::toNativeSeparators(helpFile_) + " not found"});
 }
 
 }  // namespace

@@ -3,24 +3,17 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QCoreApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QMdiArea>
 #include <QPlainTextEdit>
-#include <QTimer>
 #include <QToolButton>
-#include <functional>
 #include <vector>
 
-#include "gui/editor/tmaineditoptform.h"
-#include "gui/editor/teditoptform.h"
 #include "gui/shell/tmform.h"
 #include "gui/shell/windowframe.h"
 #include "gui/sim/tmcromform.h"
 #include "gui/sim/tscreenform.h"
 #include "gui/sim/ttav2.h"
-#include "editorsupport.h"
 #include "guitest.h"
 #include "workbenchtest.h"
 
@@ -33,32 +26,19 @@ class MainformWindows : public test::WorkbenchTest {
     WorkbenchTest::SetUp();
     Start();
   }
-
-  TEditform* Source(const QString& text) {
-    TEditform* editor = Main().NewSourceFile(EditKind::AssemblerSource);
-    Type(editor, text);
-    return editor;
-  }
-
+  TEditform* Source(const QString& text) { return NewEditor(EditKind::AssemblerSource, text); }
   QWidget* Current() { return Main().MdiArea()->currentSubWindow(); }
-
-  // The text of the editor's red line; empty when none is shown.
-  static QString RedLine(const TEditform* editor) {
-    const QList<QTextEdit::ExtraSelection> lines = editor->RichEdit1()->extraSelections();
-    return lines.isEmpty() ? QString() : lines.first().cursor.selectedText();
-  }
-
-  // Runs `action` while the run started just before is still going.
-  static void DuringGo(std::function<void()> action) { QTimer::singleShot(1, action); }
+  QWidget* Panel() { return Main().findChild<QWidget*>("TAV2_panel"); }
 };
 
 TEST_F(MainformWindows, ProcessorButtonOpensOneProcessorWindowWithItsPanel) {
   Main().resize(1400, 800);
+  EXPECT_FALSE(Panel()->isVisible());
   Button("TAV2knop")->click();
   TTAV2* processor = Main().ProcessorWindow();
   ASSERT_NE(processor, nullptr);
   test::ProcessEvents();
-  EXPECT_TRUE(Main().findChild<QWidget*>("TAV2_panel")->isVisible());
+  EXPECT_TRUE(Panel()->isVisible());
   Item("TAVProcessor1")->trigger();
   EXPECT_EQ(Main().ProcessorWindow(), processor);
   EXPECT_EQ(Main().findChildren<TTAV2*>().size(), 1);
@@ -66,25 +46,18 @@ TEST_F(MainformWindows, ProcessorButtonOpensOneProcessorWindowWithItsPanel) {
   EXPECT_TRUE(WindowFrame::Of(processor)->close());
   test::ProcessEvents();
   EXPECT_EQ(Main().ProcessorWindow(), nullptr);
-  EXPECT_FALSE(Main().findChild<QWidget*>("TAV2_panel")->isVisible());
+  EXPECT_FALSE(Panel()->isVisible());
 }
 
-TEST_F(MainformWindows, ScreenAndRomViewAreSingleWindows) {
+TEST_F(MainformWindows, ScreenAndRomViewAreSingleWindowsAndMemoryViewsAtMostThree) {
   Button("Applicationknop")->click();
   Item("Application1")->trigger();
   Item("MicroCodeROM1")->trigger();
   Item("MicroCodeROM1")->trigger();
-  EXPECT_NE(Main().ScreenWindow(), nullptr);
-  EXPECT_NE(Main().RomView(), nullptr);
   EXPECT_EQ(Main().findChildren<TScreenform*>().size(), 1);
   EXPECT_EQ(Main().findChildren<TMCROMform*>().size(), 1);
   EXPECT_EQ(Current(), WindowFrame::Of(Main().RomView()));
-}
-
-TEST_F(MainformWindows, AtMostThreeMemoryViews) {
-  for (int n = 0; n < 3; ++n) Item("Newmemory1")->trigger();
-  for (int slot = 0; slot < 3; ++slot) ASSERT_NE(Main().MemoryView(slot), nullptr) << slot;
-  Item("Newmemory1")->trigger();
+  for (int n = 0; n < 4; ++n) Item("Newmemory1")->trigger();
   EXPECT_EQ(dialogs.messages, QStringList{"info: Maximum is 3 memory views"});
   EXPECT_EQ(Main().findChildren<TMform*>().size(), 3);
 }
@@ -111,7 +84,7 @@ TEST_F(MainformWindows, MemoryButtonVisitsTheViewsInTurn) {
 // in the line map, so the red line is the halting one.
 TEST_F(MainformWindows, GoBuildsRunsAndMarksTheHaltingLine) {
   TEditform* editor = Source("##\n// " + QString(20, QChar(0xE9)) + "\nbegin NOP\n HALT\n##");
-  Control<QToolButton>(editor, "Goknop")->click();
+  ClickControl(editor, "Goknop");
   TTAV2* processor = Main().ProcessorWindow();
   ASSERT_NE(processor, nullptr);
   ASSERT_TRUE(test::WaitForGoEnd(*processor));
@@ -123,12 +96,12 @@ TEST_F(MainformWindows, GoBuildsRunsAndMarksTheHaltingLine) {
 
 TEST_F(MainformWindows, RunningProcessorRefusesBuildsAndShutDown) {
   TEditform* editor = Source("##\nbegin NOP\n BRA begin\n##");
-  Control<QToolButton>(editor, "Goknop")->click();
+  ClickControl(editor, "Goknop");
   TTAV2* processor = Main().ProcessorWindow();
   ASSERT_NE(processor, nullptr);
   bool closed = true;
-  DuringGo([&] {
-    Control<QToolButton>(editor, "Makeknop")->click();
+  test::DuringGo([&] {
+    ClickControl(editor, "Makeknop");
     editor->breakpointknopClick();
     closed = Main().close();
     Button("TAV_halt")->click();
@@ -140,8 +113,7 @@ TEST_F(MainformWindows, RunningProcessorRefusesBuildsAndShutDown) {
 }
 
 TEST_F(MainformWindows, PanelButtonsWorkTheProcessorWindow) {
-  Type(Main().NewSourceFile(EditKind::AssemblerSource), "##\nbegin NOP\n NOP\n HALT\n##");
-  Control<QToolButton>(Slot(1), "Loadknop")->click();
+  ClickControl(Source("##\nbegin NOP\n NOP\n HALT\n##"), "Loadknop");
   Button("TAV_reset")->click();
   EXPECT_EQ(Main().ProcessorWindow(), nullptr);
   Button("TAV2knop")->click();
@@ -158,83 +130,50 @@ TEST_F(MainformWindows, PanelButtonsWorkTheProcessorWindow) {
   EXPECT_TRUE(Main().GetMachine().halted);
 }
 
-struct BuildCase {
-  EditKind kind;
-  const char* button;
-  QString message;
-  bool breakpointButton;
-};
-
-class EditorBuildButtons : public MainformWindows, public testing::WithParamInterface<BuildCase> {};
-
-TEST_P(EditorBuildButtons, ReportTheirSuccess) {
-  TEditform* editor = Main().NewSourceFile(GetParam().kind);
-  if (GetParam().kind == EditKind::AssemblerSource) Type(editor, "##\nbegin HALT\n##");
-  Control<QToolButton>(editor, GetParam().button)->click();
-  EXPECT_EQ(dialogs.messages, QStringList{GetParam().message});
-  EXPECT_EQ(!Control<QWidget>(editor, "breakpointknop")->isHidden(), GetParam().breakpointButton);
+TEST_F(MainformWindows, BuildButtonsReportTheirSuccess) {
+  const struct {
+    EditKind kind;
+    const char* button;
+    QString message;
+    bool breakpointButton;
+  } cases[] = {{EditKind::MicrocodeSource, "Makeknop", "info: Microcode OK", false},
+               {EditKind::MicrocodeSource, "Loadknop", "info: MCROM is updated", false},
+               {EditKind::AssemblerSource, "Makeknop", "info: Program assembled", false},
+               {EditKind::AssemblerSource, "Loadknop", "info: Program loaded", true}};
+  for (const auto& c : cases) {
+    dialogs.messages.clear();
+    TEditform* editor = NewEditor(c.kind, c.kind == EditKind::AssemblerSource ? "##\nbegin HALT\n##" : "");
+    ClickControl(editor, c.button);
+    EXPECT_EQ(dialogs.messages, QStringList{c.message});
+    EXPECT_EQ(!Control<QWidget>(editor, "breakpointknop")->isHidden(), c.breakpointButton) << c.button;
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Mainform, EditorBuildButtons,
-    testing::Values(BuildCase{EditKind::MicrocodeSource, "Makeknop", "info: Microcode OK", false},
-                    BuildCase{EditKind::MicrocodeSource, "Loadknop", "info: MCROM is updated", false},
-                    BuildCase{EditKind::AssemblerSource, "Makeknop", "info: Program assembled", false},
-                    BuildCase{EditKind::AssemblerSource, "Loadknop", "info: Program loaded", true}));
 
 TEST_F(MainformWindows, ValidatingBreakpointsReportsAndShowsTheCurrentLine) {
   TEditform* editor = Source("##\nbegin NOP\n# HALT\n##");
   editor->breakpointknopClick();
   EXPECT_EQ(dialogs.messages, QStringList{"info: Breakpoints valid"});
   EXPECT_EQ(RedLine(editor), "");
-  Control<QToolButton>(editor, "Loadknop")->click();
+  ClickControl(editor, "Loadknop");
   Button("TAV2knop")->click();
   editor->breakpointknopClick();
   EXPECT_EQ(RedLine(editor), "begin NOP");
 }
 
-TEST_F(MainformWindows, FirstBuildErrorIsMarkedInTheSource) {
-  TEditform* editor = Source("##\nbegin: MOVE R1, 1\n  HALT\n##");
-  Control<QToolButton>(editor, "Makeknop")->click();
-  EXPECT_EQ(RedLine(editor), "begin: MOVE R1, 1");
-  Control<QToolButton>(editor, "Herstelknop")->click();
-  EXPECT_EQ(RedLine(editor), "");
-}
-
-TEST_F(MainformWindows, DistributePlacesTheProcessorWindow) {
-  Button("TAV2knop")->click();
-  Item("Distribute1")->trigger();
-  const WindowBounds bounds = WindowFrame::Bounds(Main().ProcessorWindow());
-  EXPECT_EQ(bounds, (WindowBounds{350, 0, 250, 324}));
-  EXPECT_EQ(Main().ProcessorWindow()->CurrentSizeMode(), SizeMode::Small);
-}
-
-TEST_F(MainformWindows, EditorOptionsDialogsOpenFromTheirMenus) {
-  Item("Options1")->trigger();
-  EXPECT_NE(Main().findChild<TMainEditOptForm*>(), nullptr);
-  TEditform* editor = Main().NewSourceFile(EditKind::TextFile);
-  EditorItem(editor, "More1")->trigger();
-  EXPECT_NE(editor->findChild<TEditOptForm*>(), nullptr);
-}
-
-TEST_F(MainformWindows, LoadedMicrocodeRecoloursTheAssemblerSources) {
+TEST_F(MainformWindows, LoadedMicrocodeChangesTheRomAndRecoloursTheAssemblerSources) {
   TEditform* source = Source("##\nbegin PLUS R1, 1\n##");
   const QTextDocument& document = *source->RichEdit1()->document();
   EXPECT_FALSE(test::LookAt(document, 9).bold);
   TEditform* microcode = Main().NewSourceFile(EditKind::MicrocodeSource);
   Type(microcode, microcode->RichEdit1()->toPlainText().replace("#ADD OP1,OP2; 0x01", "#PLUS OP1,OP2; 0x01"));
-  Control<QToolButton>(microcode, "Loadknop")->click();
+  ClickControl(microcode, "Loadknop");
+  EXPECT_EQ(Main().GetMachine().mcrom.Entry(1).Name(), "PLUS");
   EXPECT_TRUE(test::LookAt(document, 9).bold);
 }
 
 TEST_F(MainformWindows, ColouringNeverCountsAsAChange) {
-  TEditform* editor = Main().OpenSourceFile(Write("prog.asm", "##\nbegin HALT\n##\n"));
-  auto* indicator = Control<QLabel>(editor, "syncolvenster");
-  for (int click = 0; click < 2; ++click) {
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(2, 2), indicator->mapToGlobal(QPointF(2, 2)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
-    QCoreApplication::sendEvent(indicator, &press);
-  }
+  TEditform* editor = Open("prog.asm", "##\nbegin HALT\n##\n");
+  for (int click = 0; click < 2; ++click) test::ClickAt(Control<QLabel>(editor, "syncolvenster"));
   TEditform* untitled = Main().NewSourceFile(EditKind::MicrocodeSource);
   test::ProcessEvents();
   EXPECT_TRUE(editor->Options().syntaxColoring);

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <vector>
 
-#include "editorsupport.h"
+#include "guitest.h"
 #include "sim/mcrom.h"
 
 namespace tav2 {
@@ -69,68 +71,55 @@ struct WordLook {
   Look look;
 };
 
-class AssemblerColouring : public testing::TestWithParam<WordLook> {};
+void ExpectLooks(const Coloured& source, const std::vector<WordLook>& looks) {
+  for (const WordLook& expected : looks) {
+    EXPECT_EQ(source.LookOf(expected.word, expected.occurrence), expected.look)
+        << expected.word << " #" << expected.occurrence;
+  }
+}
 
-const QString kAssemblerSource =
-    "MOVE before the region\n"
-    "##\n"
-    "begin: MOVE SP, 12 // ADD in a comment\n"
-    " ORG 0FFH ; say MOVE\n"
-    " BEGIN r1 undefined\n"
-    "##\n"
-    "MOVE after";
-
-TEST_P(AssemblerColouring, WordsTakeTheirClassLook) {
+TEST(SourceHighlighter, AssemblerWordsTakeTheirClassLook) {
   const Mcrom rom = RomWith({{1, "ADD"}, {2, "MOVE"}});
-  Coloured source(rom, EditKind::AssemblerSource, kAssemblerSource);
-  EXPECT_EQ(source.LookOf(GetParam().word, GetParam().occurrence), GetParam().look) << GetParam().word;
+  const Coloured source(rom, EditKind::AssemblerSource,
+                        "MOVE before the region\n"
+                        "##\n"
+                        "begin: MOVE SP, 12 // ADD in a comment\n"
+                        " ORG 0FFH ; say MOVE\n"
+                        " BEGIN r1 undefined\n"
+                        "##\n"
+                        "MOVE after");
+  ExpectLooks(source, {{"MOVE", 0, kPlain},        // before the region
+                       {"##", 0, kPurpleBold},     // the markers
+                       {"begin", 0, kTealItalic},  // BEGIN in any case
+                       {"MOVE", 1, kBoldBlack},    // instruction of the ROM
+                       {"SP", 0, kBoldBlack},      // register
+                       {"12", 0, kTealBold},       // number
+                       {"// ADD", 0, kNavyItalic},
+                       {"comment", 0, kNavyItalic},
+                       {"ORG", 0, kBoldBlack},   // directive
+                       {"0FFH", 0, kTealBold},   // number
+                       {"say", 0, kPlain},       // a semicolon opens no comment
+                       {"MOVE", 2, kBoldBlack},  // ... so its words are classified
+                       {"r1", 0, kBoldBlack},
+                       {"undefined", 0, kPlain},
+                       {"MOVE", 3, kPlain}});  // after the region
 }
 
-INSTANTIATE_TEST_SUITE_P(SourceHighlighter, AssemblerColouring,
-                         testing::Values(WordLook{"MOVE", 0, kPlain},        // before the region
-                                         WordLook{"##", 0, kPurpleBold},     // the markers
-                                         WordLook{"begin", 0, kTealItalic},  // BEGIN in any case
-                                         WordLook{"MOVE", 1, kBoldBlack},    // instruction of the ROM
-                                         WordLook{"SP", 0, kBoldBlack},      // register
-                                         WordLook{"12", 0, kTealBold},       // number
-                                         WordLook{"// ADD", 0, kNavyItalic}, WordLook{"comment", 0, kNavyItalic},
-                                         WordLook{"ORG", 0, kBoldBlack},   // directive
-                                         WordLook{"0FFH", 0, kTealBold},   // number
-                                         WordLook{"say", 0, kPlain},       // a semicolon opens no comment
-                                         WordLook{"MOVE", 2, kBoldBlack},  // ... so its words are classified
-                                         WordLook{"r1", 0, kBoldBlack}, WordLook{"undefined", 0, kPlain},
-                                         WordLook{"MOVE", 3, kPlain}));  // after the region
-
-class MicrocodeColouring : public testing::TestWithParam<WordLook> {};
-
-TEST_P(MicrocodeColouring, WordsTakeTheirClassLook) {
+TEST(SourceHighlighter, MicrocodeWordsTakeTheirClassLook) {
   const Mcrom rom;
-  Coloured source(rom, EditKind::MicrocodeSource,
-                  "#include <x>\n##\nADD 0x1F 15 {\n  MDR := _ADD(A, B)\n  /* a\n  comment */ MAR\n}\n##\n");
-  EXPECT_EQ(source.LookOf(GetParam().word, GetParam().occurrence), GetParam().look) << GetParam().word;
-}
-
-INSTANTIATE_TEST_SUITE_P(SourceHighlighter, MicrocodeColouring,
-                         testing::Values(WordLook{"#include", 0, kPlain},  // before the region
-                                         WordLook{"_ADD", 0, kTealItalic}, WordLook{"MDR", 0, kBoldBlack},
-                                         WordLook{"0x1F", 0, kTealBold}, WordLook{"15", 0, kPlain},
-                                         WordLook{"a\n", 0, kNavyItalic},  // a comment over two lines
-                                         WordLook{"comment", 0, kNavyItalic}, WordLook{"MAR", 0, kBoldBlack},
-                                         WordLook{"ADD", 0, kPlain}));
-
-TEST(SourceHighlighter, HashWordsInsideTheRegionArePurpleBold) {
-  const Mcrom rom;
-  Coloured source(rom, EditKind::MicrocodeSource, "##\n#include <y>\n#define\n##");
-  EXPECT_EQ(source.LookOf("#include"), kPurpleBold);
-  EXPECT_EQ(source.LookOf("#define"), kPurpleBold);
-}
-
-TEST(SourceHighlighter, MarkersMustEncloseThreeCharacters) {
-  const Mcrom rom = RomWith({{2, "MOVE"}});
-  Coloured two(rom, EditKind::AssemblerSource, "##1\n##");
-  EXPECT_EQ(two.LookOf("##"), kPlain);
-  Coloured three(rom, EditKind::AssemblerSource, "##\n1\n##");
-  EXPECT_EQ(three.LookOf("1"), kTealBold);
+  const Coloured source(rom, EditKind::MicrocodeSource,
+                        "#include <x>\n##\n#include <y>\n#define\nADD 0x1F 15 {\n  MDR := _ADD(A, B)\n  /* a\n  comment */ MAR\n}\n##\n");
+  ExpectLooks(source, {{"#include", 0, kPlain},  // before the region
+                       {"#include", 1, kPurpleBold},
+                       {"#define", 0, kPurpleBold},
+                       {"_ADD", 0, kTealItalic},
+                       {"MDR", 0, kBoldBlack},
+                       {"0x1F", 0, kTealBold},
+                       {"15", 0, kPlain},
+                       {"a\n", 0, kNavyItalic},  // a comment over two lines
+                       {"comment", 0, kNavyItalic},
+                       {"MAR", 0, kBoldBlack},
+                       {"ADD", 0, kPlain}});
 }
 
 TEST(SourceHighlighter, ASourceWithoutMarkersStaysPlainUntilTheyAreAdded) {
@@ -166,35 +155,32 @@ TEST(SourceHighlighter, AnOpenedCommentColoursToTheNextMarkAndBackWhenRemoved) {
   EXPECT_EQ(source.LookOf("3"), kTealBold);
 }
 
-class CommentForms : public testing::TestWithParam<std::tuple<const char*, const char*, Look>> {};
-
-TEST_P(CommentForms, ColourTheirWords) {
+TEST(SourceHighlighter, CommentFormsColourTheirWords) {
   const Mcrom rom;
-  const auto& [text, word, look] = GetParam();
-  Coloured source(rom, EditKind::AssemblerSource, text);
-  EXPECT_EQ(source.LookOf(word), look) << text;
+  const struct {
+    const char* text;
+    std::vector<WordLook> looks;
+  } cases[] = {
+      // slash, star, slash is a complete comment
+      {"##\n/*/ 12\n34\n##", {{"/*/", 0, kNavyItalic}, {"12", 0, kTealBold}, {"34", 0, kTealBold}}},
+      // an opener after two slashes belongs to the line comment
+      {"##\n12 // note /* here\n34\n##", {{"here", 0, kNavyItalic}, {"34", 0, kTealBold}}},
+      // an unclosed comment runs to the region's end, not beyond
+      {"##\n/* open\n34\n##\n56", {{"34", 0, kNavyItalic}, {"56", 0, kPlain}}}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    ExpectLooks(Coloured(rom, EditKind::AssemblerSource, c.text), c.looks);
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    SourceHighlighter, CommentForms,
-    testing::Values(std::tuple("##\n/*/ 12\n34\n##", "/*/", kNavyItalic),  // slash, star, slash is complete
-                    std::tuple("##\n/*/ 12\n34\n##", "12", kTealBold),
-                    std::tuple("##\n/*/ 12\n34\n##", "34", kTealBold),
-                    // an opener after two slashes belongs to the line comment
-                    std::tuple("##\n12 // note /* here\n34\n##", "here", kNavyItalic),
-                    std::tuple("##\n12 // note /* here\n34\n##", "34", kTealBold),
-                    // an unclosed comment runs to the region's end, not beyond
-                    std::tuple("##\n/* open\n34\n##\n56", "34", kNavyItalic),
-                    std::tuple("##\n/* open\n34\n##\n56", "56", kPlain)));
 
 const QString kFiveLines = "##\nMOVE R1, 1\nMOVE R1, 2\nMOVE R1, 3\n##";
 
 TEST(SourceHighlighter, TypingColoursOnlyTheChangedLine) {
   const Mcrom rom = RomWith({{2, "MOVE"}});
   Coloured source(rom, EditKind::AssemblerSource, kFiveLines);
-  test::PlaceCaret(source.edit, source.Document().findBlockByNumber(3).position());
+  test::PlaceCaret(&source.edit, source.Document().findBlockByNumber(3).position());
   source.highlighter->colouredLines = 0;
-  test::TypeText(source.edit, "5");
+  test::TypeText(&source.edit, "5");
   EXPECT_EQ(source.highlighter->colouredLines, 1);
   EXPECT_EQ(source.LookOf("5MOVE"), kTealBold);
 }
@@ -204,8 +190,8 @@ TEST(SourceHighlighter, AMovedMarkerColoursTheWholeTextAgain) {
   Coloured source(rom, EditKind::AssemblerSource, "MOVE R1, 1\n##\nMOVE R1, 2\nMOVE R1, 3\n##");
   EXPECT_EQ(source.LookOf("MOVE", 0), kPlain);
   source.highlighter->colouredLines = 0;
-  test::PlaceCaret(source.edit, 0);
-  test::TypeText(source.edit, "## ");  // now the region starts here
+  test::PlaceCaret(&source.edit, 0);
+  test::TypeText(&source.edit, "## ");  // now the region starts here
   EXPECT_GE(source.highlighter->colouredLines, source.Document().blockCount());
   EXPECT_EQ(source.LookOf("MOVE", 0), kBoldBlack);
   EXPECT_EQ(source.LookOf("MOVE", 2), kBoldBlack);
@@ -243,16 +229,6 @@ TEST(SourceHighlighter, TheKindSelectsTheWordLists) {
   EXPECT_EQ(source.LookOf("MOVE"), kPlain);
   source.highlighter->SetKind(EditKind::TextFile);
   EXPECT_EQ(source.LookOf("MDR"), kPlain);
-}
-
-TEST(SourceHighlighter, ColouringLeavesTheModifiedFlagAlone) {
-  const Mcrom rom = RomWith({{2, "MOVE"}});
-  Coloured source(rom, EditKind::AssemblerSource, kFiveLines);
-  source.Document().setModified(false);
-  source.highlighter->Recolour();
-  source.highlighter->SetEnabled(false);
-  source.highlighter->SetEnabled(true);
-  EXPECT_FALSE(source.Document().isModified());
 }
 
 }  // namespace

@@ -22,9 +22,13 @@ class RomViewTest : public ::testing::Test {
   }
 };
 
+// An empty ROM leaves the listing empty; the listing has the focus.
 TEST_F(RomViewTest, HeadersStandAboveAndBelowTheListing) {
-  host->OpenRomView();
-  EXPECT_EQ(host->romView->windowTitle(), "Microcode ROM - Sequence contents");
+  const TMCROMform& view = host->OpenRomView();
+  EXPECT_EQ(view.windowTitle(), "Microcode ROM - Sequence contents");
+  EXPECT_EQ(Pane("MCtext"), "");
+  ASSERT_NE(view.focusWidget(), nullptr);
+  EXPECT_EQ(view.focusWidget()->objectName(), "MCtext");
   EXPECT_EQ(Pane("Uptext"),
             "R1  A.  C.  IR  T1  DRu MEM    SR  op2\n"
             "  R2  B.  PC  SP  DRi MAR ALU..  op1  \n"
@@ -33,13 +37,6 @@ TEST_F(RomViewTest, HeadersStandAboveAndBelowTheListing) {
             "RWRWRWRWRWRWRWRWRWRWRWRWRW......RWRWRW \n"
             "R1  A.  C.  IR  T1  DRu MEM     SR  op2\n"
             "  R2  B.  PC  SP  DRi MAR ALU...  op1  ");
-}
-
-TEST_F(RomViewTest, EmptyRomLeavesTheMiddlePaneEmpty) {
-  const TMCROMform& view = host->OpenRomView();
-  EXPECT_EQ(Pane("MCtext"), "");
-  ASSERT_NE(view.focusWidget(), nullptr);
-  EXPECT_EQ(view.focusWidget()->objectName(), "MCtext");
 }
 
 TEST_F(RomViewTest, ListsNamedEntriesWithOperandsShown) {

@@ -90,7 +90,7 @@ TEST_F(ScreenTest, ReadCharacterSignExtendsTheKeyCode) {
 
 TEST_F(ScreenTest, KeysTypedOutsideAWaitAreStoredButNotRead) {
   host->OpenScreenWindow();
-  SendKey(host->screenWindow, Qt::Key_X, "x");
+  PressKey(host->screenWindow, Qt::Key_X, {}, "x");
   EXPECT_EQ(host->grid.lastKey, 'x');
   keys = {{Qt::Key_Y, "y"}};
   Run({kSysWord, 2, kHaltWord});
@@ -195,25 +195,23 @@ TEST_F(ScreenTest, DrawsCharactersAndTheCursor) {
   EXPECT_EQ(QColor(image.pixel(window.CellRect(5, 2).center())), QColor(0xEC, 0xFF, 0xEA));
 }
 
+// A Tab a service read is not written again by its release.
 TEST_F(ScreenTest, TabReleaseWritesATabOnlyWithWantTabs) {
   host->OpenScreenWindow();
   host->screen.GetTerminal().WriteText("AB");
-  SendKey(host->screenWindow, Qt::Key_Tab, "\t");
+  PressKey(host->screenWindow, Qt::Key_Tab, {}, "\t");
   EXPECT_EQ(host->grid.column, 2);
   host->grid.wantTabs = true;
-  SendKey(host->screenWindow, Qt::Key_Tab, "\t");
+  PressKey(host->screenWindow, Qt::Key_Tab, {}, "\t");
   EXPECT_EQ(host->grid.column, 8);
-}
 
-TEST_F(ScreenTest, TabReadByAServiceIsNotWrittenByItsRelease) {
-  host->OpenScreenWindow();
-  host->grid.wantTabs = true;
+  host->screen.GetTerminal().WriteText("\r");
   keys = {{Qt::Key_Tab, "\t"}};
   Run({kSysWord, 2, kHaltWord});
   QCoreApplication::processEvents();
   EXPECT_EQ(R1(), 9);
   EXPECT_EQ(host->grid.column, 0);
-  SendKey(host->screenWindow, Qt::Key_Tab, "\t");
+  PressKey(host->screenWindow, Qt::Key_Tab, {}, "\t");
   EXPECT_EQ(host->grid.column, 8);
 }
 

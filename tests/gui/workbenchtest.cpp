@@ -8,8 +8,6 @@
 #include <QTextCursor>
 #include <QToolButton>
 
-#include "gui/editor/teditform.h"
-
 namespace tav2::test {
 
 void WorkbenchTest::SetUp() {
@@ -50,6 +48,12 @@ QByteArray WorkbenchTest::Read(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
+TEditform* WorkbenchTest::NewEditor(EditKind kind, const QString& text) {
+  TEditform* editor = mainform_->NewSourceFile(kind);
+  if (!text.isEmpty()) Type(editor, text);
+  return editor;
+}
+
 QAction* WorkbenchTest::Item(const char* name) const {
   return mainform_->findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
 }
@@ -60,12 +64,21 @@ QAction* WorkbenchTest::EditorItem(const TEditform* editor, const char* name) {
   return editor->findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
 }
 
+void WorkbenchTest::ClickControl(const TEditform* editor, const char* name) {
+  Control<QToolButton>(editor, name)->click();
+}
+
+TEditform* WorkbenchTest::Slot(int slot) const { return mainform_->Editors().At(slot); }
+
 void WorkbenchTest::Type(TEditform* editor, const QString& text) {
   QTextCursor cursor = editor->RichEdit1()->textCursor();
   cursor.select(QTextCursor::Document);
   cursor.insertText(text);
 }
 
-TEditform* WorkbenchTest::Slot(int slot) const { return mainform_->Editors().At(slot); }
+QString WorkbenchTest::RedLine(const TEditform* editor) {
+  const QList<QTextEdit::ExtraSelection> lines = editor->RichEdit1()->extraSelections();
+  return lines.isEmpty() ? QString() : lines.first().cursor.selectedText();
+}
 
 }  // namespace tav2::test

@@ -6,7 +6,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <memory>
 
@@ -33,6 +32,10 @@ class WorkbenchTest : public testing::Test {
   // Writes a file below the home directory (directories created) and gives its path.
   QString Write(const QString& name, const QByteArray& bytes) const;
   static QByteArray Read(const QString& path);
+  // Writes the file and opens it in an editor.
+  TEditform* Open(const QString& name, const QByteArray& bytes) { return Main().OpenSourceFile(Write(name, bytes)); }
+  // A new untitled editor of that kind, holding `text` when given.
+  TEditform* NewEditor(EditKind kind, const QString& text = {});
 
   // The main window's own menu item or bar button of that name.
   QAction* Item(const char* name) const;
@@ -43,9 +46,12 @@ class WorkbenchTest : public testing::Test {
   static Widget* Control(const TEditform* editor, const char* name) {
     return editor->findChild<Widget*>(name);
   }
+  static void ClickControl(const TEditform* editor, const char* name);
   TEditform* Slot(int slot) const;
   // Replaces the editor's text as the user would, so that it counts as a change.
   static void Type(TEditform* editor, const QString& text);
+  // The text of the editor's red line; empty when none is shown.
+  static QString RedLine(const TEditform* editor);
 
   ScriptedDialogs dialogs;
 
