@@ -26,6 +26,12 @@ McromEntry Entry(const std::string& name, uint32_t opcode, uint8_t operandKind,
   return entry;
 }
 
+Mcrom RomWith(std::initializer_list<std::pair<int, const char*>> names) {
+  Mcrom rom;
+  for (const auto& [index, name] : names) rom.SetEntry(index, Entry(name, static_cast<uint32_t>(index), 0, {}));
+  return rom;
+}
+
 void InstallTestMicroCode(Mcrom& mcrom) {
   const MicroInstruction pcToMarAndInc = Mi({rd::PC, wr::MAR, wr::A}, kAluInc);
   const MicroInstruction readMemAndAdvance = Mi({24, 21, rd::C, wr::PC});

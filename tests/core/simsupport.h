@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "sim/machine.h"
@@ -38,6 +39,9 @@ McromEntry Entry(const std::string& name, uint32_t opcode, uint8_t operandKind,
 // Opcodes of the hand-placed micro-code.
 constexpr uint8_t kAdd = 0x01, kMove = 0x02, kInc = 0x11, kLea = 0x20, kBeq = 0x37, kBra = 0x3F,
                   kJmp = 0x40, kNop = 0x60, kHalt = 0x6F, kStore = 0x81, kSys = 0xFF;
+
+// A ROM holding only the named entries, each with its index as opcode.
+Mcrom RomWith(std::initializer_list<std::pair<int, const char*>> names);
 
 // Fetch, immediate, indirect and write-back sequences plus a few
 // instructions, written micro-instruction by micro-instruction.

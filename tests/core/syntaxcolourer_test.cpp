@@ -8,6 +8,7 @@
 #include "editor/syntaxcolourer.h"
 #include "editor/tokenclass.h"
 #include "sim/mcrom.h"
+#include "simsupport.h"
 
 namespace tav2 {
 
@@ -21,17 +22,7 @@ using TC = TokenClass;
 
 // A ROM with a few instruction names; "load" is stored in lower case and
 // entry 0 is never an instruction.
-Mcrom TestRom() {
-  Mcrom rom;
-  const std::pair<int, const char*> names[] = {{0, "ZERO"}, {0x01, "ADD"}, {0x02, "MOVE"}, {0x6F, "HALT"}, {0x70, "load"}};
-  for (const auto& [index, name] : names) {
-    McromEntry entry;
-    entry.SetName(name);
-    entry.opcode = static_cast<uint32_t>(index);
-    rom.SetEntry(index, entry);
-  }
-  return rom;
-}
+Mcrom TestRom() { return test::RomWith({{0, "ZERO"}, {0x01, "ADD"}, {0x02, "MOVE"}, {0x6F, "HALT"}, {0x70, "load"}}); }
 
 // The span of the `occurrence`-th (from 0) `needle` in `text`.
 ColourSpan SpanOf(const std::string& text, const std::string& needle, TokenClass tokenClass, int occurrence = 0) {

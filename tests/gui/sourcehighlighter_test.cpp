@@ -8,12 +8,14 @@
 
 #include "guitest.h"
 #include "sim/mcrom.h"
+#include "simsupport.h"
 
 namespace tav2 {
 namespace {
 
 using test::Look;
 using test::LookAt;
+using test::RomWith;
 
 const Look kPlain{};
 const Look kBoldBlack{"#000000", true, false};
@@ -21,17 +23,6 @@ const Look kTealItalic{"#008080", false, true};
 const Look kTealBold{"#008080", true, false};
 const Look kNavyItalic{"#000080", false, true};
 const Look kPurpleBold{"#800080", true, false};
-
-Mcrom RomWith(std::initializer_list<std::pair<int, const char*>> names) {
-  Mcrom rom;
-  for (const auto& [index, name] : names) {
-    McromEntry entry;
-    entry.SetName(name);
-    entry.opcode = static_cast<uint32_t>(index);
-    rom.SetEntry(index, entry);
-  }
-  return rom;
-}
 
 // Counts the lines it colours.
 class CountingHighlighter : public SourceHighlighter {
