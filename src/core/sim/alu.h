@@ -50,7 +50,7 @@ inline void Alu::GeneralUpdate(int function, uint16_t a, uint16_t b, int32_t r, 
                              (zero ? sr::kZ : 0) | (negative ? sr::kN : 0));
 }
 
-inline uint16_t Alu::Evaluate(int function, uint16_t a, uint16_t b, bool generalUpdate, uint16_t& sr,
+[[gnu::always_inline]] inline uint16_t Alu::Evaluate(int function, uint16_t a, uint16_t b, bool generalUpdate, uint16_t& sr,
                               bool& conditionFailed) {
   conditionFailed = false;
   if (function == kAluNone) return a;

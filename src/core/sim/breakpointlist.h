@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 namespace tav2 {
@@ -12,7 +13,13 @@ class BreakpointList {
   void Clear() { count_ = 0; }
   // Appends an address; false (and nothing stored) when the list is full.
   bool Add(uint16_t address);
-  bool Contains(uint16_t address) const;
+  // Asked before every instruction of a run, so defined here to be inlined.
+  bool Contains(uint16_t address) const {
+    for (int i = 0; i < count_; ++i) {
+      if (addresses_[static_cast<std::size_t>(i)] == address) return true;
+    }
+    return false;
+  }
   int Count() const { return count_; }
   uint16_t At(int index) const { return addresses_[static_cast<std::size_t>(index)]; }
 

@@ -87,7 +87,7 @@ Engine::MicroPlan Engine::Compile(MicroInstruction raw, Operand op1, Operand op2
 
 // The plans of an entry for the decoded operand registers, made again when
 // the micro-code has changed since they were made.
-inline Engine::PlanBlock& Engine::BlockFor(int entry) {
+[[gnu::always_inline]] inline Engine::PlanBlock& Engine::BlockFor(int entry) {
   const auto op1 = static_cast<std::size_t>(state_.decoded.op1);
   const auto op2 = static_cast<std::size_t>(state_.decoded.op2);
   PlanBlock& block =
@@ -107,7 +107,7 @@ void Engine::Fill(PlanBlock& block, int entry) {
 // The read half without display: bus source, memory side, ALU function
 // (a named function wins; reading C, or a _TSC left from the last clock,
 // leaves none).
-inline void Engine::ReadHalf(const MicroPlan& plan) {
+[[gnu::always_inline]] inline void Engine::ReadHalf(const MicroPlan& plan) {
   ProcessorState& s = state_;
   if (plan.source >= 0) s.bus = s.reg[static_cast<std::size_t>(plan.source)];
   if (plan.memory & kToBuffer) {
@@ -125,7 +125,7 @@ inline void Engine::ReadHalf(const MicroPlan& plan) {
 // The write half without display, up to the sequencer: destinations, the
 // MDR load and memory write, the ALU (`flagUpdate`: the general flag update
 // applies, in the Execute phase of opcodes up to 0x1F).
-inline void Engine::WriteHalf(const MicroPlan& plan, bool flagUpdate) {
+[[gnu::always_inline]] inline void Engine::WriteHalf(const MicroPlan& plan, bool flagUpdate) {
   ProcessorState& s = state_;
   const uint16_t bus = s.bus;
   for (unsigned mask = plan.destinations; mask != 0; mask &= mask - 1) {
@@ -182,7 +182,9 @@ void Engine::Step() {
   WritePhase();
 }
 
-// The Instruction and Go path: whole clocks with the display off. The rest
+// The Instruction and Go path: whole clocks with the display off. The parts
+// of a clock and the sequencer are forced inline (without it the compiler
+// keeps them as calls, which halves the speed of a run). The rest
 // of a sequence runs with its position in locals; foreign code (event
 // processing, terminal services) runs only inside Sequencer, so halting,
 // aborting and a micro-code change are looked for after it, and on entry.
@@ -216,7 +218,7 @@ void Engine::RunToInstructionEnd() {
 
 // The sequencer, after the running sequence's count went down: go on with
 // it or move to the next sequence, then load the next micro-instruction.
-void Engine::Sequencer() {
+[[gnu::always_inline]] inline void Engine::Sequencer() {
   const bool goOn =
       state_.remaining > 0 && !(state_.phase == Phase::Execute && state_.conditionFailed);
   if (!goOn && !FinishSequence()) return;
@@ -225,7 +227,7 @@ void Engine::Sequencer() {
   if (state_.showSteps) display_.MicroInstructionLoaded();
 }
 
-inline void Engine::EnterPhase(Phase phase, bool showAlways) {
+[[gnu::always_inline]] inline void Engine::EnterPhase(Phase phase, bool showAlways) {
   state_.phase = phase;
   if (state_.showSteps || showAlways || (phase == Phase::Fetch && !state_.running)) {
     ShowPhase(phase, showAlways);
@@ -240,7 +242,7 @@ void Engine::ShowPhase(Phase phase, bool showAlways) {
   }
 }
 
-inline void Engine::StartSequence(int entry) {
+[[gnu::always_inline]] inline void Engine::StartSequence(int entry) {
   state_.entry = entry;
   state_.nextIndex = 0;
   state_.remaining = machine_.mcrom.Entry(entry).UsableCount();
@@ -250,7 +252,7 @@ inline void Engine::StartSequence(int entry) {
 // Moves from the sequence that just ended to the next one; an empty sequence
 // ends at once. Returns false when Abort, set during a terminal service, ends
 // the step.
-inline bool Engine::FinishSequence() {
+[[gnu::always_inline]] inline bool Engine::FinishSequence() {
   switch (state_.phase) {
     case Phase::Fetch:
       EnterPhase(Phase::Decode);
@@ -292,7 +294,7 @@ inline bool Engine::FinishSequence() {
 
 // Loads the next micro-instruction of the running sequence, as the
 // micro-code holds it now; an empty sequence loads one that does nothing.
-inline void Engine::LoadNext() {
+[[gnu::always_inline]] inline void Engine::LoadNext() {
   if (state_.remaining > 0) {
     if (block_->stamp != Stamp()) block_ = &BlockFor(state_.entry);
     current_ = &block_->plans[static_cast<std::size_t>(state_.nextIndex)];
@@ -303,7 +305,7 @@ inline void Engine::LoadNext() {
   state_.conditionFailed = false;
 }
 
-bool Engine::EnterExecute() {
+[[gnu::always_inline]] inline bool Engine::EnterExecute() {
   EnterPhase(Phase::Execute);
   if (state_.decoded.indirect) state_.decoded.op2 = Operand::T1;
   if (state_[Reg::IR] == kTerminalServiceWord && terminal_ != nullptr) {
