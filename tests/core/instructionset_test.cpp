@@ -31,8 +31,8 @@ class InstructionSet : public ::testing::Test {
     ASSERT_TRUE(parser.ParseSource(ReadData("microdefs.mca"), "microdefs.mca"));
   }
 
-  // Assembles `body` after "begin" and runs it; false when it did not halt.
-  bool Run(const std::string& body) {
+  // Assembles `body` after "begin" and loads it; false on build errors.
+  bool Load(const std::string& body) {
     TAssembler assembler(*machine);
     assembler.LoadAfterBuild = true;
     assembler.RunAfterLoad = true;
@@ -41,6 +41,11 @@ class InstructionSet : public ::testing::Test {
       ADD_FAILURE() << source << assembler.Errors().front().ListLine();
       return false;
     }
+    return true;
+  }
+  // Loads `body` and runs it; false when it did not halt.
+  bool Run(const std::string& body) {
+    if (!Load(body)) return false;
     processor.Control().Reset();
     processor.Control().Go();
     return machine->halted;
@@ -127,6 +132,43 @@ TEST_F(InstructionSet, StackSubroutinesAndTraps) {
   EXPECT_EQ(R(Reg::R2), 7);
   EXPECT_EQ(R(Reg::R1), 3) << "two calls and a trap to the routine";
   EXPECT_EQ(R(Reg::SP), 0x7FFF) << "every push was popped";
+}
+
+// Instruction (and Go) runs whole clocks on a fast path of its own; at every
+// instruction end it must leave the processor exactly as single clocks do.
+TEST_F(InstructionSet, WholeInstructionsMatchSingleClocks) {
+  ASSERT_TRUE(Load("MOVE R1, 5\n MOVE R2, table\nloop INC (count)\n ADD R2, (table)\n ASR R2\n DEC R1\n"
+                  " CMP R1, 0\n BGT loop\n JSR routine\n TRAP1\n HALT\n"
+                  "routine LEA R2, (count)\n STORE R1, (R2)\n RTS\n"
+                  "table DAT 7\ncount DAT 0\n ORG 0xFFFE\n DAT routine"));
+  auto clocked = std::make_unique<Machine>(*machine);
+  SilentDisplay clockedDisplay;
+  Processor byClock(*clocked, clockedDisplay);
+  processor.Control().Reset();
+  byClock.Control().Reset();
+  const ProcessorState& fast = processor.State();
+  const ProcessorState& slow = byClock.State();
+  int instructions = 0;
+  while (!machine->halted) {
+    ASSERT_LT(++instructions, 1000) << "the program ends";
+    processor.Control().Instruction();
+    for (int guard = 0; slow.microSteps < fast.microSteps && !clocked->halted; ++guard) {
+      ASSERT_LT(guard, 100) << "single clocks advance; after instruction " << instructions;
+      byClock.Control().ClockPress();
+      byClock.Control().ClockRelease();
+    }
+    ASSERT_EQ(fast.reg, slow.reg) << "after instruction " << instructions;
+    ASSERT_EQ(fast.microSteps, slow.microSteps) << "after instruction " << instructions;
+    ASSERT_EQ(fast.aluFunction, slow.aluFunction) << "after instruction " << instructions;
+    ASSERT_EQ(fast.phase, slow.phase) << "after instruction " << instructions;
+    ASSERT_EQ(fast.loaded, slow.loaded) << "after instruction " << instructions;
+    ASSERT_EQ(clocked->halted, machine->halted) << "after instruction " << instructions;
+  }
+  EXPECT_GT(instructions, 20);
+  for (int address = 0; address < 0x10000; ++address) {
+    const auto at = static_cast<uint16_t>(address);
+    ASSERT_EQ(machine->memory.Read(at), clocked->memory.Read(at)) << address;
+  }
 }
 
 TEST_F(InstructionSet, FlagInstructionsTouchOnlyTheirFlag) {
