@@ -180,7 +180,9 @@ void EditCommands::StartRun(SnapshotTrigger trigger) {
 }
 
 void EditCommands::TextChanged(int position, int removed, int added) {
-  if (!programmatic_ && (removed > 0 || added > 0)) ring_.NoteUserChange();
+  // The commands' own changes insert Latin-1 text only.
+  if (programmatic_) return;
+  if (removed > 0 || added > 0) ring_.NoteUserChange();
   // The document cannot be changed while it reports a change, so a typed or
   // pasted character outside Latin-1 is replaced just after.
   if (added > 0 && HoldsWideCharacter(position, added)) {
@@ -322,23 +324,20 @@ void EditCommands::ReportSearch(const std::optional<Selection>& match, const std
   edit_->setFocus();
 }
 
-void EditCommands::FindStep() {
-  const FindReplaceDialog& dialog = FindDialog();
-  if (dialog.SearchText().isEmpty()) return;
-  const CoreText text(*edit_);
-  const FindResult found =
-      TextSearch(CoreString(dialog.SearchText()), dialog.Options()).Find(text.View(), CurrentSelection());
-  lastSearch_ = SearchKind::Find;
-  ReportSearch(found.match, found.message);
-}
+void EditCommands::FindStep() { SearchStep(SearchKind::Find); }
 
-void EditCommands::ReplaceFindStep() {
-  const FindReplaceDialog& dialog = ReplaceDialog();
+void EditCommands::ReplaceFindStep() { SearchStep(SearchKind::Replace); }
+
+// A find step of the Find dialog (in its direction) or of the Replace
+// dialog (always downward).
+void EditCommands::SearchStep(SearchKind kind) {
+  const FindReplaceDialog& dialog = kind == SearchKind::Find ? FindDialog() : ReplaceDialog();
   if (dialog.SearchText().isEmpty()) return;
   const CoreText text(*edit_);
-  const FindResult found =
-      TextSearch(CoreString(dialog.SearchText()), dialog.Options()).FindDown(text.View(), CurrentSelection());
-  lastSearch_ = SearchKind::Replace;
+  const TextSearch search(CoreString(dialog.SearchText()), dialog.Options());
+  const FindResult found = kind == SearchKind::Find ? search.Find(text.View(), CurrentSelection())
+                                                    : search.FindDown(text.View(), CurrentSelection());
+  lastSearch_ = kind;
   ReportSearch(found.match, found.message);
 }
 

@@ -130,6 +130,7 @@ class EditCommands : public QObject {
   void AutoIndentNewLine();
   void TranslateTypedTab();
   void ShowDialog(FindReplaceDialog& dialog);
+  void SearchStep(SearchKind kind);
   void ReportSearch(const std::optional<Selection>& match, const std::string& message);
 
   QPlainTextEdit* edit_;
