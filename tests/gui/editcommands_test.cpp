@@ -4,11 +4,15 @@
 
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
+#include <QWindow>
 
 #include "guitest.h"
 #include "scripteddialogs.h"
@@ -172,6 +176,77 @@ TEST(EditCommandsFind, TheDialogsFindNextButtonRunsTheStep) {
   dialog.findChild<QPushButton*>("FindNextknop")->click();
   EXPECT_EQ(search.SelectionStart(), 4);
   EXPECT_EQ(search.editor.commands->LastSearch(), EditCommands::SearchKind::Find);
+}
+
+// Activates the window as a window manager would and waits until the
+// window system has given it the focus.
+bool Activate(QWidget& window) {
+  window.activateWindow();
+  return QTest::qWaitFor([&window] { return QGuiApplication::focusWindow() == window.windowHandle(); });
+}
+
+// Keys typed by the user go to the window that has the focus, and there to
+// its focus widget.
+void TypeIntoFocus(int key, Qt::KeyboardModifiers modifiers = {}) {
+  QTest::keyClick(QGuiApplication::focusWindow(), static_cast<Qt::Key>(key), modifiers);
+}
+
+void TypeIntoFocus(const QString& text) {
+  for (const QChar ch : text) QTest::keyClick(QGuiApplication::focusWindow(), ch.toLatin1());
+}
+
+// How many pixels of the text's viewport between two positions of the
+// first line show the colour.
+int PixelsIn(QPlainTextEdit& edit, int from, int to, const QColor& colour) {
+  QTextCursor cursor = edit.textCursor();
+  cursor.setPosition(from);
+  const QRect start = edit.cursorRect(cursor);
+  cursor.setPosition(to);
+  const QRect end = edit.cursorRect(cursor);
+  const QImage image = edit.viewport()->grab().toImage();
+  int count = 0;
+  for (int y = start.top(); y <= start.bottom(); ++y) {
+    for (int x = start.right() + 1; x < end.left(); ++x) count += image.pixelColor(x, y) == colour ? 1 : 0;
+  }
+  return count;
+}
+
+// Enter in an open Find or Replace dialog is Find Next: the focus stays in
+// the dialog, so a second Enter searches again instead of typing a line
+// break over the match, which stays in sight although the text has no focus.
+TEST(EditCommandsFind, EnterInTheDialogSearchesAgainAndKeepsTheFocus) {
+  for (const int dialogKey : {Qt::Key_F, Qt::Key_R}) {
+    SCOPED_TRACE(dialogKey == Qt::Key_F ? "Find" : "Replace");
+    Search search("abc x abc y abc");
+    QPlainTextEdit& edit = search.editor.edit;
+    // A platform that draws the selection of an unfocused text invisibly.
+    QPalette palette = edit.palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Base));
+    edit.setPalette(palette);
+    const QColor shownSelection = palette.color(QPalette::Active, QPalette::Highlight);
+    edit.show();
+    ASSERT_TRUE(Activate(edit));
+    edit.setFocus();
+    search.editor.Place(1);
+
+    TypeIntoFocus(dialogKey, Qt::ControlModifier);
+    FindReplaceDialog& dialog = dialogKey == Qt::Key_F ? search.editor.commands->FindDialog()
+                                                      : search.editor.commands->ReplaceDialog();
+    ASSERT_TRUE(QTest::qWaitFor([&dialog] { return QGuiApplication::focusWindow() == dialog.windowHandle(); }));
+    TypeIntoFocus("abc");
+    TypeIntoFocus(Qt::Key_Return);
+    TypeIntoFocus(Qt::Key_Return);
+    EXPECT_EQ(search.editor.Text(), "abc x abc y abc");
+    EXPECT_EQ(search.SelectionStart(), 12);
+    EXPECT_EQ(search.editor.Selected(), "abc");
+    EXPECT_EQ(QApplication::focusWidget(), dialog.findChild<QLineEdit*>("FindText"));
+    EXPECT_GT(PixelsIn(edit, 12, 15, shownSelection), 0) << "the match is drawn selected";
+
+    TypeIntoFocus(Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(edit.palette().color(QPalette::Inactive, QPalette::Highlight), palette.color(QPalette::Base))
+        << "a closed dialog gives the text its own look back";
+  }
 }
 
 TEST(EditCommandsReplace, ReplaceAllReplacesEveryMatchAndEndsWithNoMatchFound) {

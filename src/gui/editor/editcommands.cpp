@@ -283,7 +283,7 @@ void EditCommands::ReplaceStretch(const TextChange& change) {
 
 FindReplaceDialog& EditCommands::FindDialog() {
   if (!findDialog_) {
-    findDialog_ = new FindReplaceDialog(FindReplaceDialog::Kind::Find, edit_);
+    findDialog_ = NewDialog(FindReplaceDialog::Kind::Find);
     connect(findDialog_, &FindReplaceDialog::findNext, this, &EditCommands::FindStep);
   }
   return *findDialog_;
@@ -291,7 +291,7 @@ FindReplaceDialog& EditCommands::FindDialog() {
 
 FindReplaceDialog& EditCommands::ReplaceDialog() {
   if (!replaceDialog_) {
-    replaceDialog_ = new FindReplaceDialog(FindReplaceDialog::Kind::Replace, edit_);
+    replaceDialog_ = NewDialog(FindReplaceDialog::Kind::Replace);
     connect(replaceDialog_, &FindReplaceDialog::findNext, this, &EditCommands::ReplaceFindStep);
     connect(replaceDialog_, &FindReplaceDialog::replace, this, &EditCommands::ReplaceOnce);
     connect(replaceDialog_, &FindReplaceDialog::replaceAll, this, &EditCommands::ReplaceAll);
@@ -299,7 +299,38 @@ FindReplaceDialog& EditCommands::ReplaceDialog() {
   return *replaceDialog_;
 }
 
+FindReplaceDialog* EditCommands::NewDialog(FindReplaceDialog::Kind kind) {
+  auto* dialog = new FindReplaceDialog(kind, edit_);
+  connect(dialog, &QDialog::finished, this, [this] { ShowSelectionWithoutFocus(SearchDialogOpen()); });
+  return dialog;
+}
+
+bool EditCommands::SearchDialogOpen() const {
+  return (findDialog_ && findDialog_->isVisible()) || (replaceDialog_ && replaceDialog_->isVisible());
+}
+
+// While a search dialog has the focus, the text draws its selection as if
+// it had the focus itself, so that the match found stays in sight.
+void EditCommands::ShowSelectionWithoutFocus(bool on) {
+  QPalette palette = edit_->palette();
+  if (on && !unfocusedSelection_) {
+    unfocusedSelection_ = {palette.brush(QPalette::Inactive, QPalette::Highlight),
+                           palette.brush(QPalette::Inactive, QPalette::HighlightedText)};
+    palette.setBrush(QPalette::Inactive, QPalette::Highlight, palette.brush(QPalette::Active, QPalette::Highlight));
+    palette.setBrush(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.brush(QPalette::Active, QPalette::HighlightedText));
+  } else if (!on && unfocusedSelection_) {
+    palette.setBrush(QPalette::Inactive, QPalette::Highlight, unfocusedSelection_->first);
+    palette.setBrush(QPalette::Inactive, QPalette::HighlightedText, unfocusedSelection_->second);
+    unfocusedSelection_.reset();
+  } else {
+    return;
+  }
+  edit_->setPalette(palette);
+}
+
 void EditCommands::ShowDialog(FindReplaceDialog& dialog) {
+  ShowSelectionWithoutFocus(true);
   dialog.show();
   dialog.raise();
   dialog.activateWindow();
@@ -317,11 +348,11 @@ void EditCommands::SearchAgain() {
   }
 }
 
+// The focus stays where the search was asked for: in an open dialog, the
+// next Enter searches again instead of typing over the match.
 void EditCommands::ReportSearch(const std::optional<Selection>& match, const std::string& message) {
   if (!message.empty()) Dialogs::Current().ShowInfo(edit_, QString::fromStdString(message));
   if (match) Select(*match);
-  edit_->activateWindow();
-  edit_->setFocus();
 }
 
 void EditCommands::FindStep() { SearchStep(SearchKind::Find); }

@@ -1,8 +1,11 @@
 #pragma once
+#include <QBrush>
 #include <QColor>
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <optional>
+#include <utility>
 
 #include "editor/editresult.h"
 #include "editor/undoring.h"
@@ -129,6 +132,9 @@ class EditCommands : public QObject {
   void ChangeSelectedLines(SelectionCommand command);
   void AutoIndentNewLine();
   void TranslateTypedTab();
+  FindReplaceDialog* NewDialog(FindReplaceDialog::Kind kind);
+  bool SearchDialogOpen() const;
+  void ShowSelectionWithoutFocus(bool on);
   void ShowDialog(FindReplaceDialog& dialog);
   void SearchStep(SearchKind kind);
   void ReportSearch(const std::optional<Selection>& match, const std::string& message);
@@ -144,6 +150,9 @@ class EditCommands : public QObject {
   SearchKind lastSearch_ = SearchKind::Find;
   FindReplaceDialog* findDialog_ = nullptr;
   FindReplaceDialog* replaceDialog_ = nullptr;
+  // The text's own colours of an unfocused selection while a search dialog
+  // is open.
+  std::optional<std::pair<QBrush, QBrush>> unfocusedSelection_;
 };
 
 }  // namespace tav2
