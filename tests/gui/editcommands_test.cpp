@@ -369,6 +369,53 @@ TEST(EditCommandsText, AReadOnlyTextIsNotChanged) {
 
 // ---- Keys and options --------------------------------------------------------------------
 
+// A release whose press went elsewhere changes nothing: auto indent, tab
+// translation and the insert mode follow the key press alone.
+TEST(EditCommandsKeys, AKeyReleaseWithoutItsPressChangesNothing) {
+  const struct {
+    int key;
+    QString text;
+  } cases[] = {{Qt::Key_Return, "\r"}, {Qt::Key_Enter, "\r"}, {Qt::Key_Tab, "\t"}, {Qt::Key_Insert, ""}};
+  for (const auto& c : cases) {
+    Editor editor("  abc\ndef");
+    editor.commands->SetAutoIndent(true);
+    editor.commands->SetTabsToSpaces(true);
+    editor.Place(6);
+    editor.edit.textCursor().insertText("\t");  // a tab that came with a paste
+    editor.Place(7);
+    QKeyEvent release(QEvent::KeyRelease, c.key, Qt::NoModifier, c.text);
+    QApplication::sendEvent(&editor.edit, &release);
+    EXPECT_EQ(editor.Text(), "  abc\n\tdef") << c.key;
+    EXPECT_EQ(Caret(&editor.edit), 7) << c.key;
+    EXPECT_EQ(editor.commands->InsertIndicator(), " INS") << c.key;
+  }
+}
+
+// Enter closes a message box with its press; its release then reaches the
+// text, which must stay as it is.
+TEST(EditCommandsKeys, EnterThatClosesAMessageBoxLeavesTheTextAlone) {
+  Editor editor("  abc\ndef");
+  editor.commands->SetAutoIndent(true);
+  editor.edit.show();
+  ASSERT_TRUE(Activate(editor.edit));
+  editor.edit.setFocus();
+  editor.Place(6);
+  QMessageBox box(QMessageBox::Information, "TAV2", "Program loaded", QMessageBox::Ok, &editor.edit);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.open();
+  ASSERT_TRUE(Activate(box));
+  QTest::keyPress(QGuiApplication::focusWindow(), Qt::Key_Return);
+  ASSERT_FALSE(box.isVisible());
+  ASSERT_TRUE(Activate(editor.edit));
+  QTest::keyRelease(QGuiApplication::focusWindow(), Qt::Key_Return);
+  EXPECT_EQ(editor.Text(), "  abc\ndef");
+  EXPECT_EQ(Caret(&editor.edit), 6);
+
+  editor.Place(5);
+  TypeIntoFocus(Qt::Key_Return);
+  EXPECT_EQ(editor.Text(), "  abc\n  \ndef") << "a whole key stroke indents once";
+}
+
 TEST(EditCommandsKeys, CommandKeysOverrideWindowShortcuts) {
   Editor editor;
   for (const auto& [key, overridden] : {std::pair{Qt::Key_U, true}, std::pair{Qt::Key_S, false}}) {

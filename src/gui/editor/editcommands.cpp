@@ -507,15 +507,17 @@ bool EditCommands::eventFilter(QObject* watched, QEvent* event) {
       return false;
     case QEvent::KeyPress:
       return KeyDown(*static_cast<QKeyEvent*>(event));
-    case QEvent::KeyRelease:
-      KeyUp(*static_cast<QKeyEvent*>(event));
-      return false;
     default:
       return false;
   }
 }
 
-bool EditCommands::KeyDown(const QKeyEvent& key) {
+// The control's own handling of a key press, from inside the filter.
+void EditCommands::TypeIntoControl(QKeyEvent& key) { static_cast<QObject*>(edit_)->event(&key); }
+
+// Every change a key makes follows its press, never its release: a release
+// may belong to a press another window took (Enter closing a message box).
+bool EditCommands::KeyDown(QKeyEvent& key) {
   if (const Command command = CommandFor(key)) {
     (this->*command)();
     return true;
@@ -525,6 +527,10 @@ bool EditCommands::KeyDown(const QKeyEvent& key) {
   if (IsMovingKey(code)) {
     StartRun(SnapshotTrigger::Move);
     return false;
+  }
+  if (code == Qt::Key_Insert && key.modifiers() == Qt::NoModifier) {  // Shift+Insert pastes
+    if (!key.isAutoRepeat()) ToggleInsertMode();
+    return true;
   }
   if (code == Qt::Key_Backspace) {
     StartRun(SnapshotTrigger::Backspace);
@@ -538,19 +544,21 @@ bool EditCommands::KeyDown(const QKeyEvent& key) {
     return false;
   }
   emit textKeyPressed();
-  return false;
+  return FollowUpKey(key);
 }
 
-void EditCommands::KeyUp(const QKeyEvent& key) {
-  if (key.isAutoRepeat()) return;
+// Auto indent after Enter and tab translation after Tab: the control types
+// the key first, then the typed line break or tab is worked on. False when
+// the key needs no follow-up and is left to the control.
+bool EditCommands::FollowUpKey(QKeyEvent& key) {
   const int code = key.key();
-  if (code == Qt::Key_Insert && key.modifiers() == Qt::NoModifier) {  // Shift+Insert pastes
-    ToggleInsertMode();
-  } else if (IsEnterKey(code) && options_.autoIndent) {
-    AutoIndentNewLine();
-  } else if (code == Qt::Key_Tab && options_.tabsToSpaces) {
-    TranslateTypedTab();
-  }
+  const bool indent = IsEnterKey(code) && options_.autoIndent;
+  const bool translate = code == Qt::Key_Tab && options_.tabsToSpaces;
+  if (!indent && !translate) return false;
+  TypeIntoControl(key);
+  if (indent) AutoIndentNewLine();
+  if (translate) TranslateTypedTab();
+  return true;
 }
 
 }  // namespace tav2

@@ -117,8 +117,9 @@ class EditCommands : public QObject {
   enum class ChangeSource { User, Programmatic };
 
   static Command CommandFor(const QKeyEvent& key);
-  bool KeyDown(const QKeyEvent& key);
-  void KeyUp(const QKeyEvent& key);
+  bool KeyDown(QKeyEvent& key);
+  bool FollowUpKey(QKeyEvent& key);
+  void TypeIntoControl(QKeyEvent& key);
   void StartRun(SnapshotTrigger trigger);
   void TakeSnapshot();
   void TextChanged(int position, int removed, int added);
