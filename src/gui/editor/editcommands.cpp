@@ -180,8 +180,9 @@ void EditCommands::StartRun(SnapshotTrigger trigger) {
 }
 
 void EditCommands::TextChanged(int position, int removed, int added) {
-  // The commands' own changes insert Latin-1 text only.
-  if (programmatic_) return;
+  // The commands' own changes insert Latin-1 text only; colouring leaves
+  // the text as it is.
+  if (programmatic_ || (highlighter_ && highlighter_->Recolouring())) return;
   if (removed > 0 || added > 0) ring_.NoteUserChange();
   // The document cannot be changed while it reports a change, so a typed or
   // pasted character outside Latin-1 is replaced just after.
