@@ -103,6 +103,22 @@ TEST_F(RecentFilesDisk, Reading) {
   EXPECT_EQ(ReadBack().Count(), 0) << "no file gives an empty list";
 }
 
+// A line no path can be (a damaged or planted file) names no file: it is
+// skipped like a blank line, so it is neither offered nor written back.
+TEST_F(RecentFilesDisk, ReadingSkipsLinesLongerThanAnyPath) {
+  const std::string longest = "/" + std::string(4095, 'p');
+  const std::string tooLong = longest + "x";
+  const std::string huge(10 * 1024 * 1024, 'h');
+  temp.Write("start/filenams.~zp", huge + "\nA\n" + tooLong + "\n" + longest + "\nB\n");
+  const RecentFiles list = ReadBack();
+  ASSERT_EQ(list.Count(), 3);
+  EXPECT_EQ(list.Entry(1), "A");
+  EXPECT_TRUE(list.Entry(2) == longest) << "a path of the greatest length is kept";
+  EXPECT_EQ(list.Entry(3), "B");
+  ASSERT_TRUE(list.Write(home, working));
+  EXPECT_TRUE(ReadWhole(home / "filenams.~zp") == "A\n" + longest + "\nB\n");
+}
+
 TEST_F(RecentFilesDisk, Writing) {
   RecentFiles list;
   for (int n = 12; n >= 1; --n) list.Remember(Numbered(n));

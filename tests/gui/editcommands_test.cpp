@@ -4,11 +4,15 @@
 
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTest>
+#include <QWindow>
 
 #include "guitest.h"
 #include "scripteddialogs.h"
@@ -174,6 +178,77 @@ TEST(EditCommandsFind, TheDialogsFindNextButtonRunsTheStep) {
   EXPECT_EQ(search.editor.commands->LastSearch(), EditCommands::SearchKind::Find);
 }
 
+// Activates the window as a window manager would and waits until the
+// window system has given it the focus.
+bool Activate(QWidget& window) {
+  window.activateWindow();
+  return QTest::qWaitFor([&window] { return QGuiApplication::focusWindow() == window.windowHandle(); });
+}
+
+// Keys typed by the user go to the window that has the focus, and there to
+// its focus widget.
+void TypeIntoFocus(int key, Qt::KeyboardModifiers modifiers = {}) {
+  QTest::keyClick(QGuiApplication::focusWindow(), static_cast<Qt::Key>(key), modifiers);
+}
+
+void TypeIntoFocus(const QString& text) {
+  for (const QChar ch : text) QTest::keyClick(QGuiApplication::focusWindow(), ch.toLatin1());
+}
+
+// How many pixels of the text's viewport between two positions of the
+// first line show the colour.
+int PixelsIn(QPlainTextEdit& edit, int from, int to, const QColor& colour) {
+  QTextCursor cursor = edit.textCursor();
+  cursor.setPosition(from);
+  const QRect start = edit.cursorRect(cursor);
+  cursor.setPosition(to);
+  const QRect end = edit.cursorRect(cursor);
+  const QImage image = edit.viewport()->grab().toImage();
+  int count = 0;
+  for (int y = start.top(); y <= start.bottom(); ++y) {
+    for (int x = start.right() + 1; x < end.left(); ++x) count += image.pixelColor(x, y) == colour ? 1 : 0;
+  }
+  return count;
+}
+
+// Enter in an open Find or Replace dialog is Find Next: the focus stays in
+// the dialog, so a second Enter searches again instead of typing a line
+// break over the match, which stays in sight although the text has no focus.
+TEST(EditCommandsFind, EnterInTheDialogSearchesAgainAndKeepsTheFocus) {
+  for (const int dialogKey : {Qt::Key_F, Qt::Key_R}) {
+    SCOPED_TRACE(dialogKey == Qt::Key_F ? "Find" : "Replace");
+    Search search("abc x abc y abc");
+    QPlainTextEdit& edit = search.editor.edit;
+    // A platform that draws the selection of an unfocused text invisibly.
+    QPalette palette = edit.palette();
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Base));
+    edit.setPalette(palette);
+    const QColor shownSelection = palette.color(QPalette::Active, QPalette::Highlight);
+    edit.show();
+    ASSERT_TRUE(Activate(edit));
+    edit.setFocus();
+    search.editor.Place(1);
+
+    TypeIntoFocus(dialogKey, Qt::ControlModifier);
+    FindReplaceDialog& dialog = dialogKey == Qt::Key_F ? search.editor.commands->FindDialog()
+                                                      : search.editor.commands->ReplaceDialog();
+    ASSERT_TRUE(QTest::qWaitFor([&dialog] { return QGuiApplication::focusWindow() == dialog.windowHandle(); }));
+    TypeIntoFocus("abc");
+    TypeIntoFocus(Qt::Key_Return);
+    TypeIntoFocus(Qt::Key_Return);
+    EXPECT_EQ(search.editor.Text(), "abc x abc y abc");
+    EXPECT_EQ(search.SelectionStart(), 12);
+    EXPECT_EQ(search.editor.Selected(), "abc");
+    EXPECT_EQ(QApplication::focusWidget(), dialog.findChild<QLineEdit*>("FindText"));
+    EXPECT_GT(PixelsIn(edit, 12, 15, shownSelection), 0) << "the match is drawn selected";
+
+    TypeIntoFocus(Qt::Key_Escape);
+    EXPECT_FALSE(dialog.isVisible());
+    EXPECT_EQ(edit.palette().color(QPalette::Inactive, QPalette::Highlight), palette.color(QPalette::Base))
+        << "a closed dialog gives the text its own look back";
+  }
+}
+
 TEST(EditCommandsReplace, ReplaceAllReplacesEveryMatchAndEndsWithNoMatchFound) {
   Search search("a-b-a-b");
   search.Replace("a", "xy");
@@ -293,6 +368,53 @@ TEST(EditCommandsText, AReadOnlyTextIsNotChanged) {
 }
 
 // ---- Keys and options --------------------------------------------------------------------
+
+// A release whose press went elsewhere changes nothing: auto indent, tab
+// translation and the insert mode follow the key press alone.
+TEST(EditCommandsKeys, AKeyReleaseWithoutItsPressChangesNothing) {
+  const struct {
+    int key;
+    QString text;
+  } cases[] = {{Qt::Key_Return, "\r"}, {Qt::Key_Enter, "\r"}, {Qt::Key_Tab, "\t"}, {Qt::Key_Insert, ""}};
+  for (const auto& c : cases) {
+    Editor editor("  abc\ndef");
+    editor.commands->SetAutoIndent(true);
+    editor.commands->SetTabsToSpaces(true);
+    editor.Place(6);
+    editor.edit.textCursor().insertText("\t");  // a tab that came with a paste
+    editor.Place(7);
+    QKeyEvent release(QEvent::KeyRelease, c.key, Qt::NoModifier, c.text);
+    QApplication::sendEvent(&editor.edit, &release);
+    EXPECT_EQ(editor.Text(), "  abc\n\tdef") << c.key;
+    EXPECT_EQ(Caret(&editor.edit), 7) << c.key;
+    EXPECT_EQ(editor.commands->InsertIndicator(), " INS") << c.key;
+  }
+}
+
+// Enter closes a message box with its press; its release then reaches the
+// text, which must stay as it is.
+TEST(EditCommandsKeys, EnterThatClosesAMessageBoxLeavesTheTextAlone) {
+  Editor editor("  abc\ndef");
+  editor.commands->SetAutoIndent(true);
+  editor.edit.show();
+  ASSERT_TRUE(Activate(editor.edit));
+  editor.edit.setFocus();
+  editor.Place(6);
+  QMessageBox box(QMessageBox::Information, "TAV2", "Program loaded", QMessageBox::Ok, &editor.edit);
+  box.setDefaultButton(QMessageBox::Ok);
+  box.open();
+  ASSERT_TRUE(Activate(box));
+  QTest::keyPress(QGuiApplication::focusWindow(), Qt::Key_Return);
+  ASSERT_FALSE(box.isVisible());
+  ASSERT_TRUE(Activate(editor.edit));
+  QTest::keyRelease(QGuiApplication::focusWindow(), Qt::Key_Return);
+  EXPECT_EQ(editor.Text(), "  abc\ndef");
+  EXPECT_EQ(Caret(&editor.edit), 6);
+
+  editor.Place(5);
+  TypeIntoFocus(Qt::Key_Return);
+  EXPECT_EQ(editor.Text(), "  abc\n  \ndef") << "a whole key stroke indents once";
+}
 
 TEST(EditCommandsKeys, CommandKeysOverrideWindowShortcuts) {
   Editor editor;

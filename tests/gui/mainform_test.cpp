@@ -4,8 +4,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QMdiArea>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QToolButton>
 #include <vector>
 
@@ -351,6 +353,28 @@ TEST_F(Mainform, ClosedFilesAreOfferedForReopeningInEveryMenu) {
   Item("source1")->trigger();
   EXPECT_EQ(dialogs.messages, QStringList{"error: can't open file: " + file});
   EXPECT_EQ(mainform.Recent().Count(), 0);
+}
+
+// A line of the open-file list that no path can be is not offered (nor
+// kept); a long path is shown with its middle left out and reopened whole.
+TEST_F(Mainform, ReopenShortensLongPathsAndSkipsLinesNoPathCanBe) {
+  const QString longPath = "/" + QString(4000, 'd') + "/prog.asm";
+  Write("filenams.~zp", QByteArray(10 * 1024 * 1024, 'x') + "\n" + longPath.toLatin1() + "\n");
+  TMainform& mainform = Start();
+  ASSERT_EQ(mainform.Recent().Count(), 1);
+  auto* reopen = mainform.findChild<QMenu*>("Reopenfile1");
+  ASSERT_NE(reopen, nullptr);
+  EXPECT_TRUE(reopen->menuAction()->isVisible());
+  const QString caption = Item("source1")->text();
+  EXPECT_TRUE(Item("source1")->isVisible());
+  EXPECT_TRUE(caption.startsWith("/ddd")) << caption.toStdString();
+  EXPECT_TRUE(caption.endsWith("dd/prog.asm")) << caption.toStdString();
+  EXPECT_TRUE(caption.contains(QChar(0x2026))) << caption.toStdString();
+  EXPECT_LT(caption.size(), 200);
+  EXPECT_LE(reopen->sizeHint().width(), mainform.screen()->availableGeometry().width());
+
+  Item("source1")->trigger();
+  EXPECT_EQ(dialogs.messages, QStringList{"error: can't open file: " + longPath});
 }
 
 // ---- Menus, layout, options -------------------------------------------------------------------

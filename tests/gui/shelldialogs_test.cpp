@@ -5,10 +5,14 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QToolButton>
 
 #include "gui/lang/tasmoptform.h"
 #include "gui/shell/paths.h"
+#include "gui/shell/tnewfileform.h"
 #include "gui/shell/toptionsform.h"
+#include "guitest.h"
 #include "scripteddialogs.h"
 #include "workbenchtest.h"
 
@@ -153,6 +157,25 @@ TEST_F(EnvironmentMenu, OpensAModalDialogNewForEachUse) {
   Press(*dialog, "Cancelknop");
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
   EXPECT_EQ(mainform.findChild<TOptionsform*>("TOptionsform"), nullptr);
+}
+
+// ---- The new-file chooser --------------------------------------------------------------------
+
+class NewFileChooser : public test::WorkbenchTest {};
+
+TEST_F(NewFileChooser, ItsClientAreaHoldsEveryChoice) {
+  Start();
+  test::Click(Button("SpeedButton1"));
+  const auto* chooser = Main().findChild<TNewfileForm*>();
+  ASSERT_NE(chooser, nullptr);
+  ASSERT_TRUE(chooser->isVisible());
+  EXPECT_EQ(chooser->size(), QSize(122, 108));
+  for (const char* name : {"Asmfileknop", "textfileknop", "mcfileknop"}) {
+    const auto* choice = chooser->findChild<QRadioButton*>(name);
+    const QRect place(choice->mapTo(chooser, QPoint(0, 0)), choice->size());
+    EXPECT_TRUE(chooser->rect().contains(place)) << name;
+    EXPECT_GE(choice->width(), choice->sizeHint().width()) << name << " shows its whole caption";
+  }
 }
 
 }  // namespace

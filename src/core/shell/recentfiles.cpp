@@ -43,7 +43,7 @@ void RecentFiles::Read(const fs::path& currentDir, const fs::path& homeDir) {
   if (!lines) return;
   for (std::string& line : *lines) {
     if (Count() == kEntries) break;
-    if (!line.empty()) entries_.push_back(std::move(line));
+    if (!line.empty() && line.size() <= kLongestName) entries_.push_back(std::move(line));
   }
 }
 

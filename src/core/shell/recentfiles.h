@@ -1,4 +1,5 @@
 #pragma once
+#include <cstddef>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -15,6 +16,9 @@ class RecentFiles {
   static constexpr int kMenuItems = 10;
   static constexpr const char* kFileName = "filenams.~zp";
   static constexpr const char* kUntitledPrefix = "noname";
+  // The longest path the platform opens, in bytes; a longer line of the
+  // file names no file.
+  static constexpr std::size_t kLongestName = 4096;
 
   // Entry k, 1 to 16; empty when unused.
   const std::string& Entry(int k) const;
@@ -34,7 +38,8 @@ class RecentFiles {
 
   // Fills the list from the file in `currentDir`, or when it cannot be
   // opened there from the one in `homeDir`; empty when neither can be read.
-  // Blank lines are skipped; reading stops after 16 names.
+  // Blank lines and lines longer than kLongestName are skipped; reading
+  // stops after 16 names.
   void Read(const std::filesystem::path& currentDir, const std::filesystem::path& homeDir);
   // Writes the file into `homeDir`, or when that fails into `workingDir`.
   // False when neither would take it (not reported to the user).

@@ -180,8 +180,9 @@ void EditCommands::StartRun(SnapshotTrigger trigger) {
 }
 
 void EditCommands::TextChanged(int position, int removed, int added) {
-  // The commands' own changes insert Latin-1 text only.
-  if (programmatic_) return;
+  // The commands' own changes insert Latin-1 text only; colouring leaves
+  // the text as it is.
+  if (programmatic_ || (highlighter_ && highlighter_->Recolouring())) return;
   if (removed > 0 || added > 0) ring_.NoteUserChange();
   // The document cannot be changed while it reports a change, so a typed or
   // pasted character outside Latin-1 is replaced just after.
@@ -283,7 +284,7 @@ void EditCommands::ReplaceStretch(const TextChange& change) {
 
 FindReplaceDialog& EditCommands::FindDialog() {
   if (!findDialog_) {
-    findDialog_ = new FindReplaceDialog(FindReplaceDialog::Kind::Find, edit_);
+    findDialog_ = NewDialog(FindReplaceDialog::Kind::Find);
     connect(findDialog_, &FindReplaceDialog::findNext, this, &EditCommands::FindStep);
   }
   return *findDialog_;
@@ -291,7 +292,7 @@ FindReplaceDialog& EditCommands::FindDialog() {
 
 FindReplaceDialog& EditCommands::ReplaceDialog() {
   if (!replaceDialog_) {
-    replaceDialog_ = new FindReplaceDialog(FindReplaceDialog::Kind::Replace, edit_);
+    replaceDialog_ = NewDialog(FindReplaceDialog::Kind::Replace);
     connect(replaceDialog_, &FindReplaceDialog::findNext, this, &EditCommands::ReplaceFindStep);
     connect(replaceDialog_, &FindReplaceDialog::replace, this, &EditCommands::ReplaceOnce);
     connect(replaceDialog_, &FindReplaceDialog::replaceAll, this, &EditCommands::ReplaceAll);
@@ -299,7 +300,38 @@ FindReplaceDialog& EditCommands::ReplaceDialog() {
   return *replaceDialog_;
 }
 
+FindReplaceDialog* EditCommands::NewDialog(FindReplaceDialog::Kind kind) {
+  auto* dialog = new FindReplaceDialog(kind, edit_);
+  connect(dialog, &QDialog::finished, this, [this] { ShowSelectionWithoutFocus(SearchDialogOpen()); });
+  return dialog;
+}
+
+bool EditCommands::SearchDialogOpen() const {
+  return (findDialog_ && findDialog_->isVisible()) || (replaceDialog_ && replaceDialog_->isVisible());
+}
+
+// While a search dialog has the focus, the text draws its selection as if
+// it had the focus itself, so that the match found stays in sight.
+void EditCommands::ShowSelectionWithoutFocus(bool on) {
+  QPalette palette = edit_->palette();
+  if (on && !unfocusedSelection_) {
+    unfocusedSelection_ = {palette.brush(QPalette::Inactive, QPalette::Highlight),
+                           palette.brush(QPalette::Inactive, QPalette::HighlightedText)};
+    palette.setBrush(QPalette::Inactive, QPalette::Highlight, palette.brush(QPalette::Active, QPalette::Highlight));
+    palette.setBrush(QPalette::Inactive, QPalette::HighlightedText,
+                     palette.brush(QPalette::Active, QPalette::HighlightedText));
+  } else if (!on && unfocusedSelection_) {
+    palette.setBrush(QPalette::Inactive, QPalette::Highlight, unfocusedSelection_->first);
+    palette.setBrush(QPalette::Inactive, QPalette::HighlightedText, unfocusedSelection_->second);
+    unfocusedSelection_.reset();
+  } else {
+    return;
+  }
+  edit_->setPalette(palette);
+}
+
 void EditCommands::ShowDialog(FindReplaceDialog& dialog) {
+  ShowSelectionWithoutFocus(true);
   dialog.show();
   dialog.raise();
   dialog.activateWindow();
@@ -317,11 +349,11 @@ void EditCommands::SearchAgain() {
   }
 }
 
+// The focus stays where the search was asked for: in an open dialog, the
+// next Enter searches again instead of typing over the match.
 void EditCommands::ReportSearch(const std::optional<Selection>& match, const std::string& message) {
   if (!message.empty()) Dialogs::Current().ShowInfo(edit_, QString::fromStdString(message));
   if (match) Select(*match);
-  edit_->activateWindow();
-  edit_->setFocus();
 }
 
 void EditCommands::FindStep() { SearchStep(SearchKind::Find); }
@@ -476,15 +508,17 @@ bool EditCommands::eventFilter(QObject* watched, QEvent* event) {
       return false;
     case QEvent::KeyPress:
       return KeyDown(*static_cast<QKeyEvent*>(event));
-    case QEvent::KeyRelease:
-      KeyUp(*static_cast<QKeyEvent*>(event));
-      return false;
     default:
       return false;
   }
 }
 
-bool EditCommands::KeyDown(const QKeyEvent& key) {
+// The control's own handling of a key press, from inside the filter.
+void EditCommands::TypeIntoControl(QKeyEvent& key) { static_cast<QObject*>(edit_)->event(&key); }
+
+// Every change a key makes follows its press, never its release: a release
+// may belong to a press another window took (Enter closing a message box).
+bool EditCommands::KeyDown(QKeyEvent& key) {
   if (const Command command = CommandFor(key)) {
     (this->*command)();
     return true;
@@ -494,6 +528,10 @@ bool EditCommands::KeyDown(const QKeyEvent& key) {
   if (IsMovingKey(code)) {
     StartRun(SnapshotTrigger::Move);
     return false;
+  }
+  if (code == Qt::Key_Insert && key.modifiers() == Qt::NoModifier) {  // Shift+Insert pastes
+    if (!key.isAutoRepeat()) ToggleInsertMode();
+    return true;
   }
   if (code == Qt::Key_Backspace) {
     StartRun(SnapshotTrigger::Backspace);
@@ -507,19 +545,21 @@ bool EditCommands::KeyDown(const QKeyEvent& key) {
     return false;
   }
   emit textKeyPressed();
-  return false;
+  return FollowUpKey(key);
 }
 
-void EditCommands::KeyUp(const QKeyEvent& key) {
-  if (key.isAutoRepeat()) return;
+// Auto indent after Enter and tab translation after Tab: the control types
+// the key first, then the typed line break or tab is worked on. False when
+// the key needs no follow-up and is left to the control.
+bool EditCommands::FollowUpKey(QKeyEvent& key) {
   const int code = key.key();
-  if (code == Qt::Key_Insert && key.modifiers() == Qt::NoModifier) {  // Shift+Insert pastes
-    ToggleInsertMode();
-  } else if (IsEnterKey(code) && options_.autoIndent) {
-    AutoIndentNewLine();
-  } else if (code == Qt::Key_Tab && options_.tabsToSpaces) {
-    TranslateTypedTab();
-  }
+  const bool indent = IsEnterKey(code) && options_.autoIndent;
+  const bool translate = code == Qt::Key_Tab && options_.tabsToSpaces;
+  if (!indent && !translate) return false;
+  TypeIntoControl(key);
+  if (indent) AutoIndentNewLine();
+  if (translate) TranslateTypedTab();
+  return true;
 }
 
 }  // namespace tav2

@@ -1,8 +1,11 @@
 #pragma once
+#include <QBrush>
 #include <QColor>
 #include <QObject>
 #include <QPointer>
 #include <QString>
+#include <optional>
+#include <utility>
 
 #include "editor/editresult.h"
 #include "editor/undoring.h"
@@ -114,8 +117,9 @@ class EditCommands : public QObject {
   enum class ChangeSource { User, Programmatic };
 
   static Command CommandFor(const QKeyEvent& key);
-  bool KeyDown(const QKeyEvent& key);
-  void KeyUp(const QKeyEvent& key);
+  bool KeyDown(QKeyEvent& key);
+  bool FollowUpKey(QKeyEvent& key);
+  void TypeIntoControl(QKeyEvent& key);
   void StartRun(SnapshotTrigger trigger);
   void TakeSnapshot();
   void TextChanged(int position, int removed, int added);
@@ -129,6 +133,9 @@ class EditCommands : public QObject {
   void ChangeSelectedLines(SelectionCommand command);
   void AutoIndentNewLine();
   void TranslateTypedTab();
+  FindReplaceDialog* NewDialog(FindReplaceDialog::Kind kind);
+  bool SearchDialogOpen() const;
+  void ShowSelectionWithoutFocus(bool on);
   void ShowDialog(FindReplaceDialog& dialog);
   void SearchStep(SearchKind kind);
   void ReportSearch(const std::optional<Selection>& match, const std::string& message);
@@ -144,6 +151,9 @@ class EditCommands : public QObject {
   SearchKind lastSearch_ = SearchKind::Find;
   FindReplaceDialog* findDialog_ = nullptr;
   FindReplaceDialog* replaceDialog_ = nullptr;
+  // The text's own colours of an unfocused selection while a search dialog
+  // is open.
+  std::optional<std::pair<QBrush, QBrush>> unfocusedSelection_;
 };
 
 }  // namespace tav2

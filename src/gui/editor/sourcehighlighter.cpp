@@ -45,25 +45,33 @@ std::optional<ColourRegion> ShiftedRegion(const ColourRegion& region, int positi
   return ColourRegion{*start, *last + 1};
 }
 
-// Colours are no edit. With the control's own undo switched off, Qt counts
-// every repaint of the colours as a change of the document, so the modified
-// flag is put back as it was.
-class KeepModified {
+}  // namespace
+
+// Colours are no edit. While a pass runs, the highlighter says it is
+// recolouring, so that the editor does not take the pass for a change of
+// the text. With the control's own undo switched off, Qt also counts every
+// repaint of the colours as a change of the document, so the modified flag
+// is put back as it was.
+class SourceHighlighter::ColourPass {
  public:
-  explicit KeepModified(QTextDocument* document)
-      : document_(document), modified_(document != nullptr && document->isModified()) {}
-  ~KeepModified() {
-    if (document_) document_->setModified(modified_);
+  explicit ColourPass(SourceHighlighter& highlighter)
+      : highlighter_(highlighter),
+        wasRecolouring_(highlighter.recolouring_),
+        modified_(highlighter.document_ != nullptr && highlighter.document_->isModified()) {
+    highlighter_.recolouring_ = true;
   }
-  KeepModified(const KeepModified&) = delete;
-  KeepModified& operator=(const KeepModified&) = delete;
+  ~ColourPass() {
+    highlighter_.recolouring_ = wasRecolouring_;
+    if (highlighter_.document_) highlighter_.document_->setModified(modified_);
+  }
+  ColourPass(const ColourPass&) = delete;
+  ColourPass& operator=(const ColourPass&) = delete;
 
  private:
-  QPointer<QTextDocument> document_;
+  SourceHighlighter& highlighter_;
+  bool wasRecolouring_;
   bool modified_;
 };
-
-}  // namespace
 
 SourceHighlighter::SourceHighlighter(QTextDocument* document, const Mcrom& mcrom, EditKind kind)
     : QSyntaxHighlighter(static_cast<QObject*>(document)), document_(document), colourer_(mcrom, kind) {
@@ -71,14 +79,14 @@ SourceHighlighter::SourceHighlighter(QTextDocument* document, const Mcrom& mcrom
   // to date when the changed lines are coloured.
   connect(document, &QTextDocument::contentsChange, this, &SourceHighlighter::DocumentChanged);
   region_ = FindRegion();
-  const KeepModified keep(document);
+  const ColourPass pass(*this);
   setDocument(document);
   rehighlight();
 }
 
 void SourceHighlighter::SetKind(EditKind kind) {
   colourer_.SetKind(kind);
-  const KeepModified keep(document_);
+  const ColourPass pass(*this);
   if (enabled_) rehighlight();
 }
 
@@ -88,7 +96,7 @@ void SourceHighlighter::SetEnabled(bool on) {
     return;
   }
   enabled_ = on;
-  const KeepModified keep(document_);
+  const ColourPass pass(*this);
   if (!on) {
     setDocument(nullptr);  // clears every colour
     return;
@@ -101,7 +109,7 @@ void SourceHighlighter::SetEnabled(bool on) {
 void SourceHighlighter::Recolour() {
   if (!enabled_) return;
   region_ = FindRegion();
-  const KeepModified keep(document_);
+  const ColourPass pass(*this);
   rehighlight();
 }
 

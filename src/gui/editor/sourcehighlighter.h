@@ -38,11 +38,16 @@ class SourceHighlighter : public QSyntaxHighlighter {
   void Recolour();
 
   const std::optional<ColourRegion>& Region() const { return region_; }
+  // True while the colours of the whole text are being painted again: the
+  // document reports such a pass as a change, but its text stays as it is.
+  bool Recolouring() const { return recolouring_; }
 
  protected:
   void highlightBlock(const QString& text) override;
 
  private:
+  class ColourPass;
+
   void DocumentChanged(int position, int removed, int added);
   std::optional<ColourRegion> FindRegion() const;
 
@@ -50,6 +55,7 @@ class SourceHighlighter : public QSyntaxHighlighter {
   SyntaxColourer colourer_;
   std::optional<ColourRegion> region_;
   bool enabled_ = true;
+  bool recolouring_ = false;
 };
 
 }  // namespace tav2

@@ -37,9 +37,14 @@ namespace tav2 {
 namespace {
 
 constexpr int kToolBarHeight = 30;
-constexpr int kErrorPanelHeight = 84;
-constexpr int kIndicatorTop = 5;
+constexpr int kToolBarMargin = 2;
+constexpr int kToolBarSpacing = 2;
 constexpr int kIndicatorHeight = 20;
+constexpr int kSecondRowHeight = kIndicatorHeight + 2 * kToolBarSpacing;
+// The least room between the last button and the first indicator.
+constexpr int kIndicatorsGap = 8;
+constexpr int kIndicatorsRightMargin = 3;
+constexpr int kErrorPanelHeight = 84;
 constexpr uint32_t kColouringOn = 0x800080;   // purple
 constexpr uint32_t kColouringOff = 0x808080;  // grey
 
@@ -96,21 +101,29 @@ TEditform::TEditform(TMainform& mainform) : mainform_(mainform) {
   richEdit1_->document()->setModified(false);
 }
 
+// The tool bar: the buttons on the left, the indicators on the right of
+// the same row when there is room for both, else on a second row.
 void TEditform::CreateToolBar(QWidget* client) {
   panel3_ = new QFrame(client);
   panel3_->setObjectName("Panel3");
   panel3_->setFrameShape(QFrame::StyledPanel);
   panel3_->setFixedHeight(kToolBarHeight);
-  auto* row = new QHBoxLayout(panel3_);
-  row->setContentsMargins(2, 2, 2, 2);
-  row->setSpacing(2);
+  auto* rows = new QVBoxLayout(panel3_);
+  rows->setContentsMargins(kToolBarMargin, kToolBarMargin, kToolBarMargin, kToolBarMargin);
+  rows->setSpacing(0);
+  firstRow_ = new QHBoxLayout;
+  firstRow_->setSpacing(kToolBarSpacing);
+  secondRow_ = new QHBoxLayout;
+  secondRow_->addStretch();
+  rows->addLayout(firstRow_);
+  rows->addLayout(secondRow_);
   makeknop_ = MakeButton(panel3_, "Makeknop", "Make", "");
   loadknop_ = MakeButton(panel3_, "Loadknop", "Load", "");
   goknop_ = MakeButton(panel3_, "Goknop", "Go", "Load program and run");
   herstelknop_ = MakeButton(panel3_, "Herstelknop", "Clear", "Clear Errorwindow");
   breakpointknop_ = MakeButton(panel3_, "breakpointknop", "Breakpoints", "Validate Breakpoints");
-  for (QToolButton* button : {makeknop_, loadknop_, goknop_, herstelknop_, breakpointknop_}) row->addWidget(button);
-  row->addStretch();
+  for (QToolButton* button : ToolBarButtons()) firstRow_->addWidget(button);
+  firstRow_->addStretch();
   herstelknop_->hide();
   breakpointknop_->hide();
   connect(makeknop_, &QToolButton::clicked, this, &TEditform::FromEditor1Click);
@@ -122,20 +135,33 @@ void TEditform::CreateToolBar(QWidget* client) {
     ClearSourceLine();
   });
 
+  indicators_ = new QWidget(panel3_);
+  indicators_->setObjectName("Indicators");
+  auto* indicatorRow = new QHBoxLayout(indicators_);
+  indicatorRow->setContentsMargins(0, 0, kIndicatorsRightMargin, 0);
+  indicatorRow->setSpacing(kToolBarSpacing);
   syncolvenster_ = MakeIndicator("syncolvenster", "##", 26, "Syntax coloring");
   insertvenster_ = MakeIndicator("insertvenster", " INS", 34, "");
   positievenster_ = MakeIndicator("positievenster", "   1:  1 ", 56, "");
   wrapvenster_ = MakeIndicator("wrapvenster", "WRP", 36, "");
+  for (QLabel* indicator : {syncolvenster_, insertvenster_, positievenster_, wrapvenster_}) {
+    indicatorRow->addWidget(indicator);
+  }
+  firstRow_->addWidget(indicators_);
   panel3_->installEventFilter(this);
 }
 
+std::array<QToolButton*, 5> TEditform::ToolBarButtons() const {
+  return {makeknop_, loadknop_, goknop_, herstelknop_, breakpointknop_};
+}
+
 QLabel* TEditform::MakeIndicator(const char* name, const QString& text, int width, const QString& hint) {
-  auto* indicator = new QLabel(text, panel3_);
+  auto* indicator = new QLabel(text, indicators_);
   indicator->setObjectName(name);
   indicator->setFrameStyle(QFrame::Panel | QFrame::Sunken);
   indicator->setAlignment(Qt::AlignCenter);
   indicator->setToolTip(hint);
-  indicator->resize(width, kIndicatorHeight);
+  indicator->setFixedSize(width, kIndicatorHeight);
   indicator->installEventFilter(this);
   return indicator;
 }
@@ -594,13 +620,16 @@ void TEditform::CopyReopenItems(const std::array<QAction*, RecentFiles::kMenuIte
 void TEditform::showEvent(QShowEvent* event) {
   QMdiSubWindow::showEvent(event);
   mainform_.SetProjectEditor(this);
-  PlaceIndicators();
+  ArrangeToolBar();
   RefreshIndicators();
   UpdatePosition();
 }
 
 bool TEditform::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == panel3_ && event->type() == QEvent::Resize) PlaceIndicators();
+  // A resize, or a button or indicator shown or hidden.
+  if (watched == panel3_ && (event->type() == QEvent::Resize || event->type() == QEvent::LayoutRequest)) {
+    ArrangeToolBar();
+  }
   if (event->type() == QEvent::MouseButtonPress) {
     if (watched == syncolvenster_) SyncolvensterClick();
     if (watched == insertvenster_) richEdit1_->setFocus();
@@ -609,13 +638,19 @@ bool TEditform::eventFilter(QObject* watched, QEvent* event) {
   return QMdiSubWindow::eventFilter(watched, event);
 }
 
-// The indicators keep their distance from the tool bar's right edge.
-void TEditform::PlaceIndicators() {
-  const int width = panel3_->width();
-  syncolvenster_->move(width - 162, kIndicatorTop);
-  insertvenster_->move(width - 134, kIndicatorTop);
-  positievenster_->move(width - 98, kIndicatorTop);
-  wrapvenster_->move(width - 41, kIndicatorTop);
+// The indicators share the buttons' row only when they fit beside them.
+void TEditform::ArrangeToolBar() {
+  int buttonsWidth = 0;
+  for (const QToolButton* button : ToolBarButtons()) {
+    if (!button->isHidden()) buttonsWidth += button->sizeHint().width() + kToolBarSpacing;
+  }
+  const int room = panel3_->contentsRect().width() - 2 * kToolBarMargin;
+  const bool oneRow = buttonsWidth + kIndicatorsGap + indicators_->sizeHint().width() <= room;
+  QHBoxLayout* row = oneRow ? firstRow_ : secondRow_;
+  if (row->indexOf(indicators_) >= 0) return;
+  (oneRow ? secondRow_ : firstRow_)->removeWidget(indicators_);
+  row->addWidget(indicators_);
+  panel3_->setFixedHeight(oneRow ? kToolBarHeight : kToolBarHeight + kSecondRowHeight);
 }
 
 void TEditform::RefreshIndicators() {

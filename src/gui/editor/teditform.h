@@ -15,6 +15,7 @@
 
 class QAction;
 class QFrame;
+class QHBoxLayout;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -150,7 +151,8 @@ class TEditform : public QMdiSubWindow {
   bool Build(bool load, bool run, bool breakpointsOnly);
   bool ProcessorBusy() const;
 
-  void PlaceIndicators();
+  std::array<QToolButton*, 5> ToolBarButtons() const;
+  void ArrangeToolBar();
   void RefreshIndicators();
   void UpdatePosition();
   void SyncolvensterClick();
@@ -169,6 +171,9 @@ class TEditform : public QMdiSubWindow {
   EditCommands* commands_ = nullptr;
   SourceLineHighlight* sourceLine_ = nullptr;
   QFrame* panel3_ = nullptr;
+  QHBoxLayout* firstRow_ = nullptr;
+  QHBoxLayout* secondRow_ = nullptr;
+  QWidget* indicators_ = nullptr;
   QToolButton* makeknop_ = nullptr;
   QToolButton* loadknop_ = nullptr;
   QToolButton* goknop_ = nullptr;

@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -46,7 +47,15 @@ namespace {
 
 constexpr const char* kErrorsInProjectFile = "Errors in projectfile";
 
-QString ReopenCaption(const std::string& entry) { return QString::fromStdString(entry).replace('&', "&&"); }
+// The widest Reopen caption, in average characters of the menu's font.
+constexpr int kReopenCaptionChars = 80;
+
+// A long path keeps its start and its file name and loses its middle.
+QString ReopenCaption(const std::string& entry, const QFontMetrics& metrics) {
+  return metrics
+      .elidedText(QString::fromStdString(entry), Qt::ElideMiddle, kReopenCaptionChars * metrics.averageCharWidth())
+      .replace('&', "&&");
+}
 
 }  // namespace
 
@@ -364,7 +373,7 @@ void TMainform::EditorClosed(TEditform* editor) {
 void TMainform::RefreshReopenItems() {
   for (int k = 1; k <= RecentFiles::kMenuItems; ++k) {
     QAction* item = reopenItems_[static_cast<std::size_t>(k - 1)];
-    item->setText(ReopenCaption(recentFiles_.Entry(k)));
+    item->setText(ReopenCaption(recentFiles_.Entry(k), fileMenu_->fontMetrics()));
     item->setVisible(recentFiles_.ItemVisible(k));
   }
   for (TEditform* editor : editors_.Windows()) editor->CopyReopenItems(reopenItems_);

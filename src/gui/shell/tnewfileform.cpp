@@ -32,6 +32,8 @@ TNewfileForm::TNewfileForm(TMainform& mainform)
   group->setObjectName("RadioGroup1");
   frame->addWidget(group);
   auto* choices = new QVBoxLayout(group);
+  choices->setContentsMargins(0, 0, 0, kMargin);
+  choices->setSpacing(0);
   const std::array<std::tuple<const char*, QString, EditKind>, 3> buttons = {{
       {"Asmfileknop", "Assembler file", EditKind::AssemblerSource},
       {"textfileknop", "Text file", EditKind::TextFile},
@@ -44,7 +46,9 @@ TNewfileForm::TNewfileForm(TMainform& mainform)
     choices->addWidget(button);
     connect(button, &QRadioButton::clicked, this, [this, kind = kind] { Choose(kind); });
   }
-  resize(kClientWidth, kClientHeight);
+  // The choices sit close together so that they fit the fixed client area,
+  // which the layout would otherwise widen to its own liking.
+  setFixedSize(kClientWidth, kClientHeight);
   move(kLeft, kTop);
 }
 
