@@ -142,7 +142,6 @@ class TEditform : public QMdiSubWindow {
 
   bool SaveText();
   bool MakeBackup();
-  bool WriteFile(const QString& name, const QByteArray& bytes, const QString& failure);
   void FormClose();
   QString SelectedText() const;
   // The common steps of the build buttons; false when the build did not

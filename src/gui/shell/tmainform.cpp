@@ -22,6 +22,7 @@
 
 #include "editor/editorfilename.h"
 #include "gui/editor/coretext.h"
+#include "gui/editor/editorfile.h"
 #include "gui/editor/sourcehighlighter.h"
 #include "gui/editor/teditform.h"
 #include "gui/editor/tmaineditoptform.h"
@@ -109,6 +110,17 @@ void TMainform::ApplyAssemblerOptions() { machine_.defaultStackPointer = setting
 QString TMainform::HomeDir() const { return FromPath(settings_.environment.homeDir); }
 
 QString TMainform::ListingFile() const { return QDir(HomeDir()).filePath(kListingFile); }
+
+bool TMainform::ReplaceFile(const QString& name, const QByteArray& bytes) {
+  QString error;
+  if (EditorFile::Write(name, bytes, &error)) return true;
+  ShowCannotSave(name, error);
+  return false;
+}
+
+void TMainform::ShowCannotSave(const QString& name, const QString& reason) {
+  ShowError(QString("Cannot save file \"%1\". %2").arg(name, reason));
+}
 
 void TMainform::ShowError(const QString& text) { Dialogs::Current().ShowError(this, text); }
 
@@ -769,11 +781,19 @@ void TMainform::closeEvent(QCloseEvent* event) {
     return;
   }
   CloseAllClick();
-  recentFiles_.Write(settings_.environment.homeDir, settings_.environment.workingDir);
+  WriteRecentFiles();
   QCoreApplication::processEvents();
   if (settings_.environment.saveOptionsOnExit) WriteOptionsFile();
   CloseOwnWindows();
   event->accept();
+}
+
+// Into HomeDir, or the working directory when HomeDir refuses it.
+void TMainform::WriteRecentFiles() {
+  const EnvironmentSettings& environment = settings_.environment;
+  std::string failure;
+  if (recentFiles_.Write(environment.homeDir, environment.workingDir, &failure)) return;
+  ShowCannotSave(FromPath(environment.homeDir / RecentFiles::kFileName), QString::fromStdString(failure));
 }
 
 bool TMainform::MayCloseChildren() {

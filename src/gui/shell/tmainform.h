@@ -66,6 +66,12 @@ class TMainform : public QMainWindow, public ProcessorHost {
   Dialogs::Answer ShowWarning(const QString& text);
   Dialogs::Answer AskYesNoCancel(const QString& text);
 
+  // Writes a file for the user (a source, its backup, a selection, the
+  // listing): replaced whole, or left as it was when any step of the write
+  // fails; false then, after the message "Cannot save file" with the reason.
+  bool ReplaceFile(const QString& name, const QByteArray& bytes);
+  void ShowCannotSave(const QString& name, const QString& reason);
+
   WorkbenchSettings& Settings() { return settings_; }
   QString HomeDir() const;
   TMCparser& McParser() { return mcParser_; }
@@ -200,6 +206,7 @@ class TMainform : public QMainWindow, public ProcessorHost {
   void ShowChild(QWidget* window);
 
   bool MayCloseChildren();
+  void WriteRecentFiles();
   void CloseOwnWindows();
   void MergeEditorMenus();
 
