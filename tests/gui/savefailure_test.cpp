@@ -128,6 +128,29 @@ TEST_F(SaveFailure, SelectionToFileLeavesTheChosenFileAsItWas) {
   EXPECT_EQ(Read(block), "old block");
 }
 
+// The listing is written before the build reports; a listing that cannot
+// be written is reported instead of "Program assembled", and the listing
+// editor keeps what it showed.
+TEST_F(SaveFailure, AListingThatCannotBeWrittenIsReported) {
+  const QString listingFile = HomePath(TMainform::kListingFile);
+  Write(TMainform::kListingFile, "0000\t6000\t\told\r\n");
+  TEditform* listing = Main().OpenSourceFile(listingFile);
+  TEditform* source = Open("prog.asm", "begin NOP\nHALT\n");
+  {
+    test::WriteFault fault(Step::Flush, ENOSPC, ".~zj");
+    ClickControl(source, "Makeknop");
+  }
+  EXPECT_EQ(dialogs.messages, QStringList{CannotSave(TMainform::kListingFile)});
+  EXPECT_EQ(Read(listingFile), "0000\t6000\t\told\r\n");
+  EXPECT_EQ(listing->RichEdit1()->toPlainText(), "0000\t6000\t\told");
+
+  dialogs.messages.clear();
+  QFile::remove(listingFile);
+  QDir(Home()).mkdir(TMainform::kListingFile);
+  ClickControl(source, "Makeknop");
+  EXPECT_EQ(dialogs.messages, QStringList{CannotSave(TMainform::kListingFile, "Is a directory")});
+}
+
 TEST_F(SaveFailure, SettingsFilesKeepTheirOldTextAndTheReasonIsShown) {
   Write("options.~ds", "//environment options\n");
   {

@@ -495,7 +495,14 @@ void TMainform::PrepareBuild(TParserparent& translator) {
   const EnvironmentSettings& environment = settings_.environment;
   translator.SetIncludeDirectories(environment.includeDir, environment.workingDir);
   assembler_.ProgramStart = settings_.assembler.programStart;
-  assembler_.SetListingPath(ToPath(ListingFile()));
+  assembler_.SetListingSink(
+      [this](std::string_view listing, const std::vector<std::string>&) { return WriteListing(listing); });
+}
+
+// A listing that cannot be written is reported; the listing editor then
+// keeps what it shows.
+bool TMainform::WriteListing(std::string_view listing) {
+  return ReplaceFile(ListingFile(), QByteArray(listing.data(), static_cast<qsizetype>(listing.size())));
 }
 
 void TMainform::ReportBuild(const TParserparent& translator) {

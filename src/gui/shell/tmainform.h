@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <string_view>
 
 #include "editor/editkind.h"
 #include "gui/shell/dialogs.h"
@@ -199,6 +200,8 @@ class TMainform : public QMainWindow, public ProcessorHost {
   void ViewEditorOfKind(EditKind kind, SlotCursor& cursor, int openFilterIndex);
   TEditform* FirstEditorOfKind(EditKind kind) const;
   QString ListingFile() const;
+  // The assembler's listing sink: the listing file in HomeDir.
+  bool WriteListing(std::string_view listing);
   OpenWindows CurrentWindows() const;
   // Wraps a simulation window in a child window of its own and shows it.
   void Wrap(QWidget* window);
