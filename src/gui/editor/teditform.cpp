@@ -463,18 +463,25 @@ QString TEditform::SelectedText() const {
   return CoreText::PlainText(*richEdit1_).mid(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart());
 }
 
-bool TEditform::FormCloseQuery() {
-  if (!IsModified()) return true;
+TEditform::CloseAnswer TEditform::AskToClose() {
+  if (!IsModified()) return CloseAnswer::Close;
   switch (mainform_.AskYesNoCancel("File " + windowTitle() + " has changed, Save?")) {
     case Dialogs::Answer::Yes:
       SaveFileClick();
-      return !IsModified();
+      return IsModified() ? CloseAnswer::Stay : CloseAnswer::Close;
     case Dialogs::Answer::No:
-      richEdit1_->document()->setModified(false);
-      return true;
+      return CloseAnswer::Discard;
     default:
-      return false;
+      return CloseAnswer::Stay;
   }
+}
+
+void TEditform::DiscardChanges() { richEdit1_->document()->setModified(false); }
+
+bool TEditform::FormCloseQuery() {
+  const CloseAnswer answer = AskToClose();
+  if (answer == CloseAnswer::Discard) DiscardChanges();
+  return answer != CloseAnswer::Stay;
 }
 
 void TEditform::closeEvent(QCloseEvent* event) {

@@ -803,11 +803,20 @@ void TMainform::WriteRecentFiles() {
   ShowCannotSave(FromPath(environment.homeDir / RecentFiles::kFileName), QString::fromStdString(failure));
 }
 
+// Every editor is asked before any of them lets go of its text: a Cancel
+// for one leaves those answered No before it modified, to be asked again.
 bool TMainform::MayCloseChildren() {
   if (processor_ != nullptr && !processor_->GetProcessor().Control().CanClose()) return false;
+  std::vector<QPointer<TEditform>> discarded;
   for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
     auto* editor = qobject_cast<TEditform*>(window);
-    if (editor != nullptr && !editor->FormCloseQuery()) return false;
+    if (editor == nullptr) continue;
+    const TEditform::CloseAnswer answer = editor->AskToClose();
+    if (answer == TEditform::CloseAnswer::Stay) return false;
+    if (answer == TEditform::CloseAnswer::Discard) discarded.emplace_back(editor);
+  }
+  for (const QPointer<TEditform>& editor : discarded) {
+    if (editor != nullptr) editor->DiscardChanges();
   }
   return true;
 }
