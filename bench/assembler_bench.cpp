@@ -9,6 +9,7 @@
 
 #include "lang/tassembler.h"
 #include "sim/machine.h"
+#include "util/atomicfilewriter.h"
 
 namespace {
 
@@ -55,7 +56,9 @@ int main(int argc, char** argv) {
   auto machine = std::make_unique<Machine>();
   NameMnemonics(machine->mcrom);
   TAssembler assembler(*machine);
-  assembler.SetListingPath(listing);
+  assembler.SetListingSink([&listing](std::string_view text, const std::vector<std::string>&) {
+    return !AtomicFileWriter::Replace(listing, text);
+  });
   assembler.LoadAfterBuild = true;
 
   const auto start = std::chrono::steady_clock::now();

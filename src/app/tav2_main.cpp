@@ -1,13 +1,13 @@
 // The workbench: the main window, then the new-file chooser, then the event
 // loop. A file named on the command line opens when the window is first shown.
-#include <QApplication>
 #include <QFileInfo>
 #include <QStringList>
 
 #include "gui/shell/tmainform.h"
+#include "gui/shell/workbenchapplication.h"
 
 int main(int argc, char** argv) {
-  QApplication app(argc, argv);
+  tav2::WorkbenchApplication app(argc, argv);
   QStringList arguments{QCoreApplication::applicationFilePath()};
   // Made absolute now: reading the options may change the current directory.
   if (argc > 1) arguments << QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();

@@ -1,10 +1,10 @@
 #include "tav2cli.h"
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <iterator>
 #include <memory>
-#include <unistd.h>
 
 #include "clidisplay.h"
 #include "lang/buildreporter.h"
@@ -16,6 +16,7 @@
 #include "sim/processor.h"
 #include "sim/terminal.h"
 #include "streamterminal.h"
+#include "util/atomicfilewriter.h"
 
 namespace tav2 {
 
@@ -23,6 +24,7 @@ namespace {
 
 constexpr const char* kStartUpMicrocode = "microdefs.~mc";
 constexpr const char* kErrorsInProject = "Errors in projectfile";
+constexpr std::string_view kStandardOutput = "-";
 
 // Warnings and information of a build, as lines on standard error.
 class StreamReporter : public BuildReporter {
@@ -34,6 +36,18 @@ class StreamReporter : public BuildReporter {
  private:
   std::FILE* err_;
 };
+
+// Whether two names lead to one file (also through links, or when one of
+// them does not exist yet).
+bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+  std::error_code error;
+  if (std::filesystem::equivalent(a, b, error)) return true;
+  std::error_code errorA;
+  std::error_code errorB;
+  const std::filesystem::path canonicalA = std::filesystem::weakly_canonical(a, errorA);
+  const std::filesystem::path canonicalB = std::filesystem::weakly_canonical(b, errorB);
+  return !errorA && !errorB && canonicalA == canonicalB;
+}
 
 std::string ReadFile(const std::string& name) {
   std::ifstream in(name, std::ios::binary);
@@ -99,12 +113,14 @@ std::optional<int> Tav2Cli::LoadMicrocode(const CliOptions& options, Machine& ma
   parser.LoadAfterBuild = true;
   parser.SetIncludeDirectories(homeDir_ / "include", file.parent_path());
   parser.ParseSourceFile(file.string());
+  microcodeFiles_ = parser.IncludedFiles();
+  microcodeFiles_.push_back(file.string());
   if (ReportErrors(parser)) return kBuildErrors;
   return std::nullopt;
 }
 
 std::optional<int> Tav2Cli::Build(const CliOptions& options, Machine& machine, bool load,
-                                  const std::filesystem::path& listing) {
+                                  const TAssembler::ListingSink& listing) {
   if (!Readable(options.file)) return kCannotRead;
   if (const std::optional<int> failed = LoadMicrocode(options, machine)) return failed;
   StreamReporter reporter(err_);
@@ -112,7 +128,7 @@ std::optional<int> Tav2Cli::Build(const CliOptions& options, Machine& machine, b
   assembler.ProgramStart = options.start.value_or(0);
   assembler.LoadAfterBuild = load;
   assembler.RunAfterLoad = load;
-  assembler.SetListingPath(listing);
+  assembler.SetListingSink(listing);
   assembler.SetReporter(&reporter);
   assembler.SetIncludeDirectories(homeDir_ / "include", std::filesystem::path(options.file).parent_path());
   assembler.ParseSource(WithLineFeeds(ReadFile(options.file)), options.file);
@@ -159,22 +175,46 @@ int Tav2Cli::Run(const CliOptions& options) {
   return kSuccess;
 }
 
+// The listing to standard output is held until the build is over; one to
+// a file is written through the checked writer. A listing that cannot be
+// kept is an error of its own, reported instead of "Program assembled".
 int Tav2Cli::Assemble(const CliOptions& options) {
   auto machine = std::make_unique<Machine>();
-  const bool toStdout = options.listing && *options.listing == "-";
-  std::filesystem::path listing;
-  if (options.listing) {
-    listing = toStdout ? std::filesystem::temp_directory_path() /
-                             Formatted("tav2-listing-%d.~zj", static_cast<int>(::getpid()))
-                       : std::filesystem::path(*options.listing);
-  }
-  const std::optional<int> failed = Build(options, *machine, false, listing);
+  const bool toStdout = options.listing && *options.listing == kStandardOutput;
+  std::string forStdout;
+  std::optional<int> listingFailed;
+  TAssembler::ListingSink sink;
   if (toStdout) {
-    std::fputs(WithLineFeeds(ReadFile(listing.string())).c_str(), out_);
-    std::error_code ignored;
-    std::filesystem::remove(listing, ignored);
+    sink = [&forStdout](std::string_view listing, const std::vector<std::string>&) {
+      forStdout = WithLineFeeds(std::string(listing));
+      return true;
+    };
+  } else if (options.listing) {
+    sink = [&](std::string_view listing, const std::vector<std::string>& includedFiles) {
+      listingFailed = WriteListing(options, listing, includedFiles);
+      return !listingFailed;
+    };
   }
-  return failed.value_or(kSuccess);
+  const std::optional<int> failed = Build(options, *machine, false, sink);
+  std::fwrite(forStdout.data(), 1, forStdout.size(), out_);
+  return listingFailed.value_or(failed.value_or(kSuccess));
+}
+
+std::optional<int> Tav2Cli::WriteListing(const CliOptions& options, std::string_view listing,
+                                         const std::vector<std::string>& includedFiles) {
+  const std::string& target = *options.listing;
+  std::vector<std::string> inputs = includedFiles;
+  inputs.insert(inputs.end(), microcodeFiles_.begin(), microcodeFiles_.end());
+  inputs.push_back(options.file);
+  if (std::any_of(inputs.begin(), inputs.end(), [&](const std::string& input) { return SameFile(target, input); })) {
+    std::fprintf(err_, "tav2-cli: the listing file is an input of the build: %s\n", target.c_str());
+    return kUsage;
+  }
+  if (const std::optional<std::string> failure = AtomicFileWriter::Replace(target, listing)) {
+    std::fprintf(err_, "can't write file: %s (%s)\n", target.c_str(), failure->c_str());
+    return kCannotWrite;
+  }
+  return std::nullopt;
 }
 
 int Tav2Cli::CheckMicrocode(const CliOptions& options) {

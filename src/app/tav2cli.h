@@ -3,9 +3,11 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "clioptions.h"
+#include "lang/tassembler.h"
 
 namespace tav2 {
 
@@ -26,6 +28,7 @@ class Tav2Cli {
     kInputEnded = 4,
     kUsage = 64,
     kCannotRead = 66,
+    kCannotWrite = 73,
   };
 
   Tav2Cli(std::filesystem::path homeDir, std::FILE* in, std::FILE* out, std::FILE* err)
@@ -45,9 +48,14 @@ class Tav2Cli {
   // file); the exit status when that failed (after reporting why).
   std::optional<int> LoadMicrocode(const CliOptions& options, Machine& machine);
   // Loads the micro-code and assembles the program, loading it into memory
-  // when `load`; the exit status when that failed.
+  // when `load`, the listing going to `listing`; the exit status when that
+  // failed.
   std::optional<int> Build(const CliOptions& options, Machine& machine, bool load,
-                           const std::filesystem::path& listing);
+                           const TAssembler::ListingSink& listing);
+  // Writes the listing to the file `--listing` names, unless that is one of
+  // the build's inputs; the exit status when it did not (after reporting why).
+  std::optional<int> WriteListing(const CliOptions& options, std::string_view listing,
+                                  const std::vector<std::string>& includedFiles);
   bool Readable(const std::string& file);
   // Lists a failed build's errors; true when there were any.
   bool ReportErrors(const TParserparent& translator);
@@ -56,6 +64,7 @@ class Tav2Cli {
   void PrintStats(const ProcessorState& state, double seconds);
 
   std::filesystem::path homeDir_;
+  std::vector<std::string> microcodeFiles_;  // the files the micro-code load read
   std::FILE* in_;
   std::FILE* out_;
   std::FILE* err_;

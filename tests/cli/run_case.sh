@@ -3,16 +3,32 @@
 # paths relative to the case's folder), standard input from "input" when
 # present; compares standard output with "expected", the exit status with
 # "status" and, when present, standard error with "expected-stderr".
+# Optional:
+#   "env"    lines NAME=VALUE set in the environment of the run;
+#   "files/" a folder copied to a fresh directory the run starts in (the
+#            arguments are then relative to it); afterwards that directory
+#            must hold exactly what "expected-files/" holds, or when that is
+#            absent exactly what "files/" held, byte for byte.
 set -u
 cli=$1
 cd "$2" || exit 2
+case_dir=$PWD
 mapfile -t args < args
 input=/dev/null
-[ -f input ] && input=input
+[ -f input ] && input=$case_dir/input
+env_vars=()
+[ -f env ] && mapfile -t env_vars < env
 out=$(mktemp)
 err=$(mktemp)
-"$cli" "${args[@]}" < "$input" > "$out" 2> "$err"
+work=
+if [ -d files ]; then
+  work=$(mktemp -d)
+  cp -a files/. "$work"
+  cd "$work" || exit 2
+fi
+env "${env_vars[@]}" "$cli" "${args[@]}" < "$input" > "$out" 2> "$err"
 status=$?
+cd "$case_dir" || exit 2
 fail=0
 expected_status=$(cat status)
 if [ "$status" != "$expected_status" ]; then
@@ -22,6 +38,12 @@ fi
 diff -u expected "$out" || fail=1
 if [ -f expected-stderr ]; then
   diff -u expected-stderr "$err" || fail=1
+fi
+if [ -n "$work" ]; then
+  expected_files=files
+  [ -d expected-files ] && expected_files=expected-files
+  diff -r "$expected_files" "$work" || fail=1
+  rm -rf "$work"
 fi
 if [ $fail -ne 0 ]; then
   echo "--- standard error was:"

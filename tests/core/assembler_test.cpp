@@ -12,6 +12,7 @@
 #include "lang/tassembler.h"
 #include "simsupport.h"
 #include "tempdir.h"
+#include "util/atomicfilewriter.h"
 
 namespace tav2 {
 namespace {
@@ -47,7 +48,9 @@ struct Rig {
         machine->mcrom.SetEntry(opcode, test::Entry(name, static_cast<uint32_t>(opcode), 0, {}));
       }
     }
-    assembler.SetListingPath(listingPath);
+    assembler.SetListingSink([this](std::string_view listing, const std::vector<std::string>&) {
+      return !AtomicFileWriter::Replace(listingPath, listing);
+    });
     assembler.SetReporter(&reporter);
   }
 
@@ -378,6 +381,35 @@ TEST(Assembler, IncludedFiles) {
   EXPECT_EQ(rig.Words(0, 4), (Words{0x6000, 0x1101, 0x1102, 0x6F00})) << "END in an include ends both passes";
   ASSERT_TRUE(rig.Load("JMP 0")) << "the next build reads its own text";
   EXPECT_EQ(rig.Words(0, 1), Words{0x4010});
+}
+
+// The sink gets the listing with the files the includes read. One that
+// cannot keep it gets neither "Program assembled" nor the notice that the
+// listing was written; a load goes on.
+TEST(Assembler, TheListingSinkGetsTheIncludedFilesAndMayFail) {
+  Rig rig;
+  rig.assembler.SetIncludeDirectories(rig.dir.Path() / "inc", rig.dir.Path());
+  std::ofstream(rig.dir.Path() / "sub.inc", std::ios::binary) << "INC R1\n";
+  std::string listing;
+  std::vector<std::string> included;
+  bool keeps = false;
+  rig.assembler.SetListingSink([&](std::string_view text, const std::vector<std::string>& files) {
+    listing = text;
+    included = files;
+    return keeps;
+  });
+  ASSERT_TRUE(rig.Make("NOP\n#include \"sub.inc\"\n")) << rig.FirstError();
+  EXPECT_EQ(listing.substr(0, 16), "0000\t6000\t\tNOP\r\n");
+  EXPECT_EQ(included, std::vector<std::string>{(rig.dir.Path() / "sub.inc").string()});
+  EXPECT_EQ(rig.reporter.log, std::vector<std::string>{});
+  ASSERT_TRUE(rig.Load("begin NOP"));
+  EXPECT_EQ(rig.reporter.log, (std::vector<std::string>{"memory loaded", "info Program loaded"}));
+  EXPECT_TRUE(included.empty());
+
+  keeps = true;
+  rig.reporter.log.clear();
+  ASSERT_TRUE(rig.Make("NOP"));
+  EXPECT_EQ(rig.reporter.log, (std::vector<std::string>{"info Program assembled", "listing written"}));
 }
 
 }  // namespace

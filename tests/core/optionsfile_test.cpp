@@ -2,13 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "shell/textfile.h"
 #include "tempdir.h"
+#include "util/atomicfilewriter.h"
+#include "writefault.h"
 
 namespace tav2 {
 
@@ -181,7 +183,7 @@ class OptionsFileDisk : public ::testing::Test {
   fs::path home = temp.Dir("home");
 
   void WriteOptions(const fs::path& dir, const std::string& line) {
-    ASSERT_TRUE(TextFile::Replace(dir / OptionsFile::kFileName, kTitle + "\n" + line + "\n"));
+    ASSERT_EQ(AtomicFileWriter::Replace(dir / OptionsFile::kFileName, kTitle + "\n" + line + "\n"), std::nullopt);
   }
 };
 
@@ -240,8 +242,21 @@ TEST_F(OptionsFileDisk, UnwritableHomeSendsTheFileToTheWorkingDirectoryOrFails) 
   settings.environment.workingDir = temp.Path() / "missing too";
   const OptionsWriteResult failed = OptionsFile::Write(settings, home);
   EXPECT_FALSE(failed.written);
-  EXPECT_EQ(failed.message, "Cannot write file 'options.~ds'");
+  EXPECT_EQ(failed.message, "Cannot write file 'options.~ds'. No such file or directory");
   EXPECT_FALSE(fs::exists(home / "options.~ds"));
+}
+
+TEST_F(OptionsFileDisk, AFailedWriteKeepsTheOldFileAndGivesTheReason) {
+  const std::string old = kTitle + "\nHD = kept\n";
+  WriteOptions(home, "HD = kept");
+  WorkbenchSettings settings = InitialSettings(home);
+  settings.environment.workingDir = start;
+  test::WriteFault fault(AtomicFileWriter::Step::Flush, ENOSPC);
+  const OptionsWriteResult failed = OptionsFile::Write(settings, temp.Path());
+  EXPECT_FALSE(failed.written);
+  EXPECT_EQ(failed.message, "Cannot write file 'options.~ds'. No space left on device");
+  EXPECT_EQ(ReadWhole(home / "options.~ds"), old);
+  EXPECT_TRUE(fs::is_empty(start));
 }
 
 TEST_F(OptionsFileDisk, ProcessDirectoryAfterReadingAndWriting) {

@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <vector>
 
 #include "tempdir.h"
+#include "writefault.h"
 
 namespace tav2 {
 namespace {
@@ -133,6 +135,16 @@ TEST_F(RecentFilesDisk, Writing) {
   EXPECT_EQ(ReadWhole(working / "filenams.~zp"), "B\nA\n") << "an unwritable home falls back to the working dir";
   EXPECT_FALSE(Closed({"A"}).Write(temp.Path() / "missing", temp.Path() / "missing too"));
   EXPECT_FALSE(fs::exists(temp.Path() / "missing"));
+}
+
+TEST_F(RecentFilesDisk, AFailedWriteKeepsTheOldListAndGivesTheReason) {
+  temp.Write("home/filenams.~zp", "old\n");
+  test::WriteFault fault(AtomicFileWriter::Step::Write, ENOSPC);
+  std::string failure;
+  EXPECT_FALSE(Closed({"A"}).Write(home, working, &failure));
+  EXPECT_EQ(failure, "No space left on device");
+  EXPECT_EQ(ReadWhole(home / "filenams.~zp"), "old\n");
+  EXPECT_FALSE(fs::exists(working / "filenams.~zp"));
 }
 
 }  // namespace

@@ -134,7 +134,7 @@ TEST_F(Editform, SaveFailureIsReportedAndTheTextStaysModified) {
   Type(editor, "y");
   editor->SaveFileClick();
   ASSERT_EQ(dialogs.messages.size(), 1);
-  EXPECT_TRUE(dialogs.messages[0].startsWith("error: Cannot create file \"" + HomePath("gone/x.txt") + "\"."));
+  EXPECT_EQ(dialogs.messages[0], "error: Cannot save file \"" + HomePath("gone/x.txt") + "\". No such file or directory");
   EXPECT_TRUE(editor->IsModified());
 }
 
@@ -265,7 +265,8 @@ TEST_F(Editform, SelectionToFileWritesTheSelectionWithCrLf) {
   EXPECT_EQ(editor->FileName(), HomePath("a.txt"));
   EXPECT_EQ(editor->SaveFilterIndex(), 1);
   editor->WriteblockClick();
-  EXPECT_EQ(dialogs.messages, QStringList{"error: File can not be opened"});
+  EXPECT_EQ(dialogs.messages,
+            QStringList{"error: Cannot save file \"" + HomePath("no/such/dir/block.txt") + "\". No such file or directory"});
 }
 
 // The word search counts characters of one byte each, so the positions of

@@ -317,6 +317,37 @@ TEST_F(Mainform, UntitledEditorWhoseSaveIsCancelledStaysOpen) {
   EXPECT_TRUE(editor->IsModified());
 }
 
+// Nothing is let go until every editor agreed: No for the first and Cancel
+// for the second leave both modified, and the first is asked again.
+TEST_F(Mainform, ARefusedShutdownKeepsEveryEditorModified) {
+  TMainform& mainform = Start();
+  const QString fileA = Write("a.txt", "old A");
+  const QString fileB = Write("b.txt", "old B");
+  TEditform* first = mainform.OpenSourceFile(fileA);
+  TEditform* second = mainform.OpenSourceFile(fileB);
+  Type(first, "new A");
+  Type(second, "new B");
+  dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::Cancel};
+  EXPECT_FALSE(mainform.close());
+  EXPECT_EQ(dialogs.messages, QStringList({"ask: File Textfile: a.txt has changed, Save?",
+                                           "ask: File Textfile: b.txt has changed, Save?"}));
+  EXPECT_TRUE(first->IsModified());
+  EXPECT_TRUE(second->IsModified());
+  EXPECT_EQ(Slot(1), first);
+  EXPECT_EQ(Slot(2), second);
+
+  dialogs.messages.clear();
+  dialogs.answers = {Dialogs::Answer::Cancel};
+  EditorItem(first, "Close1")->trigger();
+  EXPECT_EQ(dialogs.messages, QStringList{"ask: File Textfile: a.txt has changed, Save?"});
+  EXPECT_EQ(first->RichEdit1()->toPlainText(), "new A");
+
+  dialogs.answers = {Dialogs::Answer::No, Dialogs::Answer::No};
+  EXPECT_TRUE(mainform.close());
+  EXPECT_EQ(Read(fileA), "old A");
+  EXPECT_EQ(Read(fileB), "old B");
+}
+
 TEST_F(Mainform, ShutdownClosesItsOwnWindowsAndWritesTheOptionsWhenAsked) {
   TMainform& mainform = Start();
   mainform.Settings().environment.saveOptionsOnExit = true;

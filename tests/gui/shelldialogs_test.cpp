@@ -2,8 +2,11 @@
 
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
@@ -11,6 +14,7 @@
 #include "gui/lang/tasmoptform.h"
 #include "gui/shell/paths.h"
 #include "gui/shell/tnewfileform.h"
+#include "gui/shell/qtdialogs.h"
 #include "gui/shell/toptionsform.h"
 #include "guitest.h"
 #include "scripteddialogs.h"
@@ -176,6 +180,31 @@ TEST_F(NewFileChooser, ItsClientAreaHoldsEveryChoice) {
     EXPECT_TRUE(chooser->rect().contains(place)) << name;
     EXPECT_GE(choice->width(), choice->sizeHint().width()) << name << " shows its whole caption";
   }
+}
+
+// ---- Print ----------------------------------------------------------------------------------
+
+TEST(QtDialogsPrint, PdfFileIsTheSourcesFolderAndBaseName) {
+  const struct {
+    QString title, pdf;
+  } cases[] = {{"/work/course/prog.asm", "/work/course/prog.pdf"},
+               {"/work/my.prog.mca", "/work/my.prog.pdf"},
+               {"/work/notes", "/work/notes.pdf"},
+               {"/work/.hidden", "/work/.hidden.pdf"}};
+  for (const auto& c : cases) EXPECT_EQ(QtDialogs::PdfFileName(c.title), c.pdf) << c.title.toStdString();
+  EXPECT_EQ(QtDialogs::PdfFileName("noname1.asm"), QDir::current().filePath("noname1.pdf"));
+}
+
+// The print dialog shows the proposal as its output file.
+TEST(QtDialogsPrint, ThePrintDialogProposesThePdfFile) {
+  QPrinter printer;
+  printer.setDocName("/work/course/prog.asm");
+  QtDialogs::ProposePdfFile(printer);
+  QPrintDialog dialog(&printer);
+  const QLineEdit* output = dialog.findChild<QLineEdit*>("filename");
+  ASSERT_NE(output, nullptr);
+  EXPECT_EQ(output->text(), "/work/course/prog.pdf");
+  EXPECT_EQ(printer.docName(), "/work/course/prog.asm") << "the document keeps its title";
 }
 
 }  // namespace

@@ -1,7 +1,5 @@
 #include "lang/tassembler.h"
 
-#include <fstream>
-
 #include "lang/uppercased.h"
 #include "sim/formatted.h"
 
@@ -105,8 +103,8 @@ void TAssembler::Parse() {
   BuildMnemonicIndex();
   RunPass(1);
   if (Succeeded()) RunPass(2);
+  const bool listed = KeepListing();
   if (Succeeded()) ReportOutcome();
-  const bool listed = CloseListing();
   results_.Clear();
   if (Succeeded() && listed) reporter_->ListingWritten();
 }
@@ -600,19 +598,19 @@ void TAssembler::Emit(uint16_t address, uint16_t value) {
 
 void TAssembler::OpenListing() {
   listing_.clear();
-  listingOpen_ = false;
-  if (BreakpointsOnly || listingPath_.empty()) return;
-  std::ofstream file(listingPath_, std::ios::binary | std::ios::trunc);
-  listingOpen_ = static_cast<bool>(file);
+  listingOpen_ = !BreakpointsOnly && listingSink_;
+  listingLost_ = false;
 }
 
-// Writes the listing gathered during the build; true when there was one.
-bool TAssembler::CloseListing() {
+// Hands the listing gathered during the build to the sink, also that of a
+// failed build (empty, or ending at the first error of pass 2); true when
+// it was kept.
+bool TAssembler::KeepListing() {
   if (!listingOpen_) return false;
-  std::ofstream(listingPath_, std::ios::binary | std::ios::trunc) << listing_;
+  listingLost_ = !listingSink_(listing_, IncludedFiles());
   listing_.clear();
   listingOpen_ = false;
-  return true;
+  return !listingLost_;
 }
 
 void TAssembler::ReportOutcome() {
@@ -624,7 +622,7 @@ void TAssembler::ReportOutcome() {
     } else {
       Load();
     }
-  } else if (!BreakpointsOnly) {
+  } else if (!BreakpointsOnly && !listingLost_) {
     reporter_->ShowInfo("Program assembled");
   }
 }

@@ -1,7 +1,8 @@
 #pragma once
 #include <cstdint>
-#include <filesystem>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -28,8 +29,12 @@ class TAssembler : public TParserparent {
   // a `begin` label (16 bits used).
   int ProgramStart = 0;
 
-  // Where the listing goes; empty: no listing is written.
-  void SetListingPath(std::filesystem::path path) { listingPath_ = std::move(path); }
+  // Takes the listing of a build (every line ended by CR LF) with the files
+  // the build's includes read, and keeps it: writes a file, or holds it for
+  // standard output. False when it could not; the sink reports why.
+  using ListingSink = std::function<bool(std::string_view listing, const std::vector<std::string>& includedFiles)>;
+  // Where the listing goes; none: no listing is made.
+  void SetListingSink(ListingSink sink) { listingSink_ = std::move(sink); }
   // Receives the warnings, information and notices of each build; nullptr:
   // they are dropped.
   void SetReporter(BuildReporter* reporter);
@@ -103,7 +108,7 @@ class TAssembler : public TParserparent {
   void Emit(uint16_t address, uint16_t value);
 
   void OpenListing();
-  bool CloseListing();
+  bool KeepListing();
   void ReportOutcome();
   void Load();
   // Reports at the current token.
@@ -111,8 +116,9 @@ class TAssembler : public TParserparent {
 
   Machine& machine_;
   BuildReporter* reporter_;
-  std::filesystem::path listingPath_;
+  ListingSink listingSink_;
   bool listingOpen_ = false;
+  bool listingLost_ = false;  // the sink could not keep this build's listing
   std::string listing_;
   std::unordered_map<std::string, int> mnemonics_;  // upper-case name -> ROM index
   Labellijst labels_;

@@ -41,6 +41,8 @@ class TParserparent {
 
   bool Succeeded() const { return succeeded_; }
   const std::vector<TError>& Errors() const { return errors_; }
+  // The files the #include directives of the last pass named, as opened.
+  const std::vector<std::string>& IncludedFiles() const { return included_; }
 
   // Word comparison without regard to case, up to blanks and control or
   // non-ASCII characters.

@@ -167,10 +167,11 @@ OptionsReadResult OptionsFile::Read(WorkbenchSettings& settings, const fs::path&
 OptionsWriteResult OptionsFile::Write(const WorkbenchSettings& settings,
                                       const fs::path& currentDir) {
   const EnvironmentSettings& environment = settings.environment;
+  std::string failure;
   const auto directory = TextFile::ReplaceInFirst(
       {currentDir / environment.homeDir, currentDir / environment.workingDir}, kFileName,
-      Text(settings));
-  if (!directory) return {false, {}, kCannotWrite};
+      Text(settings), &failure);
+  if (!directory) return {false, {}, kCannotWrite + (". " + failure)};
   return {true, *directory, kStoredIn + directory->string()};
 }
 

@@ -43,7 +43,8 @@ class OptionsFile {
   static OptionsReadResult Read(WorkbenchSettings& settings,
                                 const std::filesystem::path& currentDir);
   // Writes the file into HomeDir, or when that fails into WorkingDir;
-  // relative directories are taken from `currentDir`.
+  // relative directories are taken from `currentDir`. When neither takes
+  // it, the message gives the reason HomeDir refused it.
   static OptionsWriteResult Write(const WorkbenchSettings& settings,
                                   const std::filesystem::path& currentDir);
 

@@ -47,8 +47,8 @@ void RecentFiles::Read(const fs::path& currentDir, const fs::path& homeDir) {
   }
 }
 
-bool RecentFiles::Write(const fs::path& homeDir, const fs::path& workingDir) const {
-  return TextFile::ReplaceInFirst({homeDir, workingDir}, kFileName, Text()).has_value();
+bool RecentFiles::Write(const fs::path& homeDir, const fs::path& workingDir, std::string* failure) const {
+  return TextFile::ReplaceInFirst({homeDir, workingDir}, kFileName, Text(), failure).has_value();
 }
 
 std::string RecentFiles::Text() const {

@@ -42,8 +42,10 @@ class RecentFiles {
   // stops after 16 names.
   void Read(const std::filesystem::path& currentDir, const std::filesystem::path& homeDir);
   // Writes the file into `homeDir`, or when that fails into `workingDir`.
-  // False when neither would take it (not reported to the user).
-  bool Write(const std::filesystem::path& homeDir, const std::filesystem::path& workingDir) const;
+  // False when neither would take it, with the reason `homeDir` refused it
+  // in `failure`; the file there is then left as it was.
+  bool Write(const std::filesystem::path& homeDir, const std::filesystem::path& workingDir,
+             std::string* failure = nullptr) const;
   // The file's text: every entry followed by "\n".
   std::string Text() const;
 

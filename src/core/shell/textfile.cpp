@@ -3,6 +3,8 @@
 #include <fstream>
 #include <iterator>
 
+#include "util/atomicfilewriter.h"
+
 namespace tav2 {
 
 namespace {
@@ -21,20 +23,6 @@ std::vector<std::string> SplitLines(std::string_view text) {
   return lines;
 }
 
-// An existing file is overwritten only when it could be opened for writing.
-bool MayOverwrite(const fs::path& file) {
-  std::error_code error;
-  if (!fs::exists(file, error)) return !error;
-  return std::ofstream(file, std::ios::binary | std::ios::app).is_open();
-}
-
-bool WriteWhole(const fs::path& file, std::string_view text) {
-  std::ofstream out(file, std::ios::binary | std::ios::trunc);
-  out.write(text.data(), static_cast<std::streamsize>(text.size()));
-  out.close();
-  return !out.fail();
-}
-
 }  // namespace
 
 std::optional<std::vector<std::string>> TextFile::ReadLines(const fs::path& file) {
@@ -47,25 +35,16 @@ std::optional<std::vector<std::string>> TextFile::ReadLines(const fs::path& file
   return SplitLines(text);
 }
 
-bool TextFile::Replace(const fs::path& file, std::string_view text) {
-  if (!MayOverwrite(file)) return false;
-  fs::path temporary = file;
-  temporary += ".~new";
-  std::error_code error;
-  if (WriteWhole(temporary, text)) {
-    fs::rename(temporary, file, error);
-    if (!error) return true;
-  }
-  fs::remove(temporary, error);
-  return false;
-}
-
 std::optional<fs::path> TextFile::ReplaceInFirst(const std::vector<fs::path>& directories,
-                                                 const std::string& fileName,
-                                                 std::string_view text) {
+                                                 const std::string& fileName, std::string_view text,
+                                                 std::string* failure) {
+  std::optional<std::string> firstFailure;
   for (const fs::path& directory : directories) {
-    if (Replace(directory / fileName, text)) return directory;
+    const std::optional<std::string> refused = AtomicFileWriter::Replace(directory / fileName, text);
+    if (!refused) return directory;
+    if (!firstFailure) firstFailure = refused;
   }
+  if (failure != nullptr) *failure = firstFailure.value_or(std::string());
   return std::nullopt;
 }
 

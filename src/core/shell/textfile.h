@@ -16,17 +16,13 @@ class TextFile {
   // the file cannot be opened.
   static std::optional<std::vector<std::string>> ReadLines(const std::filesystem::path& file);
 
-  // Replaces the file with `text`. The text goes into a temporary file in
-  // the same directory first, which is then renamed over the file, so a
-  // failed write never leaves a half-written file. False when the file
-  // cannot be written; an existing file that is not writable is left alone.
-  static bool Replace(const std::filesystem::path& file, std::string_view text);
-
-  // Writes `fileName` with `text` into the first of `directories` where
-  // that succeeds; the directory used, or nullopt when none would take it.
+  // Writes `fileName` with `text` (replacing it whole, or leaving it as it
+  // was) into the first of `directories` where that succeeds; the directory
+  // used, or nullopt when none would take it, with the reason the first
+  // refused in `failure`.
   static std::optional<std::filesystem::path> ReplaceInFirst(
       const std::vector<std::filesystem::path>& directories, const std::string& fileName,
-      std::string_view text);
+      std::string_view text, std::string* failure = nullptr);
 };
 
 }  // namespace tav2

@@ -1,9 +1,13 @@
 #include "gui/editor/editorfile.h"
 
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <algorithm>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "util/atomicfilewriter.h"
 
 namespace tav2 {
 
@@ -40,10 +44,14 @@ QByteArray EditorFile::Encode(const QString& text, Encoding encoding) {
   return encoding == Encoding::Latin1 ? text.toLatin1() : text.toUtf8();
 }
 
+// Through the core's checked writer: QSaveFile (Qt 6.4) reports success
+// when its buffered write fails only at the final flush, and renames the
+// empty file over the old one.
 bool EditorFile::Write(const QString& name, const QByteArray& bytes, QString* error) {
-  QSaveFile file(name);
-  if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit()) return true;
-  *error = file.errorString();
+  const std::optional<std::string> failure = AtomicFileWriter::Replace(
+      std::filesystem::path(name.toStdString()), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  if (!failure) return true;
+  *error = QString::fromStdString(*failure);
   return false;
 }
 

@@ -25,9 +25,10 @@ class EditorFile {
   static Contents Decode(const QByteArray& bytes);
   // The text in the file's own encoding (the text holds Latin-1 only).
   static QByteArray Encode(const QString& text, Encoding encoding);
-  // Replaces the file at once (a temporary file renamed over it), so a
-  // failed write leaves the old file as it was. False, with the system's
-  // message in `error`, when that fails.
+  // Replaces the file whole (a temporary file renamed over it once every
+  // write, the flush and the close succeeded), so a failed write leaves the
+  // old file as it was. False, with the system's reason in `error`, when
+  // that fails.
   static bool Write(const QString& name, const QByteArray& bytes, QString* error);
 };
 

@@ -49,7 +49,6 @@ constexpr uint32_t kColouringOn = 0x800080;   // purple
 constexpr uint32_t kColouringOff = 0x808080;  // grey
 
 const QString kCannotOpen = QStringLiteral("Cannot open file \"%1\". %2");
-const QString kCannotCreate = QStringLiteral("Cannot create file \"%1\". %2");
 
 std::string_view View(const QByteArray& bytes) {
   return std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size()));
@@ -416,29 +415,25 @@ void TEditform::SaveFileAsClick() {
 bool TEditform::SaveText() {
   if (mainform_.Settings().environment.createBakFiles && QFileInfo::exists(fileName_) && !MakeBackup()) return false;
   const QByteArray text = EditorFile::Encode(CoreText::PlainText(*richEdit1_), encoding_);
-  if (!WriteFile(fileName_, Bytes(LineEnds::FileFromText(View(text))), kCannotCreate)) return false;
+  if (!mainform_.ReplaceFile(fileName_, Bytes(LineEnds::FileFromText(View(text))))) return false;
   richEdit1_->document()->setModified(false);
   return true;
 }
 
 // Copies the file to its backup name first, so that the file itself is only
-// ever replaced whole. A file whose own name is its backup name is saved
-// without a backup.
+// ever replaced whole; an older backup is replaced whole too, or kept as it
+// was when the copy fails (and then nothing is saved). A file whose own name
+// is its backup name is saved without a backup.
 bool TEditform::MakeBackup() {
   const QString backup = QString::fromStdString(EditorFileName::BackupName(fileName_.toStdString()));
   if (QFileInfo(backup) == QFileInfo(fileName_)) return true;
-  QFile::remove(backup);
-  QFile original(fileName_);
-  if (original.copy(backup)) return true;
-  mainform_.ShowError(kCannotCreate.arg(backup, original.errorString()));
-  return false;
-}
-
-bool TEditform::WriteFile(const QString& name, const QByteArray& bytes, const QString& failure) {
   QString error;
-  if (EditorFile::Write(name, bytes, &error)) return true;
-  mainform_.ShowError(failure.arg(name, error));
-  return false;
+  const std::optional<QByteArray> original = EditorFile::Read(fileName_, &error);
+  if (!original) {
+    mainform_.ShowCannotSave(backup, error);
+    return false;
+  }
+  return mainform_.ReplaceFile(backup, *original);
 }
 
 void TEditform::PrintClick() {
@@ -486,10 +481,7 @@ void TEditform::WriteblockClick() {
   const QString name = Dialogs::Current().SaveFileName(this, "Selection to file", "*.txt", kSaveFilters, &fileType, true);
   if (name.isEmpty()) return;
   const QByteArray text = EditorFile::Encode(SelectedText(), encoding_);
-  QString error;
-  if (!EditorFile::Write(name, Bytes(LineEnds::WithCrLf(View(text))), &error)) {
-    mainform_.ShowError("File can not be opened");
-  }
+  mainform_.ReplaceFile(name, Bytes(LineEnds::WithCrLf(View(text))));
 }
 
 QString TEditform::SelectedText() const {
@@ -497,18 +489,25 @@ QString TEditform::SelectedText() const {
   return CoreText::PlainText(*richEdit1_).mid(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart());
 }
 
-bool TEditform::FormCloseQuery() {
-  if (!IsModified()) return true;
+TEditform::CloseAnswer TEditform::AskToClose() {
+  if (!IsModified()) return CloseAnswer::Close;
   switch (mainform_.AskYesNoCancel("File " + windowTitle() + " has changed, Save?")) {
     case Dialogs::Answer::Yes:
       SaveFileClick();
-      return !IsModified();
+      return IsModified() ? CloseAnswer::Stay : CloseAnswer::Close;
     case Dialogs::Answer::No:
-      richEdit1_->document()->setModified(false);
-      return true;
+      return CloseAnswer::Discard;
     default:
-      return false;
+      return CloseAnswer::Stay;
   }
+}
+
+void TEditform::DiscardChanges() { richEdit1_->document()->setModified(false); }
+
+bool TEditform::FormCloseQuery() {
+  const CloseAnswer answer = AskToClose();
+  if (answer == CloseAnswer::Discard) DiscardChanges();
+  return answer != CloseAnswer::Stay;
 }
 
 void TEditform::closeEvent(QCloseEvent* event) {

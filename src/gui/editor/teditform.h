@@ -74,8 +74,15 @@ class TEditform : public QMdiSubWindow {
   void FontClick();
   void InsertfileClick();
   void WriteblockClick();
-  // May the window close? Asks about unsaved changes; a Yes whose save did
-  // not happen keeps the window open.
+  // What the user agreed to when asked about closing.
+  enum class CloseAnswer { Close, Discard, Stay };
+  // Asks about unsaved changes without letting go of anything: Yes saves
+  // (and stays when the save did not happen), No answers Discard, which
+  // leaves the text modified until DiscardChanges. Unmodified: Close.
+  CloseAnswer AskToClose();
+  // The unsaved changes are let go: the window then closes without asking.
+  void DiscardChanges();
+  // May the window close? AskToClose, a No discarding at once.
   bool FormCloseQuery();
 
   // The selection's first 50 characters, or the word at the caret.
@@ -143,7 +150,6 @@ class TEditform : public QMdiSubWindow {
 
   bool SaveText();
   bool MakeBackup();
-  bool WriteFile(const QString& name, const QByteArray& bytes, const QString& failure);
   void FormClose();
   QString SelectedText() const;
   // The common steps of the build buttons; false when the build did not

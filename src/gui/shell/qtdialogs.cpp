@@ -1,7 +1,9 @@
 #include "gui/shell/qtdialogs.h"
 
 #include <QColorDialog>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFontDialog>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -92,10 +94,25 @@ std::optional<QColor> QtDialogs::ChooseColour(QWidget* parent, const QColor& ini
 bool QtDialogs::Print(QWidget* parent, QTextDocument& document) {
   QPrinter printer;
   printer.setDocName(document.metaInformation(QTextDocument::DocumentTitle));
+  ProposePdfFile(printer);
   QPrintDialog dialog(&printer, parent);
   if (dialog.exec() != QDialog::Accepted) return false;
   document.print(&printer);
   return true;
+}
+
+// Without a file name of its own the dialog would propose the home folder
+// followed by the whole title, a path that does not exist.
+void QtDialogs::ProposePdfFile(QPrinter& printer) {
+  const bool native = printer.outputFormat() == QPrinter::NativeFormat;
+  printer.setOutputFileName(PdfFileName(printer.docName()));
+  if (native) printer.setOutputFormat(QPrinter::NativeFormat);
+}
+
+QString QtDialogs::PdfFileName(const QString& documentTitle) {
+  const QFileInfo source(documentTitle);
+  const QString base = source.completeBaseName().isEmpty() ? source.fileName() : source.completeBaseName();
+  return source.absoluteDir().filePath(base + ".pdf");
 }
 
 }  // namespace tav2

@@ -1,6 +1,8 @@
 #pragma once
 #include "gui/shell/dialogs.h"
 
+class QPrinter;
+
 namespace tav2 {
 
 // The workbench's dialogs as Qt shows them.
@@ -17,6 +19,12 @@ class QtDialogs : public Dialogs {
   std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
   std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial) override;
   bool Print(QWidget* parent, QTextDocument& document) override;
+
+  // Print to PDF proposes the document's own folder and base name with
+  // ".pdf"; the printer chosen first stays the default one.
+  static void ProposePdfFile(QPrinter& printer);
+  // The PDF file for a document titled by its file name.
+  static QString PdfFileName(const QString& documentTitle);
 };
 
 }  // namespace tav2

@@ -23,6 +23,7 @@
 
 #include "editor/editorfilename.h"
 #include "gui/editor/coretext.h"
+#include "gui/editor/editorfile.h"
 #include "gui/editor/sourcehighlighter.h"
 #include "gui/editor/teditform.h"
 #include "gui/editor/tmaineditoptform.h"
@@ -118,6 +119,17 @@ void TMainform::ApplyAssemblerOptions() { machine_.defaultStackPointer = setting
 QString TMainform::HomeDir() const { return FromPath(settings_.environment.homeDir); }
 
 QString TMainform::ListingFile() const { return QDir(HomeDir()).filePath(kListingFile); }
+
+bool TMainform::ReplaceFile(const QString& name, const QByteArray& bytes) {
+  QString error;
+  if (EditorFile::Write(name, bytes, &error)) return true;
+  ShowCannotSave(name, error);
+  return false;
+}
+
+void TMainform::ShowCannotSave(const QString& name, const QString& reason) {
+  ShowError(QString("Cannot save file \"%1\". %2").arg(name, reason));
+}
 
 void TMainform::ShowError(const QString& text) { Dialogs::Current().ShowError(this, text); }
 
@@ -492,7 +504,14 @@ void TMainform::PrepareBuild(TParserparent& translator) {
   const EnvironmentSettings& environment = settings_.environment;
   translator.SetIncludeDirectories(environment.includeDir, environment.workingDir);
   assembler_.ProgramStart = settings_.assembler.programStart;
-  assembler_.SetListingPath(ToPath(ListingFile()));
+  assembler_.SetListingSink(
+      [this](std::string_view listing, const std::vector<std::string>&) { return WriteListing(listing); });
+}
+
+// A listing that cannot be written is reported; the listing editor then
+// keeps what it shows.
+bool TMainform::WriteListing(std::string_view listing) {
+  return ReplaceFile(ListingFile(), QByteArray(listing.data(), static_cast<qsizetype>(listing.size())));
 }
 
 void TMainform::ReportBuild(const TParserparent& translator) {
@@ -778,18 +797,35 @@ void TMainform::closeEvent(QCloseEvent* event) {
     return;
   }
   CloseAllClick();
-  recentFiles_.Write(settings_.environment.homeDir, settings_.environment.workingDir);
+  WriteRecentFiles();
   QCoreApplication::processEvents();
   if (settings_.environment.saveOptionsOnExit) WriteOptionsFile();
   CloseOwnWindows();
   event->accept();
 }
 
+// Into HomeDir, or the working directory when HomeDir refuses it.
+void TMainform::WriteRecentFiles() {
+  const EnvironmentSettings& environment = settings_.environment;
+  std::string failure;
+  if (recentFiles_.Write(environment.homeDir, environment.workingDir, &failure)) return;
+  ShowCannotSave(FromPath(environment.homeDir / RecentFiles::kFileName), QString::fromStdString(failure));
+}
+
+// Every editor is asked before any of them lets go of its text: a Cancel
+// for one leaves those answered No before it modified, to be asked again.
 bool TMainform::MayCloseChildren() {
   if (processor_ != nullptr && !processor_->GetProcessor().Control().CanClose()) return false;
+  std::vector<QPointer<TEditform>> discarded;
   for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
     auto* editor = qobject_cast<TEditform*>(window);
-    if (editor != nullptr && !editor->FormCloseQuery()) return false;
+    if (editor == nullptr) continue;
+    const TEditform::CloseAnswer answer = editor->AskToClose();
+    if (answer == TEditform::CloseAnswer::Stay) return false;
+    if (answer == TEditform::CloseAnswer::Discard) discarded.emplace_back(editor);
+  }
+  for (const QPointer<TEditform>& editor : discarded) {
+    if (editor != nullptr) editor->DiscardChanges();
   }
   return true;
 }

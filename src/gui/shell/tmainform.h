@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <string_view>
 
 #include "editor/editkind.h"
 #include "gui/shell/dialogs.h"
@@ -65,6 +66,12 @@ class TMainform : public QMainWindow, public ProcessorHost {
   void ShowInfo(const QString& text);
   Dialogs::Answer ShowWarning(const QString& text);
   Dialogs::Answer AskYesNoCancel(const QString& text);
+
+  // Writes a file for the user (a source, its backup, a selection, the
+  // listing): replaced whole, or left as it was when any step of the write
+  // fails; false then, after the message "Cannot save file" with the reason.
+  bool ReplaceFile(const QString& name, const QByteArray& bytes);
+  void ShowCannotSave(const QString& name, const QString& reason);
 
   WorkbenchSettings& Settings() { return settings_; }
   QString HomeDir() const;
@@ -193,6 +200,8 @@ class TMainform : public QMainWindow, public ProcessorHost {
   void ViewEditorOfKind(EditKind kind, SlotCursor& cursor, int openFilterIndex);
   TEditform* FirstEditorOfKind(EditKind kind) const;
   QString ListingFile() const;
+  // The assembler's listing sink: the listing file in HomeDir.
+  bool WriteListing(std::string_view listing);
   OpenWindows CurrentWindows() const;
   // Wraps a simulation window in a child window of its own and shows it.
   void Wrap(QWidget* window);
@@ -200,6 +209,7 @@ class TMainform : public QMainWindow, public ProcessorHost {
   void ShowChild(QWidget* window);
 
   bool MayCloseChildren();
+  void WriteRecentFiles();
   void CloseOwnWindows();
   void MergeEditorMenus();
 

@@ -1,0 +1,2 @@
+begin TWICE R1
+STOP

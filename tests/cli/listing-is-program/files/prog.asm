@@ -1,0 +1,3 @@
+begin  MOVE R1, 5
+#include "part.inc"
+       HALT
