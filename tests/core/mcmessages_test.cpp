@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -54,35 +53,44 @@ const MessageCase kCases[] = {
     {" RETURN expected", "#NOP; 0x60 A := R1;\n"},
 };
 
-// The message column of the manual's micro-code table, each entry as a
-// pattern: an italic placeholder stands for any text, quotes around a
-// message are not part of it.
+// The message column of the manual's micro-code table. Quotes around a
+// message are not part of it; an italic placeholder stands for any text.
 std::vector<std::string> ManualMessages() {
   const std::string html = test::ReadWhole(TAV2_SOURCE_DIR "/data/help/TAV2.html");
   const std::size_t table = html.find("data-messages=\"microcode\"");
-  const std::string rows = html.substr(table, html.find("</table>", table) - table);
-  static const std::regex kFirstCell("<tr><td>(.*?)</td>");
+  const std::size_t end = html.find("</table>", table);
   std::vector<std::string> messages;
-  for (std::sregex_iterator row(rows.begin(), rows.end(), kFirstCell), none; row != none; ++row) {
-    std::string text = (*row)[1];
+  for (std::size_t row = html.find("<tr><td>", table); row < end; row = html.find("<tr><td>", row + 1)) {
+    const std::size_t cell = row + 8;
+    std::string text = html.substr(cell, html.find("</td>", cell) - cell);
     if (text.size() > 1 && text.front() == '"' && text.back() == '"') text = text.substr(1, text.size() - 2);
     messages.push_back(text);
   }
   return messages;
 }
 
+// Whether `message` is the manual's text, each <i>...</i> in it standing
+// for at least one character.
 bool Matches(const std::string& message, const std::string& manualText) {
-  std::string pattern;
-  for (std::size_t at = 0; at < manualText.size();) {
-    if (manualText.compare(at, 3, "<i>") == 0) {
-      pattern += ".+";
-      at = manualText.find("</i>", at) + 4;
-    } else {
-      if (std::string("\\^$.|?*+()[]{}").find(manualText[at]) != std::string::npos) pattern += '\\';
-      pattern += manualText[at++];
-    }
+  std::vector<std::string> fixed;
+  for (std::size_t at = 0;;) {
+    const std::size_t open = manualText.find("<i>", at);
+    fixed.push_back(manualText.substr(at, open - at));
+    if (open == std::string::npos) break;
+    at = manualText.find("</i>", open) + 4;
   }
-  return std::regex_match(message, std::regex(pattern));
+  if (message.rfind(fixed.front(), 0) != 0) return false;
+  std::size_t at = fixed.front().size();
+  for (std::size_t i = 1; i < fixed.size(); ++i) {
+    const bool last = i + 1 == fixed.size();
+    const std::size_t found = last ? message.size() - std::min(message.size(), fixed[i].size())
+                                   : message.find(fixed[i], at + 1);
+    if (found == std::string::npos || found <= at || message.compare(found, fixed[i].size(), fixed[i]) != 0) {
+      return false;
+    }
+    at = found + fixed[i].size();
+  }
+  return at == message.size();
 }
 
 TEST(MicrocodeMessages, EachCauseGivesItsMessage) {
@@ -99,6 +107,11 @@ TEST(MicrocodeMessages, EachCauseGivesItsMessage) {
 }
 
 TEST(MicrocodeMessages, TheManualListsEachMessage) {
+  EXPECT_TRUE(Matches("opcode 0x60 allready exists", "opcode 0x<i>NN</i> allready exists"));
+  EXPECT_TRUE(Matches("opcode ADD allready exists", "opcode <i>X</i> allready exists"));
+  EXPECT_FALSE(Matches("opcode  allready exists", "opcode <i>X</i> allready exists"));
+  EXPECT_FALSE(Matches("opcode ADD allready exists!", "opcode <i>X</i> allready exists"));
+  EXPECT_FALSE(Matches(" ';' expected", " ')' expected"));
   const std::vector<std::string> listed = ManualMessages();
   ASSERT_FALSE(listed.empty()) << "the table of micro-code messages has lost its mark";
   for (const MessageCase& c : kCases) {

@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <regex>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "lang/tmcparser.h"
 #include "sim/alufunctions.h"
@@ -24,18 +24,32 @@ std::string CardTable(const std::string& card, const std::string& name) {
   return card.substr(at, card.find("</table>", at) - at);
 }
 
-// Pairs of a code cell and the word cell after it.
-std::map<std::string, std::string> CodedWords(const std::string& table, const std::string& codePattern) {
-  const std::regex pair("<td>(" + codePattern + ")</td><td>(_?[A-Z][A-Z0-9]*)</td>");
+// Whether `text` is one or more characters, all of `allowed`.
+bool AllOf(const std::string& text, const char* allowed) {
+  return !text.empty() && text.find_first_not_of(allowed) == std::string::npos;
+}
+
+// Each word cell (a name in capitals, maybe after a "_") with the code in
+// the cell before it, when that is made of `codeDigits`.
+std::map<std::string, std::string> CodedWords(const std::string& table, const char* codeDigits) {
+  std::vector<std::string> cells;
+  for (std::size_t at = table.find("<td>"); at != std::string::npos; at = table.find("<td>", at + 1)) {
+    cells.push_back(table.substr(at + 4, table.find("</td>", at) - at - 4));
+  }
   std::map<std::string, std::string> codes;
-  for (std::sregex_iterator it(table.begin(), table.end(), pair), none; it != none; ++it) codes[(*it)[2]] = (*it)[1];
+  for (std::size_t i = 1; i < cells.size(); ++i) {
+    const std::string word = cells[i];
+    const std::string bare = word.substr(word.rfind('_', 0) == 0 ? 1 : 0);
+    const bool name = AllOf(bare, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789") && bare[0] >= 'A' && bare[0] <= 'Z';
+    if (name && AllOf(cells[i - 1], codeDigits)) codes[word] = cells[i - 1];
+  }
   return codes;
 }
 
 TEST(ReferenceCard, OpcodesAreThoseOfTheDefaultMicrocode) {
   const std::string card = test::ReadWhole(kHelp + "card.html");
-  std::map<std::string, std::string> listed = CodedWords(CardTable(card, "instructions"), "[0-9A-F]{2}");
-  for (const auto& [name, opcode] : CodedWords(CardTable(card, "branches"), "[0-9A-F]{2}")) listed[name] = opcode;
+  std::map<std::string, std::string> listed = CodedWords(CardTable(card, "instructions"), "0123456789ABCDEF");
+  for (const auto& [name, opcode] : CodedWords(CardTable(card, "branches"), "0123456789ABCDEF")) listed[name] = opcode;
   Mcrom rom;
   TMCparser parser(rom);
   parser.LoadAfterBuild = true;
@@ -58,7 +72,7 @@ TEST(ReferenceCard, OpcodesAreThoseOfTheDefaultMicrocode) {
 
 TEST(ReferenceCard, AluFunctionsAndServices) {
   const std::string card = test::ReadWhole(kHelp + "card.html");
-  const std::map<std::string, std::string> functions = CodedWords(CardTable(card, "alu"), "[0-9]{1,2}");
+  const std::map<std::string, std::string> functions = CodedWords(CardTable(card, "alu"), "0123456789");
   EXPECT_EQ(functions.size(), static_cast<std::size_t>(kLastAluFunction));
   for (int code = 1; code <= kLastAluFunction; ++code) {
     const std::string name(AluFunctionName(code));
