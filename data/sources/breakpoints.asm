@@ -8,7 +8,7 @@ inspected between the steps.
 ##
 begin   CLR R1
         MOVE R2, 5
-#loop   ADD R1, R2            ; R1 := R1 + R2 (breakpoint)
+# loop  ADD R1, R2            ; R1 := R1 + R2 (breakpoint)
         DEC R2
         BNE loop
         SYS 5                 ; 5 + 4 + 3 + 2 + 1 = 15

@@ -3,12 +3,17 @@
 #include <algorithm>
 #include <fstream>
 #include <map>
+#include <optional>
 #include <set>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "lang/helptopics.h"
+#include "lang/tmcparser.h"
+#include "lang/tparserparent.h"
+#include "sim/alufunctions.h"
+#include "sim/mcrom.h"
 
 namespace tav2 {
 namespace {
@@ -68,6 +73,58 @@ TEST(HelpManual, AnchorsLinksAndTopics) {
     EXPECT_NE(section(HelpTopics::Anchor(alias.title), topics).find(alias.word), std::string::npos)
         << alias.word << " in " << alias.title;
   }
+}
+
+// The text of the entry at an anchor: up to the next anchor.
+std::string Entry(const std::string& html, const std::string& anchor) {
+  const std::size_t at = html.find("<a name=\"" + anchor + "\"");
+  if (at == std::string::npos) return {};
+  return html.substr(at, html.find("<a name=", at + 1) - at);
+}
+
+// Ctrl+F1 on every word of the languages reaches an entry of the manual that
+// names it: the mnemonics of the default micro-code, the directives, the
+// register words and the ALU functions; the index lists them all.
+TEST(HelpManual, EveryWordOfTheLanguagesReachesItsEntry) {
+  const std::string html = HelpHtml();
+  const std::string index = html.substr(html.find("<a name=\"index\""));
+  std::vector<std::string> words = {"DAT", "STR", "ORG", "EQU", "RES", "END", "include",
+                                    "A",   "B",   "C",   "R1",  "R2",  "T1",  "PC",
+                                    "SP",  "IR",  "MEM", "MDR", "MAR", "ALU", "SR",
+                                    "OP1", "OP2"};
+  for (int code = 1; code <= kLastAluFunction; ++code) words.emplace_back(AluFunctionName(code));
+  Mcrom rom;
+  TMCparser parser(rom);
+  parser.LoadAfterBuild = true;
+  ASSERT_TRUE(parser.ParseSourceFile(TAV2_SOURCE_DIR "/data/microdefs.~mc"));
+  for (int opcode = 1; opcode < Mcrom::kEntries; ++opcode) {
+    if (!rom.Entry(opcode).NameView().empty()) words.emplace_back(rom.Entry(opcode).NameView());
+  }
+  ASSERT_GE(words.size(), 23u + 32u + 79u);
+  for (const std::string& word : words) {
+    const std::optional<std::string> topic = TParserparent::HelpTopicFor(word);
+    ASSERT_TRUE(topic.has_value()) << "no help topic for " << word;
+    const std::string entry = Entry(html, HelpTopics::Anchor(*topic));
+    EXPECT_FALSE(entry.empty()) << word << ": no anchor " << HelpTopics::Anchor(*topic);
+    EXPECT_NE(entry.find(word), std::string::npos) << word << " is not named in its entry " << *topic;
+    EXPECT_NE(index.find("<code>" + (word == "include" ? "#include" : word) + "</code>"), std::string::npos)
+        << word << " is not in the index";
+  }
+}
+
+TEST(HelpManual, OwnMnemonicsLeadToTheInstructionSet) {
+  Mcrom rom;
+  McromEntry own;
+  own.SetName("INC2");
+  rom.SetEntry(0x1F, own);
+  own.SetName("ADD");
+  rom.SetEntry(0x01, own);
+  EXPECT_EQ(TParserparent::HelpTopicFor(" inc2 ", rom), "Instruction set");
+  EXPECT_EQ(TParserparent::HelpTopicFor("ADD", rom), "ADD instruction") << "the default entry comes first";
+  EXPECT_EQ(TParserparent::HelpTopicFor("dat", rom), "DAT");
+  EXPECT_EQ(TParserparent::HelpTopicFor("INC3", rom), std::nullopt);
+  EXPECT_EQ(TParserparent::HelpTopicFor("", rom), std::nullopt);
+  EXPECT_EQ(TParserparent::HelpTopicFor("INC2"), std::nullopt) << "without the ROM: no topic";
 }
 
 }  // namespace

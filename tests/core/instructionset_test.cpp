@@ -2,6 +2,8 @@
 
 #include <fstream>
 #include <iterator>
+#include <set>
+#include <sstream>
 
 #include "lang/tassembler.h"
 #include "lang/tmcparser.h"
@@ -59,6 +61,41 @@ TEST_F(InstructionSet, StartUpFileDefinesTheSameRom) {
   parser.LoadAfterBuild = true;
   ASSERT_TRUE(parser.ParseSource(ReadData("microdefs.~mc"), "microdefs.~mc"));
   EXPECT_EQ(McromListing::Of(other->mcrom).entries, McromListing::Of(machine->mcrom).entries);
+}
+
+// Until the start-up file differs on purpose, it is a copy of the source.
+TEST(DefaultMicrocode, StartUpFileIsACopyOfTheSource) {
+  EXPECT_EQ(ReadData("microdefs.~mc"), ReadData("microdefs.mca"));
+}
+
+// The source doubles as the reference of the machine: a comment above every
+// definition, and on every micro-instruction of the sequences and of the
+// first instruction of each kind.
+TEST(DefaultMicrocode, EveryDefinitionIsCommented) {
+  const std::set<std::string> explained = {"Fetch", "Immediate", "Indirect", "WriteBack", "ADD", "MOVE",
+                                           "CMP",   "CLR",       "INC",      "NOT",       "TST", "LEA",
+                                           "BCS",   "JMP",       "PUSH",     "POP",       "JSR", "BSR",
+                                           "RTS",   "CLC",       "STORE",    "TRAP0"};
+  std::istringstream lines(ReadData("microdefs.mca"));
+  std::string line, previous, definition;
+  bool inDefinitions = false;
+  int definitions = 0;
+  std::set<std::string> seen;
+  while (std::getline(lines, line)) {
+    if (line.rfind("##", 0) == 0) {
+      inDefinitions = !inDefinitions;
+    } else if (inDefinitions && line.rfind("#", 0) == 0) {
+      definition = line.substr(1, line.find_first_of(" ;") - 1);
+      ++definitions;
+      EXPECT_EQ(previous.rfind("//", 0), 0u) << "no comment above " << line;
+    } else if (inDefinitions && explained.count(definition) && !line.empty() && line.rfind("//", 0) != 0) {
+      seen.insert(definition);
+      EXPECT_NE(line.find("//"), std::string::npos) << definition << ": " << line;
+    }
+    previous = line;
+  }
+  EXPECT_EQ(definitions, 79);
+  EXPECT_EQ(seen.size(), explained.size());
 }
 
 struct Case {

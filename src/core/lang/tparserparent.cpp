@@ -9,6 +9,7 @@
 #include <limits>
 
 #include "lang/helptopics.h"
+#include "sim/mcrom.h"
 #include "sim/formatted.h"
 
 namespace tav2 {
@@ -27,6 +28,14 @@ bool IsDigit(int ch) { return ch >= '0' && ch <= '9'; }
 bool IsLetter(int ch) { return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z'); }
 // Blanks, control and non-ASCII characters separate words.
 bool IsSeparator(unsigned char ch) { return (ch >= 1 && ch <= 32) || ch >= 128; }
+
+// The first word of `text`, up to the separator after it.
+std::string_view FirstWord(std::string_view text) {
+  const auto separator = [](char ch) { return IsSeparator(static_cast<unsigned char>(ch)); };
+  const auto begin = std::find_if_not(text.begin(), text.end(), separator);
+  const auto end = std::find_if(begin, text.end(), separator);
+  return text.substr(static_cast<std::size_t>(begin - text.begin()), static_cast<std::size_t>(end - begin));
+}
 
 bool EqualNoCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() &&
@@ -457,8 +466,19 @@ std::optional<std::string> TParserparent::HelpTopicFor(std::string_view word) {
   for (const HelpTopics::Alias& alias : HelpTopics::kAliases) {
     if (!title && SameWord(word, alias.word)) title = alias.title;
   }
-  if (!title) return std::nullopt;
-  return std::string(title->substr(0, 98));
+  if (title) return std::string(title->substr(0, 98));
+  for (const HelpTopics::IndexWords& index : HelpTopics::kIndex) {
+    for (std::string_view indexed : index.words) {
+      if (SameWord(trimmed, indexed)) return std::string(indexed) + " " + std::string(index.kind);
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<std::string> TParserparent::HelpTopicFor(std::string_view word, const Mcrom& rom) {
+  if (std::optional<std::string> topic = HelpTopicFor(word)) return topic;
+  if (!rom.Find(FirstWord(word), false)) return std::nullopt;
+  return std::string("Instruction set");
 }
 
 bool TParserparent::SameWord(std::string_view a, std::string_view b) {

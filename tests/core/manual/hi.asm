@@ -1,0 +1,8 @@
+Hi
+--
+##
+begin   MOVE R2, greeting
+        SYS 3
+        HALT
+greeting STR "Hi!"
+##
