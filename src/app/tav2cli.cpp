@@ -8,6 +8,7 @@
 
 #include "clidisplay.h"
 #include "lang/buildreporter.h"
+#include "lang/sourcefile.h"
 #include "lang/tassembler.h"
 #include "lang/tmcparser.h"
 #include "sim/formatted.h"
@@ -78,8 +79,16 @@ int Tav2Cli::Main(const std::vector<std::string>& args) {
   return ListRom(*options);
 }
 
-bool Tav2Cli::Readable(const std::string& file) {
-  if (std::ifstream(file, std::ios::binary)) return true;
+bool Tav2Cli::Readable(const std::string& file, const SourceFile& source) {
+  switch (source.status) {
+    case SourceFile::Status::kRead:
+      return true;
+    case SourceFile::Status::kTooLarge:
+      std::fprintf(err_, "can't open file: %s (%s)\n", file.c_str(), source.TooLargeReason().c_str());
+      return false;
+    case SourceFile::Status::kCannotOpen:
+      break;
+  }
   std::fprintf(err_, "can't open file: %s\n", file.c_str());
   return false;
 }
@@ -94,7 +103,7 @@ bool Tav2Cli::ReportErrors(const TParserparent& translator) {
 std::optional<int> Tav2Cli::LoadMicrocode(const CliOptions& options, Machine& machine) {
   const std::filesystem::path file = options.microcode ? std::filesystem::path(*options.microcode)
                                                        : homeDir_ / kStartUpMicrocode;
-  if (!Readable(file.string())) return kCannotRead;
+  if (!Readable(file.string(), SourceFile::Check(file))) return kCannotRead;
   TMCparser parser(machine.mcrom);
   parser.LoadAfterBuild = true;
   parser.SetIncludeDirectories(homeDir_ / "include", file.parent_path());
@@ -105,7 +114,8 @@ std::optional<int> Tav2Cli::LoadMicrocode(const CliOptions& options, Machine& ma
 
 std::optional<int> Tav2Cli::Build(const CliOptions& options, Machine& machine, bool load,
                                   const std::filesystem::path& listing) {
-  if (!Readable(options.file)) return kCannotRead;
+  const SourceFile source = SourceFile::Read(options.file);
+  if (!Readable(options.file, source)) return kCannotRead;
   if (const std::optional<int> failed = LoadMicrocode(options, machine)) return failed;
   StreamReporter reporter(err_);
   TAssembler assembler(machine);
@@ -115,7 +125,7 @@ std::optional<int> Tav2Cli::Build(const CliOptions& options, Machine& machine, b
   assembler.SetListingPath(listing);
   assembler.SetReporter(&reporter);
   assembler.SetIncludeDirectories(homeDir_ / "include", std::filesystem::path(options.file).parent_path());
-  assembler.ParseSource(WithLineFeeds(ReadFile(options.file)), options.file);
+  assembler.ParseSource(WithLineFeeds(source.text), options.file);
   if (ReportErrors(assembler)) return kBuildErrors;
   return std::nullopt;
 }
@@ -178,7 +188,7 @@ int Tav2Cli::Assemble(const CliOptions& options) {
 }
 
 int Tav2Cli::CheckMicrocode(const CliOptions& options) {
-  if (!Readable(options.file)) return kCannotRead;
+  if (!Readable(options.file, SourceFile::Check(options.file))) return kCannotRead;
   auto machine = std::make_unique<Machine>();
   TMCparser parser(machine->mcrom);
   parser.SetIncludeDirectories(homeDir_ / "include", std::filesystem::path(options.file).parent_path());

@@ -12,6 +12,7 @@ namespace tav2 {
 struct Machine;
 struct ProcessorState;
 class TParserparent;
+struct SourceFile;
 
 // The headless runner: assembles and runs a program on the terminal of
 // standard input and output, or assembles, checks micro-code and lists the
@@ -48,7 +49,8 @@ class Tav2Cli {
   // when `load`; the exit status when that failed.
   std::optional<int> Build(const CliOptions& options, Machine& machine, bool load,
                            const std::filesystem::path& listing);
-  bool Readable(const std::string& file);
+  // Reports a source that cannot be read; false then.
+  bool Readable(const std::string& file, const SourceFile& source);
   // Lists a failed build's errors; true when there were any.
   bool ReportErrors(const TParserparent& translator);
   void DumpRegisters(const ProcessorState& state);

@@ -3,9 +3,20 @@
 # paths relative to the case's folder), standard input from "input" when
 # present; compares standard output with "expected", the exit status with
 # "status" and, when present, standard error with "expected-stderr".
+# A case with a "setup" script runs in a fresh copy of its folder, after the
+# script has made there what git cannot hold (directories, FIFOs, large
+# files).
 set -u
 cli=$1
 cd "$2" || exit 2
+work=
+if [ -f setup ]; then
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+  cp -R . "$work"
+  cd "$work" || exit 2
+  bash setup || { echo "setup failed"; exit 2; }
+fi
 mapfile -t args < args
 input=/dev/null
 [ -f input ] && input=input
