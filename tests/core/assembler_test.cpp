@@ -234,6 +234,16 @@ TEST(Assembler, MnemonicsAreTheRomNamesOfEachBuild) {
   EXPECT_EQ(rig.FirstError(), "Undefined constant or label: X") << "labels do not survive a build";
 }
 
+TEST(Assembler, LongMnemonicsAreFoundByTheirWholeNames) {
+  Rig rig;
+  rig.machine->mcrom.SetEntry(0x66, test::Entry("MULTIPLY_BY_TWO_REGISTER", 0x66, 0, {}));
+  rig.machine->mcrom.SetEntry(0x67, test::Entry("MULTIPLY_BY_TWO_REGISTER_PLUS1", 0x67, 0, {}));
+  ASSERT_TRUE(rig.Load("multiply_by_two_register_plus1\nMULTIPLY_BY_TWO_REGISTER")) << rig.FirstError();
+  EXPECT_EQ(rig.Words(0, 2), (Words{0x6700, 0x6600}));
+  ASSERT_TRUE(rig.Load("NOP\nMULTIPLY_BY_TWO_ DAT MULTIPLY_BY_TWO_")) << rig.FirstError();
+  EXPECT_EQ(rig.Words(0, 2), (Words{0x6000, 1})) << "a name's first 16 characters are a label, no mnemonic";
+}
+
 TEST(Assembler, ListingLinesByteForByte) {
   Rig rig;
   ASSERT_TRUE(rig.Make(

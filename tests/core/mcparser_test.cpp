@@ -151,8 +151,14 @@ TEST_F(McParser, LongMnemonicsAreComparedWhole) {
                     "#ABCDEFGHIJKLMNOPQRS; 0x12\n A := C;\n#ABCDEFGHIJKLMNOPQRT; 0x13\n= LONGNAME2;\n"));
   EXPECT_EQ(rom.Entry(0x10).Name(), "LONGNAME1");
   EXPECT_EQ(rom.Entry(0x11).Name(), "LONGNAME2");
-  EXPECT_EQ(rom.Entry(0x12).Name(), "ABCDEFGHIJKLMNOP") << "the name field holds 16 characters";
+  EXPECT_EQ(rom.Entry(0x12).Name(), "ABCDEFGHIJKLMNOPQRS") << "kept whole";
+  EXPECT_EQ(rom.Entry(0x13).Name(), "ABCDEFGHIJKLMNOPQRT");
   EXPECT_EQ(rom.Entry(0x13).program[0], Bits({5, 2}));
+  ASSERT_TRUE(Build("##\n#MULTIPLY_BY_TWO_REGISTER; 0x20\n A := R1;\n#MULTIPLY_BY_TWO_REGISTER_PLUS1; 0x21\n"
+                    "= MULTIPLY_BY_TWO_REGISTER;\n"))
+      << "names equal in their first 16 characters are different names";
+  EXPECT_EQ(rom.Entry(0x21).Name(), "MULTIPLY_BY_TWO_REGISTER_PLUS1");
+  EXPECT_EQ(rom.Entry(0x21).program[0], Bits({5, 0}));
   EXPECT_FALSE(Build("##\n#LONGNAME1; 0x10\n#longname1; 0x11\n"));
   ExpectError(0, "opcode longname1 allready exists", 3, 2);
 }
