@@ -163,6 +163,17 @@ TEST_F(McParser, LongMnemonicsAreComparedWhole) {
   ExpectError(0, "opcode longname1 allready exists", 3, 2);
 }
 
+// A header whose '#' is followed by its line end or its ';' has no
+// mnemonic: the message stands on one line, never holding the line end.
+TEST_F(McParser, HeaderWithoutMnemonic) {
+  EXPECT_FALSE(Build("##\n#\n A := R1;\n#\n B := R1;\n# ; 0x10\n#STOP; 0x6F\n##\n"));
+  ASSERT_EQ(parser.Errors().size(), 3u);
+  ExpectError(0, " mnemonic expected", 2, 1);
+  ExpectError(1, " mnemonic expected", 4, 1);
+  ExpectError(2, " mnemonic expected", 6, 3);
+  for (const TError& error : parser.Errors()) EXPECT_EQ(error.ListLine().find('\n'), std::string::npos);
+}
+
 TEST_F(McParser, FailureMessagesWithTheirPlace) {
   struct Case {
     const char* text;  // after "##\n", so the first definition is on line 2
