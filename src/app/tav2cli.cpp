@@ -144,14 +144,14 @@ int Tav2Cli::Run(const CliOptions& options) {
   processor.Control().SetTerminal(&terminal);
   terminal.Clear();
   RunControl& control = processor.Control();
-  display.Watch(processor.State(), control, options.maxSteps);
+  control.SetStepLimit(options.maxSteps);
 
   const auto start = std::chrono::steady_clock::now();
   control.Reset();
   // A stop on a breakpoint is resumed at once: nobody is there to press Go.
   do {
     control.Go();
-  } while (!machine->halted && !device.InputEnded() && !display.LimitReached());
+  } while (!machine->halted && !device.InputEnded() && !control.StepLimitReached());
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
   if ((options.regs || !options.dumps.empty()) && !device.AtLineStart()) std::fputc('\n', out_);
