@@ -1,6 +1,8 @@
 #include "tav2cli.h"
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -73,10 +75,36 @@ int Tav2Cli::Main(const std::vector<std::string>& args) {
     std::fprintf(err_, "tav2-cli: %s\n%s", error.c_str(), Usage());
     return kUsage;
   }
-  if (options->command == "run") return Run(*options);
-  if (options->command == "asm") return Assemble(*options);
-  if (options->command == "mc") return CheckMicrocode(*options);
-  return ListRom(*options);
+  const int status = Execute(*options);
+  return OutputWritten() ? status : kCannotWriteOutput;
+}
+
+int Tav2Cli::Execute(const CliOptions& options) {
+  if (options.command == "run") return Run(options);
+  if (options.command == "asm") return Assemble(options);
+  if (options.command == "mc") return CheckMicrocode(options);
+  return ListRom(options);
+}
+
+void Tav2Cli::FlushOutput() {
+  errno = 0;
+  if (std::fflush(out_) != 0) NoteOutputError(errno);
+}
+
+void Tav2Cli::NoteOutputError(int error) {
+  if (outputError_ == 0) outputError_ = error;
+}
+
+// Whatever failed to reach standard output, at any time, fails the command.
+bool Tav2Cli::OutputWritten() {
+  FlushOutput();
+  if (!std::ferror(out_)) return true;
+  if (outputError_ == 0) {
+    std::fprintf(err_, "can't write standard output\n");
+  } else {
+    std::fprintf(err_, "can't write standard output (%s)\n", std::strerror(outputError_));
+  }
+  return false;
 }
 
 bool Tav2Cli::Readable(const std::string& file, const SourceFile& source) {
@@ -151,13 +179,14 @@ int Tav2Cli::Run(const CliOptions& options) {
   // A stop on a breakpoint is resumed at once: nobody is there to press Go.
   do {
     control.Go();
-  } while (!machine->halted && !device.InputEnded() && !control.StepLimitReached());
+  } while (!machine->halted && !device.InputEnded() && device.WriteError() == 0 && !control.StepLimitReached());
+  NoteOutputError(device.WriteError());
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
   if ((options.regs || !options.dumps.empty()) && !device.AtLineStart()) std::fputc('\n', out_);
   if (options.regs) DumpRegisters(processor.State());
   for (const CliOptions::MemoryDump& dump : options.dumps) DumpMemory(*machine, dump);
-  std::fflush(out_);
+  FlushOutput();
   if (options.stats) PrintStats(processor.State(), seconds);
 
   if (device.InputEnded()) return kInputEnded;

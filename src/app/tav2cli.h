@@ -27,6 +27,7 @@ class Tav2Cli {
     kInputEnded = 4,
     kUsage = 64,
     kCannotRead = 66,
+    kCannotWriteOutput = 74,
   };
 
   Tav2Cli(std::filesystem::path homeDir, std::FILE* in, std::FILE* out, std::FILE* err)
@@ -37,6 +38,7 @@ class Tav2Cli {
   static const char* Usage();
 
  private:
+  int Execute(const CliOptions& options);
   int Run(const CliOptions& options);
   int Assemble(const CliOptions& options);
   int CheckMicrocode(const CliOptions& options);
@@ -51,6 +53,12 @@ class Tav2Cli {
                            const std::filesystem::path& listing);
   // Reports a source that cannot be read; false then.
   bool Readable(const std::string& file, const SourceFile& source);
+  // Flushes standard output, noting why when that fails.
+  void FlushOutput();
+  // Keeps the reason (an errno value) of the first write to standard output that failed.
+  void NoteOutputError(int error);
+  // Flushes standard output; false, after reporting, when any write to it failed.
+  bool OutputWritten();
   // Lists a failed build's errors; true when there were any.
   bool ReportErrors(const TParserparent& translator);
   void DumpRegisters(const ProcessorState& state);
@@ -61,6 +69,7 @@ class Tav2Cli {
   std::FILE* in_;
   std::FILE* out_;
   std::FILE* err_;
+  int outputError_ = 0;
 };
 
 }  // namespace tav2

@@ -5,7 +5,8 @@
 # "status" and, when present, standard error with "expected-stderr".
 # A case with a "setup" script runs in a fresh copy of its folder, after the
 # script has made there what git cannot hold (directories, FIFOs, large
-# files).
+# files). A case with a file "stdout" sends standard output to the path it
+# names instead of comparing it.
 set -u
 cli=$1
 cd "$2" || exit 2
@@ -22,7 +23,11 @@ input=/dev/null
 [ -f input ] && input=input
 out=$(mktemp)
 err=$(mktemp)
-"$cli" "${args[@]}" < "$input" > "$out" 2> "$err"
+if [ -f stdout ]; then
+  "$cli" "${args[@]}" < "$input" > "$(cat stdout)" 2> "$err"
+else
+  "$cli" "${args[@]}" < "$input" > "$out" 2> "$err"
+fi
 status=$?
 fail=0
 expected_status=$(cat status)
@@ -30,7 +35,9 @@ if [ "$status" != "$expected_status" ]; then
   echo "exit status $status, expected $expected_status"
   fail=1
 fi
-diff -u expected "$out" || fail=1
+if [ ! -f stdout ]; then
+  diff -u expected "$out" || fail=1
+fi
 if [ -f expected-stderr ]; then
   diff -u expected-stderr "$err" || fail=1
 fi
