@@ -3,6 +3,8 @@
 #include <charconv>
 #include <set>
 
+#include "sim/mainmemory.h"
+
 namespace tav2 {
 
 namespace {
@@ -24,11 +26,12 @@ bool ParseHexWord(const std::string& text, uint16_t& value) {
   return true;
 }
 
+// At most the whole memory is dumped.
 bool ParseDump(const std::string& text, CliOptions::MemoryDump& dump) {
   const std::size_t colon = text.find(':');
   if (colon == std::string::npos) return false;
   return ParseHexWord(text.substr(0, colon), dump.address) &&
-         ParseNumber(text.substr(colon + 1), 10, dump.count) && dump.count > 0;
+         ParseNumber(text.substr(colon + 1), 10, dump.count) && dump.count > 0 && static_cast<std::size_t>(dump.count) <= MainMemory::kWords;
 }
 
 // The options each command takes; the others are refused.

@@ -1,5 +1,7 @@
 #include "streamterminal.h"
 
+#include <cerrno>
+
 namespace tav2 {
 
 namespace {
@@ -7,7 +9,8 @@ constexpr int kReturn = 13;
 }  // namespace
 
 int StreamTerminal::WaitKey() {
-  std::fflush(out_);
+  CheckWritten(std::fflush(out_) == 0);
+  if (writeError_ != 0) return 0;
   int ch = std::fgetc(in_);
   if (ch == '\r') {
     const int next = std::fgetc(in_);
@@ -27,8 +30,15 @@ int StreamTerminal::WaitKey() {
 void StreamTerminal::CharacterPut(uint8_t ch, bool echo) {
   if (echo && !echo_) return;
   const int out = ch == kReturn ? '\n' : ch;
-  std::fputc(out, out_);
+  CheckWritten(std::fputc(out, out_) != EOF);
   atLineStart_ = out == '\n';
+}
+
+void StreamTerminal::CheckWritten(bool written) {
+  if (written || writeError_ != 0) return;
+  writeError_ = errno != 0 ? errno : EIO;
+  grid_.inputAbort = true;
+  state_.abort = true;
 }
 
 }  // namespace tav2

@@ -1,16 +1,16 @@
 #include "tav2cli.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
-#include <fstream>
-#include <iterator>
+#include <cstring>
 #include <memory>
 
 #include "clidisplay.h"
 #include "lang/buildreporter.h"
+#include "lang/sourcefile.h"
 #include "lang/tassembler.h"
 #include "lang/tmcparser.h"
-#include "sim/formatted.h"
 #include "sim/machine.h"
 #include "sim/mcromlisting.h"
 #include "sim/processor.h"
@@ -49,11 +49,6 @@ bool SameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
   return !errorA && !errorB && canonicalA == canonicalB;
 }
 
-std::string ReadFile(const std::string& name) {
-  std::ifstream in(name, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
 // The text as an editor holds it: one "\n" per line break.
 std::string WithLineFeeds(const std::string& text) {
   std::string result;
@@ -86,14 +81,48 @@ int Tav2Cli::Main(const std::vector<std::string>& args) {
     std::fprintf(err_, "tav2-cli: %s\n%s", error.c_str(), Usage());
     return kUsage;
   }
-  if (options->command == "run") return Run(*options);
-  if (options->command == "asm") return Assemble(*options);
-  if (options->command == "mc") return CheckMicrocode(*options);
-  return ListRom(*options);
+  const int status = Execute(*options);
+  return OutputWritten() ? status : kCannotWriteOutput;
 }
 
-bool Tav2Cli::Readable(const std::string& file) {
-  if (std::ifstream(file, std::ios::binary)) return true;
+int Tav2Cli::Execute(const CliOptions& options) {
+  if (options.command == "run") return Run(options);
+  if (options.command == "asm") return Assemble(options);
+  if (options.command == "mc") return CheckMicrocode(options);
+  return ListRom(options);
+}
+
+void Tav2Cli::FlushOutput() {
+  errno = 0;
+  if (std::fflush(out_) != 0) NoteOutputError(errno);
+}
+
+void Tav2Cli::NoteOutputError(int error) {
+  if (outputError_ == 0) outputError_ = error;
+}
+
+// Whatever failed to reach standard output, at any time, fails the command.
+bool Tav2Cli::OutputWritten() {
+  FlushOutput();
+  if (!std::ferror(out_)) return true;
+  if (outputError_ == 0) {
+    std::fprintf(err_, "can't write standard output\n");
+  } else {
+    std::fprintf(err_, "can't write standard output (%s)\n", std::strerror(outputError_));
+  }
+  return false;
+}
+
+bool Tav2Cli::Readable(const std::string& file, const SourceFile& source) {
+  switch (source.status) {
+    case SourceFile::Status::kRead:
+      return true;
+    case SourceFile::Status::kTooLarge:
+      std::fprintf(err_, "can't open file: %s (%s)\n", file.c_str(), source.TooLargeReason().c_str());
+      return false;
+    case SourceFile::Status::kCannotOpen:
+      break;
+  }
   std::fprintf(err_, "can't open file: %s\n", file.c_str());
   return false;
 }
@@ -108,7 +137,7 @@ bool Tav2Cli::ReportErrors(const TParserparent& translator) {
 std::optional<int> Tav2Cli::LoadMicrocode(const CliOptions& options, Machine& machine) {
   const std::filesystem::path file = options.microcode ? std::filesystem::path(*options.microcode)
                                                        : homeDir_ / kStartUpMicrocode;
-  if (!Readable(file.string())) return kCannotRead;
+  if (!Readable(file.string(), SourceFile::Check(file))) return kCannotRead;
   TMCparser parser(machine.mcrom);
   parser.LoadAfterBuild = true;
   parser.SetIncludeDirectories(homeDir_ / "include", file.parent_path());
@@ -121,7 +150,8 @@ std::optional<int> Tav2Cli::LoadMicrocode(const CliOptions& options, Machine& ma
 
 std::optional<int> Tav2Cli::Build(const CliOptions& options, Machine& machine, bool load,
                                   const TAssembler::ListingSink& listing) {
-  if (!Readable(options.file)) return kCannotRead;
+  const SourceFile source = SourceFile::Read(options.file);
+  if (!Readable(options.file, source)) return kCannotRead;
   if (const std::optional<int> failed = LoadMicrocode(options, machine)) return failed;
   StreamReporter reporter(err_);
   TAssembler assembler(machine);
@@ -131,7 +161,7 @@ std::optional<int> Tav2Cli::Build(const CliOptions& options, Machine& machine, b
   assembler.SetListingSink(listing);
   assembler.SetReporter(&reporter);
   assembler.SetIncludeDirectories(homeDir_ / "include", std::filesystem::path(options.file).parent_path());
-  assembler.ParseSource(WithLineFeeds(ReadFile(options.file)), options.file);
+  assembler.ParseSource(WithLineFeeds(source.text), options.file);
   if (ReportErrors(assembler)) return kBuildErrors;
   return std::nullopt;
 }
@@ -150,20 +180,21 @@ int Tav2Cli::Run(const CliOptions& options) {
   processor.Control().SetTerminal(&terminal);
   terminal.Clear();
   RunControl& control = processor.Control();
-  display.Watch(processor.State(), control, options.maxSteps);
+  control.SetStepLimit(options.maxSteps);
 
   const auto start = std::chrono::steady_clock::now();
   control.Reset();
   // A stop on a breakpoint is resumed at once: nobody is there to press Go.
   do {
     control.Go();
-  } while (!machine->halted && !device.InputEnded() && !display.LimitReached());
+  } while (!machine->halted && !device.InputEnded() && device.WriteError() == 0 && !control.StepLimitReached());
+  NoteOutputError(device.WriteError());
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
   if ((options.regs || !options.dumps.empty()) && !device.AtLineStart()) std::fputc('\n', out_);
   if (options.regs) DumpRegisters(processor.State());
   for (const CliOptions::MemoryDump& dump : options.dumps) DumpMemory(*machine, dump);
-  std::fflush(out_);
+  FlushOutput();
   if (options.stats) PrintStats(processor.State(), seconds);
 
   if (device.InputEnded()) return kInputEnded;
@@ -218,7 +249,7 @@ std::optional<int> Tav2Cli::WriteListing(const CliOptions& options, std::string_
 }
 
 int Tav2Cli::CheckMicrocode(const CliOptions& options) {
-  if (!Readable(options.file)) return kCannotRead;
+  if (!Readable(options.file, SourceFile::Check(options.file))) return kCannotRead;
   auto machine = std::make_unique<Machine>();
   TMCparser parser(machine->mcrom);
   parser.SetIncludeDirectories(homeDir_ / "include", std::filesystem::path(options.file).parent_path());

@@ -14,6 +14,7 @@ namespace tav2 {
 struct Machine;
 struct ProcessorState;
 class TParserparent;
+struct SourceFile;
 
 // The headless runner: assembles and runs a program on the terminal of
 // standard input and output, or assembles, checks micro-code and lists the
@@ -29,6 +30,7 @@ class Tav2Cli {
     kUsage = 64,
     kCannotRead = 66,
     kCannotWrite = 73,
+    kCannotWriteOutput = 74,
   };
 
   Tav2Cli(std::filesystem::path homeDir, std::FILE* in, std::FILE* out, std::FILE* err)
@@ -39,6 +41,7 @@ class Tav2Cli {
   static const char* Usage();
 
  private:
+  int Execute(const CliOptions& options);
   int Run(const CliOptions& options);
   int Assemble(const CliOptions& options);
   int CheckMicrocode(const CliOptions& options);
@@ -56,7 +59,14 @@ class Tav2Cli {
   // the build's inputs; the exit status when it did not (after reporting why).
   std::optional<int> WriteListing(const CliOptions& options, std::string_view listing,
                                   const std::vector<std::string>& includedFiles);
-  bool Readable(const std::string& file);
+  // Reports a source that cannot be read; false then.
+  bool Readable(const std::string& file, const SourceFile& source);
+  // Flushes standard output, noting why when that fails.
+  void FlushOutput();
+  // Keeps the reason (an errno value) of the first write to standard output that failed.
+  void NoteOutputError(int error);
+  // Flushes standard output; false, after reporting, when any write to it failed.
+  bool OutputWritten();
   // Lists a failed build's errors; true when there were any.
   bool ReportErrors(const TParserparent& translator);
   void DumpRegisters(const ProcessorState& state);
@@ -68,6 +78,7 @@ class Tav2Cli {
   std::FILE* in_;
   std::FILE* out_;
   std::FILE* err_;
+  int outputError_ = 0;
 };
 
 }  // namespace tav2

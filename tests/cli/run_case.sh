@@ -4,7 +4,12 @@
 # present; compares standard output with "expected", the exit status with
 # "status" and, when present, standard error with "expected-stderr".
 # Optional:
+#   "setup"  a script run first in a fresh copy of the case's folder, which
+#            the case then runs in: it makes what git cannot hold
+#            (directories, FIFOs, large files);
 #   "env"    lines NAME=VALUE set in the environment of the run;
+#   "stdout" names the path standard output goes to instead of being
+#            compared;
 #   "files/" a folder copied to a fresh directory the run starts in (the
 #            arguments are then relative to it); afterwards that directory
 #            must hold exactly what "expected-files/" holds, or when that is
@@ -12,6 +17,13 @@
 set -u
 cli=$1
 cd "$2" || exit 2
+copy=
+if [ -f setup ]; then
+  copy=$(mktemp -d)
+  cp -R . "$copy"
+  cd "$copy" || exit 2
+  bash setup || { echo "setup failed"; rm -rf "$copy"; exit 2; }
+fi
 case_dir=$PWD
 mapfile -t args < args
 input=/dev/null
@@ -20,6 +32,7 @@ env_vars=()
 [ -f env ] && mapfile -t env_vars < env
 out=$(mktemp)
 err=$(mktemp)
+[ -f stdout ] && out=$(cat stdout)
 work=
 if [ -d files ]; then
   work=$(mktemp -d)
@@ -35,7 +48,10 @@ if [ "$status" != "$expected_status" ]; then
   echo "exit status $status, expected $expected_status"
   fail=1
 fi
-diff -u expected "$out" || fail=1
+if [ ! -f stdout ]; then
+  diff -u expected "$out" || fail=1
+  rm -f "$out"
+fi
 if [ -f expected-stderr ]; then
   diff -u expected-stderr "$err" || fail=1
 fi
@@ -49,5 +65,6 @@ if [ $fail -ne 0 ]; then
   echo "--- standard error was:"
   cat "$err"
 fi
-rm -f "$out" "$err"
+rm -f "$err"
+[ -n "$copy" ] && rm -rf "$copy"
 exit $fail

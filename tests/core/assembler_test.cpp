@@ -111,6 +111,10 @@ TEST(Assembler, SourcesGiveTheirWords) {
       {"DAT '\nDAT 1", 0, {13, 1}}, {"NOP\nEND\nthis is ! not read", 0, {0x6000, 0x5555}},
       {"not ! assembled ## NOP\nHALT\n##\nnot ! read", 0, {0x6000, 0x6F00, 0x5555}},
       {"STR \"" + std::string(300, 'x') + "\"\nafter DAT 7", 252, {'x', 0, 7}},
+      // 65536 is a number like any other, cut to 16 bits where a word is made.
+      {"X EQU 65536\nDAT X, X + 1", 0, {0, 1, 0x5555}}, {"ORG 65536\nEND_ DAT 0xEEEE", 0, {0xEEEE, 0x5555}},
+      {"ORG 0x10000 + 2\nEND_ DAT 0xEEEE", 0, {0x5555, 0x5555, 0xEEEE}}, {"RES 65536", 0, Words(16, 0)},
+      {"MOVE R1, 65536", 0, {0x0230, 0}},
   };
   for (const Case& c : cases) {
     Rig rig;
@@ -182,6 +186,8 @@ TEST(Assembler, FailuresAreReportedWithTheirMessages) {
       {"X EQU", "EQU: unvalid operand", 1, 6},
       {"ORG later\nlater NOP", "ORG: unvalid operand", 1, 1},
       {"RES later\nlater NOP", "RES: unvalid operand", 1, 1},
+      {"X EQU Y + 1\nY NOP", "EQU: unvalid operand", 1, 1},
+      {"ORG 2 * later\nlater NOP", "ORG: unvalid operand", 1, 1},
       {"STR", "STRING: no quoted string found", 1, 4},
       {"STR \"a#b\"", " ';' expected", 1, 8},
       {"ADD 5, R1", " ';' expected", 1, 6},
@@ -235,6 +241,16 @@ TEST(Assembler, MnemonicsAreTheRomNamesOfEachBuild) {
   ASSERT_TRUE(rig.Load("X NOP"));
   EXPECT_FALSE(rig.Load("JMP X"));
   EXPECT_EQ(rig.FirstError(), "Undefined constant or label: X") << "labels do not survive a build";
+}
+
+TEST(Assembler, LongMnemonicsAreFoundByTheirWholeNames) {
+  Rig rig;
+  rig.machine->mcrom.SetEntry(0x66, test::Entry("MULTIPLY_BY_TWO_REGISTER", 0x66, 0, {}));
+  rig.machine->mcrom.SetEntry(0x67, test::Entry("MULTIPLY_BY_TWO_REGISTER_PLUS1", 0x67, 0, {}));
+  ASSERT_TRUE(rig.Load("multiply_by_two_register_plus1\nMULTIPLY_BY_TWO_REGISTER")) << rig.FirstError();
+  EXPECT_EQ(rig.Words(0, 2), (Words{0x6700, 0x6600}));
+  ASSERT_TRUE(rig.Load("NOP\nMULTIPLY_BY_TWO_ DAT MULTIPLY_BY_TWO_")) << rig.FirstError();
+  EXPECT_EQ(rig.Words(0, 2), (Words{0x6000, 1})) << "a name's first 16 characters are a label, no mnemonic";
 }
 
 TEST(Assembler, ListingLinesByteForByte) {

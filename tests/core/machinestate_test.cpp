@@ -129,7 +129,10 @@ TEST(Mcrom, FindsFirstEqualNameFromEntryOne) {
   EXPECT_FALSE(mcrom.Find("").has_value());
   McromEntry entry;
   entry.SetName("ABCDEFGHIJKLMNOPQRST");
-  EXPECT_EQ(entry.Name(), "ABCDEFGHIJKLMNOP") << "the name field holds sixteen characters";
+  EXPECT_EQ(entry.Name(), "ABCDEFGHIJKLMNOPQRST") << "a name is kept whole";
+  mcrom.SetEntry(7, entry);
+  EXPECT_EQ(mcrom.Find("ABCDEFGHIJKLMNOPQRST"), 7);
+  EXPECT_FALSE(mcrom.Find("ABCDEFGHIJKLMNOP").has_value()) << "its first sixteen characters are another name";
   entry.count = 99;
   EXPECT_EQ(entry.UsableCount(), 16);
   entry.count = -3;

@@ -23,6 +23,7 @@ const MessageCase kCases[] = {
     {"opcode nop allready exists", "#NOP; 0x60\n#nop; 0x61\n"},
     {"opcode 0x60 allready exists", "#NOP; 0x60\n#CLC; 0x60\n"},
     {"opcode 0x160 allready exists", "#NOP; 0x60\n#CLC; 0x160\n"},
+    {" mnemonic expected", "#\n A := R1;\n"},
     {"wrong operands for instruction", "#ADD OP1, R1; 0x01\n"},
     {"wrong operands for instruction", "#NOP 0x60\n"},
     {"microcode definition must be hex value", "#NOP; 96\n"},

@@ -151,10 +151,27 @@ TEST_F(McParser, LongMnemonicsAreComparedWhole) {
                     "#ABCDEFGHIJKLMNOPQRS; 0x12\n A := C;\n#ABCDEFGHIJKLMNOPQRT; 0x13\n= LONGNAME2;\n"));
   EXPECT_EQ(rom.Entry(0x10).Name(), "LONGNAME1");
   EXPECT_EQ(rom.Entry(0x11).Name(), "LONGNAME2");
-  EXPECT_EQ(rom.Entry(0x12).Name(), "ABCDEFGHIJKLMNOP") << "the name field holds 16 characters";
+  EXPECT_EQ(rom.Entry(0x12).Name(), "ABCDEFGHIJKLMNOPQRS") << "kept whole";
+  EXPECT_EQ(rom.Entry(0x13).Name(), "ABCDEFGHIJKLMNOPQRT");
   EXPECT_EQ(rom.Entry(0x13).program[0], Bits({5, 2}));
+  ASSERT_TRUE(Build("##\n#MULTIPLY_BY_TWO_REGISTER; 0x20\n A := R1;\n#MULTIPLY_BY_TWO_REGISTER_PLUS1; 0x21\n"
+                    "= MULTIPLY_BY_TWO_REGISTER;\n"))
+      << "names equal in their first 16 characters are different names";
+  EXPECT_EQ(rom.Entry(0x21).Name(), "MULTIPLY_BY_TWO_REGISTER_PLUS1");
+  EXPECT_EQ(rom.Entry(0x21).program[0], Bits({5, 0}));
   EXPECT_FALSE(Build("##\n#LONGNAME1; 0x10\n#longname1; 0x11\n"));
   ExpectError(0, "opcode longname1 allready exists", 3, 2);
+}
+
+// A header whose '#' is followed by its line end or its ';' has no
+// mnemonic: the message stands on one line, never holding the line end.
+TEST_F(McParser, HeaderWithoutMnemonic) {
+  EXPECT_FALSE(Build("##\n#\n A := R1;\n#\n B := R1;\n# ; 0x10\n#STOP; 0x6F\n##\n"));
+  ASSERT_EQ(parser.Errors().size(), 3u);
+  ExpectError(0, " mnemonic expected", 2, 1);
+  ExpectError(1, " mnemonic expected", 4, 1);
+  ExpectError(2, " mnemonic expected", 6, 3);
+  for (const TError& error : parser.Errors()) EXPECT_EQ(error.ListLine().find('\n'), std::string::npos);
 }
 
 TEST_F(McParser, FailureMessagesWithTheirPlace) {

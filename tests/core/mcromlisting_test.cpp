@@ -22,6 +22,7 @@ TEST(McromListing, EntriesInIndexOrderWithOperandsShown) {
   machine->mcrom.SetEntry(0x11, test::Entry("INC", 0x11, 1,
                                             {test::Mi({test::wr::A}, kAluInc, {test::kOp2Read}),
                                              test::Mi({}, 0, {test::kOp1Write})}));
+  machine->mcrom.SetEntry(0x13, test::Entry("MULTIPLY_BY_TWO_REGISTER_PLUS1", 0x13, 1, {}));
   McromEntry unnamed = test::Entry("", 0x12, 0, {test::Mi({1})});
   machine->mcrom.SetEntry(0x12, unnamed);
   const McromListing listing = McromListing::Of(machine->mcrom);
@@ -31,6 +32,9 @@ TEST(McromListing, EntriesInIndexOrderWithOperandsShown) {
       "opcode: 0x11",
       "00000100000000000000000000001011000010 => A:=op2;  ALU:=_INC; ",
       "00000000000000000000000000000000000100 => op1:=",
+      "naam: MULTIPLY_BY_TWO_REGISTER_PLUS1",
+      "operanden: 1",
+      "opcode: 0x13",
       "naam: Fetch",
       "operanden: 0",
       "opcode: 0xF0",

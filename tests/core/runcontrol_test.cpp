@@ -17,11 +17,12 @@ class RunControlTest : public ::testing::Test {
  protected:
   Rig rig;
 
-  void SetUp() override {
-    rig.machine->startAddress = kStart;
-    Place(rig.machine->memory, kStart,
+  void SetUp() override { Prepare(rig); }
+  static void Prepare(Rig& loop) {
+    loop.machine->startAddress = kStart;
+    Place(loop.machine->memory, kStart,
           {Word(kAdd, 1, true, false, 0), 0x0001, Word(kBra, 0, true, false, 0), 0xFFFC});
-    rig.Control().Reset();
+    loop.Control().Reset();
   }
   void StopAfterInstructionEnds(int count, std::function<void()> action) {
     rig.display.onProcessEvents = [this, count, action, seen = 0]() mutable {
@@ -167,6 +168,44 @@ TEST_F(RunControlTest, CommandsAreRefusedWhileRunning) {
   rig.Control().Go();
   EXPECT_EQ(rig.display.Count(std::string("warning ") + RunControl::kCannotClose), 1);
   EXPECT_TRUE(rig.Control().CanClose());
+}
+
+// A step limit stops Go at that very micro-step, also inside an
+// instruction, in the state the same number of clocks leaves; a run that
+// halts first is not affected.
+TEST_F(RunControlTest, StepLimitStopsGoAtThatMicroStep) {
+  for (const uint64_t limit : {0u, 1u, 8u, 9u, 10u, 100u, 1000u, 1001u}) {
+    Rig limited;
+    Prepare(limited);
+    limited.Control().SetStepLimit(limit);
+    EXPECT_EQ(limited.Control().StepLimitReached(), limit == 0);
+    limited.Control().Go();
+    EXPECT_EQ(limited.State().microSteps, limit);
+    EXPECT_TRUE(limited.Control().StepLimitReached());
+    EXPECT_FALSE(limited.State().running);
+    EXPECT_FALSE(limited.Control().GoActive());
+    limited.Control().Go();
+    EXPECT_EQ(limited.State().microSteps, limit) << "at the limit Go runs nothing";
+
+    Rig clocked;
+    Prepare(clocked);
+    for (uint64_t i = 0; i < limit; ++i) {
+      clocked.Control().ClockPress();
+      clocked.Control().ClockRelease();
+    }
+    EXPECT_EQ(limited.State().reg, clocked.State().reg) << limit;
+    EXPECT_EQ(limited.State().phase, clocked.State().phase) << limit;
+    EXPECT_EQ(limited.State().entry, clocked.State().entry) << limit;
+    EXPECT_EQ(limited.State().nextIndex, clocked.State().nextIndex) << limit;
+    EXPECT_EQ(limited.State().instructions, clocked.State().instructions) << limit;
+  }
+  Place(rig.machine->memory, kStart, {Word(kNop, 0, false, false, 0), 0x6F00});
+  rig.Control().SetStepLimit(1000);
+  rig.Control().Go();
+  EXPECT_TRUE(rig.machine->halted);
+  EXPECT_FALSE(rig.Control().StepLimitReached());
+  rig.Control().SetStepLimit(std::nullopt);
+  EXPECT_FALSE(rig.Control().StepLimitReached());
 }
 
 TEST_F(RunControlTest, SlicedGo) {

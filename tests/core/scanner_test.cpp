@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -242,6 +244,8 @@ TEST_F(IncludeTest, NestingAndFileCountLimits) {
   probe.ParseSource("#include \"n1.inc\"\n", "main.asm");
   ASSERT_EQ(probe.Errors().size(), 1u);
   EXPECT_EQ(probe.Errors()[0].message, "Internal parser filestack error: overflow");
+  EXPECT_EQ(probe.Errors()[0].fileName, "n16.inc");
+  EXPECT_EQ(probe.Errors()[0].line, 2) << "the line of the #include that goes too deep";
   EXPECT_EQ(Texts().back(), "v16") << "sixteen levels are read";
 
   std::string main;
@@ -253,7 +257,72 @@ TEST_F(IncludeTest, NestingAndFileCountLimits) {
   probe.ParseSource(main, "main.asm");
   ASSERT_EQ(probe.Errors().size(), 1u);
   EXPECT_EQ(probe.Errors()[0].message, "Too much includefiles");
+  EXPECT_EQ(probe.Errors()[0].line, 101);
   EXPECT_EQ(Texts().size(), 100u);
+}
+
+// An include that fails is reported at the line and column of its '#',
+// with the caret placed there; also on the last line of a text without a
+// line end, where nothing else is reported.
+TEST_F(IncludeTest, ErrorsStandAtTheDirective) {
+  const std::string gone = "File " + (dir.Path() / "gone.inc").string() + " not found";
+  const struct {
+    std::string main;
+    std::string message;
+    int column;
+  } cases[] = {
+      {"x\n#include \"gone.inc\"\ny", gone, 1},
+      {"x\n#include \"gone.inc\"", gone, 1},
+      {"x\n  #include <gone.inc>\ny", "File " + (dir.Path() / "inc" / "gone.inc").string() + " not found", 3},
+      {"x\n#include gone.inc\ny", "Include: syntax error", 1},
+      {"x\n#include \"gone.inc\ny", "Include: syntax error", 1},
+  };
+  for (const auto& c : cases) {
+    probe.tokens.clear();
+    probe.ParseSource(c.main, "main.asm");
+    ASSERT_EQ(probe.Errors().size(), 1u) << c.main;
+    const TError& error = probe.Errors()[0];
+    EXPECT_EQ(error.message, c.message) << c.main;
+    EXPECT_EQ(error.fileName, "main.asm");
+    EXPECT_EQ(error.line, 2) << c.main;
+    EXPECT_EQ(error.column, c.column) << c.main;
+    EXPECT_EQ(error.position, static_cast<int>(c.main.find('#'))) << c.main;
+    const std::vector<std::string> rest = c.main.back() == 'y' ? std::vector<std::string>{"x", "y"}
+                                                                : std::vector<std::string>{"x"};
+    EXPECT_EQ(Texts(), rest) << c.main;
+  }
+}
+
+// A directory, a FIFO or a device counts as a file not found and is never
+// opened (a FIFO nobody writes to would make the build wait for ever); a
+// file above 16 MB is refused with its size.
+TEST_F(IncludeTest, OnlyRegularFilesOfAtMostSixteenMegabytes) {
+  const std::filesystem::path folder = dir.Path() / "folder.inc";
+  std::filesystem::create_directory(folder);
+  const std::filesystem::path fifo = dir.Path() / "pipe.inc";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  Write("big.inc", "");
+  const std::filesystem::path big = dir.Path() / "big.inc";
+  std::filesystem::resize_file(big, 17 * 1024 * 1024);
+  const std::pair<std::string, std::string> cases[] = {
+      {"folder.inc", "File " + folder.string() + " not found"},
+      {"pipe.inc", "File " + fifo.string() + " not found"},
+      {"/dev/zero", "File /dev/zero not found"},
+      {"big.inc", "File " + big.string() + " too large (17825792 bytes, more than 16 MB)"},
+  };
+  for (const auto& [name, message] : cases) {
+    probe.tokens.clear();
+    probe.ParseSource("first\n#include \"" + name + "\"\nlast", "main.asm");
+    ASSERT_EQ(probe.Errors().size(), 1u) << name;
+    EXPECT_EQ(probe.Errors()[0].message, message);
+    EXPECT_EQ(probe.Errors()[0].line, 2) << name;
+    EXPECT_EQ(Texts(), (std::vector<std::string>{"first", "last"})) << name;
+  }
+  for (const std::filesystem::path& file : {folder, fifo}) {
+    EXPECT_FALSE(probe.ParseSourceFile(file.string()));
+    ASSERT_EQ(probe.Errors().size(), 1u);
+    EXPECT_EQ(probe.Errors()[0].message, "File " + file.string() + " not found");
+  }
 }
 
 TEST_F(IncludeTest, StartUpFileThatIsMissing) {

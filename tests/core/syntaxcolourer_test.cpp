@@ -211,6 +211,10 @@ TEST_F(ColouringTest, InstructionNamesFollowTheRom) {
   entry.SetName("PUSH");
   changing.SetEntry(0x41, entry);
   EXPECT_EQ(colourer.ClassifyWord("push"), TC::RegisterOrInstruction);
+  entry.SetName("MULTIPLY_BY_TWO_REGISTER");
+  changing.SetEntry(0x42, entry);
+  EXPECT_EQ(colourer.ClassifyWord("multiply_by_two_register"), TC::RegisterOrInstruction) << "a long name, whole";
+  EXPECT_EQ(colourer.ClassifyWord("MULTIPLY_BY_TWO_"), TC::Plain) << "its first 16 characters";
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ Labellijst::Labelitem* Labellijst::Find(std::string_view name) {
   return found == index_.end() ? nullptr : &items_[found->second];
 }
 
-Labellijst::Labelitem& Labellijst::Append(std::string_view name, int value) {
+Labellijst::Labelitem& Labellijst::Append(std::string_view name, std::optional<int> value) {
   index_.emplace(UpperCased(name), items_.size());
   items_.push_back({std::string(name), value});
   return items_.back();

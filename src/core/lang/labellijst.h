@@ -1,5 +1,6 @@
 #pragma once
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -12,20 +13,16 @@ namespace tav2 {
 // keeps every lookup constant-time however many labels a source defines.
 class Labellijst {
  public:
-  // The value of a label that has been referred to but not yet defined:
-  // one above the largest address.
-  static constexpr int kUndefined = 0x10000;
-
   struct Labelitem {
-    std::string name;  // as first written
-    int value;
+    std::string name;          // as first written
+    std::optional<int> value;  // none while the label is referred to but not yet defined
   };
 
   void Clear();
   // The label of that name, or nullptr. Valid until the next Append or Clear.
   Labelitem* Find(std::string_view name);
   // Appends a label whose name is not in the list yet.
-  Labelitem& Append(std::string_view name, int value);
+  Labelitem& Append(std::string_view name, std::optional<int> value);
   const std::vector<Labelitem>& Items() const { return items_; }
 
  private:

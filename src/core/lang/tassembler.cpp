@@ -382,8 +382,11 @@ void TAssembler::ParseIndirect() {
   Expect(kAsmCloseBracketToken);
 }
 
+// While an error is pending every expression gives 1, defined.
 void TAssembler::ParseImmediate() {
-  line_.value = Expression();
+  undefinedLabelUsed_ = false;
+  const int value = Expression();
+  if (!undefinedLabelUsed_ || !Succeeded()) line_.value = value;
   line_.extension = true;
 }
 
@@ -433,11 +436,11 @@ int TAssembler::Factor() {
 
 int TAssembler::LabelValue(const std::string& name) {
   Labellijst::Labelitem* label = labels_.Find(name);
-  if (label == nullptr) return labels_.Append(name, kUndefined).value;
-  if (pass_ == 2 && label->value == kUndefined) {
-    Report(Formatted("Undefined constant or label: %s", name.c_str()));
-  }
-  return label->value;
+  if (label == nullptr) label = &labels_.Append(name, std::nullopt);
+  if (label->value) return *label->value;
+  undefinedLabelUsed_ = true;
+  if (pass_ == 2) Report(Formatted("Undefined constant or label: %s", name.c_str()));
+  return kUndefinedStandIn;
 }
 
 int TAssembler::Combine(int left, int op, int right) {
@@ -460,7 +463,7 @@ void TAssembler::DefineLabel() {
   Labellijst::Labelitem* label = labels_.Find(line_.label);
   if (label == nullptr) {
     labels_.Append(line_.label, line_.address);
-  } else if (label->value == kUndefined) {
+  } else if (!label->value) {
     label->value = line_.address;
   } else {
     Report(Formatted("label %s allready exists", line_.label.c_str()));
@@ -487,20 +490,20 @@ void TAssembler::ApplyDirective() {
       }
       break;
     case kOrg:
-      if (line_.value == kUndefined) {
+      if (!line_.value) {
         Report("ORG: unvalid operand");
       } else {
-        locationCounter_ = static_cast<uint16_t>(line_.value);
+        locationCounter_ = static_cast<uint16_t>(*line_.value);
       }
       break;
     case kEqu:
       if (pass_ == 1) DefineByEqu();
       break;
     case kRes:
-      if (line_.value == kUndefined) {
+      if (!line_.value) {
         Report("RES: unvalid operand");
       } else {
-        locationCounter_ = static_cast<uint16_t>(locationCounter_ + line_.value);
+        locationCounter_ = static_cast<uint16_t>(locationCounter_ + *line_.value);
       }
       break;
     case kEnd:
@@ -512,7 +515,7 @@ void TAssembler::ApplyDirective() {
 void TAssembler::DefineByEqu() {
   if (line_.label.empty()) {
     Report("EQU: syntaxerror");
-  } else if (line_.value == kUndefined) {
+  } else if (!line_.value) {
     Report("EQU: unvalid operand");
   } else {
     labels_.Find(line_.label)->value = line_.value;
@@ -537,8 +540,8 @@ uint16_t TAssembler::InstructionWord() const {
 
 void TAssembler::AdvanceForInstruction() {
   locationCounter_ = static_cast<uint16_t>(locationCounter_ + (line_.extension ? 2 : 1));
-  if (IsRelative(line_.opcode)) {
-    line_.value = Wrapped(static_cast<int64_t>(line_.value) - locationCounter_);
+  if (IsRelative(line_.opcode) && line_.value) {
+    line_.value = Wrapped(static_cast<int64_t>(*line_.value) - locationCounter_);
   }
 }
 
@@ -556,7 +559,7 @@ std::string TAssembler::ListingLine() const {
   if (line_.opcode != 0) {
     if (line_.extension) {
       return Formatted("%04X\t%04X\t%04X\t%s", line_.address, line_.instructionWord,
-                       static_cast<uint16_t>(line_.value), text);
+                       static_cast<uint16_t>(line_.value.value_or(0)), text);
     }
     return Formatted("%04X\t%04X\t\t%s", line_.address, line_.instructionWord, text);
   }
@@ -570,7 +573,7 @@ void TAssembler::EmitWords() {
   uint16_t address = line_.address;
   if (line_.opcode != 0) {
     Emit(address, line_.instructionWord);
-    if (line_.extension) Emit(static_cast<uint16_t>(address + 1), static_cast<uint16_t>(line_.value));
+    if (line_.extension) Emit(static_cast<uint16_t>(address + 1), static_cast<uint16_t>(line_.value.value_or(0)));
     return;
   }
   switch (line_.directive) {
@@ -582,7 +585,7 @@ void TAssembler::EmitWords() {
       Emit(address, 0);
       break;
     case kRes:
-      for (int i = 0; i < line_.value && Succeeded(); ++i) Emit(address++, 0);
+      for (int i = 0; i < line_.value.value_or(0) && Succeeded(); ++i) Emit(address++, 0);
       break;
   }
 }
@@ -630,8 +633,8 @@ void TAssembler::ReportOutcome() {
 void TAssembler::Load() {
   for (const Resultlijst::Tuplet& word : results_.Tuplets()) machine_.memory.Write(word.address, word.value);
   reporter_->MemoryLoaded();
-  if (const Labellijst::Labelitem* begin = labels_.Find("begin")) {
-    machine_.startAddress = static_cast<uint16_t>(begin->value);
+  if (const Labellijst::Labelitem* begin = labels_.Find("begin"); begin != nullptr && begin->value) {
+    machine_.startAddress = static_cast<uint16_t>(*begin->value);
   } else {
     machine_.startAddress = static_cast<uint16_t>(ProgramStart);
     reporter_->ShowWarning("LOAD: No begin label found");

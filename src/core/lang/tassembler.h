@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 #include <functional>
+#include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -21,7 +23,9 @@ namespace tav2 {
 // memory and the start address.
 class TAssembler : public TParserparent {
  public:
-  static constexpr int kUndefined = Labellijst::kUndefined;
+  // What a label not defined yet stands for in an expression: one above the
+  // largest address. The expression's value is then undefined itself.
+  static constexpr int kUndefinedStandIn = 0x10000;
 
   explicit TAssembler(Machine& machine);
 
@@ -60,7 +64,7 @@ class TAssembler : public TParserparent {
     unsigned op2 = 0;
     bool extension = false;
     bool indirect = false;
-    int value = kUndefined;
+    std::optional<int> value;  // of the operand; none without one or while a label in it is undefined
     bool hasString = false;
     std::string stringText;  // of a STR line
     std::vector<uint16_t> data;  // of a DAT line
@@ -127,6 +131,7 @@ class TAssembler : public TParserparent {
   uint16_t locationCounter_ = 0;
   bool endReached_ = false;
   bool codeSeen_ = false;
+  bool undefinedLabelUsed_ = false;  // by the expression being read
   std::size_t mainLineStart_ = 0;  // start of the last line that began in the main text
   Line line_;
 };

@@ -12,6 +12,7 @@ namespace tav2 {
 namespace {
 
 constexpr int kMdrWriteBit = 19;
+constexpr const char* kMnemonicExpected = " mnemonic expected";
 constexpr uint32_t kAluCodeMask = 0x3Fu << lo_bit::kAluShift;
 
 // The bits a register word sets as destination (write) and as source (read).
@@ -176,7 +177,12 @@ void TMCparser::ParseDefinition() {
   ParseBody();
 }
 
+// A header with nothing before its ';' or its line end has no mnemonic.
 void TMCparser::ParseMnemonic() {
+  if (token_.kind == kEndOfLineToken || token_.kind == kSemicolonToken || token_.kind == kEndToken) {
+    ReportAtToken(kMnemonicExpected);
+    return;
+  }
   const std::string name = token_.text;
   entry_.SetName(name);
   if (FindName(name) != nullptr) {

@@ -4,12 +4,11 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <limits>
 
 #include "lang/helptopics.h"
 #include "sim/mcrom.h"
+#include "lang/sourcefile.h"
 #include "sim/formatted.h"
 
 namespace tav2 {
@@ -87,15 +86,32 @@ bool TParserparent::ParseSourceFile(const std::string& fileName) {
 }
 
 bool TParserparent::LoadSourceFile(const std::string& name) {
-  std::ifstream file(name, std::ios::binary);
-  if (!file) {
-    Error(Formatted("File %s not found", name.c_str()));
+  std::string message;
+  std::optional<std::string> text = ReadSourceText(name, message);
+  if (!text) {
+    Error(message);
     return false;
   }
-  text_ = UpToNul(std::string(std::istreambuf_iterator<char>(file), {}));
+  text_ = std::move(*text);
   Rewind();
   fileName_ = name;
   return true;
+}
+
+// A file that is not a regular file counts as not found: it is never opened.
+std::optional<std::string> TParserparent::ReadSourceText(const std::string& name, std::string& message) {
+  const SourceFile file = SourceFile::Read(name);
+  switch (file.status) {
+    case SourceFile::Status::kRead:
+      return UpToNul(file.text);
+    case SourceFile::Status::kTooLarge:
+      message = Formatted("File %s too large (%s)", name.c_str(), file.TooLargeReason().c_str());
+      return std::nullopt;
+    case SourceFile::Status::kCannotOpen:
+      break;
+  }
+  message = Formatted("File %s not found", name.c_str());
+  return std::nullopt;
 }
 
 void TParserparent::ResetIncludes() {
@@ -219,15 +235,17 @@ int TParserparent::SkipComment(int next) {
 }
 
 // Handles an #include directive whose '#' was read. Gives the character to
-// return: a line end for a directive that includes nothing, or -1 when the
-// included text was opened and reading goes on in it.
+// return: the directive's own line end (0 when it ends the text) for a
+// directive that includes nothing, or -1 when the included text was opened
+// and reading goes on in it. Its errors stand at the directive's line.
 int TParserparent::ReadInclude() {
+  directive_ = {line_, column_ - 1, static_cast<int>(pos_ - 1)};
   for (std::size_t i = 0; i < kIncludeDirective.size(); ++i) RawChar();
   int ch;
   do {
     ch = RawChar();
     if (ch == '\n' || ch == 0) {
-      Error("Include: syntax error");
+      IncludeError("Include: syntax error");
       return ch;
     }
   } while (ch != '<' && ch != '"');
@@ -241,39 +259,49 @@ int TParserparent::ReadInclude() {
     name += static_cast<char>(ch);
     ch = RawChar();
   }
-  if (ch != closing) Error("Include: syntax error");
+  if (ch != closing) IncludeError("Include: syntax error");
   // The directive's own line end is taken: the included text, or the line
   // end an ignored directive gives, stands in its place.
   while (ch != '\n' && ch != 0) ch = RawChar();
-  if (!succeeded_) return '\n';
+  if (!succeeded_) return ch;
   const std::filesystem::path fullName = (system ? includeDir_ : workingDir_) / name;
-  return OpenInclude(fullName);
+  return OpenInclude(fullName) ? -1 : ch;
 }
 
-// Pushes the reading state and opens an include file: -1 when it was opened
-// (reading goes on in the included text), a line end otherwise.
-int TParserparent::OpenInclude(const std::filesystem::path& fullName) {
+// Pushes the reading state and opens an include file; false when nothing
+// was opened.
+bool TParserparent::OpenInclude(const std::filesystem::path& fullName) {
   const std::string name = fullName.string();
   const bool seen = std::any_of(included_.begin(), included_.end(),
                                 [&](const std::string& other) { return EqualNoCase(other, name); });
-  if (seen) return '\n';
+  if (seen) return false;
   if (included_.size() >= kMaxIncludedFiles) {
-    Error("Too much includefiles");
-    return '\n';
+    IncludeError("Too much includefiles");
+    return false;
   }
   included_.push_back(name);
   if (stack_.size() >= kMaxIncludeDepth) {
-    Error("Internal parser filestack error: overflow");
-    return '\n';
+    IncludeError("Internal parser filestack error: overflow");
+    return false;
+  }
+  std::string message;
+  std::optional<std::string> text = ReadSourceText(name, message);
+  if (!text) {
+    IncludeError(message);
+    return false;
   }
   if (stack_.empty()) includePosition_ = static_cast<int>(pos_ > 0 ? pos_ - 1 : 0);
   stack_.push_back({fileName_, std::move(text_), pos_, line_, column_});
-  if (!LoadSourceFile(name)) {
-    text_ = std::move(stack_.back().text);
-    stack_.pop_back();
-    return '\n';
-  }
-  return -1;
+  text_ = std::move(*text);
+  Rewind();
+  fileName_ = name;
+  return true;
+}
+
+void TParserparent::IncludeError(const std::string& text) {
+  const std::size_t before = errors_.size();
+  ErrorAt(text, directive_.line, directive_.column);
+  if (errors_.size() > before && stack_.empty()) errors_.back().position = directive_.position;
 }
 
 bool TParserparent::FindMarker(std::string_view marker) {

@@ -123,12 +123,24 @@ class TParserparent {
     int column;
   };
 
+  // Where an #include directive stands: its '#'.
+  struct Directive {
+    int line = 1;
+    int column = 1;
+    int position = 0;
+  };
+
   bool LoadSourceFile(const std::string& name);
+  // The text of a source file up to its first NUL; nullopt, with the
+  // message saying why, when it cannot be read.
+  static std::optional<std::string> ReadSourceText(const std::string& name, std::string& message);
   int RawChar();
   int SkipComment(int next);
   bool StartsWithNoCase(std::size_t at, std::string_view prefix) const;
   int ReadInclude();
-  int OpenInclude(const std::filesystem::path& fullName);
+  bool OpenInclude(const std::filesystem::path& fullName);
+  // Reports at the #include directive being read.
+  void IncludeError(const std::string& text);
   void ReadDecimal(char first);
   void ReadRadixNumber(int base);
 
@@ -142,6 +154,7 @@ class TParserparent {
   bool lastSynthetic_ = false;  // the last character was the line end closing an include
   bool pendingNewline_ = false;  // that line end was unread
   int includePosition_ = 0;  // where the outermost include stands in the main text
+  Directive directive_;       // the #include being read
   std::filesystem::path includeDir_;
   std::filesystem::path workingDir_;
   bool succeeded_ = true;

@@ -16,6 +16,10 @@ class Terminal;
 // indirect, execute and write-back sequences.
 class Engine {
  public:
+  // The most clocks one instruction takes: a full fetch, immediate,
+  // indirect, execute and write-back sequence.
+  static constexpr uint64_t kMaxStepsPerInstruction = 5 * McromEntry::kMaxMicroInstructions;
+
   Engine(Machine& machine, ProcessorState& state, ProcessorDisplay& display);
 
   // The terminal whose services the instruction word 0xFF10 performs.

@@ -82,6 +82,16 @@ void RunControl::RunInstruction() {
   engine_.RunToInstructionEnd();
 }
 
+// The whole-instruction path cannot stop in the middle of an instruction;
+// the instructions next to the step limit run on the clock path instead.
+void RunControl::RunInstructionByClocks() {
+  if (machine_.halted) return;
+  state_.instructionDone = false;
+  state_.showSteps = false;
+  state_.abort = false;
+  while (!state_.instructionDone && !machine_.halted && !state_.abort && !StepLimitReached()) engine_.Step();
+}
+
 void RunControl::Go() {
   if (!BeginGo()) return;
   while (ContinueGo(std::chrono::steady_clock::duration::max())) {
@@ -112,12 +122,16 @@ bool RunControl::ContinueGo(std::chrono::steady_clock::duration budget) {
   for (unsigned count = 1;; ++count) {
     // The stop tests of an instruction come before the next one, also when a
     // slice ended in between and the events of that pause were handled.
-    if (testsPending_ && ShouldStop()) {
+    if ((testsPending_ && ShouldStop()) || StepLimitReached()) {
       inSlice_ = false;
       FinishGo();
       return false;
     }
-    RunInstruction();
+    if (NearStepLimit()) {
+      RunInstructionByClocks();
+    } else {
+      RunInstruction();
+    }
     testsPending_ = true;
     if (count % kClockCheckInterval == 0 && Clock::now() >= deadline) break;
   }

@@ -1,5 +1,7 @@
 #pragma once
 #include <chrono>
+#include <cstdint>
+#include <optional>
 
 #include "sim/engine.h"
 #include "sim/machine.h"
@@ -40,11 +42,22 @@ class RunControl {
   bool ContinueGo(std::chrono::steady_clock::duration budget);
   bool GoActive() const { return goActive_; }
 
+  // A run stops once the processor's micro-step count reaches `limit`, also
+  // in the middle of an instruction; nullopt: no limit.
+  void SetStepLimit(std::optional<uint64_t> limit) { stepLimit_ = limit; }
+  bool StepLimitReached() const { return stepLimit_ && state_.microSteps >= *stepLimit_; }
+
   // Runs from wherever the sequencer stands to the next instruction end.
   void RunInstruction();
 
  private:
   bool ShouldStop() const;
+  // Whether the next instruction might run past the step limit.
+  bool NearStepLimit() const {
+    return stepLimit_ && *stepLimit_ - state_.microSteps < Engine::kMaxStepsPerInstruction;
+  }
+  // Runs clock by clock to the next instruction end or the step limit.
+  void RunInstructionByClocks();
   void FinishGo();
   void ResetOnce(bool fromProcessorWindow);
 
@@ -56,6 +69,7 @@ class RunControl {
   bool goActive_ = false;      // a run has begun and not yet finished
   bool inSlice_ = false;       // ContinueGo is on the call stack
   bool testsPending_ = false;  // an instruction ran whose stop tests are due
+  std::optional<uint64_t> stepLimit_;
 };
 
 }  // namespace tav2

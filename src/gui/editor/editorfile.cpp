@@ -1,6 +1,7 @@
 #include "gui/editor/editorfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QStringDecoder>
 #include <algorithm>
 #include <filesystem>
@@ -8,6 +9,9 @@
 #include <string_view>
 
 #include "util/atomicfilewriter.h"
+
+#include "gui/shell/paths.h"
+#include "lang/sourcefile.h"
 
 namespace tav2 {
 
@@ -17,9 +21,30 @@ bool FitsLatin1(const QString& text) {
   return std::all_of(text.begin(), text.end(), [](QChar ch) { return ch.unicode() <= 0xFF; });
 }
 
+// Why an existing file is not read: a directory, a device or a FIFO (never
+// opened, as reading it could wait or go on for ever), or a file too large.
+// A missing or unreadable file is left to the read to report.
+std::optional<QString> Refusal(const QString& name) {
+  if (!QFileInfo::exists(name)) return std::nullopt;
+  const SourceFile source = SourceFile::Check(ToPath(name));
+  switch (source.status) {
+    case SourceFile::Status::kRead:
+      return std::nullopt;
+    case SourceFile::Status::kTooLarge:
+      return QString("The file is too large: %1.").arg(QString::fromStdString(source.TooLargeReason()));
+    case SourceFile::Status::kCannotOpen:
+      break;
+  }
+  return QString("It is not a regular file.");
+}
+
 }  // namespace
 
 std::optional<QByteArray> EditorFile::Read(const QString& name, QString* error) {
+  if (const std::optional<QString> refusal = Refusal(name)) {
+    *error = *refusal;
+    return std::nullopt;
+  }
   QFile file(name);
   if (!file.open(QIODevice::ReadOnly)) {
     *error = file.errorString();

@@ -19,8 +19,8 @@ class EditorFile {
     Encoding encoding = Encoding::Utf8;
   };
 
-  // The file's bytes; nullopt, with the system's message in `error`, when it
-  // cannot be read.
+  // The file's bytes; nullopt, with the reason in `error`, when it cannot be
+  // read or is no regular file of at most 16 MB (which is never opened).
   static std::optional<QByteArray> Read(const QString& name, QString* error);
   static Contents Decode(const QByteArray& bytes);
   // The text in the file's own encoding (the text holds Latin-1 only).

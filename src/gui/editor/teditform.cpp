@@ -462,12 +462,13 @@ void TEditform::InsertfileClick() {
   if (richEdit1_->isReadOnly()) return;
   const QString name = mainform_.OpenDialogFileName(EditorFileName::kTextType);
   if (name.isEmpty()) return;
-  QFile file(name);
-  if (!file.open(QIODevice::ReadOnly)) {
+  QString error;
+  const std::optional<QByteArray> bytes = EditorFile::Read(name, &error);
+  if (!bytes) {
     mainform_.ShowError("File not found");
     return;
   }
-  const QString text = EditorFile::Decode(Bytes(LineEnds::InsertedText(View(file.readAll())))).text;
+  const QString text = EditorFile::Decode(Bytes(LineEnds::InsertedText(View(*bytes)))).text;
   QTextCursor cursor = richEdit1_->textCursor();
   const int start = cursor.selectionStart();
   cursor.insertText(text);

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QHBoxLayout>
@@ -30,6 +29,7 @@
 #include "gui/lang/tasmoptform.h"
 #include "gui/shell/commanditems.h"
 #include "gui/shell/paths.h"
+#include "lang/sourcefile.h"
 #include "gui/shell/thelpform.h"
 #include "gui/shell/tmform.h"
 #include "gui/shell/tnewfileform.h"
@@ -100,10 +100,11 @@ void TMainform::ReadSettings(const QStringList& arguments) {
 }
 
 // A file of the workbench's own: the one in the current directory, or else
-// the one in the home directory when only that exists.
+// the one in the home directory when only that exists. Anything but a
+// regular file (a directory of that name) counts as missing.
 QString TMainform::WorkbenchFile(const QString& name) const {
   const QString home = QDir(HomeDir()).filePath(name);
-  return !QFileInfo::exists(name) && QFileInfo::exists(home) ? home : name;
+  return !QFileInfo(name).isFile() && QFileInfo(home).isFile() ? home : name;
 }
 
 // The start-up micro-code fills the micro-code ROM before any window opens.
@@ -346,8 +347,15 @@ TEditform* TMainform::NewSourceFile(EditKind kind) {
   return editor;
 }
 
+// Only a regular file is opened: a FIFO or a device could make it wait or
+// read for ever.
 TEditform* TMainform::OpenSourceFile(const QString& name) {
-  if (QFile file(name); !file.open(QIODevice::ReadOnly)) {
+  const SourceFile source = SourceFile::Check(ToPath(name));
+  if (source.status == SourceFile::Status::kTooLarge) {
+    ShowError(QString("can't open file: %1 (%2)").arg(name, QString::fromStdString(source.TooLargeReason())));
+    return nullptr;
+  }
+  if (source.status != SourceFile::Status::kRead) {
     ShowError(QString("can't open file: %1").arg(name));
     return nullptr;
   }

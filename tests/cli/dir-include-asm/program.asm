@@ -1,0 +1,5 @@
+##
+begin   ADD R1, 5
+#include "folder.inc"
+        HALT
+##

@@ -1,0 +1,4 @@
+##
+#include "pipe.inc"
+begin   HALT
+##

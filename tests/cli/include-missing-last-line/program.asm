@@ -1,0 +1,4 @@
+##
+begin   ADD R1, 5
+        HALT
+#include "missing.inc"

@@ -1,0 +1,7 @@
+##
+begin   LOAD R1, 21
+        LOAD R2, 5
+        MULTIPLY_BY_TWO_REGISTER R1
+        MULTIPLY_BY_TWO_REGISTER_PLUS1 R2
+        STOP
+##
