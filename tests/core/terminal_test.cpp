@@ -169,6 +169,33 @@ TEST_F(TerminalTest, LayoutIsCappedAndSizeFollowsTheLayout) {
   EXPECT_EQ(grid.defaultChars, 710 / 8 - 2);
 }
 
+TEST_F(TerminalTest, AResizedWindowKeepsTheTextOrSnapsBack) {
+  grid.cellWidth = 8;
+  grid.cellHeight = 16;
+  terminal.Clear();
+  Write("first\rsecond");
+  device.width = 4 * 8;  // one character wide
+  device.height = 250;
+  const int redraws = device.redraws;
+  terminal.WindowResized();
+  EXPECT_EQ(grid.chars, 1);
+  EXPECT_EQ(Row(0, 3), "f  ");
+  EXPECT_EQ(Row(1, 3), "s  ");
+  EXPECT_EQ(grid.row, 1);
+  EXPECT_EQ(grid.column, 1);
+  EXPECT_EQ(device.redraws, redraws + 1);
+  EXPECT_EQ(device.caption, "TAV screen 12 x 1");
+
+  grid.lines = 2;
+  grid.chars = 3;
+  terminal.SizeWindowFromLayout();
+  device.width = 500;
+  terminal.WindowResized();
+  EXPECT_EQ(device.width, 6 * 8) << "the window snaps back to the layout";
+  EXPECT_EQ(grid.chars, 3);
+  EXPECT_EQ(Row(0, 3), "f  ");
+}
+
 // The services through the processor: 0xFF10 with the service in T1.
 class TerminalServiceTest : public TerminalTest {
  protected:

@@ -9,6 +9,9 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
+#include <QWidget>
+#include <algorithm>
+#include <map>
 
 #include "gui/sim/ttav2.h"
 
@@ -25,6 +28,18 @@ void SendMouse(QWidget* widget, QEvent::Type type, QPointF point) {
 // Near the left end, where a check box has its indicator.
 QPointF ButtonPoint(const QAbstractButton* button) {
   return QPointF(std::min(8, button->width() / 2), button->height() / 2);
+}
+
+// Calls `visit` with each pixel of `area` inside the image until it returns true.
+template <class Visit>
+bool AnyPixel(const QImage& image, const QRect& area, Visit visit) {
+  const QRect clipped = area.intersected(image.rect());
+  for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+    for (int x = clipped.left(); x <= clipped.right(); ++x) {
+      if (visit(image.pixelColor(x, y))) return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace
@@ -82,6 +97,30 @@ void ProcessEvents() {
 }
 
 QColor Background(const QWidget* widget) { return widget->palette().color(QPalette::Base); }
+
+QImage Grabbed(QWidget* widget) { return widget->grab().toImage(); }
+
+QColor ColourAt(QWidget* widget, QPoint point) { return Grabbed(widget).pixelColor(point); }
+
+QColor MainColour(const QImage& image, const QRect& area) {
+  std::map<QRgb, int> counts;
+  AnyPixel(image, area, [&counts](const QColor& colour) {
+    ++counts[colour.rgb()];
+    return false;
+  });
+  if (counts.empty()) return {};
+  const auto most = std::max_element(counts.begin(), counts.end(),
+                                     [](const auto& a, const auto& b) { return a.second < b.second; });
+  return QColor::fromRgb(most->first);
+}
+
+bool HasColour(const QImage& image, const QRect& area, const QColor& colour) {
+  return AnyPixel(image, area, [&colour](const QColor& pixel) { return pixel.rgb() == colour.rgb(); });
+}
+
+bool Inked(const QImage& image, const QRect& area) {
+  return AnyPixel(image, area, [](const QColor& pixel) { return pixel.lightness() < 128; });
+}
 
 void PlaceCaret(QPlainTextEdit* edit, int position, int selectionLength) {
   QTextCursor cursor = edit->textCursor();

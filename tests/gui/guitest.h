@@ -1,8 +1,10 @@
 #pragma once
 // Input and read-back for the GUI tests: real mouse and key events, waiting
-// for a run to end without a timed assertion, and the look the highlighter
-// gave a position of a document.
+// for a run to end without a timed assertion, the look the highlighter gave
+// a position of a document, and the pixels a widget draws.
 #include <QColor>
+#include <QImage>
+#include <QRect>
 #include <QString>
 #include <QtCore/qnamespace.h>
 #include <functional>
@@ -40,6 +42,17 @@ void DuringGo(std::function<void()> action);
 void ProcessEvents();
 // The background of a field, the way the processor window colours it.
 QColor Background(const QWidget* widget);
+
+// What a widget shows, rendered offscreen; its pixels are in the widget's
+// coordinates.
+QImage Grabbed(QWidget* widget);
+QColor ColourAt(QWidget* widget, QPoint point);
+// The colour most pixels of `area` have: a field's background under its text.
+QColor MainColour(const QImage& image, const QRect& area);
+// Whether some pixel of `area` (clipped to the image) has the colour.
+bool HasColour(const QImage& image, const QRect& area, const QColor& colour);
+// Whether some pixel of `area` is darker than mid grey: text or a line.
+bool Inked(const QImage& image, const QRect& area);
 
 void PlaceCaret(QPlainTextEdit* edit, int position, int selectionLength = 0);
 int Caret(const QPlainTextEdit* edit);

@@ -183,16 +183,44 @@ TEST_F(ScreenTest, DrawsCharactersAndTheCursor) {
   host->OpenScreenWindow();
   TScreenform& window = *host->screenWindow;
   host->screen.GetTerminal().WriteText("W");
-  const QImage image = window.grab().toImage();
-  const QRect cell = window.CellRect(0, 0);
-  bool inked = false;
-  for (int x = cell.left(); x <= cell.right(); ++x) {
-    for (int y = cell.top(); y <= cell.bottom(); ++y) inked = inked || QColor(image.pixel(x, y)).lightness() < 128;
-  }
-  EXPECT_TRUE(inked);
+  const QImage image = Grabbed(&window);
+  EXPECT_TRUE(Inked(image, window.CellRect(0, 0)));
   const QRect cursor = window.CursorRect(1, 0);
-  EXPECT_EQ(QColor(image.pixel(cursor.left(), cursor.center().y())), QColor(Qt::black));
-  EXPECT_EQ(QColor(image.pixel(window.CellRect(5, 2).center())), QColor(0xEC, 0xFF, 0xEA));
+  EXPECT_EQ(image.pixelColor(cursor.left(), cursor.center().y()), QColor(Qt::black));
+  EXPECT_EQ(image.pixelColor(window.CellRect(5, 2).center()), QColor(0xEC, 0xFF, 0xEA));
+}
+
+// Cells that no longer fit are lost; those that fit stay where they were,
+// on the grid and on the screen, and the cursor stays inside.
+TEST_F(ScreenTest, ResizingKeepsTheTextThatStillFits) {
+  host->OpenScreenWindow();
+  TScreenform* window = host->screenWindow;
+  const int w = host->grid.cellWidth;
+  host->screen.GetTerminal().WriteText("hello\rworld");
+  const int height = WindowFrame::Bounds(window).height;
+  WindowFrame::Resize(window, (3 + 3) * w, height);
+  EXPECT_EQ(host->grid.chars, 3);
+  EXPECT_EQ(Row(0, 5), "hel  ");
+  EXPECT_EQ(Row(1, 5), "wor  ");
+  EXPECT_EQ(host->grid.column, 3);
+  EXPECT_EQ(host->grid.row, 1);
+  QImage image = Grabbed(window);
+  for (int column = 0; column < 3; ++column) {
+    EXPECT_TRUE(Inked(image, window->CellRect(column, 0))) << column;
+    EXPECT_TRUE(Inked(image, window->CellRect(column, 1))) << column;
+  }
+  const QRect cursor = window->CursorRect(3, 1);
+  EXPECT_EQ(image.pixelColor(cursor.left(), cursor.center().y()), QColor(Qt::black));
+
+  WindowFrame::Resize(window, 400, height);
+  EXPECT_EQ(Row(0, 6), "hel   ");
+  EXPECT_EQ(window->windowTitle(), QString("TAV screen %1 x %2").arg(host->grid.lines).arg(400 / w - 3));
+  image = Grabbed(window);
+  EXPECT_TRUE(Inked(image, window->CellRect(2, 1)));
+  EXPECT_FALSE(Inked(image, window->CellRect(3, 0)));
+  EXPECT_FALSE(Inked(image, window->CellRect(4, 0)));
+  host->screen.GetTerminal().WriteText("!");
+  EXPECT_EQ(Row(1, 5), "wor! ");
 }
 
 // A Tab a service read is not written again by its release.

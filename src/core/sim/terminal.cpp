@@ -220,6 +220,15 @@ void Terminal::SizeWindowFromLayout() {
   device_.SetCaption(grid_.Caption());
 }
 
+void Terminal::WindowResized() {
+  if (grid_.layoutFromSize) {
+    LayoutFromWindow();
+    device_.Redraw();
+  } else if (grid_.sizeFromLayout) {
+    SizeWindowFromLayout();
+  }
+}
+
 void Terminal::DrawCursor() {
   grid_.cursorVisible = true;
   device_.DrawCursor(grid_.column, grid_.row, true);

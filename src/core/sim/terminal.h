@@ -36,6 +36,9 @@ class Terminal {
 
   void LayoutFromWindow();
   void SizeWindowFromLayout();
+  // The window took a new size: the layout follows it, keeping the text
+  // that still fits, or the window snaps back to the layout's size.
+  void WindowResized();
   // Ends a wait for a key (Reset during a run).
   void AbortInput() { grid_.inputAbort = true; }
 
