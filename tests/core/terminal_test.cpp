@@ -127,7 +127,8 @@ TEST_F(TerminalTest, ReadString) {
     ScriptedDevice fresh;
     Terminal t(grid, fresh);
     fresh.keys = c.keys;
-    t.ReadString(memory, c.buffer);
+    RecordingDisplay display;
+    t.ReadString(memory, display, c.buffer);
     std::vector<uint16_t> words;
     for (std::size_t i = 0; i < c.words.size(); ++i) words.push_back(memory.Read(static_cast<uint16_t>(c.from + i)));
     EXPECT_EQ(words, c.words) << c.buffer;
@@ -262,6 +263,32 @@ TEST_F(TerminalServiceTest, ResetDuringAKeyWaitEndsItAndLeavesR1) {
   EXPECT_FALSE(rig->Control().GoActive());
   EXPECT_EQ((*rig)[Reg::PC], 0x0100);
   EXPECT_FALSE(rig->State().Flag(sr::kI));
+}
+
+// Each word is shown as it is stored, while the program still waits for
+// the next key, like every write of the engine.
+TEST_F(TerminalServiceTest, ReadStringShowsEveryStoredWord) {
+  std::vector<std::vector<std::string>> shownAtWait;
+  device.onWaitKey = [&] {
+    std::vector<std::string> shown;
+    for (const std::string& line : rig->display.log) {
+      if (line.starts_with("word written")) shown.push_back(line);
+    }
+    shownAtWait.push_back(shown);
+  };
+  device.keys = {'o', 'k', 8, 'h', 13};
+  (*rig)[Reg::R2] = 0x0500;
+  Service(4);
+  const std::vector<std::vector<std::string>> expected = {
+      {},
+      {"word written 0500"},
+      {"word written 0500", "word written 0501"},
+      {"word written 0500", "word written 0501"},
+      {"word written 0500", "word written 0501", "word written 0501"},
+  };
+  EXPECT_EQ(shownAtWait, expected);
+  EXPECT_EQ(rig->display.Count("word written 0502"), 2) << "the carriage return, then the terminator over it";
+  EXPECT_EQ(rig->machine->memory.Read(0x0502), 0);
 }
 
 TEST_F(TerminalServiceTest, ResetDuringReadStringStillTerminatesIt) {

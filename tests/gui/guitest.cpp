@@ -91,6 +91,20 @@ bool WaitForGoEnd(TTAV2& window) {
 
 void DuringGo(std::function<void()> action) { QTimer::singleShot(1, action); }
 
+bool WaitUntil(const std::function<bool()>& done) {
+  if (!done()) {
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+      if (done()) loop.quit();
+    });
+    poll.start(5);
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+  }
+  return done();
+}
+
 void ProcessEvents() {
   QCoreApplication::processEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -38,6 +38,8 @@ bool WaitForGoEnd(TTAV2& window);
 // Runs `action` after the first slice of the run started just before (a
 // timer started after Go's own fires after it).
 void DuringGo(std::function<void()> action);
+// Processes events until `done` holds (at most ten seconds); whether it holds.
+bool WaitUntil(const std::function<bool()>& done);
 // Delivers posted events and deletes closed windows.
 void ProcessEvents();
 // The background of a field, the way the processor window colours it.

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QPaintEvent>
 #include <QPushButton>
+#include <QRegion>
 #include <QTimer>
 #include <deque>
 
@@ -24,6 +26,19 @@ constexpr uint16_t kHaltWord = 0x6F00;
 struct Key {
   int code;
   QString text;
+};
+
+// Collects what a widget paints.
+class PaintRecorder : public QObject {
+ public:
+  explicit PaintRecorder(QWidget* widget) { widget->installEventFilter(this); }
+  QRegion painted;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+    return false;
+  }
 };
 
 class ScreenTest : public ::testing::Test {
@@ -86,6 +101,35 @@ TEST_F(ScreenTest, ReadCharacterSignExtendsTheKeyCode) {
     Run({kSysWord, 2, kHaltWord});
     EXPECT_EQ(R1(), c.r1) << c.key.text.toStdString();
   }
+}
+
+// While the program waits for the next key, the word stored for the last
+// one is drawn again in the memory view.
+TEST_F(ScreenTest, ReadStringRedrawsEachStoredWordInTheMemoryViews) {
+  constexpr uint16_t kBuffer = 0x0520;
+  host->defaults.memoryViews[0] = {{600, 0, 400, 500}, kBuffer & 0xFF00};
+  TMform& view = host->OpenMemoryView(0);
+  PaintRecorder recorder(view.viewport());
+  const QString typed = "ok\r";
+  qsizetype stored = 0;
+  std::vector<bool> redrawn;  // at each wait after the first: the last stored word's row
+  std::function<void()> atKeyWait = [&] {
+    if (stored > 0) {
+      const auto address = static_cast<uint16_t>(kBuffer + stored - 1);
+      const QRect row(0, view.RowTop(address), view.viewport()->width(), view.RowHeight());
+      redrawn.push_back(WaitUntil([&] { return recorder.painted.intersects(row); }));
+    }
+    recorder.painted = QRegion();
+    const QChar key = typed[stored++];
+    if (stored < typed.size()) onKeyWait = atKeyWait;
+    const int code = key == QLatin1Char('\r') ? int{Qt::Key_Return} : key.toUpper().unicode();
+    PostKey(host->screenWindow, code, QString(key));
+  };
+  onKeyWait = atKeyWait;
+  Run({Word(kAdd, 2, true, false, 0), kBuffer, kSysWord, 4, kHaltWord});
+  EXPECT_EQ(redrawn, std::vector<bool>({true, true}));
+  EXPECT_EQ(view.TextsOf(kBuffer).ascii, "o");
+  EXPECT_EQ(host->machine->memory.Read(kBuffer + 2), 0);
 }
 
 TEST_F(ScreenTest, KeysTypedOutsideAWaitAreStoredButNotRead) {

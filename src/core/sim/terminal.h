@@ -28,7 +28,8 @@ class Terminal {
   void Put(uint8_t ch);
   void WriteText(std::string_view text);
   int WaitKey();
-  void ReadString(MainMemory& memory, uint16_t address);
+  // Every stored word is shown on the display as the engine's writes are.
+  void ReadString(MainMemory& memory, ProcessorDisplay& display, uint16_t address);
   uint16_t ReadNumber();
   // 1-based; ignored outside the grid.
   void GotoCell(int column, int row);
