@@ -9,6 +9,7 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
+#include <QWheelEvent>
 #include <QWidget>
 #include <algorithm>
 #include <map>
@@ -54,6 +55,13 @@ void Click(QAbstractButton* button) {
 }
 
 void ClickAt(QWidget* widget) { SendMouse(widget, QEvent::MouseButtonPress, QPointF(2, 2)); }
+
+void Wheel(QWidget* widget, QPoint angleDelta) {
+  const QPointF point = QRectF(widget->rect()).center();
+  QWheelEvent event(point, widget->mapToGlobal(point), QPoint(), angleDelta, Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(widget, &event);
+}
 
 void PressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
   QKeyEvent press(QEvent::KeyPress, key, modifiers, text);

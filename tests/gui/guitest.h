@@ -28,6 +28,8 @@ void Release(QAbstractButton* button);
 void Click(QAbstractButton* button);
 // A left-button press near the top left corner of any widget.
 void ClickAt(QWidget* widget);
+// A turn of the mouse wheel over the middle of a widget (x: sideways).
+void Wheel(QWidget* widget, QPoint angleDelta);
 // A key press and release, sent at once or posted to the event queue.
 void PressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers = {}, const QString& text = {});
 void PostKey(QWidget* widget, int key, const QString& text);
