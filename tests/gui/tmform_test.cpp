@@ -125,6 +125,32 @@ TEST_F(MemoryViewTest, PcMarkOffThePageOrSwitchedOffIsNotDrawn) {
   EXPECT_EQ(view.PcMark(), std::nullopt);
 }
 
+// The mark stands left of the address column, on its row only, and moves
+// with the PC.
+TEST_F(MemoryViewTest, PcMarkIsDrawnLeftOfItsRow) {
+  const QColor navy(0x00, 0x00, 0x80);
+  TMform& view = View(0x0100);
+  const auto marked = [&view, &navy](const QImage& image, uint16_t address) {
+    const QRect left(0, view.RowTop(address), TMform::ColumnX(Column::Address, {}), view.RowHeight());
+    return HasColour(image, left, navy);
+  };
+  const auto markedRows = [&] {
+    const QImage image = Grabbed(view.viewport());
+    QList<uint16_t> rows;
+    for (uint16_t address = 0x0100; address < 0x0110; ++address) {
+      if (marked(image, address)) rows << address;
+    }
+    return rows;
+  };
+  EXPECT_EQ(markedRows(), QList<uint16_t>());
+  view.MarkPC(0x0105);
+  EXPECT_EQ(markedRows(), QList<uint16_t>({0x0105}));
+  view.MarkPC(0x0108);
+  EXPECT_EQ(markedRows(), QList<uint16_t>({0x0108}));
+  view.RemovePCMark();
+  EXPECT_EQ(markedRows(), QList<uint16_t>());
+}
+
 TEST_F(MemoryViewTest, AccessMarkShowsTheRowOnBlue) {
   TMform& view = View(0x0100);
   view.MarkAccess(0x0102);

@@ -267,6 +267,29 @@ TEST_F(ScreenTest, ResizingKeepsTheTextThatStillFits) {
   EXPECT_EQ(Row(1, 5), "wor! ");
 }
 
+// While the number service waits for a key the cursor blinks; once the
+// line is read it is erased.
+TEST_F(ScreenTest, TheCursorBlinksWhileAServiceWaits) {
+  const auto cursorShown = [this] {
+    TScreenform* window = host->screenWindow;
+    const QRect cursor = window->CursorRect(host->grid.column, host->grid.row);
+    return ColourAt(window, {cursor.left(), cursor.center().y()}) == QColor(Qt::black);
+  };
+  std::vector<bool> changed;  // three times in a row
+  onKeyWait = [&] {
+    for (int change = 0; change < 3; ++change) {
+      const bool before = cursorShown();
+      changed.push_back(WaitUntil([&] { return cursorShown() != before; }));
+    }
+    PostKey(host->screenWindow, Qt::Key_Return, "\r");
+  };
+  host->area.activateWindow();  // the cursor blinks in the window with the focus
+  ASSERT_TRUE(WaitUntil([&] { return host->area.isActiveWindow(); }));
+  Run({kSysWord, 6, kHaltWord});
+  EXPECT_EQ(changed, std::vector<bool>({true, true, true}));
+  EXPECT_TRUE(WaitUntil([&] { return !cursorShown(); }));
+}
+
 // A Tab a service read is not written again by its release.
 TEST_F(ScreenTest, TabReleaseWritesATabOnlyWithWantTabs) {
   host->OpenScreenWindow();
