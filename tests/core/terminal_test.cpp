@@ -127,7 +127,8 @@ TEST_F(TerminalTest, ReadString) {
     ScriptedDevice fresh;
     Terminal t(grid, fresh);
     fresh.keys = c.keys;
-    t.ReadString(memory, c.buffer);
+    RecordingDisplay display;
+    t.ReadString(memory, display, c.buffer);
     std::vector<uint16_t> words;
     for (std::size_t i = 0; i < c.words.size(); ++i) words.push_back(memory.Read(static_cast<uint16_t>(c.from + i)));
     EXPECT_EQ(words, c.words) << c.buffer;
@@ -167,6 +168,33 @@ TEST_F(TerminalTest, LayoutIsCappedAndSizeFollowsTheLayout) {
   grid.ComputeDefaults(710, 250);
   EXPECT_EQ(grid.defaultLines, 250 / 16 - 3);
   EXPECT_EQ(grid.defaultChars, 710 / 8 - 2);
+}
+
+TEST_F(TerminalTest, AResizedWindowKeepsTheTextOrSnapsBack) {
+  grid.cellWidth = 8;
+  grid.cellHeight = 16;
+  terminal.Clear();
+  Write("first\rsecond");
+  device.width = 4 * 8;  // one character wide
+  device.height = 250;
+  const int redraws = device.redraws;
+  terminal.WindowResized();
+  EXPECT_EQ(grid.chars, 1);
+  EXPECT_EQ(Row(0, 3), "f  ");
+  EXPECT_EQ(Row(1, 3), "s  ");
+  EXPECT_EQ(grid.row, 1);
+  EXPECT_EQ(grid.column, 1);
+  EXPECT_EQ(device.redraws, redraws + 1);
+  EXPECT_EQ(device.caption, "TAV screen 12 x 1");
+
+  grid.lines = 2;
+  grid.chars = 3;
+  terminal.SizeWindowFromLayout();
+  device.width = 500;
+  terminal.WindowResized();
+  EXPECT_EQ(device.width, 6 * 8) << "the window snaps back to the layout";
+  EXPECT_EQ(grid.chars, 3);
+  EXPECT_EQ(Row(0, 3), "f  ");
 }
 
 // The services through the processor: 0xFF10 with the service in T1.
@@ -235,6 +263,32 @@ TEST_F(TerminalServiceTest, ResetDuringAKeyWaitEndsItAndLeavesR1) {
   EXPECT_FALSE(rig->Control().GoActive());
   EXPECT_EQ((*rig)[Reg::PC], 0x0100);
   EXPECT_FALSE(rig->State().Flag(sr::kI));
+}
+
+// Each word is shown as it is stored, while the program still waits for
+// the next key, like every write of the engine.
+TEST_F(TerminalServiceTest, ReadStringShowsEveryStoredWord) {
+  std::vector<std::vector<std::string>> shownAtWait;
+  device.onWaitKey = [&] {
+    std::vector<std::string> shown;
+    for (const std::string& line : rig->display.log) {
+      if (line.starts_with("word written")) shown.push_back(line);
+    }
+    shownAtWait.push_back(shown);
+  };
+  device.keys = {'o', 'k', 8, 'h', 13};
+  (*rig)[Reg::R2] = 0x0500;
+  Service(4);
+  const std::vector<std::vector<std::string>> expected = {
+      {},
+      {"word written 0500"},
+      {"word written 0500", "word written 0501"},
+      {"word written 0500", "word written 0501"},
+      {"word written 0500", "word written 0501", "word written 0501"},
+  };
+  EXPECT_EQ(shownAtWait, expected);
+  EXPECT_EQ(rig->display.Count("word written 0502"), 2) << "the carriage return, then the terminator over it";
+  EXPECT_EQ(rig->machine->memory.Read(0x0502), 0);
 }
 
 TEST_F(TerminalServiceTest, ResetDuringReadStringStillTerminatesIt) {

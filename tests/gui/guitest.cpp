@@ -9,6 +9,10 @@
 #include <QTextBlock>
 #include <QTextLayout>
 #include <QTimer>
+#include <QWheelEvent>
+#include <QWidget>
+#include <algorithm>
+#include <map>
 
 #include "gui/sim/ttav2.h"
 
@@ -27,6 +31,18 @@ QPointF ButtonPoint(const QAbstractButton* button) {
   return QPointF(std::min(8, button->width() / 2), button->height() / 2);
 }
 
+// Calls `visit` with each pixel of `area` inside the image until it returns true.
+template <class Visit>
+bool AnyPixel(const QImage& image, const QRect& area, Visit visit) {
+  const QRect clipped = area.intersected(image.rect());
+  for (int y = clipped.top(); y <= clipped.bottom(); ++y) {
+    for (int x = clipped.left(); x <= clipped.right(); ++x) {
+      if (visit(image.pixelColor(x, y))) return true;
+    }
+  }
+  return false;
+}
+
 }  // namespace
 
 void Press(QAbstractButton* button) { SendMouse(button, QEvent::MouseButtonPress, ButtonPoint(button)); }
@@ -39,6 +55,13 @@ void Click(QAbstractButton* button) {
 }
 
 void ClickAt(QWidget* widget) { SendMouse(widget, QEvent::MouseButtonPress, QPointF(2, 2)); }
+
+void Wheel(QWidget* widget, QPoint angleDelta) {
+  const QPointF point = QRectF(widget->rect()).center();
+  QWheelEvent event(point, widget->mapToGlobal(point), QPoint(), angleDelta, Qt::NoButton, Qt::NoModifier,
+                    Qt::NoScrollPhase, false);
+  QCoreApplication::sendEvent(widget, &event);
+}
 
 void PressKey(QWidget* widget, int key, Qt::KeyboardModifiers modifiers, const QString& text) {
   QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
@@ -76,12 +99,50 @@ bool WaitForGoEnd(TTAV2& window) {
 
 void DuringGo(std::function<void()> action) { QTimer::singleShot(1, action); }
 
+bool WaitUntil(const std::function<bool()>& done) {
+  if (!done()) {
+    QEventLoop loop;
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+      if (done()) loop.quit();
+    });
+    poll.start(5);
+    QTimer::singleShot(10000, &loop, &QEventLoop::quit);
+    loop.exec();
+  }
+  return done();
+}
+
 void ProcessEvents() {
   QCoreApplication::processEvents();
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 QColor Background(const QWidget* widget) { return widget->palette().color(QPalette::Base); }
+
+QImage Grabbed(QWidget* widget) { return widget->grab().toImage(); }
+
+QColor ColourAt(QWidget* widget, QPoint point) { return Grabbed(widget).pixelColor(point); }
+
+QColor MainColour(const QImage& image, const QRect& area) {
+  std::map<QRgb, int> counts;
+  AnyPixel(image, area, [&counts](const QColor& colour) {
+    ++counts[colour.rgb()];
+    return false;
+  });
+  if (counts.empty()) return {};
+  const auto most = std::max_element(counts.begin(), counts.end(),
+                                     [](const auto& a, const auto& b) { return a.second < b.second; });
+  return QColor::fromRgb(most->first);
+}
+
+bool HasColour(const QImage& image, const QRect& area, const QColor& colour) {
+  return AnyPixel(image, area, [&colour](const QColor& pixel) { return pixel.rgb() == colour.rgb(); });
+}
+
+bool Inked(const QImage& image, const QRect& area) {
+  return AnyPixel(image, area, [](const QColor& pixel) { return pixel.lightness() < 128; });
+}
 
 void PlaceCaret(QPlainTextEdit* edit, int position, int selectionLength) {
   QTextCursor cursor = edit->textCursor();

@@ -5,11 +5,14 @@
 #include <QAction>
 #include <QLabel>
 #include <QMdiArea>
+#include <QMdiSubWindow>
+#include <algorithm>
 #include <QPlainTextEdit>
 #include <QToolButton>
 #include <vector>
 
 #include "gui/shell/tmform.h"
+#include "gui/sim/screenterminal.h"
 #include "gui/shell/windowframe.h"
 #include "gui/sim/tmcromform.h"
 #include "gui/sim/tscreenform.h"
@@ -30,6 +33,103 @@ class MainformWindows : public test::WorkbenchTest {
   QWidget* Current() { return Main().MdiArea()->currentSubWindow(); }
   QWidget* Panel() { return Main().findChild<QWidget*>("TAV2_panel"); }
 };
+
+// The project editor, the processor, the screen holding a line of text and
+// the first memory view, on a main window wide enough for the wide
+// distribution.
+class WindowCommands : public MainformWindows {
+ protected:
+  TEditform* editor = nullptr;
+
+  void SetUp() override {
+    MainformWindows::SetUp();
+    Main().resize(1400, 900);
+    editor = Source("##\nbegin HALT\n##");
+    ClickControl(editor, "Makeknop");  // the project editor now
+    Button("TAV2knop")->click();
+    Button("Applicationknop")->click();
+    Item("Newmemory1")->trigger();
+    Main().Screen().GetTerminal().WriteText("kept");
+    test::ProcessEvents();
+  }
+  WindowBounds Screen() { return WindowFrame::Bounds(Main().ScreenWindow()); }
+  WindowBounds Processor() { return WindowFrame::Bounds(Main().ProcessorWindow()); }
+  WindowBounds View() { return WindowFrame::Bounds(Main().MemoryView(0)); }
+  QString ScreenText() {
+    QString text;
+    for (int column = 0; column < 4; ++column) text += QChar(Main().Screen().Grid().Cell(column, 0));
+    return text;
+  }
+  QList<QRect> Frames() {
+    QList<QRect> frames;
+    for (const QMdiSubWindow* frame : Main().MdiArea()->subWindowList()) frames << frame->geometry();
+    return frames;
+  }
+};
+
+// The wide distribution with the processor big (the processor window
+// keeps its layout): editor 360 wide, screen 710, memory column up to
+// 1000, windows 410 high, bottom at 660.
+TEST_F(WindowCommands, DistributeGivesEveryWindowItsPlace) {
+  Main().ProcessorWindow()->findChild<QAction*>("Large1")->trigger();
+  Item("Tile1")->trigger();
+  Item("Distribute1")->trigger();
+  EXPECT_EQ(editor->Bounds(), (WindowBounds{0, 0, 360, 410}));
+  EXPECT_EQ(Processor(), (WindowBounds{360, 0, 350, 410}));
+  EXPECT_EQ(Main().ProcessorWindow()->CurrentSizeMode(), SizeMode::Big);
+  EXPECT_EQ(Screen(), (WindowBounds{0, 410, 710, 250}));
+  EXPECT_EQ(View(), (WindowBounds{710, 0, 290, 660}));
+  EXPECT_EQ(ScreenText(), "kept");
+}
+
+TEST_F(WindowCommands, TileLaysTheWindowsSideBySide) {
+  Item("Tile1")->trigger();
+  const QList<QRect> frames = Frames();
+  ASSERT_EQ(frames.size(), 4);
+  const QRect area = Main().MdiArea()->viewport()->rect();
+  for (qsizetype i = 0; i < frames.size(); ++i) {
+    EXPECT_TRUE(area.contains(frames[i])) << i;
+    for (qsizetype j = i + 1; j < frames.size(); ++j) EXPECT_FALSE(frames[i].intersects(frames[j])) << i << " " << j;
+  }
+  EXPECT_EQ(ScreenText(), "kept");
+}
+
+// Each window a step lower and further right than the one before; the
+// screen and the processor window keep their size.
+TEST_F(WindowCommands, CascadeStacksTheWindowsDiagonally) {
+  const WindowBounds screen = Screen(), processor = Processor();
+  Item("Cascade1")->trigger();
+  QList<QRect> frames = Frames();
+  ASSERT_EQ(frames.size(), 4);
+  std::sort(frames.begin(), frames.end(), [](const QRect& a, const QRect& b) { return a.top() < b.top(); });
+  const QPoint step = frames[1].topLeft() - frames[0].topLeft();
+  EXPECT_GT(step.x(), 0);
+  EXPECT_GT(step.y(), 0);
+  for (qsizetype i = 1; i < frames.size(); ++i) EXPECT_EQ(frames[i].topLeft() - frames[i - 1].topLeft(), step) << i;
+  EXPECT_EQ(QSize(Screen().width, Screen().height), QSize(screen.width, screen.height));
+  EXPECT_EQ(QSize(Processor().width, Processor().height), QSize(processor.width, processor.height));
+  EXPECT_EQ(ScreenText(), "kept");
+}
+
+// Distribute after Store distribution puts every window back where it was
+// stored, also after Tile moved them.
+TEST_F(WindowCommands, DistributeRestoresTheStoredDistribution) {
+  const WindowBounds editorPlace{30, 40, 300, 250}, processorPlace{340, 10, 360, 420},
+      screenPlace{20, 450, 500, 200}, viewPlace{720, 30, 280, 500};
+  editor->SetBounds(editorPlace);
+  WindowFrame::Place(Main().ProcessorWindow(), processorPlace);
+  WindowFrame::Place(Main().ScreenWindow(), screenPlace);
+  WindowFrame::Place(Main().MemoryView(0), viewPlace);
+  Item("Storedistribution1")->trigger();
+  Item("Tile1")->trigger();
+  ASSERT_NE(Screen(), screenPlace);
+  Item("Distribute1")->trigger();
+  EXPECT_EQ(editor->Bounds(), editorPlace);
+  EXPECT_EQ(Processor(), processorPlace);
+  EXPECT_EQ(Screen(), screenPlace);
+  EXPECT_EQ(View(), viewPlace);
+  EXPECT_EQ(ScreenText(), "kept");
+}
 
 TEST_F(MainformWindows, ProcessorButtonOpensOneProcessorWindowWithItsPanel) {
   Main().resize(1400, 800);

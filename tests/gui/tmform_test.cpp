@@ -45,6 +45,19 @@ TEST_F(MemoryViewTest, RowShowsAddressHexDecimalCharacterAndBinary) {
   EXPECT_EQ(texts.binary, "1111111111111111");
 }
 
+// Only the high byte differs from the low byte's character.
+TEST_F(MemoryViewTest, ControlCodesShowAsABlank) {
+  const std::pair<uint16_t, QChar> cases[] = {
+      {0x0000, ' '},  {0x001F, ' '},  {0x0020, ' '},  {0x0041, 'A'},  {0x127E, '~'},
+      {0x007F, ' '},  {0x0080, ' '},  {0x0085, ' '},  {0xFF9F, ' '},  {0x00A0, QChar(0xA0)},
+      {0x00E9, QChar(0xE9)}, {0x01FF, QChar(0xFF)}};
+  TMform& view = View(0x0000);
+  for (const auto& [word, shown] : cases) {
+    Memory().Write(0x0030, word);
+    EXPECT_EQ(view.TextsOf(0x0030).ascii, QString(shown)) << std::hex << word;
+  }
+}
+
 struct ColumnCase {
   TMform::Switches switches;
   int decimal, ascii, binary, disassembly;
@@ -110,6 +123,32 @@ TEST_F(MemoryViewTest, PcMarkOffThePageOrSwitchedOffIsNotDrawn) {
   view.Configure(0x0100, {.pcMark = false});
   view.MarkPC(0x0105);
   EXPECT_EQ(view.PcMark(), std::nullopt);
+}
+
+// The mark stands left of the address column, on its row only, and moves
+// with the PC.
+TEST_F(MemoryViewTest, PcMarkIsDrawnLeftOfItsRow) {
+  const QColor navy(0x00, 0x00, 0x80);
+  TMform& view = View(0x0100);
+  const auto marked = [&view, &navy](const QImage& image, uint16_t address) {
+    const QRect left(0, view.RowTop(address), TMform::ColumnX(Column::Address, {}), view.RowHeight());
+    return HasColour(image, left, navy);
+  };
+  const auto markedRows = [&] {
+    const QImage image = Grabbed(view.viewport());
+    QList<uint16_t> rows;
+    for (uint16_t address = 0x0100; address < 0x0110; ++address) {
+      if (marked(image, address)) rows << address;
+    }
+    return rows;
+  };
+  EXPECT_EQ(markedRows(), QList<uint16_t>());
+  view.MarkPC(0x0105);
+  EXPECT_EQ(markedRows(), QList<uint16_t>({0x0105}));
+  view.MarkPC(0x0108);
+  EXPECT_EQ(markedRows(), QList<uint16_t>({0x0108}));
+  view.RemovePCMark();
+  EXPECT_EQ(markedRows(), QList<uint16_t>());
 }
 
 TEST_F(MemoryViewTest, AccessMarkShowsTheRowOnBlue) {

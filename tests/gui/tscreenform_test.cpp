@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QPaintEvent>
 #include <QPushButton>
+#include <QRegion>
 #include <QTimer>
 #include <deque>
 
@@ -24,6 +26,19 @@ constexpr uint16_t kHaltWord = 0x6F00;
 struct Key {
   int code;
   QString text;
+};
+
+// Collects what a widget paints.
+class PaintRecorder : public QObject {
+ public:
+  explicit PaintRecorder(QWidget* widget) { widget->installEventFilter(this); }
+  QRegion painted;
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) painted += static_cast<QPaintEvent*>(event)->region();
+    return false;
+  }
 };
 
 class ScreenTest : public ::testing::Test {
@@ -86,6 +101,35 @@ TEST_F(ScreenTest, ReadCharacterSignExtendsTheKeyCode) {
     Run({kSysWord, 2, kHaltWord});
     EXPECT_EQ(R1(), c.r1) << c.key.text.toStdString();
   }
+}
+
+// While the program waits for the next key, the word stored for the last
+// one is drawn again in the memory view.
+TEST_F(ScreenTest, ReadStringRedrawsEachStoredWordInTheMemoryViews) {
+  constexpr uint16_t kBuffer = 0x0520;
+  host->defaults.memoryViews[0] = {{600, 0, 400, 500}, kBuffer & 0xFF00};
+  TMform& view = host->OpenMemoryView(0);
+  PaintRecorder recorder(view.viewport());
+  const QString typed = "ok\r";
+  qsizetype stored = 0;
+  std::vector<bool> redrawn;  // at each wait after the first: the last stored word's row
+  std::function<void()> atKeyWait = [&] {
+    if (stored > 0) {
+      const auto address = static_cast<uint16_t>(kBuffer + stored - 1);
+      const QRect row(0, view.RowTop(address), view.viewport()->width(), view.RowHeight());
+      redrawn.push_back(WaitUntil([&] { return recorder.painted.intersects(row); }));
+    }
+    recorder.painted = QRegion();
+    const QChar key = typed[stored++];
+    if (stored < typed.size()) onKeyWait = atKeyWait;
+    const int code = key == QLatin1Char('\r') ? int{Qt::Key_Return} : key.toUpper().unicode();
+    PostKey(host->screenWindow, code, QString(key));
+  };
+  onKeyWait = atKeyWait;
+  Run({Word(kAdd, 2, true, false, 0), kBuffer, kSysWord, 4, kHaltWord});
+  EXPECT_EQ(redrawn, std::vector<bool>({true, true}));
+  EXPECT_EQ(view.TextsOf(kBuffer).ascii, "o");
+  EXPECT_EQ(host->machine->memory.Read(kBuffer + 2), 0);
 }
 
 TEST_F(ScreenTest, KeysTypedOutsideAWaitAreStoredButNotRead) {
@@ -183,16 +227,67 @@ TEST_F(ScreenTest, DrawsCharactersAndTheCursor) {
   host->OpenScreenWindow();
   TScreenform& window = *host->screenWindow;
   host->screen.GetTerminal().WriteText("W");
-  const QImage image = window.grab().toImage();
-  const QRect cell = window.CellRect(0, 0);
-  bool inked = false;
-  for (int x = cell.left(); x <= cell.right(); ++x) {
-    for (int y = cell.top(); y <= cell.bottom(); ++y) inked = inked || QColor(image.pixel(x, y)).lightness() < 128;
-  }
-  EXPECT_TRUE(inked);
+  const QImage image = Grabbed(&window);
+  EXPECT_TRUE(Inked(image, window.CellRect(0, 0)));
   const QRect cursor = window.CursorRect(1, 0);
-  EXPECT_EQ(QColor(image.pixel(cursor.left(), cursor.center().y())), QColor(Qt::black));
-  EXPECT_EQ(QColor(image.pixel(window.CellRect(5, 2).center())), QColor(0xEC, 0xFF, 0xEA));
+  EXPECT_EQ(image.pixelColor(cursor.left(), cursor.center().y()), QColor(Qt::black));
+  EXPECT_EQ(image.pixelColor(window.CellRect(5, 2).center()), QColor(0xEC, 0xFF, 0xEA));
+}
+
+// Cells that no longer fit are lost; those that fit stay where they were,
+// on the grid and on the screen, and the cursor stays inside.
+TEST_F(ScreenTest, ResizingKeepsTheTextThatStillFits) {
+  host->OpenScreenWindow();
+  TScreenform* window = host->screenWindow;
+  const int w = host->grid.cellWidth;
+  host->screen.GetTerminal().WriteText("hello\rworld");
+  const int height = WindowFrame::Bounds(window).height;
+  WindowFrame::Resize(window, (3 + 3) * w, height);
+  EXPECT_EQ(host->grid.chars, 3);
+  EXPECT_EQ(Row(0, 5), "hel  ");
+  EXPECT_EQ(Row(1, 5), "wor  ");
+  EXPECT_EQ(host->grid.column, 3);
+  EXPECT_EQ(host->grid.row, 1);
+  QImage image = Grabbed(window);
+  for (int column = 0; column < 3; ++column) {
+    EXPECT_TRUE(Inked(image, window->CellRect(column, 0))) << column;
+    EXPECT_TRUE(Inked(image, window->CellRect(column, 1))) << column;
+  }
+  const QRect cursor = window->CursorRect(3, 1);
+  EXPECT_EQ(image.pixelColor(cursor.left(), cursor.center().y()), QColor(Qt::black));
+
+  WindowFrame::Resize(window, 400, height);
+  EXPECT_EQ(Row(0, 6), "hel   ");
+  EXPECT_EQ(window->windowTitle(), QString("TAV screen %1 x %2").arg(host->grid.lines).arg(400 / w - 3));
+  image = Grabbed(window);
+  EXPECT_TRUE(Inked(image, window->CellRect(2, 1)));
+  EXPECT_FALSE(Inked(image, window->CellRect(3, 0)));
+  EXPECT_FALSE(Inked(image, window->CellRect(4, 0)));
+  host->screen.GetTerminal().WriteText("!");
+  EXPECT_EQ(Row(1, 5), "wor! ");
+}
+
+// While the number service waits for a key the cursor blinks; once the
+// line is read it is erased.
+TEST_F(ScreenTest, TheCursorBlinksWhileAServiceWaits) {
+  const auto cursorShown = [this] {
+    TScreenform* window = host->screenWindow;
+    const QRect cursor = window->CursorRect(host->grid.column, host->grid.row);
+    return ColourAt(window, {cursor.left(), cursor.center().y()}) == QColor(Qt::black);
+  };
+  std::vector<bool> changed;  // three times in a row
+  onKeyWait = [&] {
+    for (int change = 0; change < 3; ++change) {
+      const bool before = cursorShown();
+      changed.push_back(WaitUntil([&] { return cursorShown() != before; }));
+    }
+    PostKey(host->screenWindow, Qt::Key_Return, "\r");
+  };
+  host->area.activateWindow();  // the cursor blinks in the window with the focus
+  ASSERT_TRUE(WaitUntil([&] { return host->area.isActiveWindow(); }));
+  Run({kSysWord, 6, kHaltWord});
+  EXPECT_EQ(changed, std::vector<bool>({true, true, true}));
+  EXPECT_TRUE(WaitUntil([&] { return !cursorShown(); }));
 }
 
 // A Tab a service read is not written again by its release.

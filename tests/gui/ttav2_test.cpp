@@ -9,6 +9,9 @@
 #include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <array>
+#include <map>
+#include <set>
 
 #include "fakehost.h"
 #include "gui/shell/windowframe.h"
@@ -50,7 +53,14 @@ class ProcessorWindowTest : public ::testing::Test {
   QPushButton* Button(const char* name) const { return host->processor->findChild<QPushButton*>(name); }
   QString Text(const char* name) const { return Edit(name)->text(); }
   QColor Colour(const char* name) const { return Background(Edit(name)); }
+  QRect Field(const char* name) const { return Edit(name)->geometry(); }
+  // The colour a field is drawn in, under its text.
+  QColor Drawn(const char* name) const { return MainColour(Grabbed(host->processor), Field(name)); }
 };
+
+// Edges as the window designer counts them: right = left + width.
+int RightEdge(const QRect& r) { return r.x() + r.width(); }
+int BottomEdge(const QRect& r) { return r.y() + r.height(); }
 
 TEST_F(ProcessorWindowTest, OpensWithTheResetStateShown) {
   host->machine->defaultStackPointer = 0x7FFF;
@@ -310,6 +320,134 @@ TEST_F(ProcessorWindowTest, DrawsThePurpleAluAndBlackBusesInBothSizes) {
     const QLine bus = window.Datapath().BusLines().front();
     EXPECT_EQ(QColor(image.pixel(bus.x1(), (bus.y1() + bus.y2()) / 2)), kBlack);
   }
+}
+
+enum class Side { Left, Right };
+
+struct Branch {
+  const char* field;
+  Side side;  // where its line to the bus leaves the field
+};
+
+struct BranchCase {
+  SizeMode mode;
+  std::vector<Branch> branches;
+};
+
+// Three pixels beside a field, all along its height.
+QRect Beside(const QRect& field, Side side) {
+  const int x = side == Side::Left ? field.left() - 3 : RightEdge(field);
+  return {x, field.top(), 3, field.height()};
+}
+
+// MAR and MDR also reach the memory side at the window's right edge.
+TEST_F(ProcessorWindowTest, EveryRegisterFieldIsJoinedToItsBus) {
+  const BranchCase cases[] = {
+      {SizeMode::Big,
+       {{"IREdit", Side::Right}, {"PCEdit", Side::Right}, {"SPEdit", Side::Right}, {"T1Edit", Side::Right},
+        {"R2Edit", Side::Right}, {"R1Edit", Side::Right}, {"MAREdit", Side::Left}, {"MAREdit", Side::Right},
+        {"MDREdit", Side::Left}, {"MDREdit", Side::Right}, {"AEdit", Side::Left}, {"CEdit", Side::Left}}},
+      {SizeMode::Small,
+       {{"T1Edit", Side::Left}, {"IREdit", Side::Left}, {"PCEdit", Side::Left}, {"SPEdit", Side::Left},
+        {"AEdit", Side::Left}, {"MDREdit", Side::Left}, {"MAREdit", Side::Left}, {"R2Edit", Side::Left},
+        {"R1Edit", Side::Left}, {"BEdit", Side::Left}, {"MDREdit", Side::Right}, {"MAREdit", Side::Right},
+        {"CEdit", Side::Left}}},
+  };
+  TTAV2& window = Open(kTwoAddsAndHalt);
+  for (const BranchCase& c : cases) {
+    window.SetSizeMode(c.mode);
+    const QImage image = Grabbed(&window);
+    for (const Branch& branch : c.branches) {
+      EXPECT_TRUE(HasColour(image, Beside(Field(branch.field), branch.side), kBlack))
+          << branch.field << (branch.side == Side::Left ? " left" : " right") << " in mode "
+          << static_cast<int>(c.mode);
+    }
+  }
+}
+
+// A bus crosses the gap between two fields of a column at its place: in
+// the large layout 15 pixels right of the columns of IR and T1, in the
+// small one 10 pixels left of the left column and 9 left of the right one.
+struct BusCase {
+  SizeMode mode;
+  const char* column;     // the field the bus keeps its distance from
+  int offset;             // from the field's right edge (> 0) or left edge (< 0)
+  std::vector<std::pair<const char*, const char*>> gaps;  // fields above and below
+};
+
+TEST_F(ProcessorWindowTest, BusesRunAtTheirPlaceBesideTheColumns) {
+  const BusCase cases[] = {
+      {SizeMode::Big, "IREdit", 15, {{"IREdit", "PCEdit"}, {"PCEdit", "SPEdit"}}},
+      {SizeMode::Big, "T1Edit", 15, {{"T1Edit", "R2Edit"}, {"R2Edit", "R1Edit"}}},
+      {SizeMode::Small, "T1Edit", -10, {{"T1Edit", "IREdit"}, {"IREdit", "PCEdit"}, {"PCEdit", "SPEdit"}, {"SPEdit", "AEdit"}}},
+      {SizeMode::Small, "MDREdit", -9, {{"MDREdit", "MAREdit"}, {"MAREdit", "R2Edit"}, {"R2Edit", "R1Edit"}, {"R1Edit", "BEdit"}}},
+  };
+  TTAV2& window = Open(kTwoAddsAndHalt);
+  for (const BusCase& c : cases) {
+    window.SetSizeMode(c.mode);
+    const QImage image = Grabbed(&window);
+    const QRect column = Field(c.column);
+    const int x = c.offset > 0 ? RightEdge(column) + c.offset : column.left() + c.offset;
+    for (const auto& [above, below] : c.gaps) {
+      const int y = (BottomEdge(Field(above)) + Field(below).top()) / 2;
+      EXPECT_TRUE(HasColour(image, QRect(x - 1, y, 3, 1), kBlack)) << "between " << above << " and " << below;
+    }
+  }
+}
+
+// INC (R2): fetch, indirect operand, execute, write back.
+const std::vector<uint16_t> kIncIndirect = {Word(kInc, 0, false, true, 2), 0x6F00};
+
+struct ClockColourCase {
+  int clock;     // 1-based
+  bool pressed;  // the read half (press) or the write half (release)
+  const char* field;
+  QColor colour;
+};
+
+// Each half of a clock draws the fields it uses in their colour; MDR is
+// blue while it sends a word to memory and aqua when it takes one.
+TEST_F(ProcessorWindowTest, ClockHalvesDrawTheFieldsTheyUseInTheirColours) {
+  const ClockColourCase cases[] = {
+      {1, true, "PCEdit", kGreen},    {1, false, "AEdit", kYellow},  {1, false, "MAREdit", kYellow},
+      {2, false, "MDREdit", kAqua},   {5, false, "MDREdit", kAqua},  {9, true, "T1Edit", kGreen},
+      {9, false, "MDREdit", kYellow}, {10, true, "MDREdit", kBlue},
+  };
+  Open(kIncIndirect);
+  QPushButton* clock = Button("Clockknop");
+  int clocks = 0;
+  for (const ClockColourCase& c : cases) {
+    while (clocks < c.clock) {
+      Press(clock);
+      ++clocks;
+      if (clocks < c.clock || !c.pressed) Release(clock);
+    }
+    EXPECT_EQ(Drawn(c.field), c.colour) << c.field << " at clock " << c.clock << (c.pressed ? " pressed" : "");
+    if (c.pressed) Release(clock);
+  }
+  EXPECT_EQ(host->machine->memory.Read(0), 1) << "INC (R2) wrote memory";
+}
+
+// F red in fetch; F red and D yellow while an operand is fetched; E blue in
+// execute and write back.
+TEST_F(ProcessorWindowTest, PhaseIndicatorsAreDrawnInThePhaseColours) {
+  const std::map<Phase, std::array<QColor, 3>> colours = {
+      {Phase::Fetch, {kRed, kBlack, kBlack}},      {Phase::Immediate, {kRed, kYellow, kBlack}},
+      {Phase::Indirect, {kRed, kYellow, kBlack}},  {Phase::Execute, {kBlack, kBlack, kBlue}},
+      {Phase::WriteBack, {kBlack, kBlack, kBlue}},
+  };
+  TTAV2& window = Open({Word(kAdd, 1, true, false, 0), 1, Word(kInc, 0, false, true, 2), 0x6F00});
+  std::set<Phase> seen;
+  while (window.GetProcessor().State().instructions < 2) {
+    Click(Button("Clockknop"));
+    const Phase phase = window.GetProcessor().State().phase;
+    ASSERT_TRUE(colours.contains(phase));
+    seen.insert(phase);
+    const std::array<QColor, 3>& expected = colours.at(phase);
+    const std::array<QColor, 3> drawn = {Drawn("Fetchedit"), Drawn("Decoedit"), Drawn("Execedit")};
+    EXPECT_EQ(drawn, expected) << "phase " << static_cast<int>(phase);
+  }
+  EXPECT_EQ(seen.size(), colours.size()) << "every phase was stepped through";
 }
 
 }  // namespace

@@ -101,6 +101,20 @@ TEST_F(TerminalOptionsTest, SizeFromLayoutSizesTheWindowFromTheGrid) {
   EXPECT_EQ(host->screenWindow->windowTitle(), "TAV screen 5 x 20");
 }
 
+// With neither switch the entered size holds: the text that fits stays,
+// and the cursor is kept inside the smaller grid.
+TEST_F(TerminalOptionsTest, ANewSizeWithoutASwitchKeepsTheTextThatFits) {
+  host->screen.GetTerminal().WriteText("\r\r\rlow");
+  Open();
+  Click(Check("ScreentoSize"));
+  UpDown("LinesUpDown")->setValue(2);
+  Press("OKknop");
+  EXPECT_EQ(host->grid.lines, 2);
+  EXPECT_TRUE(TextKept());
+  EXPECT_EQ(host->grid.Cell(0, 3), ' ');
+  EXPECT_EQ(host->grid.row, 1);
+}
+
 TEST_F(TerminalOptionsTest, CancelChangesNothing) {
   const int lines = host->grid.lines;
   Open();

@@ -133,10 +133,7 @@ void Engine::Fill(PlanBlock& block, int entry) {
   }
   if (plan.destinations & Bit(Reg::MAR)) s.memAddressLatch = bus;
   if (plan.memory & kFromBuffer) s[Reg::MDR] = s.memDataBuffer;
-  if (plan.memory & kWrite) {
-    machine_.memory.Write(s.memAddressLatch, s.memDataBuffer);
-    display_.MemoryWordWritten(s.memAddressLatch);
-  }
+  if (plan.memory & kWrite) WriteMemoryWord(machine_.memory, display_, s.memAddressLatch, s.memDataBuffer);
   s[Reg::C] = Alu::Evaluate(s.aluFunction, s[Reg::A], s[Reg::B], flagUpdate, s[Reg::SR],
                             s.conditionFailed);
 }

@@ -2,6 +2,7 @@
 #include <cstdint>
 #include <string>
 
+#include "sim/mainmemory.h"
 #include "sim/processorstate.h"
 
 namespace tav2 {
@@ -49,6 +50,13 @@ class ProcessorDisplay {
   virtual void ShowError(const std::string& /*text*/) {}
   virtual void ShowWarning(const std::string& /*text*/) {}
 };
+
+// Writes a word of main memory and tells the display, so that the memory
+// views redraw it: every write a program makes goes through here.
+inline void WriteMemoryWord(MainMemory& memory, ProcessorDisplay& display, uint16_t address, uint16_t value) {
+  memory.Write(address, value);
+  display.MemoryWordWritten(address);
+}
 
 // The display of the headless runner and the benchmarks: shows nothing.
 class SilentDisplay final : public ProcessorDisplay {};

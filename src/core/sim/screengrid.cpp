@@ -45,12 +45,25 @@ void ScreenGrid::ResetFlags() {
 }
 
 void ScreenGrid::LayoutFromSize(int width, int height) {
-  lines = Capped((height - 4) / cellHeight - 3, kMaxLines);
-  chars = Capped(width / cellWidth - 3, kMaxChars);
+  SetLayout(Capped((height - 4) / cellHeight - 3, kMaxLines), Capped(width / cellWidth - 3, kMaxChars));
   defaultLines = lines;
   defaultChars = chars;
   layoutFromSize = true;
   sizeFromLayout = false;
+}
+
+// The cursor may stand in the spare column after a full line, as writing
+// leaves it there.
+void ScreenGrid::SetLayout(int newLines, int newChars) {
+  lines = Capped(newLines, kMaxLines);
+  chars = Capped(newChars, kMaxChars);
+  for (int r = 0; r <= kMaxLines; ++r) {
+    auto& line = cells_[static_cast<std::size_t>(r)];
+    const int kept = r < lines ? chars : 0;
+    std::fill(line.begin() + kept, line.end(), ' ');
+  }
+  row = std::clamp(row, 0, std::max(lines - 1, 0));
+  column = std::clamp(column, 0, chars);
 }
 
 ScreenGrid::Size ScreenGrid::SizeFromLayout() {

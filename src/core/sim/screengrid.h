@@ -49,7 +49,10 @@ class ScreenGrid {
   // The window flags as a newly created window has them.
   void ResetFlags();
 
-  // Lines and chars from the window's outer size; also the defaults.
+  // A new grid size: the text that still fits stays in its cells, the rest
+  // is blanked, and the cursor is kept inside the new grid.
+  void SetLayout(int newLines, int newChars);
+  // Lines and chars from the window's outer size (as SetLayout); also the defaults.
   void LayoutFromSize(int width, int height);
   // The window's outer size for the current lines and chars.
   Size SizeFromLayout();

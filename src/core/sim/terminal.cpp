@@ -55,7 +55,7 @@ void Terminal::Service(ProcessorState& state, MainMemory& memory, ProcessorDispl
       break;
     }
     case kWriteString: WriteString(memory, state[Reg::R2]); break;
-    case kReadString: ReadString(memory, state[Reg::R2]); break;
+    case kReadString: ReadString(memory, display, state[Reg::R2]); break;
     case kWriteNumber: WriteText(std::to_string(static_cast<int16_t>(state[Reg::R1]))); break;
     case kReadNumber: {
       const uint16_t value = ReadNumber();
@@ -146,7 +146,7 @@ int Terminal::WaitKey() {
 // the next address is the end marker 0xFFFF, or the input is aborted; the
 // last stored word becomes the terminating 0. A backspace never leaves the
 // buffer.
-void Terminal::ReadString(MainMemory& memory, uint16_t address) {
+void Terminal::ReadString(MainMemory& memory, ProcessorDisplay& display, uint16_t address) {
   uint16_t next = address;
   for (;;) {
     grid_.crEcho = false;
@@ -156,14 +156,14 @@ void Terminal::ReadString(MainMemory& memory, uint16_t address) {
     if (key == kBackspace) {
       if (next != address) --next;
     } else {
-      memory.Write(next++, SignExtended(key));
+      WriteMemoryWord(memory, display, next++, SignExtended(key));
     }
     const bool lineEnded = next != address && memory.Read(static_cast<uint16_t>(next - 1)) == kReturn;
     if (memory.Read(next) == kEndOfBuffer || lineEnded || grid_.inputAbort) break;
   }
   // The terminator replaces the carriage return (or the last key); it never
   // goes before the buffer.
-  memory.Write(next != address ? static_cast<uint16_t>(next - 1) : address, 0);
+  WriteMemoryWord(memory, display, next != address ? static_cast<uint16_t>(next - 1) : address, 0);
   grid_.waiting = false;
   grid_.crEcho = true;
 }
@@ -218,6 +218,15 @@ void Terminal::SizeWindowFromLayout() {
   const ScreenGrid::Size size = grid_.SizeFromLayout();
   device_.Resize(size.width, size.height);
   device_.SetCaption(grid_.Caption());
+}
+
+void Terminal::WindowResized() {
+  if (grid_.layoutFromSize) {
+    LayoutFromWindow();
+    device_.Redraw();
+  } else if (grid_.sizeFromLayout) {
+    SizeWindowFromLayout();
+  }
 }
 
 void Terminal::DrawCursor() {

@@ -28,7 +28,8 @@ class Terminal {
   void Put(uint8_t ch);
   void WriteText(std::string_view text);
   int WaitKey();
-  void ReadString(MainMemory& memory, uint16_t address);
+  // Every stored word is shown on the display as the engine's writes are.
+  void ReadString(MainMemory& memory, ProcessorDisplay& display, uint16_t address);
   uint16_t ReadNumber();
   // 1-based; ignored outside the grid.
   void GotoCell(int column, int row);
@@ -36,6 +37,9 @@ class Terminal {
 
   void LayoutFromWindow();
   void SizeWindowFromLayout();
+  // The window took a new size: the layout follows it, keeping the text
+  // that still fits, or the window snaps back to the layout's size.
+  void WindowResized();
   // Ends a wait for a key (Reset during a run).
   void AbortInput() { grid_.inputAbort = true; }
 

@@ -24,9 +24,12 @@ constexpr int kPcMarkWidth = 8;
 
 QString Binary(uint16_t word) { return QString::number(word, 2).rightJustified(16, QLatin1Char('0')); }
 
+// The control codes of Latin-1: below 0x20 and from DEL to 0x9F.
+bool IsControlCode(uint8_t code) { return code < 0x20 || (code >= 0x7F && code <= 0x9F); }
+
 // The character of a byte; control codes show as a blank.
 QString Character(uint8_t code) {
-  return QString(code < 0x20 ? QChar(QLatin1Char(' ')) : QChar::fromLatin1(static_cast<char>(code)));
+  return QString(IsControlCode(code) ? QChar(QLatin1Char(' ')) : QChar::fromLatin1(static_cast<char>(code)));
 }
 
 }  // namespace

@@ -2,7 +2,10 @@
 
 #include <QCloseEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStyle>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "gui/sim/processorhost.h"
 #include "sim/mcromlisting.h"
@@ -29,6 +32,18 @@ void FitHeight(QPlainTextEdit* pane, int lines) {
   pane->setFixedHeight(lines * metrics.lineSpacing() + frame + margins);
 }
 
+std::size_t Longest(const std::vector<std::string>& lines) {
+  std::size_t longest = 0;
+  for (const std::string& line : lines) longest = std::max(longest, line.size());
+  return longest;
+}
+
+// The lines padded with blanks to `columns` characters.
+std::vector<std::string> Padded(std::vector<std::string> lines, std::size_t columns) {
+  for (std::string& line : lines) line.resize(std::max(line.size(), columns), ' ');
+  return lines;
+}
+
 }  // namespace
 
 TMCROMform::TMCROMform(ProcessorHost& host, QWidget* parent) : QWidget(parent), host_(host) {
@@ -41,24 +56,31 @@ TMCROMform::TMCROMform(ProcessorHost& host, QWidget* parent) : QWidget(parent), 
   setFont(font);
 
   const McromListing listing = McromListing::Of(host.GetMachine().mcrom);
-  QPlainTextEdit* up = AddPane(QStringLiteral("Uptext"), kLight3D, listing.above);
-  QPlainTextEdit* middle = AddPane(QStringLiteral("MCtext"), kListingBackground, listing.entries);
-  QPlainTextEdit* under = AddPane(QStringLiteral("Undertext"), kLight3D, listing.below);
-  FitHeight(up, static_cast<int>(listing.above.size()));
-  FitHeight(under, static_cast<int>(listing.below.size()));
-  middle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  setFocusProxy(middle);  // the keys scroll the listing
-  for (QPlainTextEdit* header : {up, under}) {
+  // A header has no vertical scroll bar: as wide as the listing and that
+  // bar, it can scroll as far sideways as the listing does.
+  const int barWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  const int blankWidth = QFontMetrics(font).horizontalAdvance(QLatin1Char(' '));
+  const std::size_t columns = Longest(listing.entries) + static_cast<std::size_t>(barWidth / blankWidth + 2);
+  up_ = AddPane(QStringLiteral("Uptext"), kLight3D, Padded(listing.above, columns));
+  listing_ = AddPane(QStringLiteral("MCtext"), kListingBackground, listing.entries);
+  under_ = AddPane(QStringLiteral("Undertext"), kLight3D, Padded(listing.below, columns));
+  FitHeight(up_, static_cast<int>(listing.above.size()));
+  FitHeight(under_, static_cast<int>(listing.below.size()));
+  listing_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setFocusProxy(listing_);  // the keys scroll the listing
+  for (QPlainTextEdit* header : {up_, under_}) {
     header->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     header->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(header->horizontalScrollBar(), &QScrollBar::valueChanged, this, &TMCROMform::HeaderScrolled);
   }
+  connect(listing_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &TMCROMform::AlignHeaders);
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
-  layout->addWidget(up);
-  layout->addWidget(middle, 1);
-  layout->addWidget(under);
+  layout->addWidget(up_);
+  layout->addWidget(listing_, 1);
+  layout->addWidget(under_);
 }
 
 QPlainTextEdit* TMCROMform::AddPane(const QString& name, const QColor& background,
@@ -70,6 +92,16 @@ QPlainTextEdit* TMCROMform::AddPane(const QString& name, const QColor& backgroun
   pane->setPlainText(Joined(lines));
   SetPaletteColour(pane, QPalette::Base, background);
   return pane;
+}
+
+void TMCROMform::HeaderScrolled(int value) {
+  listing_->horizontalScrollBar()->setValue(value);
+  AlignHeaders();
+}
+
+void TMCROMform::AlignHeaders() {
+  const int value = listing_->horizontalScrollBar()->value();
+  for (QPlainTextEdit* header : {up_, under_}) header->horizontalScrollBar()->setValue(value);
 }
 
 void TMCROMform::closeEvent(QCloseEvent* event) {

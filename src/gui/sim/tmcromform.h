@@ -9,7 +9,8 @@ class ProcessorHost;
 
 // The micro-code ROM view: the named entries with their micro-instructions
 // in binary and as text, between two header blocks that label the binary
-// columns. A snapshot of the ROM when the view is created.
+// columns and scroll sideways with them. A snapshot of the ROM when the
+// view is created.
 class TMCROMform : public QWidget {
   Q_OBJECT
 
@@ -25,8 +26,15 @@ class TMCROMform : public QWidget {
 
  private:
   QPlainTextEdit* AddPane(const QString& name, const QColor& background, const std::vector<std::string>& lines);
+  // Every sideways scroll, of the listing or of a header, moves all three
+  // panes to the listing's position.
+  void HeaderScrolled(int value);
+  void AlignHeaders();
 
   ProcessorHost& host_;
+  QPlainTextEdit* up_ = nullptr;
+  QPlainTextEdit* listing_ = nullptr;
+  QPlainTextEdit* under_ = nullptr;
 };
 
 }  // namespace tav2

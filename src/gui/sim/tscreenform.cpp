@@ -132,11 +132,7 @@ void TScreenform::Timer1Timer() {
 
 void TScreenform::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  if (grid_.layoutFromSize) {
-    screen_.GetTerminal().Clear();
-  } else if (grid_.sizeFromLayout) {
-    screen_.GetTerminal().SizeWindowFromLayout();
-  }
+  screen_.GetTerminal().WindowResized();
 }
 
 void TScreenform::showEvent(QShowEvent* event) {

@@ -33,6 +33,9 @@ class TScreenform : public QWidget {
   void UpdateCell(int column, int row);
   void UpdateCursor(int column, int row);
 
+  // Cascade keeps the window's size, so that the grid keeps its lines.
+  QSize sizeHint() const override { return size(); }
+
   // The pop-up commands.
   void clearscreen1Click();
   TTerminalOptionsForm* SetSize1Click();

@@ -51,6 +51,9 @@ class TTAV2 : public QWidget, private ProcessorDisplay {
   // Switches the size mode when it differs, then takes the bounds (Distribute).
   void ApplySettings(const ProcessorWindowSettings& settings);
 
+  // Cascade keeps the window's size, so that the whole datapath stays in sight.
+  QSize sizeHint() const override { return size(); }
+
   DatapathDrawing Datapath() const;
   QMenu* PopupMenu() const { return popupMenu_; }
 

@@ -103,8 +103,7 @@ void TTerminalOptionsForm::OKknopClick() {
   ScreenGrid& g = screen_.Grid();
   Terminal& terminal = screen_.GetTerminal();
   g.wantTabs = tabCheck_->isChecked();
-  g.lines = linesUpDown_->value();
-  g.chars = charsUpDown_->value();
+  g.SetLayout(linesUpDown_->value(), charsUpDown_->value());
   g.layoutFromSize = screenToSize_->isChecked();
   g.sizeFromLayout = sizeToScreen_->isChecked();
   if (g.layoutFromSize) {
