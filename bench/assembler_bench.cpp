@@ -7,9 +7,9 @@
 #include <memory>
 #include <string>
 
-#include "lang/tassembler.h"
-#include "sim/machine.h"
-#include "util/atomicfilewriter.h"
+#include "core/lang/assembler.h"
+#include "core/sim/machine.h"
+#include "core/util/atomicfilewriter.h"
 
 namespace {
 
@@ -55,11 +55,11 @@ int main(int argc, char** argv) {
 
   auto machine = std::make_unique<Machine>();
   NameMnemonics(machine->mcrom);
-  TAssembler assembler(*machine);
+  Assembler assembler(*machine);
   assembler.SetListingSink([&listing](std::string_view text, const std::vector<std::string>&) {
     return !AtomicFileWriter::Replace(listing, text);
   });
-  assembler.LoadAfterBuild = true;
+  assembler.loadAfterBuild = true;
 
   const auto start = std::chrono::steady_clock::now();
   const bool ok = assembler.ParseSource(source, "bench.asm");
@@ -67,7 +67,7 @@ int main(int argc, char** argv) {
 
   std::filesystem::remove(listing);
   if (!ok) {
-    for (const TError& error : assembler.Errors()) std::fprintf(stderr, "%s\n", error.ListLine().c_str());
+    for (const BuildError& error : assembler.Errors()) std::fprintf(stderr, "%s\n", error.ListLine().c_str());
     return 1;
   }
   std::printf("%d lines assembled and loaded in %.3f s\n", lines, seconds.count());

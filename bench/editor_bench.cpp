@@ -10,7 +10,7 @@
 
 #include "gui/editor/editcommands.h"
 #include "gui/editor/sourcehighlighter.h"
-#include "sim/mcrom.h"
+#include "core/sim/mcrom.h"
 
 namespace {
 

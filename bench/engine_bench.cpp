@@ -6,9 +6,9 @@
 #include <initializer_list>
 #include <memory>
 
-#include "sim/alufunctions.h"
-#include "sim/machine.h"
-#include "sim/processor.h"
+#include "core/sim/alufunctions.h"
+#include "core/sim/machine.h"
+#include "core/sim/processor.h"
 
 namespace {
 

@@ -12,11 +12,11 @@
 #include <QTimer>
 #include <cstdio>
 
-#include "gui/editor/teditform.h"
-#include "gui/shell/dialogs.h"
-#include "gui/shell/tmainform.h"
-#include "gui/shell/tmform.h"
-#include "gui/sim/ttav2.h"
+#include "gui/editor/editorwindow.h"
+#include "gui/common/dialogs.h"
+#include "gui/shell/mainwindow.h"
+#include "gui/sim/memoryview.h"
+#include "gui/sim/processorwindow.h"
 
 namespace {
 
@@ -54,29 +54,29 @@ struct Measure {
 };
 
 Measure RunInWorkbench(const QString& program, const QString& home) {
-  tav2::TMainform mainform({home + "/gui_bench"});
-  mainform.show();
-  mainform.ApplicationknopClick();
-  for (int i = 0; i < 3; ++i) mainform.NewMemoryView();
+  tav2::MainWindow mainWindow({home + "/gui_bench"});
+  mainWindow.show();
+  mainWindow.ShowScreenWindow();
+  for (int i = 0; i < 3; ++i) mainWindow.NewMemoryView();
   // One view on the sieve's first page, where the run writes all the time.
-  if (tav2::TMform* view = mainform.MemoryView(2)) view->Configure(0x0100, view->GetSwitches());
-  tav2::TEditform* editor = mainform.OpenSourceFile(program);
+  if (tav2::MemoryView* view = mainWindow.FindMemoryView(2)) view->Configure(0x0100, view->ColumnSwitches());
+  tav2::EditorWindow* editor = mainWindow.OpenSourceFile(program);
   if (editor == nullptr) return {};
   QCoreApplication::processEvents();
 
   QElapsedTimer clock;
   clock.start();
-  editor->GoknopClick();
-  tav2::TTAV2* processor = mainform.ProcessorWindow();
+  editor->OnGoClicked();
+  tav2::ProcessorWindow* processor = mainWindow.FindProcessorWindow();
   if (processor == nullptr) return {};
   if (processor->Running()) {
     QEventLoop loop;
-    QObject::connect(processor, &tav2::TTAV2::GoEnded, &loop, &QEventLoop::quit);
+    QObject::connect(processor, &tav2::ProcessorWindow::goEnded, &loop, &QEventLoop::quit);
     loop.exec();
   }
   Measure measure;
   measure.seconds = clock.nsecsElapsed() / 1e9;
-  measure.microSteps = static_cast<double>(processor->GetProcessor().State().microSteps);
+  measure.microSteps = static_cast<double>(processor->Cpu().State().microSteps);
   return measure;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 #include <string>
 
-#include "sim/processordisplay.h"
+#include "core/sim/processordisplay.h"
 
 namespace tav2 {
 

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <set>
 
-#include "sim/mainmemory.h"
+#include "core/sim/mainmemory.h"
 
 namespace tav2 {
 

@@ -1,9 +1,9 @@
 #pragma once
 #include <cstdio>
 
-#include "sim/processorstate.h"
-#include "sim/screengrid.h"
-#include "sim/terminaldevice.h"
+#include "core/sim/processorstate.h"
+#include "core/sim/screengrid.h"
+#include "core/sim/terminaldevice.h"
 
 namespace tav2 {
 

@@ -3,7 +3,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
-#include "gui/shell/tmainform.h"
+#include "gui/shell/mainwindow.h"
 #include "gui/shell/workbenchapplication.h"
 
 int main(int argc, char** argv) {
@@ -11,8 +11,8 @@ int main(int argc, char** argv) {
   QStringList arguments{QCoreApplication::applicationFilePath()};
   // Made absolute now: reading the options may change the current directory.
   if (argc > 1) arguments << QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
-  tav2::TMainform mainform(arguments);
-  mainform.NewFileClick();
-  mainform.showMaximized();
+  tav2::MainWindow mainWindow(arguments);
+  mainWindow.NewFile();
+  mainWindow.showMaximized();
   return app.exec();
 }

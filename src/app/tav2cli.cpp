@@ -7,16 +7,16 @@
 #include <memory>
 
 #include "clidisplay.h"
-#include "lang/buildreporter.h"
-#include "lang/sourcefile.h"
-#include "lang/tassembler.h"
-#include "lang/tmcparser.h"
-#include "sim/machine.h"
-#include "sim/mcromlisting.h"
-#include "sim/processor.h"
-#include "sim/terminal.h"
+#include "core/lang/buildreporter.h"
+#include "core/lang/sourcefile.h"
+#include "core/lang/assembler.h"
+#include "core/lang/microcodeparser.h"
+#include "core/sim/machine.h"
+#include "core/sim/mcromlisting.h"
+#include "core/sim/processor.h"
+#include "core/sim/terminal.h"
 #include "streamterminal.h"
-#include "util/atomicfilewriter.h"
+#include "core/util/atomicfilewriter.h"
 
 namespace tav2 {
 
@@ -127,9 +127,9 @@ bool Tav2Cli::Readable(const std::string& file, const SourceFile& source) {
   return false;
 }
 
-bool Tav2Cli::ReportErrors(const TParserparent& translator) {
+bool Tav2Cli::ReportErrors(const Scanner& translator) {
   if (translator.Succeeded()) return false;
-  for (const TError& error : translator.Errors()) std::fprintf(err_, "%s\n", error.ListLine().c_str());
+  for (const BuildError& error : translator.Errors()) std::fprintf(err_, "%s\n", error.ListLine().c_str());
   std::fprintf(err_, "%s\n", kErrorsInProject);
   return true;
 }
@@ -138,8 +138,8 @@ std::optional<int> Tav2Cli::LoadMicrocode(const CliOptions& options, Machine& ma
   const std::filesystem::path file = options.microcode ? std::filesystem::path(*options.microcode)
                                                        : homeDir_ / kStartUpMicrocode;
   if (!Readable(file.string(), SourceFile::Check(file))) return kCannotRead;
-  TMCparser parser(machine.mcrom);
-  parser.LoadAfterBuild = true;
+  MicrocodeParser parser(machine.mcrom);
+  parser.loadAfterBuild = true;
   parser.SetIncludeDirectories(homeDir_ / "include", file.parent_path());
   parser.ParseSourceFile(file.string());
   microcodeFiles_ = parser.IncludedFiles();
@@ -149,15 +149,15 @@ std::optional<int> Tav2Cli::LoadMicrocode(const CliOptions& options, Machine& ma
 }
 
 std::optional<int> Tav2Cli::Build(const CliOptions& options, Machine& machine, bool load,
-                                  const TAssembler::ListingSink& listing) {
+                                  const Assembler::ListingSink& listing) {
   const SourceFile source = SourceFile::Read(options.file);
   if (!Readable(options.file, source)) return kCannotRead;
   if (const std::optional<int> failed = LoadMicrocode(options, machine)) return failed;
   StreamReporter reporter(err_);
-  TAssembler assembler(machine);
-  assembler.ProgramStart = options.start.value_or(0);
-  assembler.LoadAfterBuild = load;
-  assembler.RunAfterLoad = load;
+  Assembler assembler(machine);
+  assembler.programStart = options.start.value_or(0);
+  assembler.loadAfterBuild = load;
+  assembler.runAfterLoad = load;
   assembler.SetListingSink(listing);
   assembler.SetReporter(&reporter);
   assembler.SetIncludeDirectories(homeDir_ / "include", std::filesystem::path(options.file).parent_path());
@@ -176,7 +176,7 @@ int Tav2Cli::Run(const CliOptions& options) {
   ScreenGrid grid;
   StreamTerminal device(grid, processor.State(), options.echo, in_, out_);
   Terminal terminal(grid, device);
-  processor.GetEngine().SetTerminal(&terminal);
+  processor.StepEngine().SetTerminal(&terminal);
   processor.Control().SetTerminal(&terminal);
   terminal.Clear();
   RunControl& control = processor.Control();
@@ -214,7 +214,7 @@ int Tav2Cli::Assemble(const CliOptions& options) {
   const bool toStdout = options.listing && *options.listing == kStandardOutput;
   std::string forStdout;
   std::optional<int> listingFailed;
-  TAssembler::ListingSink sink;
+  Assembler::ListingSink sink;
   if (toStdout) {
     sink = [&forStdout](std::string_view listing, const std::vector<std::string>&) {
       forStdout = WithLineFeeds(std::string(listing));
@@ -251,7 +251,7 @@ std::optional<int> Tav2Cli::WriteListing(const CliOptions& options, std::string_
 int Tav2Cli::CheckMicrocode(const CliOptions& options) {
   if (!Readable(options.file, SourceFile::Check(options.file))) return kCannotRead;
   auto machine = std::make_unique<Machine>();
-  TMCparser parser(machine->mcrom);
+  MicrocodeParser parser(machine->mcrom);
   parser.SetIncludeDirectories(homeDir_ / "include", std::filesystem::path(options.file).parent_path());
   parser.ParseSourceFile(options.file);
   return ReportErrors(parser) ? kBuildErrors : kSuccess;

@@ -7,13 +7,13 @@
 #include <vector>
 
 #include "clioptions.h"
-#include "lang/tassembler.h"
+#include "core/lang/assembler.h"
 
 namespace tav2 {
 
 struct Machine;
 struct ProcessorState;
-class TParserparent;
+class Scanner;
 struct SourceFile;
 
 // The headless runner: assembles and runs a program on the terminal of
@@ -54,7 +54,7 @@ class Tav2Cli {
   // when `load`, the listing going to `listing`; the exit status when that
   // failed.
   std::optional<int> Build(const CliOptions& options, Machine& machine, bool load,
-                           const TAssembler::ListingSink& listing);
+                           const Assembler::ListingSink& listing);
   // Writes the listing to the file `--listing` names, unless that is one of
   // the build's inputs; the exit status when it did not (after reporting why).
   std::optional<int> WriteListing(const CliOptions& options, std::string_view listing,
@@ -68,7 +68,7 @@ class Tav2Cli {
   // Flushes standard output; false, after reporting, when any write to it failed.
   bool OutputWritten();
   // Lists a failed build's errors; true when there were any.
-  bool ReportErrors(const TParserparent& translator);
+  bool ReportErrors(const Scanner& translator);
   void DumpRegisters(const ProcessorState& state);
   void DumpMemory(const Machine& machine, const CliOptions::MemoryDump& dump);
   void PrintStats(const ProcessorState& state, double seconds);

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "sim/alu.h"
-#include "sim/alufunctions.h"
-#include "sim/processorstate.h"
+#include "core/sim/alu.h"
+#include "core/sim/alufunctions.h"
+#include "core/sim/processorstate.h"
 
 namespace tav2 {
 namespace {

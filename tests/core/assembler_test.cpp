@@ -8,11 +8,11 @@
 #include <utility>
 #include <vector>
 
-#include "lang/buildreporter.h"
-#include "lang/tassembler.h"
+#include "core/lang/buildreporter.h"
+#include "core/lang/assembler.h"
 #include "simsupport.h"
 #include "tempdir.h"
-#include "util/atomicfilewriter.h"
+#include "core/util/atomicfilewriter.h"
 
 namespace tav2 {
 namespace {
@@ -40,7 +40,7 @@ struct Rig {
   test::TempDir dir;
   std::filesystem::path listingPath = dir.Path() / "assembler output.~zj";
   RecordingReporter reporter;
-  TAssembler assembler{*machine};
+  Assembler assembler{*machine};
 
   explicit Rig(bool withMnemonics = true) {
     if (withMnemonics) {
@@ -55,11 +55,11 @@ struct Rig {
   }
 
   bool Load(const std::string& text) {
-    assembler.LoadAfterBuild = true;
+    assembler.loadAfterBuild = true;
     return assembler.ParseSource(text, "prog.asm");
   }
   bool Make(const std::string& text) {
-    assembler.LoadAfterBuild = false;
+    assembler.loadAfterBuild = false;
     return assembler.ParseSource(text, "prog.asm");
   }
   std::vector<uint16_t> Words(uint16_t address, int count) const {
@@ -157,7 +157,7 @@ TEST(Assembler, OperandCountIsCheckedAtTheEndOfTheLine) {
       continue;
     }
     ASSERT_EQ(rig.assembler.Errors().size(), 1u) << line;
-    const TError& error = rig.assembler.Errors()[0];
+    const BuildError& error = rig.assembler.Errors()[0];
     EXPECT_EQ(error.message, message) << line;
     EXPECT_EQ(error.line, 0);
     EXPECT_EQ(error.position, static_cast<int>(text.find('\n', 4))) << line;
@@ -200,7 +200,7 @@ TEST(Assembler, FailuresAreReportedWithTheirMessages) {
     Rig rig;
     EXPECT_FALSE(rig.Load(c.source)) << c.source;
     ASSERT_FALSE(rig.assembler.Errors().empty()) << c.source;
-    const TError& error = rig.assembler.Errors()[0];
+    const BuildError& error = rig.assembler.Errors()[0];
     EXPECT_EQ(error.message, c.message) << c.source;
     EXPECT_EQ(error.line, c.line) << c.source;
     EXPECT_EQ(error.column, c.column) << c.source;
@@ -349,9 +349,9 @@ TEST(Assembler, WarningsAndInformation) {
   };
   for (const Case& c : cases) {
     Rig rig;
-    rig.assembler.LoadAfterBuild = c.load;
-    rig.assembler.RunAfterLoad = c.run;
-    rig.assembler.BreakpointsOnly = c.breakpointsOnly;
+    rig.assembler.loadAfterBuild = c.load;
+    rig.assembler.runAfterLoad = c.run;
+    rig.assembler.breakpointsOnly = c.breakpointsOnly;
     rig.assembler.ParseSource(c.source, "prog.asm");
     EXPECT_EQ(rig.reporter.log, c.log) << c.source;
   }
@@ -359,7 +359,7 @@ TEST(Assembler, WarningsAndInformation) {
 
 TEST(Assembler, OnlyALoadChangesMemoryAndTheStartAddress) {
   Rig rig;
-  rig.assembler.ProgramStart = 0x100;
+  rig.assembler.programStart = 0x100;
   ASSERT_TRUE(rig.Make("Begin NOP"));
   EXPECT_EQ(rig.machine->memory.Read(0x100), 0);
   EXPECT_EQ(rig.machine->startAddress, 0);
@@ -372,7 +372,7 @@ TEST(Assembler, OnlyALoadChangesMemoryAndTheStartAddress) {
 
   Rig marks;
   std::ofstream(marks.listingPath) << "old listing";
-  marks.assembler.BreakpointsOnly = true;
+  marks.assembler.breakpointsOnly = true;
   ASSERT_TRUE(marks.Make("begin NOP\n# HALT"));
   EXPECT_EQ(marks.machine->memory.Read(0), 0);
   EXPECT_EQ(marks.Listing(), "old listing") << "no listing is written";

@@ -1,4 +1,4 @@
-#include "util/atomicfilewriter.h"
+#include "core/util/atomicfilewriter.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>

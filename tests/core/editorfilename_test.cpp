@@ -1,4 +1,4 @@
-#include "editor/editorfilename.h"
+#include "core/editor/editorfilename.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "sim/alufunctions.h"
+#include "core/sim/alufunctions.h"
 #include "simsupport.h"
 
 namespace tav2 {

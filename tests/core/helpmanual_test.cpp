@@ -9,11 +9,11 @@
 #include <string>
 #include <vector>
 
-#include "lang/helptopics.h"
-#include "lang/tmcparser.h"
-#include "lang/tparserparent.h"
-#include "sim/alufunctions.h"
-#include "sim/mcrom.h"
+#include "core/lang/helptopics.h"
+#include "core/lang/microcodeparser.h"
+#include "core/lang/scanner.h"
+#include "core/sim/alufunctions.h"
+#include "core/sim/mcrom.h"
 
 namespace tav2 {
 namespace {
@@ -94,15 +94,15 @@ TEST(HelpManual, EveryWordOfTheLanguagesReachesItsEntry) {
                                     "OP1", "OP2"};
   for (int code = 1; code <= kLastAluFunction; ++code) words.emplace_back(AluFunctionName(code));
   Mcrom rom;
-  TMCparser parser(rom);
-  parser.LoadAfterBuild = true;
+  MicrocodeParser parser(rom);
+  parser.loadAfterBuild = true;
   ASSERT_TRUE(parser.ParseSourceFile(TAV2_SOURCE_DIR "/data/microdefs.~mc"));
   for (int opcode = 1; opcode < Mcrom::kEntries; ++opcode) {
     if (!rom.Entry(opcode).NameView().empty()) words.emplace_back(rom.Entry(opcode).NameView());
   }
   ASSERT_GE(words.size(), 23u + 32u + 79u);
   for (const std::string& word : words) {
-    const std::optional<std::string> topic = TParserparent::HelpTopicFor(word);
+    const std::optional<std::string> topic = Scanner::HelpTopicFor(word);
     ASSERT_TRUE(topic.has_value()) << "no help topic for " << word;
     const std::string entry = Entry(html, HelpTopics::Anchor(*topic));
     EXPECT_FALSE(entry.empty()) << word << ": no anchor " << HelpTopics::Anchor(*topic);
@@ -119,12 +119,12 @@ TEST(HelpManual, OwnMnemonicsLeadToTheInstructionSet) {
   rom.SetEntry(0x1F, own);
   own.SetName("ADD");
   rom.SetEntry(0x01, own);
-  EXPECT_EQ(TParserparent::HelpTopicFor(" inc2 ", rom), "Instruction set");
-  EXPECT_EQ(TParserparent::HelpTopicFor("ADD", rom), "ADD instruction") << "the default entry comes first";
-  EXPECT_EQ(TParserparent::HelpTopicFor("dat", rom), "DAT");
-  EXPECT_EQ(TParserparent::HelpTopicFor("INC3", rom), std::nullopt);
-  EXPECT_EQ(TParserparent::HelpTopicFor("", rom), std::nullopt);
-  EXPECT_EQ(TParserparent::HelpTopicFor("INC2"), std::nullopt) << "without the ROM: no topic";
+  EXPECT_EQ(Scanner::HelpTopicFor(" inc2 ", rom), "Instruction set");
+  EXPECT_EQ(Scanner::HelpTopicFor("ADD", rom), "ADD instruction") << "the default entry comes first";
+  EXPECT_EQ(Scanner::HelpTopicFor("dat", rom), "DAT");
+  EXPECT_EQ(Scanner::HelpTopicFor("INC3", rom), std::nullopt);
+  EXPECT_EQ(Scanner::HelpTopicFor("", rom), std::nullopt);
+  EXPECT_EQ(Scanner::HelpTopicFor("INC2"), std::nullopt) << "without the ROM: no topic";
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "shell/hexfield.h"
+#include "core/shell/hexfield.h"
 
 #include <gtest/gtest.h>
 

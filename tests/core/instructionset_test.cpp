@@ -5,11 +5,11 @@
 #include <set>
 #include <sstream>
 
-#include "lang/tassembler.h"
-#include "lang/tmcparser.h"
-#include "sim/machine.h"
-#include "sim/mcromlisting.h"
-#include "sim/processor.h"
+#include "core/lang/assembler.h"
+#include "core/lang/microcodeparser.h"
+#include "core/sim/machine.h"
+#include "core/sim/mcromlisting.h"
+#include "core/sim/processor.h"
 
 namespace tav2 {
 namespace {
@@ -28,16 +28,16 @@ class InstructionSet : public ::testing::Test {
   Processor processor{*machine, display};
 
   void SetUp() override {
-    TMCparser parser(machine->mcrom);
-    parser.LoadAfterBuild = true;
+    MicrocodeParser parser(machine->mcrom);
+    parser.loadAfterBuild = true;
     ASSERT_TRUE(parser.ParseSource(ReadData("microdefs.mca"), "microdefs.mca"));
   }
 
   // Assembles `body` after "begin" and loads it; false on build errors.
   bool Load(const std::string& body) {
-    TAssembler assembler(*machine);
-    assembler.LoadAfterBuild = true;
-    assembler.RunAfterLoad = true;
+    Assembler assembler(*machine);
+    assembler.loadAfterBuild = true;
+    assembler.runAfterLoad = true;
     const std::string source = "##\nbegin " + body + "\n HALT\n##\n";
     if (!assembler.ParseSource(source, "t.asm")) {
       ADD_FAILURE() << source << assembler.Errors().front().ListLine();
@@ -57,8 +57,8 @@ class InstructionSet : public ::testing::Test {
 
 TEST_F(InstructionSet, StartUpFileDefinesTheSameRom) {
   auto other = std::make_unique<Machine>();
-  TMCparser parser(other->mcrom);
-  parser.LoadAfterBuild = true;
+  MicrocodeParser parser(other->mcrom);
+  parser.loadAfterBuild = true;
   ASSERT_TRUE(parser.ParseSource(ReadData("microdefs.~mc"), "microdefs.~mc"));
   EXPECT_EQ(McromListing::Of(other->mcrom).entries, McromListing::Of(machine->mcrom).entries);
 }

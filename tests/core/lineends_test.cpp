@@ -1,4 +1,4 @@
-#include "editor/lineends.h"
+#include "core/editor/lineends.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "sim/alufunctions.h"
-#include "sim/breakpointlist.h"
-#include "sim/decodedinstruction.h"
-#include "sim/disassemble.h"
-#include "sim/machine.h"
-#include "sim/microinstructiontext.h"
+#include "core/sim/alufunctions.h"
+#include "core/sim/breakpointlist.h"
+#include "core/sim/decodedinstruction.h"
+#include "core/sim/disassemble.h"
+#include "core/sim/machine.h"
+#include "core/sim/microinstructiontext.h"
 #include "simsupport.h"
 
 namespace tav2 {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "lang/tmcparser.h"
-#include "sim/mcrom.h"
+#include "core/lang/microcodeparser.h"
+#include "core/sim/mcrom.h"
 #include "tempdir.h"
 
 namespace tav2 {
@@ -97,11 +97,11 @@ bool Matches(const std::string& message, const std::string& manualText) {
 TEST(MicrocodeMessages, EachCauseGivesItsMessage) {
   for (const MessageCase& c : kCases) {
     Mcrom rom;
-    TMCparser parser(rom);
-    parser.LoadAfterBuild = true;
+    MicrocodeParser parser(rom);
+    parser.loadAfterBuild = true;
     EXPECT_FALSE(parser.ParseSource(std::string("##\n") + c.source, "t.mca")) << c.source;
     std::vector<std::string> reported;
-    for (const TError& error : parser.Errors()) reported.push_back(error.message);
+    for (const BuildError& error : parser.Errors()) reported.push_back(error.message);
     EXPECT_TRUE(std::find(reported.begin(), reported.end(), c.message) != reported.end())
         << c.message << " from\n" << c.source << "first reported: " << (reported.empty() ? "none" : reported.front());
   }

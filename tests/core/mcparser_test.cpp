@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "lang/tmcparser.h"
-#include "sim/mcrom.h"
+#include "core/lang/microcodeparser.h"
+#include "core/sim/mcrom.h"
 #include "tempdir.h"
 
 namespace tav2 {
@@ -28,7 +28,7 @@ MicroInstruction operator|(MicroInstruction a, MicroInstruction b) { return {a.l
 class McParser : public ::testing::Test {
  protected:
   bool Build(const std::string& text, bool load = true) {
-    parser.LoadAfterBuild = load;
+    parser.loadAfterBuild = load;
     return parser.ParseSource(text, "test.mca");
   }
   // Builds one definition at opcode 0x01 and gives its first micro-instruction.
@@ -39,7 +39,7 @@ class McParser : public ::testing::Test {
   void ExpectError(std::size_t index, const std::string& message, int line, int column,
                    const std::string& context = "") {
     ASSERT_GT(parser.Errors().size(), index) << context;
-    const TError& error = parser.Errors()[index];
+    const BuildError& error = parser.Errors()[index];
     EXPECT_EQ(error.message, message) << context;
     EXPECT_EQ(error.line, line) << context << " " << message;
     EXPECT_EQ(error.column, column) << context << " " << message;
@@ -56,7 +56,7 @@ class McParser : public ::testing::Test {
   }
 
   Mcrom rom;
-  TMCparser parser{rom};
+  MicrocodeParser parser{rom};
 };
 
 // A word of the register list as destination and as source; the other side
@@ -171,7 +171,7 @@ TEST_F(McParser, HeaderWithoutMnemonic) {
   ExpectError(0, " mnemonic expected", 2, 1);
   ExpectError(1, " mnemonic expected", 4, 1);
   ExpectError(2, " mnemonic expected", 6, 3);
-  for (const TError& error : parser.Errors()) EXPECT_EQ(error.ListLine().find('\n'), std::string::npos);
+  for (const BuildError& error : parser.Errors()) EXPECT_EQ(error.ListLine().find('\n'), std::string::npos);
 }
 
 TEST_F(McParser, FailureMessagesWithTheirPlace) {
@@ -328,7 +328,7 @@ TEST_F(McParser, IncludedDefinitionsCountInBothPasses) {
 }
 
 // Reads the whole text token by token.
-class McTokenProbe : public TMCparser {
+class McTokenProbe : public MicrocodeParser {
  public:
   struct Seen {
     int kind;
@@ -336,13 +336,13 @@ class McTokenProbe : public TMCparser {
     int intValue;
     char sign;
   };
-  explicit McTokenProbe(Mcrom& rom) : TMCparser(rom) {}
+  explicit McTokenProbe(Mcrom& rom) : MicrocodeParser(rom) {}
   std::vector<Seen> tokens;
 
  protected:
   void Parse() override {
     do {
-      GetToken();
+      ReadToken();
       tokens.push_back({token_.kind, token_.text, token_.intValue, token_.sign});
     } while (token_.kind != kEndToken);
   }

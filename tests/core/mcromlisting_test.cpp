@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include "sim/alufunctions.h"
-#include "sim/machine.h"
-#include "sim/mcromlisting.h"
+#include "core/sim/alufunctions.h"
+#include "core/sim/machine.h"
+#include "core/sim/mcromlisting.h"
 #include "simsupport.h"
 
 namespace tav2 {

@@ -1,4 +1,4 @@
-#include "shell/optionsfile.h"
+#include "core/shell/optionsfile.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "tempdir.h"
-#include "util/atomicfilewriter.h"
+#include "core/util/atomicfilewriter.h"
 #include "writefault.h"
 
 namespace tav2 {

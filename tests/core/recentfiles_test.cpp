@@ -1,4 +1,4 @@
-#include "shell/recentfiles.h"
+#include "core/shell/recentfiles.h"
 
 #include <gtest/gtest.h>
 

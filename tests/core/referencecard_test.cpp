@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "lang/tmcparser.h"
-#include "sim/alufunctions.h"
-#include "sim/mcrom.h"
+#include "core/lang/microcodeparser.h"
+#include "core/sim/alufunctions.h"
+#include "core/sim/mcrom.h"
 #include "tempdir.h"
 
 namespace tav2 {
@@ -51,8 +51,8 @@ TEST(ReferenceCard, OpcodesAreThoseOfTheDefaultMicrocode) {
   std::map<std::string, std::string> listed = CodedWords(CardTable(card, "instructions"), "0123456789ABCDEF");
   for (const auto& [name, opcode] : CodedWords(CardTable(card, "branches"), "0123456789ABCDEF")) listed[name] = opcode;
   Mcrom rom;
-  TMCparser parser(rom);
-  parser.LoadAfterBuild = true;
+  MicrocodeParser parser(rom);
+  parser.loadAfterBuild = true;
   ASSERT_TRUE(parser.ParseSourceFile(TAV2_SOURCE_DIR "/data/microdefs.~mc"));
   std::set<std::string> named;
   for (int opcode = 1; opcode < Mcrom::kFetchSequence; ++opcode) {

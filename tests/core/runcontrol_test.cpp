@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "sim/runcontrol.h"
+#include "core/sim/runcontrol.h"
 #include "simsupport.h"
 
 namespace tav2 {

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "lang/helptopics.h"
-#include "lang/tparserparent.h"
+#include "core/lang/helptopics.h"
+#include "core/lang/scanner.h"
 #include "tempdir.h"
 
 namespace tav2 {
@@ -14,7 +14,7 @@ namespace {
 
 // A translator that only cuts its text into tokens, so the scanner can be
 // looked at token by token.
-class TokenProbe : public TParserparent {
+class TokenProbe : public Scanner {
  public:
   struct Seen {
     int kind;
@@ -29,20 +29,20 @@ class TokenProbe : public TParserparent {
   std::vector<Seen> tokens;
   int expectKind = -1;  // when set, Expect()s this kind at the first token
 
-  using TParserparent::FindMarker;
-  using TParserparent::GetChar;
+  using Scanner::FindMarker;
+  using Scanner::ReadChar;
 
  protected:
   void Parse() override {
-    GetToken();
+    ReadToken();
     if (expectKind >= 0) Expect(expectKind);
     while (token_.kind != kEndToken) {
       tokens.push_back({token_.kind, token_.text, token_.numberForm, token_.intValue, token_.realValue,
                         token_.line, token_.column, token_.offset});
-      GetToken();
+      ReadToken();
     }
   }
-  void GetToken() override {
+  void ReadToken() override {
     const int ch = BeginToken();
     if (ch == 0) return;
     if (ch >= '0' && ch <= '9') {
@@ -63,7 +63,7 @@ std::vector<std::string> TokenTexts(const std::string& text, std::vector<std::st
   std::vector<std::string> texts;
   for (const auto& t : probe.tokens) texts.push_back(t.text);
   if (errors != nullptr) {
-    for (const TError& error : probe.Errors()) errors->push_back(error.message);
+    for (const BuildError& error : probe.Errors()) errors->push_back(error.message);
   }
   return texts;
 }
@@ -174,14 +174,14 @@ TEST(Scanner, SameWordAndHelpTopics) {
       {"add", "ADD", true},   {"  add", "ADD", true}, {"ADD X", "add", true}, {"add", "ADD\tY", true},
       {"ADDX", "ADD", false}, {"ADD", "ADDX", false}, {"", "", true},         {"a\x80", "A", true},
       {"Branch", "Branch instructions", true},         {"Branches", "Branch instructions", false}};
-  for (const auto& [a, b, expected] : same) EXPECT_EQ(TParserparent::SameWord(a, b), expected) << a << "|" << b;
+  for (const auto& [a, b, expected] : same) EXPECT_EQ(Scanner::SameWord(a, b), expected) << a << "|" << b;
 
   const std::pair<const char*, const char*> topics[] = {  // nullptr: none
       {"  flags ", "Flags"},        {"dat", "DAT"},         {"Branch", "Branch instructions"}, {"SP", "Registers"},
       {"sys", "Terminal services"}, {"Memory", "Memory view"}, {"include", "Include files"},   {"no", nullptr},
       {"frobnicate", nullptr},      {"no topic at all", nullptr}};
   for (const auto& [word, topic] : topics) {
-    EXPECT_EQ(TParserparent::HelpTopicFor(word), topic ? std::optional<std::string>(topic) : std::nullopt) << word;
+    EXPECT_EQ(Scanner::HelpTopicFor(word), topic ? std::optional<std::string>(topic) : std::nullopt) << word;
   }
   EXPECT_EQ(HelpTopics::Anchor("Branch instructions"), "branch-instructions");
 }
@@ -229,7 +229,7 @@ TEST_F(IncludeTest, ErrorInsideAnIncludeNamesItAndPointsAtTheDirective) {
   const std::string main = "first\n#include \"outer.inc\"\nlast";
   probe.ParseSource(main, "main.asm");
   ASSERT_EQ(probe.Errors().size(), 1u);
-  const TError& error = probe.Errors()[0];
+  const BuildError& error = probe.Errors()[0];
   EXPECT_EQ(error.fileName, "inner.inc");
   EXPECT_EQ(error.line, 2);
   EXPECT_GE(error.position, static_cast<int>(main.find('#')));
@@ -281,7 +281,7 @@ TEST_F(IncludeTest, ErrorsStandAtTheDirective) {
     probe.tokens.clear();
     probe.ParseSource(c.main, "main.asm");
     ASSERT_EQ(probe.Errors().size(), 1u) << c.main;
-    const TError& error = probe.Errors()[0];
+    const BuildError& error = probe.Errors()[0];
     EXPECT_EQ(error.message, c.message) << c.main;
     EXPECT_EQ(error.fileName, "main.asm");
     EXPECT_EQ(error.line, 2) << c.main;

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "sim/screengrid.h"
+#include "core/sim/screengrid.h"
 
 namespace tav2 {
 namespace {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "sim/alufunctions.h"
-#include "sim/formatted.h"
+#include "core/sim/alufunctions.h"
+#include "core/util/formatted.h"
 
 namespace tav2::test {
 

@@ -9,10 +9,10 @@
 #include <utility>
 #include <vector>
 
-#include "sim/machine.h"
-#include "sim/processor.h"
-#include "sim/processordisplay.h"
-#include "sim/terminaldevice.h"
+#include "core/sim/machine.h"
+#include "core/sim/processor.h"
+#include "core/sim/processordisplay.h"
+#include "core/sim/terminaldevice.h"
 
 namespace tav2::test {
 

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <string>
 
-#include "lang/sourcefile.h"
+#include "core/lang/sourcefile.h"
 #include "tempdir.h"
 
 namespace tav2 {

@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
-#include "editor/colourregion.h"
-#include "editor/syntaxcolourer.h"
-#include "editor/tokenclass.h"
-#include "sim/mcrom.h"
+#include "core/editor/colourregion.h"
+#include "core/editor/syntaxcolourer.h"
+#include "core/editor/tokenclass.h"
+#include "core/sim/mcrom.h"
 #include "simsupport.h"
 
 namespace tav2 {

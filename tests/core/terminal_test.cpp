@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "sim/terminal.h"
+#include "core/sim/terminal.h"
 #include "simsupport.h"
 
 namespace tav2 {

@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "editor/editkind.h"
-#include "editor/tabs.h"
-#include "editor/textcommands.h"
+#include "core/editor/editkind.h"
+#include "core/editor/tabs.h"
+#include "core/editor/textcommands.h"
 
 namespace tav2 {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "editor/textsearch.h"
+#include "core/editor/textsearch.h"
 
 namespace tav2 {
 namespace {

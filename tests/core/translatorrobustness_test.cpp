@@ -5,9 +5,9 @@
 #include <iterator>
 #include <random>
 
-#include "lang/tassembler.h"
-#include "lang/tmcparser.h"
-#include "sim/machine.h"
+#include "core/lang/assembler.h"
+#include "core/lang/microcodeparser.h"
+#include "core/sim/machine.h"
 #include "tempdir.h"
 
 namespace tav2 {
@@ -60,28 +60,28 @@ class TranslatorRobustness : public ::testing::Test {
  protected:
   test::TempDir dir;
   std::unique_ptr<Machine> machine = std::make_unique<Machine>();
-  TMCparser microcode{machine->mcrom};
-  TAssembler assembler{*machine};
+  MicrocodeParser microcode{machine->mcrom};
+  Assembler assembler{*machine};
 
   void SetUp() override {
     microcode.SetIncludeDirectories(dir.Path(), dir.Path());
     assembler.SetIncludeDirectories(dir.Path(), dir.Path());
     assembler.SetListingSink([](std::string_view, const std::vector<std::string>&) { return true; });
     dir.Write("x.inc", "#include \"x.inc\"\nDAT 1\n");
-    microcode.LoadAfterBuild = true;
+    microcode.loadAfterBuild = true;
     ASSERT_TRUE(microcode.ParseSource(ReadSource("data/microdefs.mca"), "microdefs.mca"));
   }
 
   // Builds a text with each translator; every outcome is fine as long as
   // the error list keeps its limit.
   void BuildBoth(const std::string& text, int seed) {
-    assembler.LoadAfterBuild = seed % 2 == 0;
-    assembler.BreakpointsOnly = seed % 5 == 0;
+    assembler.loadAfterBuild = seed % 2 == 0;
+    assembler.breakpointsOnly = seed % 5 == 0;
     assembler.ParseSource(text, "random.asm");
-    EXPECT_LE(assembler.Errors().size(), TParserparent::kMaxErrors) << "seed " << seed;
-    microcode.LoadAfterBuild = seed % 3 == 0;
+    EXPECT_LE(assembler.Errors().size(), Scanner::kMaxErrors) << "seed " << seed;
+    microcode.loadAfterBuild = seed % 3 == 0;
     microcode.ParseSource(text, "random.mca");
-    EXPECT_LE(microcode.Errors().size(), TParserparent::kMaxErrors) << "seed " << seed;
+    EXPECT_LE(microcode.Errors().size(), Scanner::kMaxErrors) << "seed " << seed;
   }
 };
 

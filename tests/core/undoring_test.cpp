@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "editor/textchange.h"
-#include "editor/undoring.h"
-#include "editor/undorunflags.h"
+#include "core/editor/textchange.h"
+#include "core/editor/undoring.h"
+#include "core/editor/undorunflags.h"
 
 namespace tav2 {
 namespace {

@@ -4,9 +4,9 @@
 #include <set>
 #include <vector>
 
-#include "shell/editorslots.h"
-#include "shell/memoryviews.h"
-#include "shell/slotcursor.h"
+#include "core/shell/editorslots.h"
+#include "core/shell/memoryviews.h"
+#include "core/shell/slotcursor.h"
 
 namespace tav2 {
 namespace {

@@ -1,13 +1,13 @@
 #include <gtest/gtest.h>
 
-#include "lang/wordlists.h"
-#include "lang/woordenlijst.h"
+#include "core/lang/keywordlists.h"
+#include "core/lang/wordlist.h"
 
 namespace tav2 {
 namespace {
 
-TEST(Woordenlijst, ComparesExactlyWithinTheBucket) {
-  Woordenlijst list(4);
+TEST(WordList, ComparesExactlyWithinTheBucket) {
+  WordList list(4);
   list.Add("Mdr");
   list.Add("Mdr");
   EXPECT_TRUE(list.Contains("Mdr"));
@@ -15,8 +15,8 @@ TEST(Woordenlijst, ComparesExactlyWithinTheBucket) {
   EXPECT_FALSE(list.Contains("Mdx"));
 }
 
-TEST(WordLists, CaseRulesOfTheSharedLists) {
-  const WordLists& lists = WordLists::Shared();
+TEST(KeywordLists, CaseRulesOfTheSharedLists) {
+  const KeywordLists& lists = KeywordLists::Shared();
   struct Case {
     const char* word;
     bool alu, reg, operand, programmer;

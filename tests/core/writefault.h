@@ -5,7 +5,7 @@
 #include <string>
 #include <utility>
 
-#include "util/atomicfilewriter.h"
+#include "core/util/atomicfilewriter.h"
 
 namespace tav2::test {
 

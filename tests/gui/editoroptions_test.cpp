@@ -7,15 +7,15 @@
 #include <QPushButton>
 #include <QSpinBox>
 
-#include "gui/editor/bgrcolour.h"
+#include "gui/common/bgrcolour.h"
 #include "gui/editor/colouredit.h"
 #include "gui/editor/editcommands.h"
 #include "gui/editor/sourcehighlighter.h"
-#include "gui/editor/teditoptform.h"
-#include "gui/editor/tmaineditoptform.h"
+#include "gui/editor/editoroptionsdialog.h"
+#include "gui/editor/defaulteditoroptionsdialog.h"
 #include "guitest.h"
 #include "scripteddialogs.h"
-#include "sim/mcrom.h"
+#include "core/sim/mcrom.h"
 
 namespace tav2 {
 namespace {
@@ -41,8 +41,8 @@ struct EditorWithDialog {
   }
   void Reopen() {
     if (dialog) dialog->close();
-    dialog = new TEditOptForm(*commands, &edit);
-    QObject::connect(dialog, &TEditOptForm::fontItemEnabled, [this](bool on) { fontEnabled = on; });
+    dialog = new EditorOptionsDialog(*commands, &edit);
+    QObject::connect(dialog, &EditorOptionsDialog::fontItemEnabled, [this](bool on) { fontEnabled = on; });
     dialog->Open();
   }
   // Runs the deletions a closed dialog asked for.
@@ -57,16 +57,16 @@ struct EditorWithDialog {
   QPlainTextEdit edit;
   SourceHighlighter* highlighter = nullptr;
   EditCommands* commands = nullptr;
-  QPointer<TEditOptForm> dialog;
+  QPointer<EditorOptionsDialog> dialog;
   std::optional<bool> fontEnabled;
 };
 
-TEST(TEditOptForm, OpensWithTheEditorsOptions) {
+TEST(EditorOptionsDialog, OpensWithTheEditorsOptions) {
   EditorWithDialog editor;
   editor.commands->SetOptions(EditorOptions{true, true, false, true, 5});
   editor.commands->SetBackground(QColor(1, 2, 3));
   editor.Reopen();
-  TEditOptForm& dialog = *editor.dialog;
+  EditorOptionsDialog& dialog = *editor.dialog;
   EXPECT_EQ(dialog.windowTitle(), "Edit Options");
   EXPECT_FALSE(dialog.isModal());
   EXPECT_EQ(Box(dialog, "TabsToSpaces")->text(), "Translate Tabs to Spaces");
@@ -82,7 +82,7 @@ TEST(TEditOptForm, OpensWithTheEditorsOptions) {
   EXPECT_EQ(Child<ColourEdit>(dialog, "Edit1")->Colour(), QColor(1, 2, 3));
 }
 
-TEST(TEditOptForm, WordwrapBoxCountsOnlyWithColouringOff) {
+TEST(EditorOptionsDialog, WordwrapBoxCountsOnlyWithColouringOff) {
   for (const bool colouring : {true, false}) {
     EditorWithDialog editor;
     Tick(*editor.dialog, "SyntaxColoring", colouring);
@@ -98,7 +98,7 @@ TEST(TEditOptForm, WordwrapBoxCountsOnlyWithColouringOff) {
   }
 }
 
-TEST(TEditOptForm, TabsToSpacesOnConvertsTheTextAndOffLeavesIt) {
+TEST(EditorOptionsDialog, TabsToSpacesOnConvertsTheTextAndOffLeavesIt) {
   EditorWithDialog editor;
   Child<QSpinBox>(*editor.dialog, "TabUpDown")->setValue(6);
   Tick(*editor.dialog, "TabsToSpaces", true);
@@ -115,10 +115,10 @@ TEST(TEditOptForm, TabsToSpacesOnConvertsTheTextAndOffLeavesIt) {
 }
 
 // The colour is taken when picked; a cancelled pick changes nothing.
-TEST(TEditOptForm, APickedBackgroundStaysAfterCancel) {
+TEST(EditorOptionsDialog, APickedBackgroundStaysAfterCancel) {
   EditorWithDialog editor;
   const QColor before = editor.commands->Background();
-  editor.dialog->Edit1Click();
+  editor.dialog->OnBackgroundClicked();
   EXPECT_EQ(editor.commands->Background(), before);
   editor.dialogs.colour = QColor(10, 20, 30);
   Child<ColourEdit>(*editor.dialog, "Edit1")->clicked();
@@ -135,17 +135,17 @@ struct MainDialog {
     defaults.options = EditorOptions{true, true, false, true, 4};
     defaults.sourcesBackground = 0x0000FF;
     defaults.textBackground = 0x00FF00;
-    dialog = new TMainEditOptForm(defaults, nullptr);
+    dialog = new DefaultEditorOptionsDialog(defaults, nullptr);
     dialog->Open();
   }
   ~MainDialog() { delete dialog; }
 
   test::ScriptedDialogs dialogs;
   EditorDefaults defaults;
-  QPointer<TMainEditOptForm> dialog;
+  QPointer<DefaultEditorOptionsDialog> dialog;
 };
 
-TEST(TMainEditOptForm, ShowsTheDefaults) {
+TEST(DefaultEditorOptionsDialog, ShowsTheDefaults) {
   MainDialog main;
   EXPECT_EQ(main.dialog->windowTitle(), "Edit Options");
   EXPECT_TRUE(Box(*main.dialog, "AutoIndent")->isChecked());
@@ -155,7 +155,7 @@ TEST(TMainEditOptForm, ShowsTheDefaults) {
   EXPECT_EQ(Child<ColourEdit>(*main.dialog, "Edit2")->Colour(), QColor(0, 255, 0));
 }
 
-TEST(TMainEditOptForm, SetDefaultsTakesEffectOnlyWithOk) {
+TEST(DefaultEditorOptionsDialog, SetDefaultsTakesEffectOnlyWithOk) {
   for (const char* button : {"Cancelknop", "OKknop"}) {
     MainDialog main;
     const EditorDefaults before = main.defaults;
@@ -168,10 +168,10 @@ TEST(TMainEditOptForm, SetDefaultsTakesEffectOnlyWithOk) {
   EXPECT_EQ(EditorDefaults{}.sourcesBackground, 0xE1FFFF);
 }
 
-TEST(TMainEditOptForm, PickedColoursGoIntoTheFieldsAndAreStoredByOk) {
+TEST(DefaultEditorOptionsDialog, PickedColoursGoIntoTheFieldsAndAreStoredByOk) {
   MainDialog main;
   main.dialogs.colour = QColor(0x12, 0x34, 0x56);
-  main.dialog->Edit2Click();
+  main.dialog->OnTextBackgroundClicked();
   EXPECT_EQ(main.defaults.textBackground, 0x00FF00);
   Tick(*main.dialog, "WordWrap", false);
   Child<QSpinBox>(*main.dialog, "TabUpDown")->setValue(12);

@@ -22,8 +22,8 @@ class EditToolBar : public test::WorkbenchTest {
 
   // An assembler editor with every button shown: Breakpoints after a load,
   // Clear with the errors of a later build.
-  TEditform* EditorWithEveryButton() {
-    TEditform* editor = NewEditor(EditKind::AssemblerSource, "##\nbegin HALT\n##");
+  EditorWindow* EditorWithEveryButton() {
+    EditorWindow* editor = NewEditor(EditKind::AssemblerSource, "##\nbegin HALT\n##");
     ClickControl(editor, "Loadknop");
     Type(editor, "##\nbegin NOSUCH\n##");
     ClickControl(editor, "Makeknop");
@@ -39,7 +39,7 @@ class EditToolBar : public test::WorkbenchTest {
 TEST_F(EditToolBar, IndicatorsNeverCoverAButton) {
   const char* const buttons[] = {"Makeknop", "Loadknop", "Goknop", "Herstelknop", "breakpointknop"};
   const char* const indicators[] = {"syncolvenster", "insertvenster", "positievenster", "wrapvenster"};
-  TEditform* editor = EditorWithEveryButton();
+  EditorWindow* editor = EditorWithEveryButton();
   const auto* toolBar = Control<QWidget>(editor, "Panel3");
   for (const char* button : buttons) ASSERT_TRUE(Control<QWidget>(editor, button)->isVisible()) << button;
   for (int width = 150; width <= 1200; width += 25) {
@@ -62,7 +62,7 @@ TEST_F(EditToolBar, IndicatorsNeverCoverAButton) {
 // At the editor's first width, where the indicators once lay over the
 // right end of Breakpoints.
 TEST_F(EditToolBar, AClickOnTheRightEndOfBreakpointsValidatesTheBreakpoints) {
-  TEditform* editor = EditorWithEveryButton();
+  EditorWindow* editor = EditorWithEveryButton();
   Type(editor, "##\nbegin HALT\n##");
   editor->SetBounds(Main().Layout().defaults.editor);
   test::ProcessEvents();

@@ -16,27 +16,27 @@ void FakeHost::Wrap(QWidget* window) {
   window->setFocus();
 }
 
-TTAV2& FakeHost::OpenProcessor() {
-  processor = new TTAV2(*this);
+ProcessorWindow& FakeHost::OpenProcessor() {
+  processor = new ProcessorWindow(*this);
   Wrap(processor);
   return *processor;
 }
 
-TMform& FakeHost::OpenMemoryView(int slot) {
-  auto* view = new TMform(*this, slot);
+MemoryView& FakeHost::OpenMemoryView(int slot) {
+  auto* view = new MemoryView(*this, slot);
   views[static_cast<std::size_t>(slot)] = view;
   Wrap(view);
   return *view;
 }
 
-TMCROMform& FakeHost::OpenRomView() {
-  romView = new TMCROMform(*this);
+RomView& FakeHost::OpenRomView() {
+  romView = new RomView(*this);
   Wrap(romView);
   return *romView;
 }
 
 void FakeHost::OpenScreenWindow() {
-  screenWindow = new TScreenform(*this);
+  screenWindow = new ScreenWindow(*this);
   Wrap(screenWindow);
 }
 
@@ -61,7 +61,7 @@ void FakeHost::RomViewClosed() {
   romView = nullptr;
 }
 
-void FakeHost::MemoryViewClosed(TMform* view) {
+void FakeHost::MemoryViewClosed(MemoryView* view) {
   log << QStringLiteral("view %1 closed").arg(view->Slot());
   views[static_cast<std::size_t>(view->Slot())] = nullptr;
 }

@@ -8,13 +8,13 @@
 #include <array>
 #include <memory>
 
-#include "gui/shell/tmform.h"
+#include "gui/sim/memoryview.h"
 #include "gui/sim/processorhost.h"
 #include "gui/sim/screenterminal.h"
-#include "gui/sim/tmcromform.h"
-#include "gui/sim/tscreenform.h"
-#include "gui/sim/ttav2.h"
-#include "sim/screengrid.h"
+#include "gui/sim/romview.h"
+#include "gui/sim/screenwindow.h"
+#include "gui/sim/processorwindow.h"
+#include "core/sim/screengrid.h"
 
 namespace tav2::test {
 
@@ -26,27 +26,27 @@ class FakeHost : public ProcessorHost {
   ScreenTerminal screen{*this, grid};
   QMdiArea area;  // last, so that its windows go before what they use
 
-  QPointer<TTAV2> processor;
-  QPointer<TScreenform> screenWindow;
-  std::array<QPointer<TMform>, kMemoryViewSlots> views;
-  QPointer<TMCROMform> romView;
+  QPointer<ProcessorWindow> processor;
+  QPointer<ScreenWindow> screenWindow;
+  std::array<QPointer<MemoryView>, kMemoryViewSlots> views;
+  QPointer<RomView> romView;
   // "line N", "clear line", "panel shown", "panel hidden", "processor closed",
   // "screen closed", "rom closed", "view N closed", "new view".
   QStringList log;
 
   FakeHost();
 
-  TTAV2& OpenProcessor();
-  TMform& OpenMemoryView(int slot);
-  TMCROMform& OpenRomView();
+  ProcessorWindow& OpenProcessor();
+  MemoryView& OpenMemoryView(int slot);
+  RomView& OpenRomView();
   // Closes a window through its frame, as the user does; true when it closed.
   static bool CloseFrame(QWidget* window);
 
-  Machine& GetMachine() override { return *machine; }
+  Machine& Hardware() override { return *machine; }
   ScreenTerminal& Screen() override { return screen; }
   LayoutDefaults& Defaults() override { return defaults; }
-  TTAV2* ProcessorWindow() const override { return processor; }
-  TMform* MemoryView(int slot) const override { return views[static_cast<std::size_t>(slot)]; }
+  ProcessorWindow* FindProcessorWindow() const override { return processor; }
+  MemoryView* FindMemoryView(int slot) const override { return views[static_cast<std::size_t>(slot)]; }
   void ShowSourceLine(int position) override { log << QStringLiteral("line %1").arg(position); }
   void ClearSourceLine() override { log << QStringLiteral("clear line"); }
   void ShowProcessorPanel(bool visible) override { log << (visible ? "panel shown" : "panel hidden"); }
@@ -55,7 +55,7 @@ class FakeHost : public ProcessorHost {
   void ProcessorWindowClosed() override;
   void ScreenWindowClosed() override;
   void RomViewClosed() override;
-  void MemoryViewClosed(TMform* view) override;
+  void MemoryViewClosed(MemoryView* view) override;
 
  private:
   void Wrap(QWidget* window);

@@ -14,7 +14,7 @@
 #include <algorithm>
 #include <map>
 
-#include "gui/sim/ttav2.h"
+#include "gui/sim/processorwindow.h"
 
 namespace tav2::test {
 
@@ -87,10 +87,10 @@ void TypeText(QWidget* widget, const QString& text) {
   }
 }
 
-bool WaitForGoEnd(TTAV2& window) {
+bool WaitForGoEnd(ProcessorWindow& window) {
   if (window.Running()) {
     QEventLoop loop;
-    QObject::connect(&window, &TTAV2::GoEnded, &loop, &QEventLoop::quit);
+    QObject::connect(&window, &ProcessorWindow::goEnded, &loop, &QEventLoop::quit);
     QTimer::singleShot(60000, &loop, &QEventLoop::quit);
     loop.exec();
   }

@@ -18,7 +18,7 @@ class QTextDocument;
 class QWidget;
 
 namespace tav2 {
-class TTAV2;
+class ProcessorWindow;
 }
 
 namespace tav2::test {
@@ -36,7 +36,7 @@ void PostKey(QWidget* widget, int key, const QString& text);
 // Types every character of `text`, one key each ("\n" is Enter, "\t" is Tab).
 void TypeText(QWidget* widget, const QString& text);
 // Processes events until the window's Go run has ended (at most a minute).
-bool WaitForGoEnd(TTAV2& window);
+bool WaitForGoEnd(ProcessorWindow& window);
 // Runs `action` after the first slice of the run started just before (a
 // timer started after Go's own fires after it).
 void DuringGo(std::function<void()> action);

@@ -7,7 +7,7 @@
 #include <QTextBrowser>
 #include <QUrl>
 
-#include "gui/shell/thelpform.h"
+#include "gui/shell/helpwindow.h"
 #include "guitest.h"
 #include "workbenchtest.h"
 
@@ -18,24 +18,24 @@ class Help : public test::WorkbenchTest {
  protected:
   void SetUp() override {
     WorkbenchTest::SetUp();
-    helpFile_ = Write(TMainform::kHelpFile,
+    helpFile_ = Write(MainWindow::kHelpFile,
                       "<html><body><h1>Contents</h1><p>...</p>"
                       "<h2 id=\"registers\">Registers</h2><p>R1, R2, SP</p></body></html>");
     Start();
   }
 
-  THelpform* HelpWindow() { return Main().findChild<THelpform*>("THelpform"); }
-  QUrl Shown() { return HelpWindow()->HelpBrowser()->source(); }
-  QLabel* Notice() { return HelpWindow()->findChild<QLabel*>("Helpnotice"); }
+  HelpWindow* ShownHelpWindow() { return Main().findChild<HelpWindow*>("THelpform"); }
+  QUrl Shown() { return ShownHelpWindow()->HelpBrowser()->source(); }
+  QLabel* Notice() { return ShownHelpWindow()->findChild<QLabel*>("Helpnotice"); }
 
   // Context help asked in an editor holding `text` with the caret at `caret`.
   void ContextHelp(const QString& text, int caret, bool focused = true) {
-    TEditform* editor = NewEditor(EditKind::AssemblerSource, text);
-    test::PlaceCaret(editor->RichEdit1(), caret);
+    EditorWindow* editor = NewEditor(EditKind::AssemblerSource, text);
+    test::PlaceCaret(editor->Text(), caret);
     if (focused) {
-      editor->RichEdit1()->setFocus();
+      editor->Text()->setFocus();
     } else {
-      editor->RichEdit1()->clearFocus();
+      editor->Text()->clearFocus();
     }
     Item("ContextHelp1")->trigger();
   }
@@ -45,8 +45,8 @@ class Help : public test::WorkbenchTest {
 
 TEST_F(Help, TopicSearchShowsTheContents) {
   Item("TopicSearch1")->trigger();
-  ASSERT_NE(HelpWindow(), nullptr);
-  EXPECT_TRUE(HelpWindow()->isVisible());
+  ASSERT_NE(ShownHelpWindow(), nullptr);
+  EXPECT_TRUE(ShownHelpWindow()->isVisible());
   EXPECT_EQ(Shown(), QUrl::fromLocalFile(helpFile_));
   EXPECT_TRUE(dialogs.messages.isEmpty());
 }

@@ -9,7 +9,7 @@
 #include <QPushButton>
 
 #include "gui/editor/editcommands.h"
-#include "gui/editor/teditoptform.h"
+#include "gui/editor/editoroptionsdialog.h"
 #include "guitest.h"
 #include "workbenchtest.h"
 
@@ -27,21 +27,21 @@ class Recolouring : public test::WorkbenchTest {
     Start();
   }
 
-  void Run(Action action, TEditform* editor) {
+  void Run(Action action, EditorWindow* editor) {
     switch (action) {
       case Action::ColouringOffAndOn:
         for (int click = 0; click < 2; ++click) test::ClickAt(Control<QLabel>(editor, "syncolvenster"));
         break;
       case Action::OptionsOffAndOn:
         for (const bool colouring : {false, true}) {
-          TEditOptForm& dialog = OptionsDialog(editor);
+          EditorOptionsDialog& dialog = OptionsDialog(editor);
           auto* box = dialog.findChild<QCheckBox*>("SyntaxColoring");
           if (box->isChecked() != colouring) test::Click(box);
           PressOk(dialog);
         }
         break;
       case Action::BackgroundOnly: {
-        TEditOptForm& dialog = OptionsDialog(editor);
+        EditorOptionsDialog& dialog = OptionsDialog(editor);
         dialogs.colour = QColor(10, 20, 30);
         test::ClickAt(dialog.findChild<QWidget*>("Edit1"));
         PressOk(dialog);
@@ -50,11 +50,11 @@ class Recolouring : public test::WorkbenchTest {
       case Action::MicrocodeLoaded:
         // PLUS becomes an instruction name, and then is none again.
         for (const char* addition : {"#PLUS OP1,OP2; 0x01", "#ADD OP1,OP2; 0x01"}) {
-          TEditform* microcode = Main().NewSourceFile(EditKind::MicrocodeSource);
-          Type(microcode, microcode->RichEdit1()->toPlainText().replace("#ADD OP1,OP2; 0x01", addition));
+          EditorWindow* microcode = Main().NewSourceFile(EditKind::MicrocodeSource);
+          Type(microcode, microcode->Text()->toPlainText().replace("#ADD OP1,OP2; 0x01", addition));
           ClickControl(microcode, "Loadknop");
           EXPECT_EQ(dialogs.messages.last(), "info: MCROM is updated");
-          microcode->RichEdit1()->document()->setModified(false);
+          microcode->Text()->document()->setModified(false);
           microcode->close();
         }
         break;
@@ -62,11 +62,11 @@ class Recolouring : public test::WorkbenchTest {
   }
 
   // The editor's options dialog, opened through its menu item.
-  static TEditOptForm& OptionsDialog(TEditform* editor) {
+  static EditorOptionsDialog& OptionsDialog(EditorWindow* editor) {
     EditorItem(editor, "Options1")->trigger();
-    return *editor->findChild<TEditOptForm*>();
+    return *editor->findChild<EditorOptionsDialog*>();
   }
-  static void PressOk(TEditOptForm& dialog) { test::Click(dialog.findChild<QPushButton*>("OKknop")); }
+  static void PressOk(EditorOptionsDialog& dialog) { test::Click(dialog.findChild<QPushButton*>("OKknop")); }
 };
 
 TEST_F(Recolouring, IsNoEditOfTheText) {
@@ -75,24 +75,24 @@ TEST_F(Recolouring, IsNoEditOfTheText) {
   for (const Action action :
        {Action::ColouringOffAndOn, Action::OptionsOffAndOn, Action::BackgroundOnly, Action::MicrocodeLoaded}) {
     SCOPED_TRACE(static_cast<int>(action));
-    TEditform* editor = Open("prog.asm", text.toLatin1());
+    EditorWindow* editor = Open("prog.asm", text.toLatin1());
     const EditCommands& commands = editor->Commands();
     Run(action, editor);
     EXPECT_FALSE(editor->IsModified());
     EXPECT_FALSE(commands.Ring().ChangedSinceUndo());
 
-    test::PlaceCaret(editor->RichEdit1(), lineEnd);
-    test::TypeText(editor->RichEdit1(), " ;x");
-    test::PressKey(editor->RichEdit1(), Qt::Key_Z, Qt::ControlModifier);
-    ASSERT_EQ(editor->RichEdit1()->toPlainText(), text);
+    test::PlaceCaret(editor->Text(), lineEnd);
+    test::TypeText(editor->Text(), " ;x");
+    test::PressKey(editor->Text(), Qt::Key_Z, Qt::ControlModifier);
+    ASSERT_EQ(editor->Text()->toPlainText(), text);
     Run(action, editor);
     EXPECT_FALSE(commands.Ring().ChangedSinceUndo());
     EditorItem(editor, "UndoUndo1")->trigger();
-    EXPECT_EQ(editor->RichEdit1()->toPlainText(), QString(text).insert(lineEnd, " ;x"))
+    EXPECT_EQ(editor->Text()->toPlainText(), QString(text).insert(lineEnd, " ;x"))
         << "Cancel undo's brings the undone typing back";
     EXPECT_TRUE(editor->Options().syntaxColoring);
 
-    editor->RichEdit1()->document()->setModified(false);
+    editor->Text()->document()->setModified(false);
     editor->close();
   }
 }

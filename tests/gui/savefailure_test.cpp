@@ -33,19 +33,19 @@ class SaveFailure : public test::WorkbenchTest {
   // temporary may be left there.
   QStringList UserFiles() const {
     QStringList names = QDir(Home()).entryList(QDir::Files | QDir::Hidden);
-    names.removeAll(TMainform::kStartupMicrocode);
-    names.removeAll(TMainform::kNewMicrocode);
+    names.removeAll(MainWindow::kStartupMicrocode);
+    names.removeAll(MainWindow::kNewMicrocode);
     return names;
   }
 };
 
 TEST_F(SaveFailure, CtrlSOnAFullDiskKeepsTheFileAndTheEditorModified) {
   const QString file = Write("prog.asm", "old\r\n");
-  TEditform* editor = Main().OpenSourceFile(file);
+  EditorWindow* editor = Main().OpenSourceFile(file);
   Type(editor, "new");
   QApplication::setActiveWindow(&Main());
   test::WriteFault fault(Step::Flush, ENOSPC);
-  QTest::keyClick(editor->RichEdit1(), Qt::Key_S, Qt::ControlModifier);
+  QTest::keyClick(editor->Text(), Qt::Key_S, Qt::ControlModifier);
   ASSERT_EQ(fault.Failures(), 1) << "Ctrl+S saved";
   EXPECT_EQ(dialogs.messages, QStringList{CannotSave("prog.asm")});
   EXPECT_EQ(Read(file), "old\r\n");
@@ -59,7 +59,7 @@ TEST_F(SaveFailure, CtrlSOnAFullDiskKeepsTheFileAndTheEditorModified) {
 // Whichever step fails, the same: the file as it was, the editor modified.
 TEST_F(SaveFailure, EveryFailingStepOfASaveKeepsTheOldFile) {
   const QString file = Write("prog.asm", "old\r\n");
-  TEditform* editor = Main().OpenSourceFile(file);
+  EditorWindow* editor = Main().OpenSourceFile(file);
   Type(editor, "new");
   for (const Step step : {Step::Create, Step::Write, Step::Flush, Step::Sync, Step::Close, Step::Rename}) {
     dialogs.messages.clear();
@@ -73,7 +73,7 @@ TEST_F(SaveFailure, EveryFailingStepOfASaveKeepsTheOldFile) {
 }
 
 TEST_F(SaveFailure, SaveAsKeepsTheOldNameAndTheChosenFile) {
-  TEditform* editor = Open("start.txt", "body");
+  EditorWindow* editor = Open("start.txt", "body");
   Type(editor, "changed");
   const QString taken = Write("taken.txt", "keep");
   dialogs.fileNames = {taken};
@@ -88,8 +88,8 @@ TEST_F(SaveFailure, SaveAsKeepsTheOldNameAndTheChosenFile) {
 }
 
 TEST_F(SaveFailure, SaveAllSavesWhatItCanAndReportsTheRest) {
-  TEditform* first = Open("a.txt", "A");
-  TEditform* second = Open("b.txt", "B");
+  EditorWindow* first = Open("a.txt", "A");
+  EditorWindow* second = Open("b.txt", "B");
   Type(first, "A2");
   Type(second, "B2");
   test::WriteFault fault(Step::Rename, ENOSPC, "b.txt");
@@ -107,10 +107,10 @@ TEST_F(SaveFailure, AFailedBackupLosesNothing) {
   Main().Settings().environment.createBakFiles = true;
   Write("prog.bak", "older");
   const QString file = Write("prog.asm", "first\r\n");
-  TEditform* editor = Main().OpenSourceFile(file);
+  EditorWindow* editor = Main().OpenSourceFile(file);
   Type(editor, "second");
   test::WriteFault fault(Step::Flush, ENOSPC, ".bak");
-  editor->SaveFileClick();
+  editor->SaveFile();
   EXPECT_EQ(dialogs.messages, QStringList{CannotSave("prog.bak")});
   EXPECT_EQ(Read(HomePath("prog.bak")), "older");
   EXPECT_EQ(Read(file), "first\r\n");
@@ -118,8 +118,8 @@ TEST_F(SaveFailure, AFailedBackupLosesNothing) {
 }
 
 TEST_F(SaveFailure, SelectionToFileLeavesTheChosenFileAsItWas) {
-  TEditform* editor = Open("a.txt", "a\nb\nc");
-  test::PlaceCaret(editor->RichEdit1(), 2, 3);
+  EditorWindow* editor = Open("a.txt", "a\nb\nc");
+  test::PlaceCaret(editor->Text(), 2, 3);
   const QString block = Write("block.txt", "old block");
   dialogs.fileNames = {block};
   test::WriteFault fault(Step::Close, EDQUOT);
@@ -132,23 +132,23 @@ TEST_F(SaveFailure, SelectionToFileLeavesTheChosenFileAsItWas) {
 // be written is reported instead of "Program assembled", and the listing
 // editor keeps what it showed.
 TEST_F(SaveFailure, AListingThatCannotBeWrittenIsReported) {
-  const QString listingFile = HomePath(TMainform::kListingFile);
-  Write(TMainform::kListingFile, "0000\t6000\t\told\r\n");
-  TEditform* listing = Main().OpenSourceFile(listingFile);
-  TEditform* source = Open("prog.asm", "begin NOP\nHALT\n");
+  const QString listingFile = HomePath(MainWindow::kListingFile);
+  Write(MainWindow::kListingFile, "0000\t6000\t\told\r\n");
+  EditorWindow* listing = Main().OpenSourceFile(listingFile);
+  EditorWindow* source = Open("prog.asm", "begin NOP\nHALT\n");
   {
     test::WriteFault fault(Step::Flush, ENOSPC, ".~zj");
     ClickControl(source, "Makeknop");
   }
-  EXPECT_EQ(dialogs.messages, QStringList{CannotSave(TMainform::kListingFile)});
+  EXPECT_EQ(dialogs.messages, QStringList{CannotSave(MainWindow::kListingFile)});
   EXPECT_EQ(Read(listingFile), "0000\t6000\t\told\r\n");
-  EXPECT_EQ(listing->RichEdit1()->toPlainText(), "0000\t6000\t\told");
+  EXPECT_EQ(listing->Text()->toPlainText(), "0000\t6000\t\told");
 
   dialogs.messages.clear();
   QFile::remove(listingFile);
-  QDir(Home()).mkdir(TMainform::kListingFile);
+  QDir(Home()).mkdir(MainWindow::kListingFile);
   ClickControl(source, "Makeknop");
-  EXPECT_EQ(dialogs.messages, QStringList{CannotSave(TMainform::kListingFile, "Is a directory")});
+  EXPECT_EQ(dialogs.messages, QStringList{CannotSave(MainWindow::kListingFile, "Is a directory")});
 }
 
 TEST_F(SaveFailure, SettingsFilesKeepTheirOldTextAndTheReasonIsShown) {

@@ -6,7 +6,7 @@
 #include <deque>
 #include <vector>
 
-#include "gui/shell/dialogs.h"
+#include "gui/common/dialogs.h"
 #include "qtprinters.h"
 
 namespace tav2::test {

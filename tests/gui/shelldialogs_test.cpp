@@ -11,11 +11,11 @@
 #include <QRadioButton>
 #include <QToolButton>
 
-#include "gui/lang/tasmoptform.h"
-#include "gui/shell/paths.h"
-#include "gui/shell/tnewfileform.h"
-#include "gui/shell/qtdialogs.h"
-#include "gui/shell/toptionsform.h"
+#include "gui/lang/assembleroptionsdialog.h"
+#include "gui/common/paths.h"
+#include "gui/shell/newfilechooser.h"
+#include "gui/common/qtdialogs.h"
+#include "gui/shell/environmentoptionsdialog.h"
 #include "guitest.h"
 #include "scripteddialogs.h"
 #include "workbenchtest.h"
@@ -29,17 +29,17 @@ QLineEdit* Field(const QWidget& dialog, const char* name) { return dialog.findCh
 
 void Press(const QWidget& dialog, const char* name) { dialog.findChild<QPushButton*>(name)->click(); }
 
-TEST(TAsmOptForm, ShowsBothSettingsInHexadecimal) {
+TEST(AssemblerOptionsDialog, ShowsBothSettingsInHexadecimal) {
   AssemblerOptions options;
   options.SetProgramStart(0xABC);
-  const TAsmOptForm dialog(options);
+  const AssemblerOptionsDialog dialog(options);
   EXPECT_EQ(dialog.windowTitle(), "Assembler Options");
   EXPECT_EQ(Field(dialog, "Edit1")->text(), "  0ABC");
   EXPECT_EQ(Field(dialog, "Edit2")->text(), "  7FFF");
 }
 
 // OK takes the valid fields in order and stops at the first invalid one.
-TEST(TAsmOptForm, OkTakesTheValidFieldsInOrder) {
+TEST(AssemblerOptionsDialog, OkTakesTheValidFieldsInOrder) {
   const struct {
     QString edit1, edit2, message;
     int programStart, stackPointer;
@@ -54,7 +54,7 @@ TEST(TAsmOptForm, OkTakesTheValidFieldsInOrder) {
     AssemblerOptions options;
     options.programStart = 5;
     options.defaultStackPointer = 6;
-    TAsmOptForm dialog(options);
+    AssemblerOptionsDialog dialog(options);
     Field(dialog, "Edit1")->setText(c.edit1);
     Field(dialog, "Edit2")->setText(c.edit2);
     Press(dialog, "OKknop");
@@ -65,11 +65,11 @@ TEST(TAsmOptForm, OkTakesTheValidFieldsInOrder) {
   }
 }
 
-TEST(TAsmOptForm, DefaultsChangeOnlyTheFields) {
+TEST(AssemblerOptionsDialog, DefaultsChangeOnlyTheFields) {
   AssemblerOptions options;
   options.SetProgramStart(0x100);
   options.SetDefaultStackPointer(0x200);
-  TAsmOptForm dialog(options);
+  AssemblerOptionsDialog dialog(options);
   Press(dialog, "Defaultsknop");
   EXPECT_EQ(Field(dialog, "Edit1")->text(), "  0000");
   EXPECT_EQ(Field(dialog, "Edit2")->text(), "  7FFF");
@@ -81,16 +81,16 @@ TEST(TAsmOptForm, DefaultsChangeOnlyTheFields) {
 class AsmOptMenu : public test::WorkbenchTest {};
 
 TEST_F(AsmOptMenu, ReachesTheMachineOnOk) {
-  TMainform& mainform = Start();
+  MainWindow& mainWindow = Start();
   Item("Assembleroptions1")->trigger();
-  auto* dialog = mainform.findChild<TAsmOptForm*>("TAsmOptForm");
+  auto* dialog = mainWindow.findChild<AssemblerOptionsDialog*>("TAsmOptForm");
   ASSERT_NE(dialog, nullptr);
   EXPECT_TRUE(dialog->isVisible());
   EXPECT_FALSE(dialog->isModal());
   Field(*dialog, "Edit2")->setText("FFFF");
   Press(*dialog, "OKknop");
-  EXPECT_EQ(mainform.Settings().assembler.defaultStackPointer, -1);
-  EXPECT_EQ(mainform.GetMachine().defaultStackPointer, 0xFFFF);
+  EXPECT_EQ(mainWindow.Settings().assembler.defaultStackPointer, -1);
+  EXPECT_EQ(mainWindow.Hardware().defaultStackPointer, 0xFFFF);
 }
 
 // ---- Environment options --------------------------------------------------------------------
@@ -101,9 +101,9 @@ EnvironmentSettings Sample() {
   return settings;
 }
 
-TEST(TOptionsform, ShowsTheSettingsEachTimeItIsShown) {
+TEST(EnvironmentOptionsDialog, ShowsTheSettingsEachTimeItIsShown) {
   EnvironmentSettings settings = Sample();
-  TOptionsform dialog(settings, "/opt/tav2");
+  EnvironmentOptionsDialog dialog(settings, "/opt/tav2");
   EXPECT_EQ(dialog.windowTitle(), "Evironment options");
   EXPECT_EQ(Field(dialog, "Homediredit")->text(), "/home/tav");
   EXPECT_EQ(Field(dialog, "Workingdiredit")->text(), "/home/tav/sources");
@@ -115,9 +115,9 @@ TEST(TOptionsform, ShowsTheSettingsEachTimeItIsShown) {
   EXPECT_EQ(Field(dialog, "Homediredit")->text(), "/elsewhere");
 }
 
-TEST(TOptionsform, OkStoresTheFieldsUnchecked) {
+TEST(EnvironmentOptionsDialog, OkStoresTheFieldsUnchecked) {
   EnvironmentSettings settings = Sample();
-  TOptionsform dialog(settings, "/opt/tav2");
+  EnvironmentOptionsDialog dialog(settings, "/opt/tav2");
   Field(dialog, "Homediredit")->setText("no such dir ");
   Field(dialog, "Includediredit")->setText("");
   dialog.findChild<QCheckBox*>("Saveonexit")->setChecked(true);
@@ -131,10 +131,10 @@ TEST(TOptionsform, OkStoresTheFieldsUnchecked) {
   EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
 
-TEST(TOptionsform, DefaultsDeriveFromTheHomeDirectoryInForce) {
+TEST(EnvironmentOptionsDialog, DefaultsDeriveFromTheHomeDirectoryInForce) {
   EnvironmentSettings settings = Sample();
   settings.workingDir = "/w";
-  TOptionsform dialog(settings, "/opt/tav2");
+  EnvironmentOptionsDialog dialog(settings, "/opt/tav2");
   Field(dialog, "Homediredit")->setText("/typed");
   Press(dialog, "Defaultknop");
   EXPECT_EQ(Field(dialog, "Homediredit")->text(), "/opt/tav2");
@@ -152,25 +152,25 @@ TEST(TOptionsform, DefaultsDeriveFromTheHomeDirectoryInForce) {
 class EnvironmentMenu : public test::WorkbenchTest {};
 
 TEST_F(EnvironmentMenu, OpensAModalDialogNewForEachUse) {
-  TMainform& mainform = Start();
+  MainWindow& mainWindow = Start();
   Item("Environment")->trigger();
-  auto* dialog = mainform.findChild<TOptionsform*>("TOptionsform");
+  auto* dialog = mainWindow.findChild<EnvironmentOptionsDialog*>("TOptionsform");
   ASSERT_NE(dialog, nullptr);
   EXPECT_TRUE(dialog->isModal());
   EXPECT_EQ(Field(*dialog, "Homediredit")->text(), Home());
   Press(*dialog, "Cancelknop");
   QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-  EXPECT_EQ(mainform.findChild<TOptionsform*>("TOptionsform"), nullptr);
+  EXPECT_EQ(mainWindow.findChild<EnvironmentOptionsDialog*>("TOptionsform"), nullptr);
 }
 
 // ---- The new-file chooser --------------------------------------------------------------------
 
-class NewFileChooser : public test::WorkbenchTest {};
+class NewFileChooserTest : public test::WorkbenchTest {};
 
-TEST_F(NewFileChooser, ItsClientAreaHoldsEveryChoice) {
+TEST_F(NewFileChooserTest, ItsClientAreaHoldsEveryChoice) {
   Start();
   test::Click(Button("SpeedButton1"));
-  const auto* chooser = Main().findChild<TNewfileForm*>();
+  const auto* chooser = Main().findChild<NewFileChooser*>();
   ASSERT_NE(chooser, nullptr);
   ASSERT_TRUE(chooser->isVisible());
   EXPECT_EQ(chooser->size(), QSize(122, 108));

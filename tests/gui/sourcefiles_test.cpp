@@ -44,30 +44,30 @@ class SourceFiles : public test::WorkbenchTest {
 
 TEST_F(SourceFiles, StartUpTakesADirectoryNamedLikeTheMicrocodeForAMissingFile) {
   QTemporaryDir startDir;
-  ASSERT_TRUE(QDir(startDir.path()).mkdir(TMainform::kStartupMicrocode));
+  ASSERT_TRUE(QDir(startDir.path()).mkdir(MainWindow::kStartupMicrocode));
   StartIn(startDir);
-  TMainform& mainform = Start();
+  MainWindow& mainWindow = Start();
   ASSERT_EQ(QDir::currentPath(), QDir(startDir.path()).canonicalPath());
-  EXPECT_TRUE(mainform.isVisible());
-  EXPECT_EQ(mainform.GetMachine().mcrom.Entry(1).Name(), "ADD") << "the home directory's file instead";
+  EXPECT_TRUE(mainWindow.isVisible());
+  EXPECT_EQ(mainWindow.Hardware().mcrom.Entry(1).Name(), "ADD") << "the home directory's file instead";
   EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
 TEST_F(SourceFiles, StartUpWithOnlyDirectoriesNamedLikeTheMicrocodeReportsTheBuild) {
   QTemporaryDir startDir;
-  ASSERT_TRUE(QDir(startDir.path()).mkdir(TMainform::kStartupMicrocode));
-  ASSERT_TRUE(QFile::remove(HomePath(TMainform::kStartupMicrocode)));
-  Folder(TMainform::kStartupMicrocode);
+  ASSERT_TRUE(QDir(startDir.path()).mkdir(MainWindow::kStartupMicrocode));
+  ASSERT_TRUE(QFile::remove(HomePath(MainWindow::kStartupMicrocode)));
+  Folder(MainWindow::kStartupMicrocode);
   StartIn(startDir);
-  TMainform& mainform = Start();
+  MainWindow& mainWindow = Start();
   ASSERT_EQ(QDir::currentPath(), QDir(startDir.path()).canonicalPath());
-  EXPECT_TRUE(mainform.isVisible());
+  EXPECT_TRUE(mainWindow.isVisible());
   EXPECT_EQ(dialogs.messages, QStringList{"error: Errors in projectfile"});
-  EXPECT_EQ(mainform.GetMachine().mcrom.Entry(1).Name(), "");
+  EXPECT_EQ(mainWindow.Hardware().mcrom.Entry(1).Name(), "");
 }
 
 TEST_F(SourceFiles, OpenRefusesWhatIsNoRegularFileOfAtMostSixteenMegabytes) {
-  TMainform& mainform = Start();
+  MainWindow& mainWindow = Start();
   const QString fifo = Fifo("pipe.asm");
   const QString folder = Folder("folder.asm");
   const QString large = Large("large.asm");
@@ -82,17 +82,17 @@ TEST_F(SourceFiles, OpenRefusesWhatIsNoRegularFileOfAtMostSixteenMegabytes) {
     dialogs.fileNames = {name};
     Item("OpenFile")->trigger();
     EXPECT_EQ(dialogs.messages, QStringList{message});
-    EXPECT_TRUE(mainform.Editors().Windows().empty()) << name.toStdString();
+    EXPECT_TRUE(mainWindow.Editors().Windows().empty()) << name.toStdString();
   }
 }
 
 TEST_F(SourceFiles, InsertFileRefusesAFifo) {
   Start();
-  TEditform* editor = Open("a.txt", "AB");
+  EditorWindow* editor = Open("a.txt", "AB");
   dialogs.fileNames = {Fifo("pipe.txt")};
   EditorItem(editor, "Insertfile")->trigger();
   EXPECT_EQ(dialogs.messages, QStringList{"error: File not found"});
-  EXPECT_EQ(editor->RichEdit1()->toPlainText(), "AB");
+  EXPECT_EQ(editor->Text()->toPlainText(), "AB");
 }
 
 // In either language an include that names a directory is a file not found,
@@ -109,7 +109,7 @@ TEST_F(SourceFiles, MakeWithAnIncludedDirectoryListsItAtTheInclude) {
       {EditKind::MicrocodeSource, "##\n#NOP; 0x60\n#include \"folder.inc\"\n#STOP; 0x6F\n##\n", "noname2.mca"},
   };
   for (const auto& c : cases) {
-    TEditform* editor = NewEditor(c.kind, c.text);
+    EditorWindow* editor = NewEditor(c.kind, c.text);
     ClickControl(editor, "Makeknop");
     EXPECT_EQ(Control<QPlainTextEdit>(editor, "Memo1")->toPlainText(),
               c.fileName + ": line 3: \tFile " + folder + " not found\n");

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "guitest.h"
-#include "sim/mcrom.h"
+#include "core/sim/mcrom.h"
 #include "simsupport.h"
 
 namespace tav2 {

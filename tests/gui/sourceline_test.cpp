@@ -6,9 +6,9 @@
 #include <QTextBlock>
 
 #include "guitest.h"
-#include "gui/editor/bgrcolour.h"
+#include "gui/common/bgrcolour.h"
 #include "gui/editor/editcommands.h"
-#include "gui/editor/errormemo.h"
+#include "gui/editor/errorlist.h"
 #include "gui/editor/sourcelinehighlight.h"
 
 namespace tav2 {
@@ -97,24 +97,24 @@ TEST(SourceLineHighlight, LineEndsComeFromTheTextAsItWasWhenTheCacheWasTaken) {
   EXPECT_FALSE(SourceLineHighlight::TextCacheStale());
 }
 
-TError ErrorAt(const char* message, int line, int position) { return TError{message, "prog.asm", line, 1, position}; }
+BuildError ErrorAt(const char* message, int line, int position) { return BuildError{message, "prog.asm", line, 1, position}; }
 
 struct ErrorPanel {
   ErrorPanel() {
-    QObject::connect(&memo, &ErrorMemo::errorChosen, editor.line, &SourceLineHighlight::ShowSourceLine);
+    QObject::connect(&memo, &ErrorList::errorChosen, editor.line, &SourceLineHighlight::ShowSourceLine);
     memo.ShowErrors({ErrorAt("Unknown instruction", 1, 3), ErrorAt("Label expected", 3, 26),
                      ErrorAt("File not found", 0, 0)});
   }
   void ClickLine(int line) {
     PlaceCaret(&memo, memo.document()->findBlockByNumber(line - 1).position());
-    memo.Memo1Click();
+    memo.OnErrorListClicked();
   }
 
   Highlighted editor;
-  ErrorMemo memo;
+  ErrorList memo;
 };
 
-TEST(ErrorMemo, OneOliveLinePerErrorInTheListFormat) {
+TEST(ErrorList, OneOliveLinePerErrorInTheListFormat) {
   ErrorPanel panel;
   EXPECT_EQ(panel.memo.objectName(), "Memo1");
   EXPECT_TRUE(panel.memo.isReadOnly());
@@ -125,7 +125,7 @@ TEST(ErrorMemo, OneOliveLinePerErrorInTheListFormat) {
 }
 
 // Below the last error nothing changes.
-TEST(ErrorMemo, ClickingTheSecondErrorHighlightsItsLine) {
+TEST(ErrorList, ClickingTheSecondErrorHighlightsItsLine) {
   ErrorPanel panel;
   panel.ClickLine(2);
   EXPECT_EQ(panel.memo.textCursor().selectedText(), "prog.asm: line 3: \tLabel expected");
@@ -136,7 +136,7 @@ TEST(ErrorMemo, ClickingTheSecondErrorHighlightsItsLine) {
   EXPECT_EQ(panel.editor.RedText(), "first line");
 }
 
-TEST(ErrorMemo, AMouseClickChoosesTheLineUnderIt) {
+TEST(ErrorList, AMouseClickChoosesTheLineUnderIt) {
   ErrorPanel panel;
   panel.memo.resize(400, 200);
   const QRect second = panel.memo.cursorRect(QTextCursor(panel.memo.document()->findBlockByNumber(1)));

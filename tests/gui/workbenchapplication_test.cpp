@@ -17,11 +17,11 @@ class LastResort : public test::WorkbenchTest {};
 // A command whose handler throws stops there: the error is shown and the
 // workbench goes on with every editor and its text.
 TEST_F(LastResort, AnExceptionLeavingACommandIsShownAndEveryEditorStays) {
-  TMainform& mainform = Start();
-  TEditform* first = Open("a.asm", "begin NOP");
+  MainWindow& mainWindow = Start();
+  EditorWindow* first = Open("a.asm", "begin NOP");
   Type(first, "edited");
-  TEditform* second = NewEditor(EditKind::TextFile, "typed");
-  auto* command = new QToolButton(&mainform);
+  EditorWindow* second = NewEditor(EditKind::TextFile, "typed");
+  auto* command = new QToolButton(&mainWindow);
   QObject::connect(command, &QToolButton::clicked, [] { throw std::runtime_error("no memory for the view"); });
   command->show();
   test::Click(command);
@@ -30,9 +30,9 @@ TEST_F(LastResort, AnExceptionLeavingACommandIsShownAndEveryEditorStays) {
   EXPECT_EQ(dialogs.messages, QStringList({shown, shown}));
   EXPECT_EQ(Slot(1), first);
   EXPECT_EQ(Slot(2), second);
-  EXPECT_EQ(first->RichEdit1()->toPlainText(), "edited");
+  EXPECT_EQ(first->Text()->toPlainText(), "edited");
   EXPECT_TRUE(first->IsModified());
-  EXPECT_EQ(second->RichEdit1()->toPlainText(), "typed");
+  EXPECT_EQ(second->Text()->toPlainText(), "typed");
 
   dialogs.messages.clear();
   test::Click(Button("SpeedButton4"));

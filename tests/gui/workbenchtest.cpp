@@ -12,7 +12,7 @@ namespace tav2::test {
 
 void WorkbenchTest::SetUp() {
   ASSERT_TRUE(home_.isValid());
-  for (const char* name : {TMainform::kStartupMicrocode, TMainform::kNewMicrocode}) {
+  for (const char* name : {MainWindow::kStartupMicrocode, MainWindow::kNewMicrocode}) {
     ASSERT_TRUE(QFile::copy(QString(TAV2_SOURCE_DIR "/data/") + name, home_.filePath(name)));
   }
   QDir(home_.path()).mkpath("sources");
@@ -22,16 +22,16 @@ void WorkbenchTest::SetUp() {
 }
 
 void WorkbenchTest::TearDown() {
-  mainform_.reset();
+  mainWindow_.reset();
   QDir::setCurrent(savedDir_);
 }
 
-TMainform& WorkbenchTest::Start(const QString& file) {
+MainWindow& WorkbenchTest::Start(const QString& file) {
   QStringList arguments{home_.filePath("tav2")};
   if (!file.isEmpty()) arguments << file;
-  mainform_ = std::make_unique<TMainform>(arguments);
-  mainform_->show();
-  return *mainform_;
+  mainWindow_ = std::make_unique<MainWindow>(arguments);
+  mainWindow_->show();
+  return *mainWindow_;
 }
 
 QString WorkbenchTest::Write(const QString& name, const QByteArray& bytes) const {
@@ -48,36 +48,36 @@ QByteArray WorkbenchTest::Read(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-TEditform* WorkbenchTest::NewEditor(EditKind kind, const QString& text) {
-  TEditform* editor = mainform_->NewSourceFile(kind);
+EditorWindow* WorkbenchTest::NewEditor(EditKind kind, const QString& text) {
+  EditorWindow* editor = mainWindow_->NewSourceFile(kind);
   if (!text.isEmpty()) Type(editor, text);
   return editor;
 }
 
 QAction* WorkbenchTest::Item(const char* name) const {
-  return mainform_->findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
+  return mainWindow_->findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
 }
 
-QToolButton* WorkbenchTest::Button(const char* name) const { return mainform_->findChild<QToolButton*>(name); }
+QToolButton* WorkbenchTest::Button(const char* name) const { return mainWindow_->findChild<QToolButton*>(name); }
 
-QAction* WorkbenchTest::EditorItem(const TEditform* editor, const char* name) {
+QAction* WorkbenchTest::EditorItem(const EditorWindow* editor, const char* name) {
   return editor->findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
 }
 
-void WorkbenchTest::ClickControl(const TEditform* editor, const char* name) {
+void WorkbenchTest::ClickControl(const EditorWindow* editor, const char* name) {
   Control<QToolButton>(editor, name)->click();
 }
 
-TEditform* WorkbenchTest::Slot(int slot) const { return mainform_->Editors().At(slot); }
+EditorWindow* WorkbenchTest::Slot(int slot) const { return mainWindow_->Editors().At(slot); }
 
-void WorkbenchTest::Type(TEditform* editor, const QString& text) {
-  QTextCursor cursor = editor->RichEdit1()->textCursor();
+void WorkbenchTest::Type(EditorWindow* editor, const QString& text) {
+  QTextCursor cursor = editor->Text()->textCursor();
   cursor.select(QTextCursor::Document);
   cursor.insertText(text);
 }
 
-QString WorkbenchTest::RedLine(const TEditform* editor) {
-  const QList<QTextEdit::ExtraSelection> lines = editor->RichEdit1()->extraSelections();
+QString WorkbenchTest::RedLine(const EditorWindow* editor) {
+  const QList<QTextEdit::ExtraSelection> lines = editor->Text()->extraSelections();
   return lines.isEmpty() ? QString() : lines.first().cursor.selectedText();
 }
 

@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <memory>
 
-#include "gui/editor/teditform.h"
-#include "gui/shell/tmainform.h"
+#include "gui/editor/editorwindow.h"
+#include "gui/shell/mainwindow.h"
 #include "scripteddialogs.h"
 
 class QAction;
@@ -24,8 +24,8 @@ class WorkbenchTest : public testing::Test {
   void TearDown() override;
 
   // Creates and shows the main window; `file` is its command-line file.
-  TMainform& Start(const QString& file = {});
-  TMainform& Main() { return *mainform_; }
+  MainWindow& Start(const QString& file = {});
+  MainWindow& Main() { return *mainWindow_; }
 
   QString Home() const { return home_.path(); }
   QString HomePath(const QString& name) const { return home_.filePath(name); }
@@ -33,32 +33,32 @@ class WorkbenchTest : public testing::Test {
   QString Write(const QString& name, const QByteArray& bytes) const;
   static QByteArray Read(const QString& path);
   // Writes the file and opens it in an editor.
-  TEditform* Open(const QString& name, const QByteArray& bytes) { return Main().OpenSourceFile(Write(name, bytes)); }
+  EditorWindow* Open(const QString& name, const QByteArray& bytes) { return Main().OpenSourceFile(Write(name, bytes)); }
   // A new untitled editor of that kind, holding `text` when given.
-  TEditform* NewEditor(EditKind kind, const QString& text = {});
+  EditorWindow* NewEditor(EditKind kind, const QString& text = {});
 
   // The main window's own menu item or bar button of that name.
   QAction* Item(const char* name) const;
   QToolButton* Button(const char* name) const;
   // The editor's own menu item or control of that name.
-  static QAction* EditorItem(const TEditform* editor, const char* name);
+  static QAction* EditorItem(const EditorWindow* editor, const char* name);
   template <class Widget>
-  static Widget* Control(const TEditform* editor, const char* name) {
+  static Widget* Control(const EditorWindow* editor, const char* name) {
     return editor->findChild<Widget*>(name);
   }
-  static void ClickControl(const TEditform* editor, const char* name);
-  TEditform* Slot(int slot) const;
+  static void ClickControl(const EditorWindow* editor, const char* name);
+  EditorWindow* Slot(int slot) const;
   // Replaces the editor's text as the user would, so that it counts as a change.
-  static void Type(TEditform* editor, const QString& text);
+  static void Type(EditorWindow* editor, const QString& text);
   // The text of the editor's red line; empty when none is shown.
-  static QString RedLine(const TEditform* editor);
+  static QString RedLine(const EditorWindow* editor);
 
   ScriptedDialogs dialogs;
 
  private:
   QTemporaryDir home_;
   QString savedDir_;
-  std::unique_ptr<TMainform> mainform_;
+  std::unique_ptr<MainWindow> mainWindow_;
 };
 
 }  // namespace tav2::test

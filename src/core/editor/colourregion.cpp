@@ -1,4 +1,4 @@
-#include "editor/colourregion.h"
+#include "core/editor/colourregion.h"
 
 namespace tav2 {
 

@@ -1,9 +1,9 @@
-#include "editor/editkind.h"
+#include "core/editor/editkind.h"
 
 #include <filesystem>
 #include <string>
 
-#include "editor/textchars.h"
+#include "core/editor/textchars.h"
 
 namespace tav2 {
 

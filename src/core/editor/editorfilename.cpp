@@ -1,11 +1,11 @@
-#include "editor/editorfilename.h"
+#include "core/editor/editorfilename.h"
 
 #include <array>
 #include <filesystem>
 
-#include "editor/textchars.h"
-#include "shell/recentfiles.h"
-#include "sim/formatted.h"
+#include "core/editor/textchars.h"
+#include "core/shell/recentfiles.h"
+#include "core/util/formatted.h"
 
 namespace tav2 {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "editor/editkind.h"
+#include "core/editor/editkind.h"
 
 namespace tav2 {
 

@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "editor/selection.h"
-#include "editor/textchange.h"
+#include "core/editor/selection.h"
+#include "core/editor/textchange.h"
 
 namespace tav2 {
 

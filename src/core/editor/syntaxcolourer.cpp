@@ -1,12 +1,12 @@
-#include "editor/syntaxcolourer.h"
+#include "core/editor/syntaxcolourer.h"
 
 #include <algorithm>
 #include <array>
 #include <string>
 
-#include "editor/textchars.h"
-#include "lang/wordlists.h"
-#include "sim/mcrom.h"
+#include "core/editor/textchars.h"
+#include "core/lang/keywordlists.h"
+#include "core/sim/mcrom.h"
 
 namespace tav2 {
 
@@ -94,7 +94,7 @@ TokenClass SyntaxColourer::ClassifyWord(std::string_view word, EditKind kind) co
 }
 
 TokenClass SyntaxColourer::ClassifyAssemblerWord(std::string_view upper) const {
-  if (WordLists::Shared().IsProgrammerRegister(upper)) return TokenClass::AssemblerRegister;
+  if (KeywordLists::Shared().IsProgrammerRegister(upper)) return TokenClass::AssemblerRegister;
   if (mcrom_.Find(upper)) return TokenClass::RegisterOrInstruction;
   if (!upper.empty() && IsDigit(upper.front())) return TokenClass::Number;
   if (std::find(kDirectives.begin(), kDirectives.end(), upper) != kDirectives.end()) return TokenClass::Directive;
@@ -103,7 +103,7 @@ TokenClass SyntaxColourer::ClassifyAssemblerWord(std::string_view upper) const {
 }
 
 TokenClass SyntaxColourer::ClassifyMicrocodeWord(std::string_view upper) {
-  const WordLists& lists = WordLists::Shared();
+  const KeywordLists& lists = KeywordLists::Shared();
   if (lists.IsRegisterWord(upper)) return TokenClass::RegisterOrInstruction;
   if (upper.starts_with("0X")) return TokenClass::Number;
   if (lists.IsAluFunction(upper)) return TokenClass::FunctionWord;

@@ -3,9 +3,9 @@
 #include <string_view>
 #include <vector>
 
-#include "editor/colourregion.h"
-#include "editor/editkind.h"
-#include "editor/tokenclass.h"
+#include "core/editor/colourregion.h"
+#include "core/editor/editkind.h"
+#include "core/editor/tokenclass.h"
 
 namespace tav2 {
 

@@ -1,10 +1,10 @@
-#include "editor/tabs.h"
+#include "core/editor/tabs.h"
 
 #include <algorithm>
 #include <string>
 
-#include "editor/textchars.h"
-#include "shell/editoroptions.h"
+#include "core/editor/textchars.h"
+#include "core/editor/editoroptions.h"
 
 namespace tav2 {
 

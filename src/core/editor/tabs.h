@@ -2,7 +2,7 @@
 #include <optional>
 #include <string_view>
 
-#include "editor/editresult.h"
+#include "core/editor/editresult.h"
 
 namespace tav2 {
 

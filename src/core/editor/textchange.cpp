@@ -1,4 +1,4 @@
-#include "editor/textchange.h"
+#include "core/editor/textchange.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
-#include "editor/textcommands.h"
+#include "core/editor/textcommands.h"
 
 #include <algorithm>
 
-#include "editor/textchars.h"
+#include "core/editor/textchars.h"
 
 namespace tav2 {
 

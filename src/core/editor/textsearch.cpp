@@ -1,8 +1,8 @@
-#include "editor/textsearch.h"
+#include "core/editor/textsearch.h"
 
 #include <algorithm>
 
-#include "editor/textchars.h"
+#include "core/editor/textchars.h"
 
 namespace tav2 {
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "editor/editresult.h"
-#include "editor/selection.h"
+#include "core/editor/editresult.h"
+#include "core/editor/selection.h"
 
 namespace tav2 {
 

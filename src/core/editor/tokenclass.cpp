@@ -1,4 +1,4 @@
-#include "editor/tokenclass.h"
+#include "core/editor/tokenclass.h"
 
 namespace tav2 {
 

@@ -1,4 +1,4 @@
-#include "editor/undoring.h"
+#include "core/editor/undoring.h"
 
 namespace tav2 {
 

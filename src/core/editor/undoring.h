@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "editor/editresult.h"
+#include "core/editor/editresult.h"
 
 namespace tav2 {
 

@@ -1,4 +1,4 @@
-#include "editor/undorunflags.h"
+#include "core/editor/undorunflags.h"
 
 namespace tav2 {
 

@@ -1,4 +1,4 @@
-#include "lang/helptopics.h"
+#include "core/lang/helptopics.h"
 
 #include <cctype>
 

@@ -1,10 +1,10 @@
-#include "lang/sourcefile.h"
+#include "core/lang/sourcefile.h"
 
 #include <algorithm>
 #include <array>
 #include <fstream>
 
-#include "sim/formatted.h"
+#include "core/util/formatted.h"
 
 namespace tav2 {
 

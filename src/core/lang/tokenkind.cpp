@@ -1,4 +1,4 @@
-#include "lang/tokenkind.h"
+#include "core/lang/tokenkind.h"
 
 namespace tav2 {
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "shell/windowslots.h"
+#include "core/shell/windowslots.h"
 
 namespace tav2 {
 

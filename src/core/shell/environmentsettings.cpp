@@ -1,4 +1,4 @@
-#include "shell/environmentsettings.h"
+#include "core/shell/environmentsettings.h"
 
 namespace tav2 {
 

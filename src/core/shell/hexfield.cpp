@@ -1,9 +1,9 @@
-#include "shell/hexfield.h"
+#include "core/shell/hexfield.h"
 
 #include <algorithm>
 #include <cctype>
 
-#include "sim/formatted.h"
+#include "core/util/formatted.h"
 
 namespace tav2 {
 

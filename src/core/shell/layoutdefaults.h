@@ -2,7 +2,7 @@
 #include <array>
 #include <cstdint>
 
-#include "shell/windowbounds.h"
+#include "core/shell/windowbounds.h"
 
 namespace tav2 {
 

@@ -1,4 +1,4 @@
-#include "shell/optionsfile.h"
+#include "core/shell/optionsfile.h"
 
 #include <algorithm>
 #include <charconv>
@@ -6,8 +6,8 @@
 #include <optional>
 #include <string_view>
 
-#include "editor/tabs.h"
-#include "shell/textfile.h"
+#include "core/editor/tabs.h"
+#include "core/shell/textfile.h"
 
 namespace tav2 {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/workbenchsettings.h"
+#include "core/shell/workbenchsettings.h"
 
 namespace tav2 {
 

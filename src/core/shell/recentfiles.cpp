@@ -1,8 +1,8 @@
-#include "shell/recentfiles.h"
+#include "core/shell/recentfiles.h"
 
 #include <algorithm>
 
-#include "shell/textfile.h"
+#include "core/shell/textfile.h"
 
 namespace tav2 {
 

@@ -1,4 +1,4 @@
-#include "shell/slotcursor.h"
+#include "core/shell/slotcursor.h"
 
 namespace tav2 {
 

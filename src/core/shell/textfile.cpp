@@ -1,9 +1,9 @@
-#include "shell/textfile.h"
+#include "core/shell/textfile.h"
 
 #include <fstream>
 #include <iterator>
 
-#include "util/atomicfilewriter.h"
+#include "core/util/atomicfilewriter.h"
 
 namespace tav2 {
 

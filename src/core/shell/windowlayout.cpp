@@ -1,4 +1,4 @@
-#include "shell/windowlayout.h"
+#include "core/shell/windowlayout.h"
 
 #include <cstdlib>
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <span>
 
-#include "shell/layoutdefaults.h"
+#include "core/shell/layoutdefaults.h"
 
 namespace tav2 {
 

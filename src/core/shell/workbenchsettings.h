@@ -1,7 +1,7 @@
 #pragma once
-#include "shell/assembleroptions.h"
-#include "shell/editordefaults.h"
-#include "shell/environmentsettings.h"
+#include "core/lang/assembleroptions.h"
+#include "core/editor/editordefaults.h"
+#include "core/shell/environmentsettings.h"
 
 namespace tav2 {
 

@@ -1,4 +1,4 @@
-#include "sim/alu.h"
+#include "core/sim/alu.h"
 
 namespace tav2 {
 

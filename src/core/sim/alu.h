@@ -1,8 +1,8 @@
 #pragma once
 #include <cstdint>
 
-#include "sim/alufunctions.h"
-#include "sim/processorstate.h"
+#include "core/sim/alufunctions.h"
+#include "core/sim/processorstate.h"
 
 namespace tav2 {
 

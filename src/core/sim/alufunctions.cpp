@@ -1,4 +1,4 @@
-#include "sim/alufunctions.h"
+#include "core/sim/alufunctions.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "sim/breakpointlist.h"
+#include "core/sim/breakpointlist.h"
 
 namespace tav2 {
 

@@ -1,4 +1,4 @@
-#include "sim/decodedinstruction.h"
+#include "core/sim/decodedinstruction.h"
 
 namespace tav2 {
 

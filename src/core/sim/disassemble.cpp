@@ -1,9 +1,9 @@
-#include "sim/disassemble.h"
+#include "core/sim/disassemble.h"
 
-#include "sim/decodedinstruction.h"
-#include "sim/formatted.h"
-#include "sim/mainmemory.h"
-#include "sim/mcrom.h"
+#include "core/sim/decodedinstruction.h"
+#include "core/util/formatted.h"
+#include "core/sim/mainmemory.h"
+#include "core/sim/mcrom.h"
 
 namespace tav2 {
 

@@ -1,8 +1,8 @@
-#include "sim/engine.h"
+#include "core/sim/engine.h"
 
-#include "sim/alu.h"
-#include "sim/alufunctions.h"
-#include "sim/terminal.h"
+#include "core/sim/alu.h"
+#include "core/sim/alufunctions.h"
+#include "core/sim/terminal.h"
 
 namespace tav2 {
 

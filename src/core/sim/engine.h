@@ -3,9 +3,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "sim/machine.h"
-#include "sim/processordisplay.h"
-#include "sim/processorstate.h"
+#include "core/sim/machine.h"
+#include "core/sim/processordisplay.h"
+#include "core/sim/processorstate.h"
 
 namespace tav2 {
 

@@ -1,10 +1,10 @@
 #pragma once
 #include <cstdint>
 
-#include "sim/breakpointlist.h"
-#include "sim/linemap.h"
-#include "sim/mainmemory.h"
-#include "sim/mcrom.h"
+#include "core/sim/breakpointlist.h"
+#include "core/sim/linemap.h"
+#include "core/sim/mainmemory.h"
+#include "core/sim/mcrom.h"
 
 namespace tav2 {
 

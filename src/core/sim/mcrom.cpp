@@ -1,4 +1,4 @@
-#include "sim/mcrom.h"
+#include "core/sim/mcrom.h"
 
 #include <algorithm>
 #include <cctype>

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-#include "sim/mcromentry.h"
+#include "core/sim/mcromentry.h"
 
 namespace tav2 {
 

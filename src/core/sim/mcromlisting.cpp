@@ -1,8 +1,8 @@
-#include "sim/mcromlisting.h"
+#include "core/sim/mcromlisting.h"
 
-#include "sim/formatted.h"
-#include "sim/mcrom.h"
-#include "sim/microinstructiontext.h"
+#include "core/util/formatted.h"
+#include "core/sim/mcrom.h"
+#include "core/sim/microinstructiontext.h"
 
 namespace tav2 {
 

@@ -1,6 +1,6 @@
-#include "sim/microinstructiontext.h"
+#include "core/sim/microinstructiontext.h"
 
-#include "sim/alufunctions.h"
+#include "core/sim/alufunctions.h"
 
 namespace tav2 {
 

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "sim/microinstruction.h"
+#include "core/sim/microinstruction.h"
 
 namespace tav2 {
 

@@ -1,9 +1,9 @@
 #pragma once
-#include "sim/engine.h"
-#include "sim/machine.h"
-#include "sim/processordisplay.h"
-#include "sim/processorstate.h"
-#include "sim/runcontrol.h"
+#include "core/sim/engine.h"
+#include "core/sim/machine.h"
+#include "core/sim/processordisplay.h"
+#include "core/sim/processorstate.h"
+#include "core/sim/runcontrol.h"
 
 namespace tav2 {
 
@@ -23,7 +23,7 @@ class Processor {
 
   ProcessorState& State() { return state_; }
   const ProcessorState& State() const { return state_; }
-  Engine& GetEngine() { return engine_; }
+  Engine& StepEngine() { return engine_; }
   RunControl& Control() { return control_; }
 
  private:

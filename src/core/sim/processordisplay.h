@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string>
 
-#include "sim/mainmemory.h"
-#include "sim/processorstate.h"
+#include "core/sim/mainmemory.h"
+#include "core/sim/processorstate.h"
 
 namespace tav2 {
 

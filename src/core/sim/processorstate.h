@@ -2,9 +2,9 @@
 #include <array>
 #include <cstdint>
 
-#include "sim/decodedinstruction.h"
-#include "sim/mcrom.h"
-#include "sim/microinstruction.h"
+#include "core/sim/decodedinstruction.h"
+#include "core/sim/mcrom.h"
+#include "core/sim/microinstruction.h"
 
 namespace tav2 {
 

@@ -1,6 +1,6 @@
-#include "sim/runcontrol.h"
+#include "core/sim/runcontrol.h"
 
-#include "sim/terminal.h"
+#include "core/sim/terminal.h"
 
 namespace tav2 {
 

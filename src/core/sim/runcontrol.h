@@ -3,10 +3,10 @@
 #include <cstdint>
 #include <optional>
 
-#include "sim/engine.h"
-#include "sim/machine.h"
-#include "sim/processordisplay.h"
-#include "sim/processorstate.h"
+#include "core/sim/engine.h"
+#include "core/sim/machine.h"
+#include "core/sim/processordisplay.h"
+#include "core/sim/processorstate.h"
 
 namespace tav2 {
 

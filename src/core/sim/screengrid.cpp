@@ -1,8 +1,8 @@
-#include "sim/screengrid.h"
+#include "core/sim/screengrid.h"
 
 #include <algorithm>
 
-#include "sim/formatted.h"
+#include "core/util/formatted.h"
 
 namespace tav2 {
 

@@ -1,10 +1,10 @@
-#include "sim/terminal.h"
+#include "core/sim/terminal.h"
 
 #include <string>
 
-#include "sim/mainmemory.h"
-#include "sim/processordisplay.h"
-#include "sim/processorstate.h"
+#include "core/sim/mainmemory.h"
+#include "core/sim/processordisplay.h"
+#include "core/sim/processorstate.h"
 
 namespace tav2 {
 

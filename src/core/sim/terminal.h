@@ -2,8 +2,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "sim/screengrid.h"
-#include "sim/terminaldevice.h"
+#include "core/sim/screengrid.h"
+#include "core/sim/terminaldevice.h"
 
 namespace tav2 {
 

@@ -1,4 +1,4 @@
-#include "util/atomicfilewriter.h"
+#include "core/util/atomicfilewriter.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -10,13 +10,13 @@
 #include <algorithm>
 #include <array>
 
-#include "editor/tabs.h"
-#include "editor/textcommands.h"
-#include "editor/textsearch.h"
+#include "core/editor/tabs.h"
+#include "core/editor/textcommands.h"
+#include "core/editor/textsearch.h"
 #include "gui/editor/coretext.h"
 #include "gui/editor/sourcehighlighter.h"
-#include "gui/shell/dialogs.h"
-#include "gui/shell/widgetparts.h"
+#include "gui/common/dialogs.h"
+#include "gui/common/widgetparts.h"
 
 namespace tav2 {
 

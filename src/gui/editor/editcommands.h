@@ -7,11 +7,11 @@
 #include <optional>
 #include <utility>
 
-#include "editor/editresult.h"
-#include "editor/undoring.h"
-#include "editor/undorunflags.h"
+#include "core/editor/editresult.h"
+#include "core/editor/undoring.h"
+#include "core/editor/undorunflags.h"
 #include "gui/editor/findreplacedialog.h"
-#include "shell/editoroptions.h"
+#include "core/editor/editoroptions.h"
 
 class QKeyEvent;
 class QPlainTextEdit;

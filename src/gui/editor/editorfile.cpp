@@ -8,10 +8,10 @@
 #include <string>
 #include <string_view>
 
-#include "util/atomicfilewriter.h"
+#include "core/util/atomicfilewriter.h"
 
-#include "gui/shell/paths.h"
-#include "lang/sourcefile.h"
+#include "gui/common/paths.h"
+#include "core/lang/sourcefile.h"
 
 namespace tav2 {
 

@@ -1,5 +1,5 @@
 #include "gui/editor/findreplacedialog.h"
-#include "gui/shell/widgetparts.h"
+#include "gui/common/widgetparts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -1,7 +1,7 @@
 #pragma once
 #include <QDialog>
 
-#include "editor/textsearch.h"
+#include "core/editor/textsearch.h"
 
 class QCheckBox;
 class QLineEdit;

@@ -5,8 +5,8 @@
 #include <QTextDocument>
 #include <array>
 
-#include "editor/tokenclass.h"
-#include "gui/editor/bgrcolour.h"
+#include "core/editor/tokenclass.h"
+#include "gui/common/bgrcolour.h"
 
 namespace tav2 {
 

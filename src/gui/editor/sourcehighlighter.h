@@ -3,9 +3,9 @@
 #include <QSyntaxHighlighter>
 #include <optional>
 
-#include "editor/colourregion.h"
-#include "editor/editkind.h"
-#include "editor/syntaxcolourer.h"
+#include "core/editor/colourregion.h"
+#include "core/editor/editkind.h"
+#include "core/editor/syntaxcolourer.h"
 
 class QTextDocument;
 

@@ -4,8 +4,8 @@
 #include <QTextCursor>
 #include <algorithm>
 
-#include "editor/textchars.h"
-#include "gui/editor/bgrcolour.h"
+#include "core/editor/textchars.h"
+#include "gui/common/bgrcolour.h"
 #include "gui/editor/coretext.h"
 
 namespace tav2 {

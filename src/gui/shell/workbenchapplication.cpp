@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "gui/shell/dialogs.h"
+#include "gui/common/dialogs.h"
 
 namespace tav2 {
 

@@ -4,7 +4,7 @@
 #include <QRect>
 #include <vector>
 
-#include "shell/layoutdefaults.h"
+#include "core/shell/layoutdefaults.h"
 
 class QPainter;
 

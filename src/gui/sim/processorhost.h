@@ -1,12 +1,12 @@
 #pragma once
-#include "shell/layoutdefaults.h"
-#include "sim/machine.h"
+#include "core/shell/layoutdefaults.h"
+#include "core/sim/machine.h"
 
 namespace tav2 {
 
 class ScreenTerminal;
-class TMform;
-class TTAV2;
+class MemoryView;
+class ProcessorWindow;
 
 // What the simulation windows need from the main window. The main window
 // owns the process-wide machine, the screen terminal and the layout
@@ -18,7 +18,7 @@ class ProcessorHost {
 
   virtual ~ProcessorHost() = default;
 
-  virtual Machine& GetMachine() = 0;
+  virtual Machine& Hardware() = 0;
   // The terminal device with its grid; it exists while the screen window is closed.
   virtual ScreenTerminal& Screen() = 0;
   // Bounds (and for the processor its size mode, for memory views their
@@ -26,9 +26,9 @@ class ProcessorHost {
   virtual LayoutDefaults& Defaults() = 0;
 
   // The open processor window, or nullptr.
-  virtual TTAV2* ProcessorWindow() const = 0;
+  virtual ProcessorWindow* FindProcessorWindow() const = 0;
   // The memory view in a slot 0..2, or nullptr.
-  virtual TMform* MemoryView(int slot) const = 0;
+  virtual MemoryView* FindMemoryView(int slot) const = 0;
 
   // The program editor's current-line mark (position 0: no line).
   virtual void ShowSourceLine(int position) = 0;
@@ -47,7 +47,7 @@ class ProcessorHost {
   virtual void ProcessorWindowClosed() = 0;
   virtual void ScreenWindowClosed() = 0;
   virtual void RomViewClosed() = 0;
-  virtual void MemoryViewClosed(TMform* view) = 0;
+  virtual void MemoryViewClosed(MemoryView* view) = 0;
 };
 
 }  // namespace tav2

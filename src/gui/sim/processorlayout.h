@@ -5,7 +5,7 @@
 #include <QStringList>
 #include <map>
 
-#include "shell/layoutdefaults.h"
+#include "core/shell/layoutdefaults.h"
 
 namespace tav2 {
 

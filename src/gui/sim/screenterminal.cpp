@@ -2,22 +2,22 @@
 
 #include <QEventLoop>
 
-#include "gui/shell/windowframe.h"
+#include "gui/common/windowframe.h"
 #include "gui/sim/processorhost.h"
-#include "gui/sim/tscreenform.h"
+#include "gui/sim/screenwindow.h"
 
 namespace tav2 {
 
 ScreenTerminal::ScreenTerminal(ProcessorHost& host, ScreenGrid& grid)
     : host_(host), grid_(grid), terminal_(grid, *this) {}
 
-TScreenform* ScreenTerminal::Window() const { return window_; }
+ScreenWindow* ScreenTerminal::Window() const { return window_; }
 
 bool ScreenTerminal::IsOpen() const { return window_ != nullptr; }
 
-void ScreenTerminal::Attach(TScreenform* window) { window_ = window; }
+void ScreenTerminal::Attach(ScreenWindow* window) { window_ = window; }
 
-void ScreenTerminal::Detach(TScreenform* window) {
+void ScreenTerminal::Detach(ScreenWindow* window) {
   if (window_ == window) window_ = nullptr;
 }
 
@@ -30,7 +30,7 @@ int ScreenTerminal::WaitKey() {
   keyTyped_ = false;
   inKeyWait_ = true;
   window_->setFocus();
-  emit KeyWaitStarted();
+  emit keyWaitStarted();
   QEventLoop loop;
   while (!keyTyped_ && !grid_.inputAbort && window_ != nullptr) {
     loop.processEvents(QEventLoop::WaitForMoreEvents);

@@ -2,14 +2,14 @@
 #include <QObject>
 #include <QPointer>
 
-#include "sim/screengrid.h"
-#include "sim/terminal.h"
-#include "sim/terminaldevice.h"
+#include "core/sim/screengrid.h"
+#include "core/sim/terminal.h"
+#include "core/sim/terminaldevice.h"
 
 namespace tav2 {
 
 class ProcessorHost;
-class TScreenform;
+class ScreenWindow;
 
 // The terminal's device: it lives as long as the main window, while the
 // screen window comes and goes. Opening it asks the host for the window;
@@ -22,13 +22,13 @@ class ScreenTerminal : public QObject, public TerminalDevice {
  public:
   ScreenTerminal(ProcessorHost& host, ScreenGrid& grid);
 
-  Terminal& GetTerminal() { return terminal_; }
+  Terminal& Services() { return terminal_; }
   ScreenGrid& Grid() { return grid_; }
-  TScreenform* Window() const;
+  ScreenWindow* Window() const;
 
   // The screen window announces itself when created and when destroyed.
-  void Attach(TScreenform* window);
-  void Detach(TScreenform* window);
+  void Attach(ScreenWindow* window);
+  void Detach(ScreenWindow* window);
   // The window stored a typed key as the grid's last key.
   void KeyTyped() { keyTyped_ = true; }
   bool WaitingForKey() const { return inKeyWait_; }
@@ -46,13 +46,13 @@ class ScreenTerminal : public QObject, public TerminalDevice {
 
  signals:
   // A key wait has begun (the window has the focus).
-  void KeyWaitStarted();
+  void keyWaitStarted();
 
  private:
   ProcessorHost& host_;
   ScreenGrid& grid_;
   Terminal terminal_;
-  QPointer<TScreenform> window_;
+  QPointer<ScreenWindow> window_;
   bool keyTyped_ = false;
   bool inKeyWait_ = false;
 };

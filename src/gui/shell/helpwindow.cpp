@@ -1,0 +1,45 @@
+#include "gui/shell/helpwindow.h"
+
+#include <QLabel>
+#include <QScrollBar>
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace tav2 {
+
+HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+  setObjectName("THelpform");
+  setWindowTitle("TAV2 Help");
+  resize(680, 560);
+  auto* column = new QVBoxLayout(this);
+  notice_ = new QLabel(this);
+  notice_->setObjectName("Helpnotice");
+  notice_->setWordWrap(true);
+  notice_->hide();
+  browser_ = new QTextBrowser(this);
+  browser_->setObjectName("HelpBrowser");
+  browser_->setOpenExternalLinks(true);
+  column->addWidget(notice_);
+  column->addWidget(browser_, 1);
+}
+
+void HelpWindow::ShowContents(const QString& file) {
+  SetNotice(QString());
+  browser_->setSource(QUrl::fromLocalFile(file));
+  browser_->verticalScrollBar()->setValue(0);
+}
+
+void HelpWindow::ShowTopic(const QString& file, const QString& anchor) {
+  SetNotice(QString());
+  QUrl url = QUrl::fromLocalFile(file);
+  url.setFragment(anchor);
+  browser_->setSource(url);
+}
+
+void HelpWindow::SetNotice(const QString& notice) {
+  notice_->setText(notice);
+  notice_->setVisible(!notice.isEmpty());
+}
+
+}  // namespace tav2

@@ -1,0 +1,252 @@
+#pragma once
+#include <QMainWindow>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <string_view>
+
+#include "core/editor/editkind.h"
+#include "gui/common/dialogs.h"
+#include "gui/shell/mainwindowreporter.h"
+#include "gui/sim/processorhost.h"
+#include "gui/sim/screenterminal.h"
+#include "core/lang/assembler.h"
+#include "core/lang/microcodeparser.h"
+#include "core/shell/editorslots.h"
+#include "core/shell/memoryviews.h"
+#include "core/shell/recentfiles.h"
+#include "core/shell/slotcursor.h"
+#include "core/shell/windowlayout.h"
+#include "core/shell/workbenchsettings.h"
+#include "core/sim/machine.h"
+#include "core/sim/screengrid.h"
+
+class QAction;
+class QMdiArea;
+class QMenu;
+class QToolBar;
+
+namespace tav2 {
+
+class EditorWindow;
+class HelpWindow;
+class RomView;
+class ScreenWindow;
+
+// The workbench's multi-document main window: start-up, the commands of the
+// menu bar and button bar, the registry of open windows, the build request
+// and its error list, the message boxes, and shut-down. It owns the
+// process's machine (memory, micro-code ROM), the two translators and the
+// terminal, and is the simulation windows' host.
+class MainWindow : public QMainWindow, public ProcessorHost {
+  Q_OBJECT
+
+ public:
+  static constexpr const char* kCaption = "TAV2 SIMULATOR 0.1";
+  static constexpr const char* kStartupMicrocode = "microdefs.~mc";
+  static constexpr const char* kNewMicrocode = "microdefs.mca";
+  static constexpr const char* kListingFile = "assembler output.~zj";
+  static constexpr const char* kHelpFile = "help/TAV2.html";
+  static constexpr const char* kOpenFilters =
+      "Assembler file (*.asm);;Microcode source (*.mca);;Text file (*.txt);;Any file (*.*)";
+  static constexpr int kDesignWidth = 750;
+  static constexpr int kDesignHeight = 550;
+
+  // Starts the workbench: `arguments` are the program's path and, when
+  // given, a file to open once the window is first shown. The directories
+  // derive from the program's path, then the open-file list and the options
+  // file are read, the start-up micro-code is loaded and the windows'
+  // default layout computed.
+  explicit MainWindow(const QStringList& arguments, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  // The message boxes every window reports through.
+  void ShowError(const QString& text);
+  void ShowInfo(const QString& text);
+  Dialogs::Answer ShowWarning(const QString& text);
+  Dialogs::Answer AskYesNoCancel(const QString& text);
+
+  // Writes a file for the user (a source, its backup, a selection, the
+  // listing): replaced whole, or left as it was when any step of the write
+  // fails; false then, after the message "Cannot save file" with the reason.
+  bool ReplaceFile(const QString& name, const QByteArray& bytes);
+  void ShowCannotSave(const QString& name, const QString& reason);
+
+  WorkbenchSettings& Settings() { return settings_; }
+  QString HomeDir() const;
+  MicrocodeParser& MicrocodeTranslator() { return mcParser_; }
+  Assembler& AssemblerTranslator() { return assembler_; }
+  WindowLayout& Layout() { return layout_; }
+  QMdiArea* MdiArea() const { return mdiArea_; }
+
+  // Editors and files.
+  EditorWindow* NewSourceFile(EditKind kind);
+  // Opens a file in a new editor; none (after "can't open file: %s") when
+  // it cannot be read.
+  EditorWindow* OpenSourceFile(const QString& name);
+  void OpenFile();
+  // The Open dialog with file type `filterIndex` for this use only; the
+  // chosen name or empty.
+  QString OpenDialogFileName(int filterIndex);
+  int OpenFilterIndex() const { return openFilterIndex_; }
+  const QString& OpenDir() const { return openDir_; }
+  // Reopen entry k (1 to 10) of the open-file list.
+  void ReopenFile(int k);
+  void SaveAll();
+  void CloseAll();
+  // Save File and Print Text of the button bar.
+  void SaveFile();
+  void PrintText();
+  // Called by a closing editor after it recorded its bounds.
+  void EditorClosed(EditorWindow* editor);
+  // The registered editor whose text has the keyboard focus.
+  EditorWindow* FocusedEditor() const;
+  // The editor shown or built last: target of the error list.
+  EditorWindow* ProjectEditor() const;
+  void SetProjectEditor(EditorWindow* editor);
+  const EditorSlots<EditorWindow>& Editors() const { return editors_; }
+  const RecentFiles& Recent() const { return recentFiles_; }
+  const std::array<QAction*, RecentFiles::kMenuItems>& ReopenItems() const { return reopenItems_; }
+
+  // The button bar.
+  void NewFile();
+  void ShowNextAssemblerEditor();
+  void ShowNextTextEditor();
+  void ShowListing();
+  // The single simulation windows: shown when they exist, else created.
+  void ShowProcessorWindow();
+  void ShowScreenWindow();
+  void ShowRomView();
+  // Visits the memory views in turn; creates one when there is none.
+  void ShowNextMemoryView();
+  // Repaints every memory view (main memory was loaded).
+  void RepaintMemoryViews();
+
+  // The simulation windows' host.
+  Machine& Hardware() override { return machine_; }
+  ScreenTerminal& Screen() override { return screen_; }
+  LayoutDefaults& Defaults() override { return layout_.defaults; }
+  ProcessorWindow* FindProcessorWindow() const override;
+  MemoryView* FindMemoryView(int slot) const override { return memoryViews_.At(slot); }
+  ScreenWindow* FindScreenWindow() const;
+  RomView* FindRomView() const;
+  // The project editor's red source line.
+  void ShowSourceLine(int position) override;
+  void ClearSourceLine() override;
+  void ShowProcessorPanel(bool visible) override;
+  void OpenScreenWindow() override;
+  // A memory view in the first empty slot; "Maximum is 3 memory views"
+  // when there is none.
+  void NewMemoryView() override;
+  void ProcessorWindowClosed() override;
+  void ScreenWindowClosed() override;
+  void RomViewClosed() override;
+  void MemoryViewClosed(MemoryView* view) override;
+
+  // Builds: `sender` is the editor whose button asked, or none for the
+  // main window itself.
+  void BuildProject(EditorWindow* sender);
+  void RunProgram();
+  void ShowErrorList();
+  void HideErrorList();
+  void ClearErrorList(EditorWindow* editor);
+  void ReloadAssemblerOutput();
+
+  // The Window menu.
+  void Distribute();
+  void StoreDistribution();
+
+  // The Options menu (the default editor options also from Edit).
+  void ShowDefaultEditorOptions();
+  void ShowEnvironmentOptions();
+  void ShowAssemblerOptions();
+  void WriteOptionsFile();
+
+  // The Help menu.
+  void ShowHelpContents();
+  void ShowContextHelp();
+  void ShowAbout();
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  void CreateMenus();
+  void CreateFileMenu();
+  void CreateViewMenu();
+  void CreateOptionsMenu();
+  void CreateWindowMenu();
+  void CreateHelpMenu();
+  void CreateButtonBar();
+  void CreateTAV2Panel(QToolBar* bar);
+  // The processor window's command for a panel button, when it exists.
+  void ConnectPanelButton(QWidget* panel, const char* name, void (ProcessorWindow::*command)());
+
+  void ReadSettings(const QStringList& arguments);
+  QString AskOpenFileName(int* filterIndex);
+  QString WorkbenchFile(const QString& name) const;
+  void LoadStartupMicrocode();
+  void ApplyAssemblerOptions();
+  void PrepareBuild(Scanner& translator);
+  void ReportBuild(const Scanner& translator);
+  void RecolourAssemblerSources();
+
+  EditorWindow* CreateEditor();
+  void RegisterEditor(EditorWindow* editor);
+  void RefreshReopenItems();
+  void ShowEditor(EditorWindow* editor);
+  void ViewEditorOfKind(EditKind kind, SlotCursor& cursor, int openFilterIndex);
+  EditorWindow* FirstEditorOfKind(EditKind kind) const;
+  QString ListingFile() const;
+  // The assembler's listing sink: the listing file in HomeDir.
+  bool WriteListing(std::string_view listing);
+  OpenWindows CurrentWindows() const;
+  // Wraps a simulation window in a child window of its own and shows it.
+  void Wrap(QWidget* window);
+  // Shows an existing child window and brings it to the front.
+  void ShowChild(QWidget* window);
+
+  bool MayCloseChildren();
+  void WriteRecentFiles();
+  void CloseOwnWindows();
+  void MergeEditorMenus();
+
+  HelpWindow* OpenHelp();
+
+  WorkbenchSettings settings_;
+  QString programDir_;
+  QString commandLineFile_;
+  Machine machine_;
+  MicrocodeParser mcParser_;
+  Assembler assembler_;
+  MainWindowReporter reporter_;
+  EditorSlots<EditorWindow> editors_;
+  RecentFiles recentFiles_;
+  WindowLayout layout_;
+  QPointer<EditorWindow> projectEditor_;
+  int openFilterIndex_ = 1;
+  QString openDir_;
+  int newFileCounter_ = 0;
+  SlotCursor assemblerCursor_ = SlotCursor::ForEditors();
+  SlotCursor textCursor_ = SlotCursor::ForEditors();
+  SlotCursor memoryCursor_ = SlotCursor::ForMemoryViews();
+  bool shown_ = false;
+  ScreenGrid grid_;
+  ScreenTerminal screen_{*this, grid_};
+  MemoryViews<MemoryView> memoryViews_;
+  QPointer<ProcessorWindow> processor_;
+  QPointer<ScreenWindow> screenWindow_;
+  QPointer<RomView> romView_;
+
+  QMdiArea* mdiArea_ = nullptr;
+  QMenu* fileMenu_ = nullptr;
+  QMenu* editMenu_ = nullptr;
+  QPointer<EditorWindow> mergedEditor_;
+  std::array<QAction*, RecentFiles::kMenuItems> reopenItems_{};
+  QAction* tav2Panel_ = nullptr;
+  QPointer<HelpWindow> help_;
+};
+
+}  // namespace tav2

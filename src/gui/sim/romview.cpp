@@ -1,0 +1,112 @@
+#include "gui/sim/romview.h"
+
+#include <QCloseEvent>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QStyle>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "gui/sim/processorhost.h"
+#include "core/sim/mcromlisting.h"
+#include "gui/common/widgetparts.h"
+
+namespace tav2 {
+
+namespace {
+
+const QColor kLight3D(0xE3, 0xE3, 0xE3);
+const QColor kListingBackground(0xFF, 0xFF, 0xE1);
+
+QString Joined(const std::vector<std::string>& lines) {
+  QStringList list;
+  for (const std::string& line : lines) list << QString::fromStdString(line);
+  return list.join(QLatin1Char('\n'));
+}
+
+// A header pane is exactly as high as its lines.
+void FitHeight(QPlainTextEdit* pane, int lines) {
+  const QFontMetrics metrics(pane->font());
+  const int frame = 2 * pane->frameWidth();
+  const int margins = static_cast<int>(2 * pane->document()->documentMargin());
+  pane->setFixedHeight(lines * metrics.lineSpacing() + frame + margins);
+}
+
+std::size_t Longest(const std::vector<std::string>& lines) {
+  std::size_t longest = 0;
+  for (const std::string& line : lines) longest = std::max(longest, line.size());
+  return longest;
+}
+
+// The lines padded with blanks to `columns` characters.
+std::vector<std::string> Padded(std::vector<std::string> lines, std::size_t columns) {
+  for (std::string& line : lines) line.resize(std::max(line.size(), columns), ' ');
+  return lines;
+}
+
+}  // namespace
+
+RomView::RomView(ProcessorHost& host, QWidget* parent) : QWidget(parent), host_(host) {
+  setObjectName(QStringLiteral("TMCROMform"));
+  setWindowTitle(QString::fromLatin1(kCaption));
+  setAttribute(Qt::WA_DeleteOnClose);
+  QFont font(QStringLiteral("Courier New"));
+  font.setStyleHint(QFont::TypeWriter);
+  font.setPointSize(9);
+  setFont(font);
+
+  const McromListing listing = McromListing::Of(host.Hardware().mcrom);
+  // A header has no vertical scroll bar: as wide as the listing and that
+  // bar, it can scroll as far sideways as the listing does.
+  const int barWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
+  const int blankWidth = QFontMetrics(font).horizontalAdvance(QLatin1Char(' '));
+  const std::size_t columns = Longest(listing.entries) + static_cast<std::size_t>(barWidth / blankWidth + 2);
+  up_ = AddPane(QStringLiteral("Uptext"), kLight3D, Padded(listing.above, columns));
+  listing_ = AddPane(QStringLiteral("MCtext"), kListingBackground, listing.entries);
+  under_ = AddPane(QStringLiteral("Undertext"), kLight3D, Padded(listing.below, columns));
+  FitHeight(up_, static_cast<int>(listing.above.size()));
+  FitHeight(under_, static_cast<int>(listing.below.size()));
+  listing_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  setFocusProxy(listing_);  // the keys scroll the listing
+  for (QPlainTextEdit* header : {up_, under_}) {
+    header->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    header->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    connect(header->horizontalScrollBar(), &QScrollBar::valueChanged, this, &RomView::HeaderScrolled);
+  }
+  connect(listing_->horizontalScrollBar(), &QScrollBar::valueChanged, this, &RomView::AlignHeaders);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(up_);
+  layout->addWidget(listing_, 1);
+  layout->addWidget(under_);
+}
+
+QPlainTextEdit* RomView::AddPane(const QString& name, const QColor& background,
+                                    const std::vector<std::string>& lines) {
+  auto* pane = new QPlainTextEdit(this);
+  pane->setObjectName(name);
+  pane->setReadOnly(true);
+  pane->setLineWrapMode(QPlainTextEdit::NoWrap);
+  pane->setPlainText(Joined(lines));
+  SetPaletteColour(pane, QPalette::Base, background);
+  return pane;
+}
+
+void RomView::HeaderScrolled(int value) {
+  listing_->horizontalScrollBar()->setValue(value);
+  AlignHeaders();
+}
+
+void RomView::AlignHeaders() {
+  const int value = listing_->horizontalScrollBar()->value();
+  for (QPlainTextEdit* header : {up_, under_}) header->horizontalScrollBar()->setValue(value);
+}
+
+void RomView::closeEvent(QCloseEvent* event) {
+  host_.RomViewClosed();
+  event->accept();
+}
+
+}  // namespace tav2
