@@ -61,14 +61,12 @@ int main(int argc, char** argv) {
   control.Reset();
   const auto start = std::chrono::steady_clock::now();
   control.BeginGo();
-  while (processor.State().microSteps < target && control.ContinueGo(std::chrono::milliseconds(10))) {
-  }
+  while (processor.State().microSteps < target && control.ContinueGo(std::chrono::milliseconds(10))) {}
   control.Halt();
   control.ContinueGo(std::chrono::milliseconds(10));
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   const uint64_t steps = processor.State().microSteps;
-  std::printf("%llu micro-steps, %llu instructions in %.3f s\n",
-              static_cast<unsigned long long>(steps),
+  std::printf("%llu micro-steps, %llu instructions in %.3f s\n", static_cast<unsigned long long>(steps),
               static_cast<unsigned long long>(processor.State().instructions), seconds);
   std::printf("%.1f million micro-steps per second\n", steps / seconds / 1e6);
   return 0;

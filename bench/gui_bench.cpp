@@ -105,8 +105,8 @@ int main(int argc, char** argv) {
   const Measure headless = RunHeadless(program, home);
   std::printf("workbench Go: %.0f micro-steps in %.3f s, %.1f million per second\n", gui.microSteps,
               gui.seconds, gui.PerSecond() / 1e6);
-  std::printf("tav2-cli run: %.0f micro-steps in %.3f s, %.1f million per second\n",
-              headless.microSteps, headless.seconds, headless.PerSecond() / 1e6);
+  std::printf("tav2-cli run: %.0f micro-steps in %.3f s, %.1f million per second\n", headless.microSteps,
+              headless.seconds, headless.PerSecond() / 1e6);
   const double share = headless.PerSecond() > 0 ? 100 * gui.PerSecond() / headless.PerSecond() : 0;
   std::printf("GUI Go at %.0f %% of headless\n", share);
   tav2::Dialogs::Install(nullptr);

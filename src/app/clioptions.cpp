@@ -31,7 +31,8 @@ bool ParseDump(const std::string& text, CliOptions::MemoryDump& dump) {
   const std::size_t colon = text.find(':');
   if (colon == std::string::npos) return false;
   return ParseHexWord(text.substr(0, colon), dump.address) &&
-         ParseNumber(text.substr(colon + 1), 10, dump.count) && dump.count > 0 && static_cast<std::size_t>(dump.count) <= MainMemory::kWords;
+         ParseNumber(text.substr(colon + 1), 10, dump.count) && dump.count > 0 &&
+         static_cast<std::size_t>(dump.count) <= MainMemory::kWords;
 }
 
 // The options each command takes; the others are refused.

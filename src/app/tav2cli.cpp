@@ -115,13 +115,11 @@ bool Tav2Cli::OutputWritten() {
 
 bool Tav2Cli::Readable(const std::string& file, const SourceFile& source) {
   switch (source.status) {
-    case SourceFile::Status::kRead:
-      return true;
+    case SourceFile::Status::kRead: return true;
     case SourceFile::Status::kTooLarge:
       std::fprintf(err_, "can't open file: %s (%s)\n", file.c_str(), source.TooLargeReason().c_str());
       return false;
-    case SourceFile::Status::kCannotOpen:
-      break;
+    case SourceFile::Status::kCannotOpen: break;
   }
   std::fprintf(err_, "can't open file: %s\n", file.c_str());
   return false;
@@ -135,8 +133,8 @@ bool Tav2Cli::ReportErrors(const Scanner& translator) {
 }
 
 std::optional<int> Tav2Cli::LoadMicrocode(const CliOptions& options, Machine& machine) {
-  const std::filesystem::path file = options.microcode ? std::filesystem::path(*options.microcode)
-                                                       : homeDir_ / kStartUpMicrocode;
+  const std::filesystem::path file =
+      options.microcode ? std::filesystem::path(*options.microcode) : homeDir_ / kStartUpMicrocode;
   if (!Readable(file.string(), SourceFile::Check(file))) return kCannotRead;
   MicrocodeParser parser(machine.mcrom);
   parser.loadAfterBuild = true;
@@ -187,7 +185,8 @@ int Tav2Cli::Run(const CliOptions& options) {
   // A stop on a breakpoint is resumed at once: nobody is there to press Go.
   do {
     control.Go();
-  } while (!machine->halted && !device.InputEnded() && device.WriteError() == 0 && !control.StepLimitReached());
+  } while (!machine->halted && !device.InputEnded() && device.WriteError() == 0 &&
+           !control.StepLimitReached());
   NoteOutputError(device.WriteError());
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
@@ -237,7 +236,8 @@ std::optional<int> Tav2Cli::WriteListing(const CliOptions& options, std::string_
   std::vector<std::string> inputs = includedFiles;
   inputs.insert(inputs.end(), microcodeFiles_.begin(), microcodeFiles_.end());
   inputs.push_back(options.file);
-  if (std::any_of(inputs.begin(), inputs.end(), [&](const std::string& input) { return SameFile(target, input); })) {
+  if (std::any_of(inputs.begin(), inputs.end(),
+                  [&](const std::string& input) { return SameFile(target, input); })) {
     std::fprintf(err_, "tav2-cli: the listing file is an input of the build: %s\n", target.c_str());
     return kUsage;
   }
@@ -271,8 +271,8 @@ void Tav2Cli::DumpRegisters(const ProcessorState& s) {
   std::fprintf(out_,
                "PC=%04X SP=%04X R1=%04X R2=%04X T1=%04X A=%04X B=%04X C=%04X IR=%04X MDR=%04X "
                "MAR=%04X SR=%04X\n",
-               s[Reg::PC], s[Reg::SP], s[Reg::R1], s[Reg::R2], s[Reg::T1], s[Reg::A], s[Reg::B],
-               s[Reg::C], s[Reg::IR], s[Reg::MDR], s[Reg::MAR], s[Reg::SR]);
+               s[Reg::PC], s[Reg::SP], s[Reg::R1], s[Reg::R2], s[Reg::T1], s[Reg::A], s[Reg::B], s[Reg::C],
+               s[Reg::IR], s[Reg::MDR], s[Reg::MAR], s[Reg::SR]);
 }
 
 void Tav2Cli::DumpMemory(const Machine& machine, const CliOptions::MemoryDump& dump) {

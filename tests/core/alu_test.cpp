@@ -50,8 +50,7 @@ INSTANTIATE_TEST_SUITE_P(
         AluCase{"and", kAluAnd, 0xF0F0, 0x0FF0, 0, true, 0x00F0, 0},
         AluCase{"or", kAluOr, 0xF000, 0x000F, 0, true, 0xF00F, N},
         AluCase{"xor to zero", kAluXor, 0xAAAA, 0xAAAA, 0, true, 0, Z},
-        AluCase{"dec", kAluDec, 0, 0, 0, true, 0xFFFF, N},
-        AluCase{"clr", kAluClr, 0x1234, 0, N, true, 0, Z},
+        AluCase{"dec", kAluDec, 0, 0, 0, true, 0xFFFF, N}, AluCase{"clr", kAluClr, 0x1234, 0, N, true, 0, Z},
         AluCase{"asl carries out", kAluAsl, 0x8001, 0, 0, true, 0x0002, C},
         AluCase{"asr keeps the sign bit", kAluAsr, 0x8000, 0, 0, true, 0xC000, N},
         AluCase{"asr of a positive word", kAluAsr, 0x0003, 0, 0, true, 0x0001, 0},
@@ -83,8 +82,8 @@ INSTANTIATE_TEST_SUITE_P(
         AluCase{"sbcd equal", kAluSbcd, 0x0042, 0x0042, 0, false, 0x0000, Z},
         AluCase{"nbcd", kAluNbcd, 0x0001, 0, 0, false, 0x9999, 0},
         AluCase{"nbcd of zero", kAluNbcd, 0x0000, 0, 0, false, 0x0000, C | Z},
-        AluCase{"bcd in execute: general update never sets carry", kAluAbcd, 0x5000, 0x5000, 0, true,
-                0x0000, C | Z}),
+        AluCase{"bcd in execute: general update never sets carry", kAluAbcd, 0x5000, 0x5000, 0, true, 0x0000,
+                C | Z}),
     [](const ::testing::TestParamInfo<AluCase>& info) {
       std::string name = info.param.name;
       for (char& ch : name) {
@@ -107,13 +106,12 @@ TEST(Alu, TscSetsConditionFailedWithoutTouchingFlags) {
     bool holds;
   };
   const Case cases[] = {
-      {0, 0, false},      {1, C, true},       {1, 0, false},      {2, 0, true},
-      {3, V, true},       {4, V, false},      {5, N, true},       {6, N, false},
-      {7, Z, true},       {7, 0, false},      {8, 0, true},       {9, 0, true},
-      {9, C, false},      {9, Z, false},      {10, Z, true},      {10, C, true},
-      {10, 0, false},     {11, N | V, true},  {11, N | V | Z, false}, {11, N, false},
-      {12, N, true},      {12, N | V, false}, {13, V | N, true},  {13, V, false},
-      {14, Z, true},      {14, V, true},      {14, N | V, false}, {15, 0, true},
+      {0, 0, false}, {1, C, true},       {1, 0, false},     {2, 0, true},           {3, V, true},
+      {4, V, false}, {5, N, true},       {6, N, false},     {7, Z, true},           {7, 0, false},
+      {8, 0, true},  {9, 0, true},       {9, C, false},     {9, Z, false},          {10, Z, true},
+      {10, C, true}, {10, 0, false},     {11, N | V, true}, {11, N | V | Z, false}, {11, N, false},
+      {12, N, true}, {12, N | V, false}, {13, V | N, true}, {13, V, false},         {14, Z, true},
+      {14, V, true}, {14, N | V, false}, {15, 0, true},
   };
   for (const Case& c : cases) {
     uint16_t sr = c.sr;

@@ -30,10 +30,10 @@ class RecordingReporter : public BuildReporter {
 // The mnemonics the tests assemble against, named in the ROM by hand as a
 // loaded micro-code names them.
 const std::pair<int, const char*> kMnemonics[] = {
-    {0x01, "ADD"},  {0x02, "MOVE"}, {0x11, "INC"},    {0x20, "LEA"},   {0x21, "X21"}, {0x30, "B30"},
-    {0x31, "BCS"},  {0x3F, "BRA"},  {0x40, "JMP"},    {0x50, "JSR"},   {0x52, "X52"}, {0x53, "BSR"},
-    {0x60, "NOP"},  {0x6F, "HALT"}, {0x81, "STORE"},  {0xA0, "XA0"},   {0xE0, "TRAP0"},
-    {0xF0, "Fetch"}, {0xFF, "SYS"}};
+    {0x01, "ADD"}, {0x02, "MOVE"},  {0x11, "INC"},   {0x20, "LEA"},  {0x21, "X21"},
+    {0x30, "B30"}, {0x31, "BCS"},   {0x3F, "BRA"},   {0x40, "JMP"},  {0x50, "JSR"},
+    {0x52, "X52"}, {0x53, "BSR"},   {0x60, "NOP"},   {0x6F, "HALT"}, {0x81, "STORE"},
+    {0xA0, "XA0"}, {0xE0, "TRAP0"}, {0xF0, "Fetch"}, {0xFF, "SYS"}};
 
 struct Rig {
   std::unique_ptr<Machine> machine = std::make_unique<Machine>();
@@ -88,32 +88,54 @@ TEST(Assembler, SourcesGiveTheirWords) {
   };
   const Case cases[] = {
       // Operand forms.
-      {"NOP", 0, {0x6000}}, {"JMP 0x1234", 0, {0x4010, 0x1234}}, {"JMP (0x1234)", 0, {0x4018, 0x1234}},
-      {"JMP [R1}", 0, {0x4009}}, {"JMP R2", 0, {0x4002}}, {"INC {SP]", 0, {0x110E}}, {"JMP +4", 0, {0x4010, 4}},
-      {"ADD R1, R2", 0, {0x0122}}, {"add pc, sp", 0, {0x01E6}}, {"ADD R1, 5", 0, {0x0130, 5}},
-      {"ADD R1, -1", 0, {0x0130, 0xFFFF}}, {"ADD R2, (0x10)", 0, {0x0158, 0x0010}}, {"ADD R2, (PC)", 0, {0x014F}},
-      {"LEA R1, R2", 0, {0x202A}}, {"LEA R1, (5)", 0, {0x2038, 5}}, {"SYS 3", 0, {0xFF10, 3}},
+      {"NOP", 0, {0x6000}},
+      {"JMP 0x1234", 0, {0x4010, 0x1234}},
+      {"JMP (0x1234)", 0, {0x4018, 0x1234}},
+      {"JMP [R1}", 0, {0x4009}},
+      {"JMP R2", 0, {0x4002}},
+      {"INC {SP]", 0, {0x110E}},
+      {"JMP +4", 0, {0x4010, 4}},
+      {"ADD R1, R2", 0, {0x0122}},
+      {"add pc, sp", 0, {0x01E6}},
+      {"ADD R1, 5", 0, {0x0130, 5}},
+      {"ADD R1, -1", 0, {0x0130, 0xFFFF}},
+      {"ADD R2, (0x10)", 0, {0x0158, 0x0010}},
+      {"ADD R2, (PC)", 0, {0x014F}},
+      {"LEA R1, R2", 0, {0x202A}},
+      {"LEA R1, (5)", 0, {0x2038, 5}},
+      {"SYS 3", 0, {0xFF10, 3}},
       {"JMP here\nhere NOP", 0, {0x4010, 2, 0x6000}},
       {"STORE R1, (there + 1) ; to memory\nthere DAT 9", 0, {0x8138, 3, 9}},
       {"NOP\nLOOP ADD R1, R2\nDAT loop", 1, {0x0122, 1}},
       {"LongLabelNumberOne1 NOP\nLongLabelNumberOne2 HALT\nDAT longlabelnumberone2", 2, {1}},
       // Relative branches count from the word after the instruction.
-      {"ORG 0x10\nBCS target\nORG 0x20\ntarget NOP", 0x10, {0x3110, 0x000E}}, {"back NOP\nBRA back", 1, {0x3F10, 0xFFFD}},
-      {"B30 next\nnext NOP", 0, {0x3010, 0}}, {"BSR 0x10", 0, {0x5310, 0x000E}}, {"JSR 0x10", 0, {0x5010, 0x10}},
-      {"X52 0x10", 0, {0x5210, 0x10}}, {"JMP 0x10", 0, {0x4010, 0x10}},
+      {"ORG 0x10\nBCS target\nORG 0x20\ntarget NOP", 0x10, {0x3110, 0x000E}},
+      {"back NOP\nBRA back", 1, {0x3F10, 0xFFFD}},
+      {"B30 next\nnext NOP", 0, {0x3010, 0}},
+      {"BSR 0x10", 0, {0x5310, 0x000E}},
+      {"JSR 0x10", 0, {0x5010, 0x10}},
+      {"X52 0x10", 0, {0x5210, 0x10}},
+      {"JMP 0x10", 0, {0x4010, 0x10}},
       // Directives; END_ shows where the counter stands.
       {"DAT 1, 2, 3\nEND_ DAT 0xEEEE", 0, {1, 2, 3, 0xEEEE}},
-      {"DAT 1,2,3,4,5,6,7,8,9,10,11,12\nEND_ DAT 0xEEEE", 11, {12, 0xEEEE}}, {"DAT\nEND_ DAT 0xEEEE", 0, {0xEEEE}},
-      {"STR \"AB\"\nEND_ DAT 0xEEEE", 0, {0x41, 0x42, 0, 0xEEEE}}, {"STR \"a#\nEND_ DAT 0xEEEE", 0, {0x61, 0, 0xEEEE}},
+      {"DAT 1,2,3,4,5,6,7,8,9,10,11,12\nEND_ DAT 0xEEEE", 11, {12, 0xEEEE}},
+      {"DAT\nEND_ DAT 0xEEEE", 0, {0xEEEE}},
+      {"STR \"AB\"\nEND_ DAT 0xEEEE", 0, {0x41, 0x42, 0, 0xEEEE}},
+      {"STR \"a#\nEND_ DAT 0xEEEE", 0, {0x61, 0, 0xEEEE}},
       {"RES 3\nEND_ DAT 0xEEEE", 0, {0, 0, 0, 0xEEEE}},
-      {"ORG 2\nEND_ DAT 0xEEEE", 0, {0x5555, 0x5555, 0xEEEE}}, {"X EQU 5 * 2\nDAT X", 0, {10, 0x5555}},
-      {"ORG 3 - 1\nORG ~ - 1\nEND_ DAT 0xEEEE", 0, {0x5555, 0xEEEE}}, {"NOP\nNOP\nDAT ~, ~ + 1\nDAT ~", 2, {2, 3, 4}},
-      {"DAT '\nDAT 1", 0, {13, 1}}, {"NOP\nEND\nthis is ! not read", 0, {0x6000, 0x5555}},
+      {"ORG 2\nEND_ DAT 0xEEEE", 0, {0x5555, 0x5555, 0xEEEE}},
+      {"X EQU 5 * 2\nDAT X", 0, {10, 0x5555}},
+      {"ORG 3 - 1\nORG ~ - 1\nEND_ DAT 0xEEEE", 0, {0x5555, 0xEEEE}},
+      {"NOP\nNOP\nDAT ~, ~ + 1\nDAT ~", 2, {2, 3, 4}},
+      {"DAT '\nDAT 1", 0, {13, 1}},
+      {"NOP\nEND\nthis is ! not read", 0, {0x6000, 0x5555}},
       {"not ! assembled ## NOP\nHALT\n##\nnot ! read", 0, {0x6000, 0x6F00, 0x5555}},
       {"STR \"" + std::string(300, 'x') + "\"\nafter DAT 7", 252, {'x', 0, 7}},
       // 65536 is a number like any other, cut to 16 bits where a word is made.
-      {"X EQU 65536\nDAT X, X + 1", 0, {0, 1, 0x5555}}, {"ORG 65536\nEND_ DAT 0xEEEE", 0, {0xEEEE, 0x5555}},
-      {"ORG 0x10000 + 2\nEND_ DAT 0xEEEE", 0, {0x5555, 0x5555, 0xEEEE}}, {"RES 65536", 0, Words(16, 0)},
+      {"X EQU 65536\nDAT X, X + 1", 0, {0, 1, 0x5555}},
+      {"ORG 65536\nEND_ DAT 0xEEEE", 0, {0xEEEE, 0x5555}},
+      {"ORG 0x10000 + 2\nEND_ DAT 0xEEEE", 0, {0x5555, 0x5555, 0xEEEE}},
+      {"RES 65536", 0, Words(16, 0)},
       {"MOVE R1, 65536", 0, {0x0230, 0}},
   };
   for (const Case& c : cases) {
@@ -126,27 +148,50 @@ TEST(Assembler, SourcesGiveTheirWords) {
 
 TEST(Assembler, ExpressionsCombineFromLeftToRight) {
   const std::pair<const char*, uint16_t> cases[] = {
-      {"10 - 3 - 2", 5}, {"100 / 10 / 5", 2}, {"8 - 2 - 1 + 1", 6}, {"-2 * 3", 0xFFFA}, {"2 * 3 + 4", 10},
-      {"2 + 3 * 4", 14}, {"+7", 7}, {"-7 / 2", 0xFFFD}, {"'A", 65}, {"'A + 1", 66}, {"'a", 97},
-      {"0x12345", 0x2345}, {"1.9", 1}, {"0b101 * 2", 10}, {"0x7FFFFFFF * 0x7FFFFFFF", 1},
-      {"0x80000000 / 0xFFFFFFFF", 0}, {"K * 2 - K", 7}, {"-K", 0xFFF9},
+      {"10 - 3 - 2", 5},
+      {"100 / 10 / 5", 2},
+      {"8 - 2 - 1 + 1", 6},
+      {"-2 * 3", 0xFFFA},
+      {"2 * 3 + 4", 10},
+      {"2 + 3 * 4", 14},
+      {"+7", 7},
+      {"-7 / 2", 0xFFFD},
+      {"'A", 65},
+      {"'A + 1", 66},
+      {"'a", 97},
+      {"0x12345", 0x2345},
+      {"1.9", 1},
+      {"0b101 * 2", 10},
+      {"0x7FFFFFFF * 0x7FFFFFFF", 1},
+      {"0x80000000 / 0xFFFFFFFF", 0},
+      {"K * 2 - K", 7},
+      {"-K", 0xFFF9},
   };
   for (const auto& [expression, value] : cases) {
     Rig rig;
-    EXPECT_TRUE(rig.Load(std::string("DAT ") + expression + "\nK EQU 7")) << expression << ": " << rig.FirstError();
+    EXPECT_TRUE(rig.Load(std::string("DAT ") + expression + "\nK EQU 7"))
+        << expression << ": " << rig.FirstError();
     EXPECT_EQ(rig.Words(0, 1), Words{value}) << expression;
   }
 }
 
 TEST(Assembler, OperandCountIsCheckedAtTheEndOfTheLine) {
-  const std::pair<const char*, const char*> cases[] = {  // line, message (nullptr: accepted)
-      {"ADD R1", "This instruction needs 2 operands!"}, {"ADD R1, R2", nullptr},
-      {"STORE R1", "This instruction needs 2 operands!"}, {"LEA R1", "This instruction needs 2 operands!"},
-      {"INC", "This instruction needs 1 operand!"}, {"JMP R1, R2", "This instruction needs 1 operand!"},
-      {"BCS", "This instruction needs 1 operand!"}, {"SYS", "This instruction needs 1 operand!"},
+  const std::pair<const char*, const char*> cases[] = {
+      // line, message (nullptr: accepted)
+      {"ADD R1", "This instruction needs 2 operands!"},
+      {"ADD R1, R2", nullptr},
+      {"STORE R1", "This instruction needs 2 operands!"},
+      {"LEA R1", "This instruction needs 2 operands!"},
+      {"INC", "This instruction needs 1 operand!"},
+      {"JMP R1, R2", "This instruction needs 1 operand!"},
+      {"BCS", "This instruction needs 1 operand!"},
+      {"SYS", "This instruction needs 1 operand!"},
       {"NOP R1 ; comment", "This instruction does not have operand(s)!"},
-      {"TRAP0 5", "This instruction does not have operand(s)!"}, {"HALT", nullptr}, {"X21", nullptr},
-      {"XA0 R1, R2", nullptr}, {"Fetch R1", nullptr},
+      {"TRAP0 5", "This instruction does not have operand(s)!"},
+      {"HALT", nullptr},
+      {"X21", nullptr},
+      {"XA0 R1, R2", nullptr},
+      {"Fetch R1", nullptr},
   };
   for (const auto& [line, message] : cases) {
     Rig rig;
@@ -210,7 +255,8 @@ TEST(Assembler, FailuresAreReportedWithTheirMessages) {
   }
   // The text position: the offending token, the end of a last line without
   // a line end, the start for an overwrite.
-  for (const auto& [source, position] : {std::pair{"NOP\nLOOP: ADD R1, R2", 8}, {"NOP\nADD R1", 10}, {"NOP\nORG 0\nNOP", 0}}) {
+  for (const auto& [source, position] :
+       {std::pair{"NOP\nLOOP: ADD R1, R2", 8}, {"NOP\nADD R1", 10}, {"NOP\nORG 0\nNOP", 0}}) {
     Rig rig;
     rig.Make(source);
     ASSERT_EQ(rig.assembler.Errors().size(), 1u) << source;
@@ -255,17 +301,17 @@ TEST(Assembler, LongMnemonicsAreFoundByTheirWholeNames) {
 
 TEST(Assembler, ListingLinesByteForByte) {
   Rig rig;
-  ASSERT_TRUE(rig.Make(
-      "; program\n"
-      "begin   MOVE R1, 5      ; load\n"
-      "\tADD R1, R2 // note\n"
-      "TEN     EQU 10\n"
-      "        DAT 1, 2\n"
-      "        STR \"hi\"\n"
-      "        RES 2\n"
-      "        ORG 0x20\n"
-      "        JMP begin\n"
-      "        END\n"));
+  ASSERT_TRUE(
+      rig.Make("; program\n"
+               "begin   MOVE R1, 5      ; load\n"
+               "\tADD R1, R2 // note\n"
+               "TEN     EQU 10\n"
+               "        DAT 1, 2\n"
+               "        STR \"hi\"\n"
+               "        RES 2\n"
+               "        ORG 0x20\n"
+               "        JMP begin\n"
+               "        END\n"));
   EXPECT_EQ(rig.Listing(),
             "\t\t\t; program\r\n"
             "0000\t0230\t0005\tbegin   MOVE R1, 5      ; load\r\n"
@@ -338,7 +384,10 @@ TEST(Assembler, WarningsAndInformation) {
   const Case cases[] = {
       {false, false, false, "NOP", {"info Program assembled", "listing written"}},
       {true, false, false, "begin NOP", {"memory loaded", "info Program loaded", "listing written"}},
-      {true, false, false, "NOP",
+      {true,
+       false,
+       false,
+       "NOP",
        {"memory loaded", "warning LOAD: No begin label found", "info Program loaded", "listing written"}},
       {true, true, false, "BEGIN NOP", {"memory loaded", "listing written"}},
       {true, false, false, "X EQU 5", {"warning LOAD: no data found", "listing written"}},

@@ -55,7 +55,8 @@ TEST(AtomicFileWriter, KeepsThePermissionsAndFollowsALink) {
   EXPECT_EQ(test::ReadWhole(file), kNew);
   EXPECT_EQ(Permissions(file), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   fs::create_symlink("/dev/null", dir.Path() / "nowhere");
-  EXPECT_EQ(AtomicFileWriter::Replace(dir.Path() / "nowhere", kNew), std::nullopt) << "a device through a link";
+  EXPECT_EQ(AtomicFileWriter::Replace(dir.Path() / "nowhere", kNew), std::nullopt)
+      << "a device through a link";
   EXPECT_TRUE(fs::is_symlink(dir.Path() / "nowhere"));
 }
 
@@ -67,9 +68,10 @@ TEST(AtomicFileWriter, AFailingStepLeavesTheOldFileAsItWas) {
     Step step;
     int error;
     const char* reason;
-  } cases[] = {{Step::Create, EACCES, "Permission denied"}, {Step::Write, ENOSPC, "No space left on device"},
-               {Step::Flush, ENOSPC, "No space left on device"}, {Step::Sync, EIO, "Input/output error"},
-               {Step::Close, EDQUOT, "Disk quota exceeded"},       {Step::Rename, EXDEV, "Invalid cross-device link"}};
+  } cases[] = {
+      {Step::Create, EACCES, "Permission denied"},      {Step::Write, ENOSPC, "No space left on device"},
+      {Step::Flush, ENOSPC, "No space left on device"}, {Step::Sync, EIO, "Input/output error"},
+      {Step::Close, EDQUOT, "Disk quota exceeded"},     {Step::Rename, EXDEV, "Invalid cross-device link"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.reason);
     test::TempDir dir;

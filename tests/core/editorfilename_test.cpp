@@ -12,8 +12,8 @@ TEST(EditorFileName, UntitledNamesAndBackups) {
   EXPECT_EQ(EditorFileName::UntitledName(EditKind::AssemblerSource, 1), "noname1.asm");
   EXPECT_EQ(EditorFileName::UntitledName(EditKind::TextFile, 2), "noname2.txt");
   EXPECT_EQ(EditorFileName::UntitledName(EditKind::MicrocodeSource, 13), "noname13.mca");
-  for (const auto& [name, untitled] : {std::pair{"", true}, {"noname4.asm", true}, {"/work/noname4.asm", false},
-                                       {"Noname4.asm", false}}) {
+  for (const auto& [name, untitled] :
+       {std::pair{"", true}, {"noname4.asm", true}, {"/work/noname4.asm", false}, {"Noname4.asm", false}}) {
     EXPECT_EQ(EditorFileName::IsUntitled(name), untitled) << name;
   }
   // A backup replaces the extension of the file-name part.
@@ -34,12 +34,14 @@ TEST_P(EditorCaption, NamesTheKindAndTheFileNamePart) {
   EXPECT_EQ(EditorFileName::Caption(GetParam().kind, GetParam().fileName), GetParam().caption);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EditorFileName, EditorCaption,
-    testing::Values(CaptionCase{EditKind::AssemblerSource, "/data/sources/hello.asm", "TAV Assembler file: hello.asm"},
-                    CaptionCase{EditKind::AssemblerListing, "/home/assembler output.~zj", "Assembler output"},
-                    CaptionCase{EditKind::MicrocodeSource, "/x.y/microdefs.mca", "Micro Code Source: microdefs.mca"},
-                    CaptionCase{EditKind::TextFile, "notes", "Textfile: notes"}));
+INSTANTIATE_TEST_SUITE_P(EditorFileName, EditorCaption,
+                         testing::Values(CaptionCase{EditKind::AssemblerSource, "/data/sources/hello.asm",
+                                                     "TAV Assembler file: hello.asm"},
+                                         CaptionCase{EditKind::AssemblerListing, "/home/assembler output.~zj",
+                                                     "Assembler output"},
+                                         CaptionCase{EditKind::MicrocodeSource, "/x.y/microdefs.mca",
+                                                     "Micro Code Source: microdefs.mca"},
+                                         CaptionCase{EditKind::TextFile, "notes", "Textfile: notes"}));
 
 struct FileTypeCase {
   std::string fileName;

@@ -68,7 +68,8 @@ INSTANTIATE_TEST_SUITE_P(
         PathCase{"immediate", {Word(kAdd, 1, true, false, 0), 0x0010}, 9, 0x0011, kStart + 2},
         PathCase{"indirect", {Word(kAdd, 1, false, true, 2)}, 9, 0x0031, kStart + 1},
         PathCase{"immediate_indirect", {Word(kAdd, 1, true, true, 0), 0x0200}, 12, 0x0031, kStart + 2},
-        PathCase{"load_address_skips_indirect", {Word(kLea, 1, true, true, 0), 0x0300}, 7, 0x0300, kStart + 2},
+        PathCase{
+            "load_address_skips_indirect", {Word(kLea, 1, true, true, 0), 0x0300}, 7, 0x0300, kStart + 2},
         PathCase{"register_operand_is_not_written_back", {Word(kInc, 0, false, false, 1)}, 5, 2, kStart + 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -192,8 +193,9 @@ TEST_F(EngineTest, ClockShowsSourcesOnPressAndDestinationsOnRelease) {
   rig.display.log.clear();
   Place(rig.machine->memory, kStart, {0x6000});
   Clock();
-  EXPECT_EQ(rig.display.log, (std::vector<std::string>{"whiten", "source C", "memory read 0100", "pc written 0101",
-                                                       "destination PC", "mdr from memory", "loaded"}));
+  EXPECT_EQ(rig.display.log,
+            (std::vector<std::string>{"whiten", "source C", "memory read 0100", "pc written 0101",
+                                      "destination PC", "mdr from memory", "loaded"}));
 }
 
 TEST_F(EngineTest, ClockingThroughAnInstructionEndShowsItsLineAndPhases) {

@@ -52,13 +52,16 @@ TEST(HelpManual, AnchorsLinksAndTopics) {
 
   // A section runs from its anchor to the next anchor among `ends`.
   const auto section = [&](const std::string& name, const std::set<std::string>& ends) {
-    const auto start = std::find_if(anchors.begin(), anchors.end(), [&](const auto& a) { return a.first == name; });
+    const auto start =
+        std::find_if(anchors.begin(), anchors.end(), [&](const auto& a) { return a.first == name; });
     if (start == anchors.end()) return std::string();
-    const auto stop = std::find_if(start + 1, anchors.end(), [&](const auto& a) { return ends.count(a.first) > 0; });
+    const auto stop =
+        std::find_if(start + 1, anchors.end(), [&](const auto& a) { return ends.count(a.first) > 0; });
     return html.substr(start->second, (stop == anchors.end() ? html.size() : stop->second) - start->second);
   };
   std::set<std::string> topics, others;
-  for (std::size_t i = 1; i < HelpTopics::kTitles.size(); ++i) topics.insert(HelpTopics::Anchor(HelpTopics::kTitles[i]));
+  for (std::size_t i = 1; i < HelpTopics::kTitles.size(); ++i)
+    topics.insert(HelpTopics::Anchor(HelpTopics::kTitles[i]));
   for (const auto& [name, n] : count) {
     if (name != "contents") others.insert(name);
   }
@@ -88,10 +91,9 @@ std::string Entry(const std::string& html, const std::string& anchor) {
 TEST(HelpManual, EveryWordOfTheLanguagesReachesItsEntry) {
   const std::string html = HelpHtml();
   const std::string index = html.substr(html.find("<a name=\"index\""));
-  std::vector<std::string> words = {"DAT", "STR", "ORG", "EQU", "RES", "END", "include",
-                                    "A",   "B",   "C",   "R1",  "R2",  "T1",  "PC",
-                                    "SP",  "IR",  "MEM", "MDR", "MAR", "ALU", "SR",
-                                    "OP1", "OP2"};
+  std::vector<std::string> words = {"DAT", "STR", "ORG", "EQU", "RES", "END", "include", "A",
+                                    "B",   "C",   "R1",  "R2",  "T1",  "PC",  "SP",      "IR",
+                                    "MEM", "MDR", "MAR", "ALU", "SR",  "OP1", "OP2"};
   for (int code = 1; code <= kLastAluFunction; ++code) words.emplace_back(AluFunctionName(code));
   Mcrom rom;
   MicrocodeParser parser(rom);

@@ -21,16 +21,17 @@ struct HexCase {
 
 class HexFieldRead : public testing::TestWithParam<HexCase> {};
 
-TEST_P(HexFieldRead, TakesTheLow16BitsOfTheLeadingHexNumber) { EXPECT_EQ(HexField::Read(GetParam().text), GetParam().word); }
+TEST_P(HexFieldRead, TakesTheLow16BitsOfTheLeadingHexNumber) {
+  EXPECT_EQ(HexField::Read(GetParam().text), GetParam().word);
+}
 
 INSTANTIATE_TEST_SUITE_P(HexField, HexFieldRead,
                          testing::Values(HexCase{"1000", 0x1000}, HexCase{"  7FFF", 0x7FFF},
                                          HexCase{"12345", 0x2345}, HexCase{"ffff", 0xFFFF},
                                          HexCase{"0x100", 0x100}, HexCase{" 0X1f", 0x1F},
-                                         HexCase{"\t20", 0x20}, HexCase{"12zz", 0x12},
-                                         HexCase{"0x", 0}, HexCase{"xyz", std::nullopt},
-                                         HexCase{"", std::nullopt}, HexCase{"   ", std::nullopt},
-                                         HexCase{"-1", std::nullopt}));
+                                         HexCase{"\t20", 0x20}, HexCase{"12zz", 0x12}, HexCase{"0x", 0},
+                                         HexCase{"xyz", std::nullopt}, HexCase{"", std::nullopt},
+                                         HexCase{"   ", std::nullopt}, HexCase{"-1", std::nullopt}));
 
 }  // namespace
 }  // namespace tav2

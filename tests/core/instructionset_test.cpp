@@ -72,10 +72,9 @@ TEST(DefaultMicrocode, StartUpFileIsACopyOfTheSource) {
 // definition, and on every micro-instruction of the sequences and of the
 // first instruction of each kind.
 TEST(DefaultMicrocode, EveryDefinitionIsCommented) {
-  const std::set<std::string> explained = {"Fetch", "Immediate", "Indirect", "WriteBack", "ADD", "MOVE",
-                                           "CMP",   "CLR",       "INC",      "NOT",       "TST", "LEA",
-                                           "BCS",   "JMP",       "PUSH",     "POP",       "JSR", "BSR",
-                                           "RTS",   "CLC",       "STORE",    "TRAP0"};
+  const std::set<std::string> explained = {
+      "Fetch", "Immediate", "Indirect", "WriteBack", "ADD", "MOVE", "CMP", "CLR", "INC", "NOT",   "TST",
+      "LEA",   "BCS",       "JMP",      "PUSH",      "POP", "JSR",  "BSR", "RTS", "CLC", "STORE", "TRAP0"};
   std::istringstream lines(ReadData("microdefs.mca"));
   std::string line, previous, definition;
   bool inDefinitions = false;
@@ -121,9 +120,11 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"MOVE R1, -3", 0xFFFD, 0x08}, Case{"MOVE R1, 3\n SUB R1, 5", 0xFFFE, 0x08},
         Case{"MOVE R1, 9\n CMP R1, 9", 9, 0x04}, Case{"MOVE R1, 6\n MUL R1, 7", 42, 0},
         Case{"MOVE R1, 45\n DIV R1, 7", 6, 0}, Case{"MOVE R1, 45\n MOD R1, 7", 3, 0},
-        Case{"MOVE R1, 0x0FF0\n AND R1, 0x00FF", 0x00F0, 0}, Case{"MOVE R1, 0x0F00\n OR R1, 0x00F0", 0x0FF0, 0},
+        Case{"MOVE R1, 0x0FF0\n AND R1, 0x00FF", 0x00F0, 0},
+        Case{"MOVE R1, 0x0F00\n OR R1, 0x00F0", 0x0FF0, 0},
         Case{"MOVE R1, 0xFFFF\n XOR R1, 0x00FF", 0xFF00, 0x08}, Case{"SEC\n MOVE R1, 1\n ADC R1, 1", 3, 0x01},
-        Case{"SEC\n MOVE R1, 5\n SUBC R1, 2", 4, 0x01}, Case{"CLC\n MOVE R1, 0x0199\n ABCD R1, 0x0001", 0x0200, 0},
+        Case{"SEC\n MOVE R1, 5\n SUBC R1, 2", 4, 0x01},
+        Case{"CLC\n MOVE R1, 0x0199\n ABCD R1, 0x0001", 0x0200, 0},
         Case{"CLC\n MOVE R1, 0x0200\n SBCD R1, 0x0001", 0x0199, 0}, Case{"MOVE R1, 7\n CLR R1", 0, 0x04},
         Case{"MOVE R1, 7\n INC R1", 8, 0}, Case{"MOVE R1, 0\n DEC R1", 0xFFFF, 0x08},
         Case{"MOVE R1, 5\n NEG R1", 0xFFFB, 0x08}, Case{"MOVE R1, 0x00F0\n NOT R1", 0xFF0F, 0x08},
@@ -134,8 +135,9 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"LEA R1, (0x1234)", 0x1234, 0}, Case{"MOVE R2, 0x0200\n LEA R1, (R2)", 0x0200, 0}));
 
 TEST_F(InstructionSet, MemoryOperandsAndWriteBack) {
-  ASSERT_TRUE(Run("MOVE R2, 0x0300\n MOVE R1, 0x0041\n STORE R1, (R2)\n INC (0x0300)\n"
-                  " MOVE R1, (0x0300)"));
+  ASSERT_TRUE(
+      Run("MOVE R2, 0x0300\n MOVE R1, 0x0041\n STORE R1, (R2)\n INC (0x0300)\n"
+          " MOVE R1, (0x0300)"));
   EXPECT_EQ(machine->memory.Read(0x0300), 0x0042);
   EXPECT_EQ(R(Reg::R1), 0x0042);
 }
@@ -146,26 +148,35 @@ TEST_F(InstructionSet, BranchesFollowTheirConditions) {
     const char* branch;
     bool taken;
   };
-  const BranchCase cases[] = {
-      {"MOVE R1, 0", "BEQ", true},  {"MOVE R1, 1", "BEQ", false}, {"MOVE R1, 1", "BNE", true},
-      {"MOVE R1, -1", "BMI", true}, {"MOVE R1, 1", "BPL", true},  {"SEC", "BCS", true},
-      {"CLC", "BCC", true},         {"CLC", "BCS", false},        {"MOVE R1, 2\n CMP R1, 3", "BLT", true},
-      {"MOVE R1, 3\n CMP R1, 2", "BGT", true}, {"MOVE R1, 3\n CMP R1, 3", "BGE", true},
-      {"MOVE R1, 3\n CMP R1, 3", "BLE", true}, {"MOVE R1, 4\n CMP R1, 3", "BLE", false},
-      {"MOVE R1, 0x7FFF\n ADD R1, 1", "BVS", true}, {"MOVE R1, 1", "BVC", true},
-      {"NOP", "BRA", true}};
+  const BranchCase cases[] = {{"MOVE R1, 0", "BEQ", true},
+                              {"MOVE R1, 1", "BEQ", false},
+                              {"MOVE R1, 1", "BNE", true},
+                              {"MOVE R1, -1", "BMI", true},
+                              {"MOVE R1, 1", "BPL", true},
+                              {"SEC", "BCS", true},
+                              {"CLC", "BCC", true},
+                              {"CLC", "BCS", false},
+                              {"MOVE R1, 2\n CMP R1, 3", "BLT", true},
+                              {"MOVE R1, 3\n CMP R1, 2", "BGT", true},
+                              {"MOVE R1, 3\n CMP R1, 3", "BGE", true},
+                              {"MOVE R1, 3\n CMP R1, 3", "BLE", true},
+                              {"MOVE R1, 4\n CMP R1, 3", "BLE", false},
+                              {"MOVE R1, 0x7FFF\n ADD R1, 1", "BVS", true},
+                              {"MOVE R1, 1", "BVC", true},
+                              {"NOP", "BRA", true}};
   for (const BranchCase& c : cases) {
-    const std::string body = std::string(c.setup) + "\n LEA R2, (1)\n " + c.branch +
-                             " over\n LEA R2, (2)\nover NOP";
+    const std::string body =
+        std::string(c.setup) + "\n LEA R2, (1)\n " + c.branch + " over\n LEA R2, (2)\nover NOP";
     ASSERT_TRUE(Run(body)) << body;
     EXPECT_EQ(R(Reg::R2), c.taken ? 1 : 2) << c.setup << " " << c.branch;
   }
 }
 
 TEST_F(InstructionSet, StackSubroutinesAndTraps) {
-  ASSERT_TRUE(Run("MOVE R1, 7\n PUSH R1\n CLR R1\n POP R2\n JSR routine\n BSR routine\n TRAP3\n JMP done\n"
-                  "routine INC R1\n RTS\n"
-                  "done NOP\n HALT\n ORG 0xFFFC\n DAT routine"));
+  ASSERT_TRUE(
+      Run("MOVE R1, 7\n PUSH R1\n CLR R1\n POP R2\n JSR routine\n BSR routine\n TRAP3\n JMP done\n"
+          "routine INC R1\n RTS\n"
+          "done NOP\n HALT\n ORG 0xFFFC\n DAT routine"));
   EXPECT_EQ(R(Reg::R2), 7);
   EXPECT_EQ(R(Reg::R1), 3) << "two calls and a trap to the routine";
   EXPECT_EQ(R(Reg::SP), 0x7FFF) << "every push was popped";
@@ -174,10 +185,11 @@ TEST_F(InstructionSet, StackSubroutinesAndTraps) {
 // Instruction (and Go) runs whole clocks on a fast path of its own; at every
 // instruction end it must leave the processor exactly as single clocks do.
 TEST_F(InstructionSet, WholeInstructionsMatchSingleClocks) {
-  ASSERT_TRUE(Load("MOVE R1, 5\n MOVE R2, table\nloop INC (count)\n ADD R2, (table)\n ASR R2\n DEC R1\n"
-                  " CMP R1, 0\n BGT loop\n JSR routine\n TRAP1\n HALT\n"
-                  "routine LEA R2, (count)\n STORE R1, (R2)\n RTS\n"
-                  "table DAT 7\ncount DAT 0\n ORG 0xFFFE\n DAT routine"));
+  ASSERT_TRUE(
+      Load("MOVE R1, 5\n MOVE R2, table\nloop INC (count)\n ADD R2, (table)\n ASR R2\n DEC R1\n"
+           " CMP R1, 0\n BGT loop\n JSR routine\n TRAP1\n HALT\n"
+           "routine LEA R2, (count)\n STORE R1, (R2)\n RTS\n"
+           "table DAT 7\ncount DAT 0\n ORG 0xFFFE\n DAT routine"));
   auto clocked = std::make_unique<Machine>(*machine);
   SilentDisplay clockedDisplay;
   Processor byClock(*clocked, clockedDisplay);

@@ -19,14 +19,10 @@ TEST_P(LineEndsFromFile, EveryLineEndBecomesOneNewlineAndTheLastIsDropped) {
 }
 
 INSTANTIATE_TEST_SUITE_P(LineEnds, LineEndsFromFile,
-                         testing::Values(LineEndCase{"a\r\nb\r\n", "a\nb"},
-                                         LineEndCase{"a\nb\n", "a\nb"},
-                                         LineEndCase{"a\rb\r", "a\nb"},
-                                         LineEndCase{"a\r\n\r\nb", "a\n\nb"},
-                                         LineEndCase{"a\n\r\nb\r", "a\n\nb"},
-                                         LineEndCase{"a\r\n\r\n", "a\n"},
-                                         LineEndCase{"\xFFy", "\xFFy"},
-                                         LineEndCase{"", ""}));
+                         testing::Values(LineEndCase{"a\r\nb\r\n", "a\nb"}, LineEndCase{"a\nb\n", "a\nb"},
+                                         LineEndCase{"a\rb\r", "a\nb"}, LineEndCase{"a\r\n\r\nb", "a\n\nb"},
+                                         LineEndCase{"a\n\r\nb\r", "a\n\nb"}, LineEndCase{"a\r\n\r\n", "a\n"},
+                                         LineEndCase{"\xFFy", "\xFFy"}, LineEndCase{"", ""}));
 
 TEST(LineEnds, EveryLineIsWrittenWithCrLf) {
   EXPECT_EQ(LineEnds::FileFromText("a\nb"), "a\r\nb\r\n");

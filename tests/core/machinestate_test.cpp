@@ -38,25 +38,26 @@ TEST_P(DecodeTable, DecodesEveryField) {
 
 INSTANTIATE_TEST_SUITE_P(
     Decoding, DecodeTable,
-    ::testing::Values(
-        DecodeCase{0x1224, 0x12, Operand::R1, false, false, false, Operand::T1},
-        DecodeCase{0x0150, 0x01, Operand::R2, true, false, false, Operand::T1},
-        DecodeCase{0x0100, 0x01, Operand::None, false, false, false, Operand::None},
-        DecodeCase{0x01E7, 0x01, Operand::PC, false, false, false, Operand::PC},
-        DecodeCase{0x01C6, 0x01, Operand::SP, false, false, false, Operand::SP},
-        DecodeCase{0x0161, 0x01, Operand::None, false, false, false, Operand::R1},
-        DecodeCase{0x0185, 0x01, Operand::None, false, false, false, Operand::T1},
-        DecodeCase{0x2008, 0x20, Operand::None, false, false, false, Operand::None},
-        DecodeCase{0x1808, 0x18, Operand::None, false, true, true, Operand::None},
-        DecodeCase{0x2808, 0x28, Operand::None, false, true, false, Operand::None},
-        DecodeCase{0x1800, 0x18, Operand::None, false, false, false, Operand::None},
-        DecodeCase{0x0F0A, 0x0F, Operand::None, false, true, false, Operand::R2}));
+    ::testing::Values(DecodeCase{0x1224, 0x12, Operand::R1, false, false, false, Operand::T1},
+                      DecodeCase{0x0150, 0x01, Operand::R2, true, false, false, Operand::T1},
+                      DecodeCase{0x0100, 0x01, Operand::None, false, false, false, Operand::None},
+                      DecodeCase{0x01E7, 0x01, Operand::PC, false, false, false, Operand::PC},
+                      DecodeCase{0x01C6, 0x01, Operand::SP, false, false, false, Operand::SP},
+                      DecodeCase{0x0161, 0x01, Operand::None, false, false, false, Operand::R1},
+                      DecodeCase{0x0185, 0x01, Operand::None, false, false, false, Operand::T1},
+                      DecodeCase{0x2008, 0x20, Operand::None, false, false, false, Operand::None},
+                      DecodeCase{0x1808, 0x18, Operand::None, false, true, true, Operand::None},
+                      DecodeCase{0x2808, 0x28, Operand::None, false, true, false, Operand::None},
+                      DecodeCase{0x1800, 0x18, Operand::None, false, false, false, Operand::None},
+                      DecodeCase{0x0F0A, 0x0F, Operand::None, false, true, false, Operand::R2}));
 
 TEST(Disassemble, OperandFormsAndTheirLengths) {
   using namespace test;
   auto machine = std::make_unique<Machine>();
   std::string text;
-  const auto at = [&](uint16_t address) { return Disassemble(machine->memory, machine->mcrom, address, text); };
+  const auto at = [&](uint16_t address) {
+    return Disassemble(machine->memory, machine->mcrom, address, text);
+  };
   for (uint16_t word : {0x0000, 0x0130, 0xFF10, 0x6F00}) {
     machine->memory.Write(0x10, word);
     EXPECT_EQ(at(0x10), 1);
@@ -64,11 +65,16 @@ TEST(Disassemble, OperandFormsAndTheirLengths) {
   }
   InstallTestMicroCode(machine->mcrom);
   const std::tuple<std::vector<uint16_t>, int, const char*> cases[] = {
-      {{Word(kAdd, 1, false, false, 2)}, 1, "ADD R1, R2"},  {{Word(kAdd, 2, true, false, 0), 0x00AB}, 2, "ADD R2, 00AB"},
-      {{Word(kAdd, 1, true, true, 0), 0x1234}, 2, "ADD R1, (1234)"}, {{Word(kInc, 0, false, true, 6)}, 1, "INC (SP)"},
-      {{Word(kInc, 0, false, false, 7)}, 1, "INC PC"},      {{Word(kNop, 0, false, false, 0)}, 1, "NOP "},
-      {{Word(kLea, 1, false, true, 0)}, 1, "LEA R1, ()"},   {{Word(kLea, 1, false, false, 0)}, 1, "LEA R1, ()"},
-      {{Word(kLea, 1, false, false, 2)}, 1, "LEA R1, (R2)"}, {{Word(kSys, 0, true, false, 0), 0x0003}, 2, "SYS 0003"},
+      {{Word(kAdd, 1, false, false, 2)}, 1, "ADD R1, R2"},
+      {{Word(kAdd, 2, true, false, 0), 0x00AB}, 2, "ADD R2, 00AB"},
+      {{Word(kAdd, 1, true, true, 0), 0x1234}, 2, "ADD R1, (1234)"},
+      {{Word(kInc, 0, false, true, 6)}, 1, "INC (SP)"},
+      {{Word(kInc, 0, false, false, 7)}, 1, "INC PC"},
+      {{Word(kNop, 0, false, false, 0)}, 1, "NOP "},
+      {{Word(kLea, 1, false, true, 0)}, 1, "LEA R1, ()"},
+      {{Word(kLea, 1, false, false, 0)}, 1, "LEA R1, ()"},
+      {{Word(kLea, 1, false, false, 2)}, 1, "LEA R1, (R2)"},
+      {{Word(kSys, 0, true, false, 0), 0x0003}, 2, "SYS 0003"},
   };
   for (const auto& [words, length, expected] : cases) {
     Place(machine->memory, 0x0100, words);
@@ -84,7 +90,10 @@ TEST(Disassemble, OperandFormsAndTheirLengths) {
 TEST(MicroInstructionText, BinaryTextPutsEachBitInItsColumn) {
   EXPECT_EQ(MicroInstructionBinary(Mi({})), std::string(38, '0'));
   const std::string text = MicroInstructionBinary(Mi({0, 25}, 0b100011, {0, 5}));
-  EXPECT_EQ(text, "10000000000000000000000001" "100011" "100001");
+  EXPECT_EQ(text,
+            "10000000000000000000000001"
+            "100011"
+            "100001");
   EXPECT_EQ(text.size(), 38u);
 }
 
@@ -95,10 +104,16 @@ TEST(MicroInstructionText, TextCases) {
     const char* text;
   };
   const Case cases[] = {
-      {Mi({10, 23, 5}, kAluInc), false, "A:=MAR:=PC;  ALU:=_INC; "}, {Mi({21, 24}), false, "MDR:=MEM;"},
-      {Mi({20, 25}), false, "MEM:=MDR;"}, {Mi({1, 0}), false, "R1 :=R1; "}, {Mi({}, kAluAbcd), false, " ALU:="},
-      {Mi({}, kAluCiv), false, " ALU:=_CIV; "}, {Mi({}, 40), false, " ALU:="}, {Mi({4, 6}), false, ""},
-      {Mi({}, 0, {3}), false, ""}, {Mi({}, 0, {3}), true, "op1:="},
+      {Mi({10, 23, 5}, kAluInc), false, "A:=MAR:=PC;  ALU:=_INC; "},
+      {Mi({21, 24}), false, "MDR:=MEM;"},
+      {Mi({20, 25}), false, "MEM:=MDR;"},
+      {Mi({1, 0}), false, "R1 :=R1; "},
+      {Mi({}, kAluAbcd), false, " ALU:="},
+      {Mi({}, kAluCiv), false, " ALU:=_CIV; "},
+      {Mi({}, 40), false, " ALU:="},
+      {Mi({4, 6}), false, ""},
+      {Mi({}, 0, {3}), false, ""},
+      {Mi({}, 0, {3}), true, "op1:="},
       {Mi({9}, 0, {1, 2, 4, 5}), true, "C:=SR:=op2:=op1; op2; "},
       {Mi({17, 13, 19, 22, 18, 12}, 0, {0}), false, "T1:=IR:=MDR:=IR; MDR; SR; MAR; "},
   };

@@ -71,7 +71,8 @@ std::string DecodeEntities(const std::string& html) {
 // The attributes name="value" of a tag.
 std::map<std::string, std::string> Attributes(const std::string& tag) {
   std::map<std::string, std::string> attributes;
-  for (std::size_t equals = tag.find("=\""); equals != std::string::npos; equals = tag.find("=\"", equals + 1)) {
+  for (std::size_t equals = tag.find("=\""); equals != std::string::npos;
+       equals = tag.find("=\"", equals + 1)) {
     const std::size_t name = tag.rfind(' ', equals) + 1;
     const std::size_t end = tag.find('"', equals + 2);
     attributes[tag.substr(name, equals - name)] = DecodeEntities(tag.substr(equals + 2, end - equals - 2));
@@ -151,7 +152,8 @@ void LayOut(const test::TempDir& dir, const std::vector<ManualBlock>& blocks) {
   for (const ManualBlock& block : blocks) {
     if (!block.Has("data-file")) continue;
     const std::string base = block.Get("data-add-to");
-    dir.Write(block.Get("data-file"), base.empty() ? block.text : WithBlockBeforeLastMarker(base, block.text));
+    dir.Write(block.Get("data-file"),
+              base.empty() ? block.text : WithBlockBeforeLastMarker(base, block.text));
   }
 }
 
@@ -167,12 +169,15 @@ TEST(ManualSamples, EveryCommandWritesWhatTheManualShows) {
   for (const ManualBlock& block : Blocks()) {
     if (!block.Has("data-command")) continue;
     ++commands;
-    const std::string where = "TAV2.html line " + std::to_string(block.line) + ": tav2-cli " + block.Get("data-command");
+    const std::string where =
+        "TAV2.html line " + std::to_string(block.line) + ": tav2-cli " + block.Get("data-command");
     const CliRun run = RunCli(dir.Path(), block.Get("data-command"), block.Get("data-input"));
     EXPECT_EQ(std::to_string(run.status), block.Get("data-status", "0")) << where << "\n" << run.err;
     const std::string& written = block.Get("data-stream") == "stderr" ? run.err : run.out;
     if (block.Get("data-match") == "part") {
-      EXPECT_TRUE(HoldsLines(written, block.text)) << where << "\nmanual:\n" << block.text << "\ntool:\n" << written;
+      EXPECT_TRUE(HoldsLines(written, block.text)) << where << "\nmanual:\n"
+                                                   << block.text << "\ntool:\n"
+                                                   << written;
     } else {
       EXPECT_EQ(block.text, written) << where;
     }
@@ -194,8 +199,7 @@ TEST(ManualSamples, ExcerptsStandInTheirFiles) {
 
 // Whether `text` has `count` characters of `digits` from `at` on.
 bool DigitsAt(const std::string& text, std::size_t at, std::size_t count, const char* digits) {
-  return text.size() >= at + count &&
-         text.find_first_not_of(digits, at) >= at + count;
+  return text.size() >= at + count && text.find_first_not_of(digits, at) >= at + count;
 }
 
 // A line of a listing, a memory or register dump, or the ROM view.

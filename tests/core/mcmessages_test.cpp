@@ -36,7 +36,7 @@ const MessageCase kCases[] = {
     {"Too much microcodes for this instruction",
      "#LONG; 0x70\n"
      "A := R1;\nA := R1;\nA := R1;\nA := R1;\nA := R1;\nA := R1;\nA := R1;\nA := R1;\n"
-         "A := R1;\nA := R1;\nA := R1;\nA := R1;\nA := R1;\nA := R1;\nA := R1;\nA := R1;\nA := R1;\n"},
+     "A := R1;\nA := R1;\nA := R1;\nA := R1;\nA := R1;\nA := R1;\nA := R1;\nA := R1;\nA := R1;\n"},
     {"Register, operand or 'ALU' expected", "#NOP; 0x60\nAA := R1;\n"},
     {"Register, operand or 'ALU' expected", "#NOP; 0x60\nA := R1; x\n"},
     {"Register, operand or 'ALU' expected", "#NOP; 0x60\nA := R1;\nADD OP1,OP2; 0x01\n"},
@@ -84,8 +84,8 @@ bool Matches(const std::string& message, const std::string& manualText) {
   std::size_t at = fixed.front().size();
   for (std::size_t i = 1; i < fixed.size(); ++i) {
     const bool last = i + 1 == fixed.size();
-    const std::size_t found = last ? message.size() - std::min(message.size(), fixed[i].size())
-                                   : message.find(fixed[i], at + 1);
+    const std::size_t found =
+        last ? message.size() - std::min(message.size(), fixed[i].size()) : message.find(fixed[i], at + 1);
     if (found == std::string::npos || found <= at || message.compare(found, fixed[i].size(), fixed[i]) != 0) {
       return false;
     }
@@ -103,7 +103,8 @@ TEST(MicrocodeMessages, EachCauseGivesItsMessage) {
     std::vector<std::string> reported;
     for (const BuildError& error : parser.Errors()) reported.push_back(error.message);
     EXPECT_TRUE(std::find(reported.begin(), reported.end(), c.message) != reported.end())
-        << c.message << " from\n" << c.source << "first reported: " << (reported.empty() ? "none" : reported.front());
+        << c.message << " from\n"
+        << c.source << "first reported: " << (reported.empty() ? "none" : reported.front());
   }
 }
 
@@ -116,7 +117,8 @@ TEST(MicrocodeMessages, TheManualListsEachMessage) {
   const std::vector<std::string> listed = ManualMessages();
   ASSERT_FALSE(listed.empty()) << "the table of micro-code messages has lost its mark";
   for (const MessageCase& c : kCases) {
-    EXPECT_TRUE(std::any_of(listed.begin(), listed.end(), [&](const std::string& m) { return Matches(c.message, m); }))
+    EXPECT_TRUE(std::any_of(listed.begin(), listed.end(),
+                            [&](const std::string& m) { return Matches(c.message, m); }))
         << "the manual does not list \"" << c.message << "\"";
   }
   for (const std::string& text : listed) {

@@ -67,12 +67,15 @@ TEST_F(McParser, EncodesEachWordAsDestinationAndAsSource) {
     MicroInstruction destination, source;
   };
   const Case cases[] = {
-      {"R1", Bits({1}), Bits({0})},     {"R2", Bits({3}), Bits({2})},           {"A", Bits({5}), Bits({4})},
-      {"B", Bits({7}), Bits({6})},      {"C", Bits({9}), Bits({8})},            {"PC", Bits({11}), Bits({10})},
-      {"IR", Bits({13}), Bits({12})},   {"SP", Bits({15}), Bits({14})},         {"T1", Bits({17}), Bits({16})},
-      {"MDR", Bits({19}), Bits({18})},  {"MAR", Bits({23}), Bits({22})},        {"MEM", Bits({25}), Bits({21, 24})},
-      {"SR", Bits({}, {1}), Bits({}, {0})}, {"OP1", Bits({}, {3}), Bits({}, {2})}, {"OP2", Bits({}, {5}), Bits({}, {4})},
-      {"mdr", Bits({19}), Bits({18})},  {"op2", Bits({}, {5}), Bits({}, {4})},  {"r1", Bits({1}), Bits({0})},
+      {"R1", Bits({1}), Bits({0})},          {"R2", Bits({3}), Bits({2})},
+      {"A", Bits({5}), Bits({4})},           {"B", Bits({7}), Bits({6})},
+      {"C", Bits({9}), Bits({8})},           {"PC", Bits({11}), Bits({10})},
+      {"IR", Bits({13}), Bits({12})},        {"SP", Bits({15}), Bits({14})},
+      {"T1", Bits({17}), Bits({16})},        {"MDR", Bits({19}), Bits({18})},
+      {"MAR", Bits({23}), Bits({22})},       {"MEM", Bits({25}), Bits({21, 24})},
+      {"SR", Bits({}, {1}), Bits({}, {0})},  {"OP1", Bits({}, {3}), Bits({}, {2})},
+      {"OP2", Bits({}, {5}), Bits({}, {4})}, {"mdr", Bits({19}), Bits({18})},
+      {"op2", Bits({}, {5}), Bits({}, {4})}, {"r1", Bits({1}), Bits({0})},
   };
   for (const Case& c : cases) {
     const std::string word = c.word;
@@ -96,18 +99,19 @@ TEST_F(McParser, MemoryTransfersAluFunctionsAndMergedMicroOperations) {
       {"OP1 := OP2; SR := SR;", Bits({}, {0, 1, 3, 4})},
   };
   for (const auto& [line, expected] : cases) EXPECT_EQ(FirstLineOf(line), expected) << line;
-  const char* names[] = {"_ADD", "_ADC", "_SUB", "_SUBC", "_MUL", "_DIV", "_MOD", "_AND", "_OR", "_XOR", "_INC",
-                         "_DEC", "_CLR", "_ASL", "_ASR", "_LSL", "_LSR", "_ROR", "_ROL", "_RORC", "_ROLC", "_TST",
-                         "_TSC", "_CLC", "_CLI", "_SEC", "_SEI", "_ABCD", "_SBCD", "_NBCD", "_NEG", "_CIV"};
+  const char* names[] = {"_ADD", "_ADC", "_SUB", "_SUBC", "_MUL",  "_DIV",  "_MOD", "_AND",
+                         "_OR",  "_XOR", "_INC", "_DEC",  "_CLR",  "_ASL",  "_ASR", "_LSL",
+                         "_LSR", "_ROR", "_ROL", "_RORC", "_ROLC", "_TST",  "_TSC", "_CLC",
+                         "_CLI", "_SEC", "_SEI", "_ABCD", "_SBCD", "_NBCD", "_NEG", "_CIV"};
   for (int code = 1; code <= 32; ++code) {
     EXPECT_EQ(FirstLineOf(std::string("ALU := ") + names[code - 1] + ";").AluCode(), code) << names[code - 1];
   }
 }
 
 TEST_F(McParser, OperandKindsFromTheHeader) {
-  const std::pair<const char*, int> cases[] = {{"#NOP; 0x60", 0}, {"#INC OP1; 0x60", 1}, {"#ADD OP1,OP2; 0x60", 2},
-                                               {"#X op2 OP1; 0x60", 1}, {"#Y ,; 0x60", 2}, {"#Z , op1; 0x60", 2},
-                                               {"#W OP2 ; 0x60", 1}};
+  const std::pair<const char*, int> cases[] = {
+      {"#NOP; 0x60", 0}, {"#INC OP1; 0x60", 1}, {"#ADD OP1,OP2; 0x60", 2}, {"#X op2 OP1; 0x60", 1},
+      {"#Y ,; 0x60", 2}, {"#Z , op1; 0x60", 2}, {"#W OP2 ; 0x60", 1}};
   for (const auto& [header, kind] : cases) {
     ASSERT_TRUE(Build(std::string("##\n") + header + "\n A := R1;\n")) << header;
     EXPECT_EQ(rom.Entry(0x60).operandKind, kind) << header;
@@ -120,8 +124,9 @@ TEST_F(McParser, StoresWholeEntriesAndKeepsTheOthers) {
   old.program[3] = Bits({7});
   rom.SetEntry(0x02, old);
   Preset(0x04, "KEPT");
-  ASSERT_TRUE(Build("prelude ignored ## also ignored\n#MOVE OP1,OP2; 0x02\n\n  op1 := op2;\n\n"
-                    "  A := R1 ; B := R2;\n##\n#AFTER; 0x03\n"));
+  ASSERT_TRUE(
+      Build("prelude ignored ## also ignored\n#MOVE OP1,OP2; 0x02\n\n  op1 := op2;\n\n"
+            "  A := R1 ; B := R2;\n##\n#AFTER; 0x03\n"));
   const McromEntry& entry = rom.Entry(0x02);
   EXPECT_EQ(entry.Name(), "MOVE");
   EXPECT_EQ(entry.opcode, 0x02u);
@@ -147,15 +152,17 @@ TEST_F(McParser, StoresWholeEntriesAndKeepsTheOthers) {
 }
 
 TEST_F(McParser, LongMnemonicsAreComparedWhole) {
-  ASSERT_TRUE(Build("##\n#LONGNAME1; 0x10\n A := R1;\n#LONGNAME2; 0x11\n A := R2;\n"
-                    "#ABCDEFGHIJKLMNOPQRS; 0x12\n A := C;\n#ABCDEFGHIJKLMNOPQRT; 0x13\n= LONGNAME2;\n"));
+  ASSERT_TRUE(
+      Build("##\n#LONGNAME1; 0x10\n A := R1;\n#LONGNAME2; 0x11\n A := R2;\n"
+            "#ABCDEFGHIJKLMNOPQRS; 0x12\n A := C;\n#ABCDEFGHIJKLMNOPQRT; 0x13\n= LONGNAME2;\n"));
   EXPECT_EQ(rom.Entry(0x10).Name(), "LONGNAME1");
   EXPECT_EQ(rom.Entry(0x11).Name(), "LONGNAME2");
   EXPECT_EQ(rom.Entry(0x12).Name(), "ABCDEFGHIJKLMNOPQRS") << "kept whole";
   EXPECT_EQ(rom.Entry(0x13).Name(), "ABCDEFGHIJKLMNOPQRT");
   EXPECT_EQ(rom.Entry(0x13).program[0], Bits({5, 2}));
-  ASSERT_TRUE(Build("##\n#MULTIPLY_BY_TWO_REGISTER; 0x20\n A := R1;\n#MULTIPLY_BY_TWO_REGISTER_PLUS1; 0x21\n"
-                    "= MULTIPLY_BY_TWO_REGISTER;\n"))
+  ASSERT_TRUE(
+      Build("##\n#MULTIPLY_BY_TWO_REGISTER; 0x20\n A := R1;\n#MULTIPLY_BY_TWO_REGISTER_PLUS1; 0x21\n"
+            "= MULTIPLY_BY_TWO_REGISTER;\n"))
       << "names equal in their first 16 characters are different names";
   EXPECT_EQ(rom.Entry(0x21).Name(), "MULTIPLY_BY_TWO_REGISTER_PLUS1");
   EXPECT_EQ(rom.Entry(0x21).program[0], Bits({5, 0}));
@@ -201,8 +208,10 @@ TEST_F(McParser, FailureMessagesWithTheirPlace) {
       {"#A; 0x61\n ALU := R1;\n", "Unknown ALU-function", 3, 9},
       {"#A; 0x61\n A := ALU;\n", "Unknown or unreadable TAV-register", 3, 7},
       {"#A; 0x61\n A := _ADD;\n", "Unknown or unreadable TAV-register", 3, 7},
-      {"#A 0x61\n", "wrong operands for instruction", 2, 4}, {"#A; 0x61\n A := R1 B := R2;\n", " ';' expected", 3, 10},
-      {"#A; 0x61\n A R1;\n", " ASSIGN expected", 3, 4}, {"#A; 0x61 A := R1;\n", " RETURN expected", 2, 10},
+      {"#A 0x61\n", "wrong operands for instruction", 2, 4},
+      {"#A; 0x61\n A := R1 B := R2;\n", " ';' expected", 3, 10},
+      {"#A; 0x61\n A R1;\n", " ASSIGN expected", 3, 4},
+      {"#A; 0x61 A := R1;\n", " RETURN expected", 2, 10},
       {"#A; 0x61", " RETURN expected", 2, 9},
   };
   for (const Case& c : cases) {
@@ -254,8 +263,9 @@ TEST_F(McParser, ASeventeenthMicroCodeLineIsTooMany) {
 
 TEST_F(McParser, CopyTakesTheMicroProgramThisBuildStored) {
   Preset(0x10, "NOP");  // an earlier load's NOP at a lower index
-  ASSERT_TRUE(Build("##\n#NOP; 0x60\n A := R1;\n B := R2;\n#NEXT OP1; 0x61\n\n  = nop ; ignored to the next\n"
-                    " X Y Z\n#LAST; 0x62\n C := A;\n#THIRD; 0x63\n= NEXT;\n"));
+  ASSERT_TRUE(
+      Build("##\n#NOP; 0x60\n A := R1;\n B := R2;\n#NEXT OP1; 0x61\n\n  = nop ; ignored to the next\n"
+            " X Y Z\n#LAST; 0x62\n C := A;\n#THIRD; 0x63\n= NEXT;\n"));
   const McromEntry& copy = rom.Entry(0x61);
   EXPECT_EQ(copy.Name(), "NEXT");
   EXPECT_EQ(copy.operandKind, 1);
@@ -268,7 +278,8 @@ TEST_F(McParser, CopyTakesTheMicroProgramThisBuildStored) {
 }
 
 TEST_F(McParser, CopyOfAnEntryThatWasNotStoredFailsInTheSecondPass) {
-  const std::string text = "##\n#FIRST; 0x60\n A := R1;\n#ZERO; 0x00\n B := R1;\n#C; 0x61\n  = ZERO;\n#D; 0x62\n";
+  const std::string text =
+      "##\n#FIRST; 0x60\n A := R1;\n#ZERO; 0x00\n B := R1;\n#C; 0x61\n  = ZERO;\n#D; 0x62\n";
   EXPECT_TRUE(Build(text, false)) << "a check without loading copies nothing";
   EXPECT_FALSE(Build(text));
   ASSERT_EQ(parser.Errors().size(), 1u);
@@ -283,8 +294,9 @@ TEST_F(McParser, CopyOfAnEntryThatWasNotStoredFailsInTheSecondPass) {
 
 TEST_F(McParser, OpcodesZeroAndAbove255AreAcceptedButNeverStored) {
   Preset(0x60, "KEPT");
-  ASSERT_TRUE(Build("##\n#Z1; 0x00\n A := R1;\n#Z2; 0x00\n#BIG; 0x100\n A := R1;\n#NEG; -0x60\n"
-                    "#PLUS; +0x61\n A := R1;\n"));
+  ASSERT_TRUE(
+      Build("##\n#Z1; 0x00\n A := R1;\n#Z2; 0x00\n#BIG; 0x100\n A := R1;\n#NEG; -0x60\n"
+            "#PLUS; +0x61\n A := R1;\n"));
   EXPECT_EQ(rom.Entry(0).opcode, 0u);
   EXPECT_EQ(rom.Entry(0).count, 0);
   EXPECT_EQ(rom.Entry(0x60).Name(), "KEPT") << "-0x60 is not 0x60";
@@ -357,12 +369,14 @@ TEST(McTokens, KindsOfTheMicroCodeReader) {
     char sign;
   };
   const Case cases[] = {
-      {"OP1", 32, "OP1", 0, 0},      {"op2", 32, "op2", 0, 0},  {"mdr", 29, "mdr", 0, 0},   {"ALU", 29, "ALU", 0, 0},
-      {"_NEG", 30, "_NEG", 0, 0},    {"_neg", 23, "_neg", 0, 0}, {"NOP", 23, "NOP", 0, 0},  {":=", 25, ":=", 0, 0},
-      {"# x", 27, "#", 0, 0},        {"##", 14, "##", 0, 0},    {"#", 14, "##", 0, 0},      {"-5", 1, "5", -5, '-'},
-      {"+0x10", 1, "0x10", 16, '+'}, {"- 5", 1, "5", 5, 0},     {"-x", 23, "x", 0, 0},      {"(", 0, "(", 0, 0},
-      {"]", 17, "]", 0, 0},          {",", 8, ",", 0, 0},       {";", 12, ";", 0, 0},       {"=", 11, "=", 0, 0},
-      {"\n", 26, "\n", 0, 0},        {"$12", 23, "$12", 0, 0},  {"\"MDR\"", 5, "MDR", 0, 0},
+      {"OP1", 32, "OP1", 0, 0},      {"op2", 32, "op2", 0, 0},    {"mdr", 29, "mdr", 0, 0},
+      {"ALU", 29, "ALU", 0, 0},      {"_NEG", 30, "_NEG", 0, 0},  {"_neg", 23, "_neg", 0, 0},
+      {"NOP", 23, "NOP", 0, 0},      {":=", 25, ":=", 0, 0},      {"# x", 27, "#", 0, 0},
+      {"##", 14, "##", 0, 0},        {"#", 14, "##", 0, 0},       {"-5", 1, "5", -5, '-'},
+      {"+0x10", 1, "0x10", 16, '+'}, {"- 5", 1, "5", 5, 0},       {"-x", 23, "x", 0, 0},
+      {"(", 0, "(", 0, 0},           {"]", 17, "]", 0, 0},        {",", 8, ",", 0, 0},
+      {";", 12, ";", 0, 0},          {"=", 11, "=", 0, 0},        {"\n", 26, "\n", 0, 0},
+      {"$12", 23, "$12", 0, 0},      {"\"MDR\"", 5, "MDR", 0, 0},
   };
   for (const Case& c : cases) {
     Mcrom rom;

@@ -58,9 +58,15 @@ WorkbenchSettings Applied(const std::vector<std::string>& lines) {
 TEST(OptionsFileText, InitialSettingsGiveTheExactFile) {
   const std::string expected =
       "//environment options\n"
-      "WD = " + (kHome / "sources").string() + "\n"
-      "HD = " + kHome.string() + "\n"
-      "ID = " + (kHome / "include").string() + "\n"
+      "WD = " +
+      (kHome / "sources").string() +
+      "\n"
+      "HD = " +
+      kHome.string() +
+      "\n"
+      "ID = " +
+      (kHome / "include").string() +
+      "\n"
       "BF = 0\t\t//Create bakfiles\n"
       "SO = 0\t\t//Save options on exit\n"
       "//default editor options\n"
@@ -106,32 +112,46 @@ using WS = WorkbenchSettings;
 INSTANTIATE_TEST_SUITE_P(
     Lines, OptionsFileReading,
     ::testing::Values(
-        LineCase{"HomeDirAloneKeepsTheDirectoriesDerivedBefore", {kTitle, "HD = D:\\x"},
+        LineCase{"HomeDirAloneKeepsTheDirectoriesDerivedBefore",
+                 {kTitle, "HD = D:\\x"},
                  [](WS& s) { s.environment.homeDir = "D:\\x"; }},
-        LineCase{"FlagOneWithItsCommentIsTrue", {kTitle, "BF = 1\t\t//Create bakfiles", "SO = -3"},
+        LineCase{"FlagOneWithItsCommentIsTrue",
+                 {kTitle, "BF = 1\t\t//Create bakfiles", "SO = -3"},
                  [](WS& s) { s.environment.createBakFiles = s.environment.saveOptionsOnExit = true; }},
         LineCase{"FlagThatIsNoNumberIsFalse", {kTitle, "BF = 1", "BF = yes"}, [](WS&) {}},
-        LineCase{"BlanksBeforeADirectoryAreSkippedBlanksAfterItKept", {kTitle, "WD =     C:\\src  "},
+        LineCase{"BlanksBeforeADirectoryAreSkippedBlanksAfterItKept",
+                 {kTitle, "WD =     C:\\src  "},
                  [](WS& s) { s.environment.workingDir = "C:\\src  "; }},
-        LineCase{"TabBeforeADirectoryIsKept", {kTitle, "ID = \tinc"}, [](WS& s) { s.environment.includeDir = "\tinc"; }},
-        LineCase{"KeyOnTheFirstLineIsIgnored", {"SO = 1", "BF = 1"}, [](WS& s) { s.environment.createBakFiles = true; }},
-        LineCase{"HexadecimalValueReadsAsZero", {kTitle, "SP = 0x100"},
+        LineCase{"TabBeforeADirectoryIsKept",
+                 {kTitle, "ID = \tinc"},
+                 [](WS& s) { s.environment.includeDir = "\tinc"; }},
+        LineCase{"KeyOnTheFirstLineIsIgnored",
+                 {"SO = 1", "BF = 1"},
+                 [](WS& s) { s.environment.createBakFiles = true; }},
+        LineCase{"HexadecimalValueReadsAsZero",
+                 {kTitle, "SP = 0x100"},
                  [](WS& s) { s.assembler.defaultStackPointer = 0; }},
-        LineCase{"SignsAndTrailingTextAroundDigits", {kTitle, "PS = +12abc", "SP = -300"},
+        LineCase{"SignsAndTrailingTextAroundDigits",
+                 {kTitle, "PS = +12abc", "SP = -300"},
                  [](WS& s) {
                    s.assembler.programStart = 12;
                    s.assembler.defaultStackPointer = -300;
                  }},
-        LineCase{"TabBeforeANumberMakesItUnreadable", {kTitle, "SP = \t5"},
+        LineCase{"TabBeforeANumberMakesItUnreadable",
+                 {kTitle, "SP = \t5"},
                  [](WS& s) { s.assembler.defaultStackPointer = 0; }},
-        LineCase{"DoubleSignOrOverflowReadsAsZero", {kTitle, "PS = 5", "PS = +-7", "SP = 99999999999"},
+        LineCase{"DoubleSignOrOverflowReadsAsZero",
+                 {kTitle, "PS = 5", "PS = +-7", "SP = 99999999999"},
                  [](WS& s) { s.assembler.defaultStackPointer = 0; }},
-        LineCase{"KeyGivenTwiceTakesItsLastValue", {kTitle, "PS = 1", "PS = 2", "PS = 3"},
+        LineCase{"KeyGivenTwiceTakesItsLastValue",
+                 {kTitle, "PS = 1", "PS = 2", "PS = 3"},
                  [](WS& s) { s.assembler.programStart = 3; }},
         LineCase{"UnknownKeysLowerCaseKeysAndBlankLinesChangeNothing",
-                 {kTitle, "", "XX = 5", "wd = elsewhere", "//default editor options", "   "}, [](WS&) {}},
+                 {kTitle, "", "XX = 5", "wd = elsewhere", "//default editor options", "   "},
+                 [](WS&) {}},
         LineCase{"LineShorterThanFourCharactersHasNoKey", {kTitle, "WD", "SO="}, [](WS&) {}},
-        LineCase{"FourCharacterEnvironmentLineGivesAnEmptyValue", {kTitle, "BF = 1", "WD =", "BF ="},
+        LineCase{"FourCharacterEnvironmentLineGivesAnEmptyValue",
+                 {kTitle, "BF = 1", "WD =", "BF ="},
                  [](WS& s) { s.environment.workingDir.clear(); }},
         LineCase{"FourCharacterEditorLineIsLeftAlone", {kTitle, "SC ="}, [](WS&) {}},
         LineCase{"EditorKeysAreReadInAnySection",
@@ -149,13 +169,18 @@ INSTANTIATE_TEST_SUITE_P(
                    s.editor.sourcesBackground = 0xE1FFFF;
                    s.editor.textBackground = 0xFF;
                  }},
-        LineCase{"TabNumberBelowOneBecomesOne", {kTitle, "TN = 0"}, [](WS& s) { s.editor.options.tabNumber = 1; }},
-        LineCase{"TabNumberAboveFortyEightBecomesFortyEight", {kTitle, "TN = 100"},
+        LineCase{
+            "TabNumberBelowOneBecomesOne", {kTitle, "TN = 0"}, [](WS& s) { s.editor.options.tabNumber = 1; }},
+        LineCase{"TabNumberAboveFortyEightBecomesFortyEight",
+                 {kTitle, "TN = 100"},
                  [](WS& s) { s.editor.options.tabNumber = 48; }},
-        LineCase{"UnreadableTabNumberBecomesOne", {kTitle, "TN = many"}, [](WS& s) { s.editor.options.tabNumber = 1; }},
+        LineCase{"UnreadableTabNumberBecomesOne",
+                 {kTitle, "TN = many"},
+                 [](WS& s) { s.editor.options.tabNumber = 1; }},
         // The dialog's words are stored signed; a number from the file is
         // used by its low sixteen bits.
-        LineCase{"NumbersOfMoreThanSixteenBitsAreKept", {kTitle, "SP = 65535", "PS = 74565"},
+        LineCase{"NumbersOfMoreThanSixteenBitsAreKept",
+                 {kTitle, "SP = 65535", "PS = 74565"},
                  [](WS& s) {
                    s.assembler.defaultStackPointer = 65535;
                    s.assembler.programStart = 74565;
@@ -183,7 +208,8 @@ class OptionsFileDisk : public ::testing::Test {
   fs::path home = temp.Dir("home");
 
   void WriteOptions(const fs::path& dir, const std::string& line) {
-    ASSERT_EQ(AtomicFileWriter::Replace(dir / OptionsFile::kFileName, kTitle + "\n" + line + "\n"), std::nullopt);
+    ASSERT_EQ(AtomicFileWriter::Replace(dir / OptionsFile::kFileName, kTitle + "\n" + line + "\n"),
+              std::nullopt);
   }
 };
 
@@ -222,8 +248,10 @@ TEST_F(OptionsFileDisk, WriteReplacesTheFileInHomeAndReadsBack) {
   EXPECT_TRUE(result.written);
   EXPECT_EQ(result.directory, home);
   EXPECT_EQ(result.message, "Configuration stored in " + home.string());
-  EXPECT_EQ(ReadWhole(home / "options.~ds"), OptionsFile::Text(written)) << "an older longer file replaced whole";
-  EXPECT_EQ(std::distance(fs::directory_iterator(home), fs::directory_iterator()), 1) << "no temporary is left";
+  EXPECT_EQ(ReadWhole(home / "options.~ds"), OptionsFile::Text(written))
+      << "an older longer file replaced whole";
+  EXPECT_EQ(std::distance(fs::directory_iterator(home), fs::directory_iterator()), 1)
+      << "no temporary is left";
   EXPECT_FALSE(fs::exists(start / "options.~ds"));
   WorkbenchSettings read = InitialSettings(home);
   OptionsFile::Read(read, start);

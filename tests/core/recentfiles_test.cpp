@@ -39,7 +39,8 @@ TEST(RecentFiles, ClosingPutsNamesInFrontAndReopeningTakesThemOut) {
   EXPECT_EQ(Entries(list), (std::vector<std::string>{"C", "A"}));
   EXPECT_TRUE(list.Remember("B"));
   EXPECT_TRUE(list.Remember("C"));
-  EXPECT_EQ(Entries(list), (std::vector<std::string>{"C", "B", "C", "A"})) << "a file closed twice is listed twice";
+  EXPECT_EQ(Entries(list), (std::vector<std::string>{"C", "B", "C", "A"}))
+      << "a file closed twice is listed twice";
   for (int k : {0, 5}) EXPECT_EQ(list.TakeOut(k), std::nullopt) << k;
 
   EXPECT_FALSE(list.Remember("noname3.asm"));
@@ -132,7 +133,8 @@ TEST_F(RecentFilesDisk, Writing) {
   EXPECT_EQ(ReadWhole(home / "filenams.~zp"), "") << "an empty list writes an empty file";
 
   ASSERT_TRUE(Closed({"A", "B"}).Write(temp.Path() / "missing", working));
-  EXPECT_EQ(ReadWhole(working / "filenams.~zp"), "B\nA\n") << "an unwritable home falls back to the working dir";
+  EXPECT_EQ(ReadWhole(working / "filenams.~zp"), "B\nA\n")
+      << "an unwritable home falls back to the working dir";
   EXPECT_FALSE(Closed({"A"}).Write(temp.Path() / "missing", temp.Path() / "missing too"));
   EXPECT_FALSE(fs::exists(temp.Path() / "missing"));
 }

@@ -49,7 +49,8 @@ std::map<std::string, std::string> CodedWords(const std::string& table, const ch
 TEST(ReferenceCard, OpcodesAreThoseOfTheDefaultMicrocode) {
   const std::string card = test::ReadWhole(kHelp + "card.html");
   std::map<std::string, std::string> listed = CodedWords(CardTable(card, "instructions"), "0123456789ABCDEF");
-  for (const auto& [name, opcode] : CodedWords(CardTable(card, "branches"), "0123456789ABCDEF")) listed[name] = opcode;
+  for (const auto& [name, opcode] : CodedWords(CardTable(card, "branches"), "0123456789ABCDEF"))
+    listed[name] = opcode;
   Mcrom rom;
   MicrocodeParser parser(rom);
   parser.loadAfterBuild = true;
@@ -66,7 +67,8 @@ TEST(ReferenceCard, OpcodesAreThoseOfTheDefaultMicrocode) {
   }
   EXPECT_EQ(std::string(rom.Entry(0xFF).NameView()), "SYS");
   EXPECT_EQ(listed["SYS"], "FF");
-  for (const auto& [name, opcode] : listed) EXPECT_TRUE(named.count(name) || name == "SYS") << name << " is not in the ROM";
+  for (const auto& [name, opcode] : listed)
+    EXPECT_TRUE(named.count(name) || name == "SYS") << name << " is not in the ROM";
   EXPECT_NE(card.find("TRAP15"), std::string::npos);
 }
 

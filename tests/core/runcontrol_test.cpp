@@ -213,8 +213,7 @@ TEST_F(RunControlTest, SlicedGo) {
   rig.machine->breakpoints.Add(kStart + 2);
   ASSERT_TRUE(rig.Control().BeginGo());
   EXPECT_FALSE(rig.Control().BeginGo()) << "no second run";
-  while (rig.Control().ContinueGo(kNoTime)) {
-  }
+  while (rig.Control().ContinueGo(kNoTime)) {}
   EXPECT_EQ(rig[Reg::PC], kStart + 2) << "the stop tests keep their order";
   EXPECT_EQ(rig.State().instructions, 1u);
   EXPECT_FALSE(rig.State().running);

@@ -76,9 +76,12 @@ TEST(Scanner, NumberForms) {
     double real;
   };
   const Case cases[] = {
-      {"0x1F", 21, 31, 31},   {"0XffFF", 21, 65535, 65535}, {"0b102", 22, 2, 2}, {"0B1111", 22, 15, 15},
-      {"12", 2, 12, 12},      {"1.5", 3, 1, 1.5},           {"1e3", 3, 1000, 1000}, {"2E-1", 3, 0, 0.2},
-      {"0123", 0, 123, 123},  {"0", 0, 0, 0},               {"0xFFFFFFFF", 21, -1, -1},
+      {"0x1F", 21, 31, 31},       {"0XffFF", 21, 65535, 65535},
+      {"0b102", 22, 2, 2},        {"0B1111", 22, 15, 15},
+      {"12", 2, 12, 12},          {"1.5", 3, 1, 1.5},
+      {"1e3", 3, 1000, 1000},     {"2E-1", 3, 0, 0.2},
+      {"0123", 0, 123, 123},      {"0", 0, 0, 0},
+      {"0xFFFFFFFF", 21, -1, -1},
   };
   for (const Case& c : cases) {
     TokenProbe probe;
@@ -118,19 +121,23 @@ TEST(Scanner, TokenTextsAndLimits) {
   for (const Case& c : cases) {
     std::vector<std::string> errors;
     EXPECT_EQ(TokenTexts(c.text, &errors), c.tokens) << c.text.substr(0, 40);
-    EXPECT_EQ(errors, c.error ? std::vector<std::string>{c.error} : std::vector<std::string>{}) << c.text.substr(0, 40);
+    EXPECT_EQ(errors, c.error ? std::vector<std::string>{c.error} : std::vector<std::string>{})
+        << c.text.substr(0, 40);
   }
-  EXPECT_EQ(TokenTexts("\"" + std::string(1200, 'q') + "\"").front(), std::string(1000, 'q')) << "a string's limit";
+  EXPECT_EQ(TokenTexts("\"" + std::string(1200, 'q') + "\"").front(), std::string(1000, 'q'))
+      << "a string's limit";
 }
 
 TEST(Scanner, LinesColumnsAndOffsets) {
   TokenProbe probe;
   probe.ParseSource("ab  cd\n\tx,\n/* a\nb */ z", "p.asm");
   ASSERT_EQ(probe.tokens.size(), 7u);
-  const std::vector<std::tuple<int, int, std::size_t>> expected = {{1, 1, 0}, {1, 5, 4},  {1, 1, 6}, {2, 2, 8},
-                                                                   {2, 3, 9}, {2, 1, 10}, {4, 6, 21}};
+  const std::vector<std::tuple<int, int, std::size_t>> expected = {
+      {1, 1, 0}, {1, 5, 4}, {1, 1, 6}, {2, 2, 8}, {2, 3, 9}, {2, 1, 10}, {4, 6, 21}};
   for (std::size_t i = 0; i < expected.size(); ++i) {
-    EXPECT_EQ(std::make_tuple(probe.tokens[i].line, probe.tokens[i].column, probe.tokens[i].offset), expected[i]) << i;
+    EXPECT_EQ(std::make_tuple(probe.tokens[i].line, probe.tokens[i].column, probe.tokens[i].offset),
+              expected[i])
+        << i;
   }
   TokenProbe unclosed;
   unclosed.ParseSource("a\n/* never closed\nstill\n", "c.asm");
@@ -141,12 +148,16 @@ TEST(Scanner, LinesColumnsAndOffsets) {
 }
 
 TEST(Scanner, ExpectReportsItsMessageAtTheToken) {
-  const std::pair<int, const char*> cases[] = {
-      {kSemicolonToken, " ';' expected"},  {kColonToken, "  ':' expected"},
-      {kAssignToken, " ASSIGN expected"},  {kEndOfLineToken, " RETURN expected"},
-      {kNumberToken, " value expected"},   {kAluFunctionToken, " ALU functione expected"},
-      {kMnemonicToken, " operation or directive expected"}, {2, " value expected"},
-      {kBreakpointToken, "general syntax error"}, {99, "general syntax error"}};
+  const std::pair<int, const char*> cases[] = {{kSemicolonToken, " ';' expected"},
+                                               {kColonToken, "  ':' expected"},
+                                               {kAssignToken, " ASSIGN expected"},
+                                               {kEndOfLineToken, " RETURN expected"},
+                                               {kNumberToken, " value expected"},
+                                               {kAluFunctionToken, " ALU functione expected"},
+                                               {kMnemonicToken, " operation or directive expected"},
+                                               {2, " value expected"},
+                                               {kBreakpointToken, "general syntax error"},
+                                               {99, "general syntax error"}};
   for (const auto& [kind, message] : cases) {
     TokenProbe probe;
     probe.expectKind = kind;
@@ -170,16 +181,29 @@ TEST(Scanner, AtMostFiveErrorsAreRecorded) {
 }
 
 TEST(Scanner, SameWordAndHelpTopics) {
-  const std::tuple<const char*, const char*, bool> same[] = {
-      {"add", "ADD", true},   {"  add", "ADD", true}, {"ADD X", "add", true}, {"add", "ADD\tY", true},
-      {"ADDX", "ADD", false}, {"ADD", "ADDX", false}, {"", "", true},         {"a\x80", "A", true},
-      {"Branch", "Branch instructions", true},         {"Branches", "Branch instructions", false}};
+  const std::tuple<const char*, const char*, bool> same[] = {{"add", "ADD", true},
+                                                             {"  add", "ADD", true},
+                                                             {"ADD X", "add", true},
+                                                             {"add", "ADD\tY", true},
+                                                             {"ADDX", "ADD", false},
+                                                             {"ADD", "ADDX", false},
+                                                             {"", "", true},
+                                                             {"a\x80", "A", true},
+                                                             {"Branch", "Branch instructions", true},
+                                                             {"Branches", "Branch instructions", false}};
   for (const auto& [a, b, expected] : same) EXPECT_EQ(Scanner::SameWord(a, b), expected) << a << "|" << b;
 
-  const std::pair<const char*, const char*> topics[] = {  // nullptr: none
-      {"  flags ", "Flags"},        {"dat", "DAT"},         {"Branch", "Branch instructions"}, {"SP", "Registers"},
-      {"sys", "Terminal services"}, {"Memory", "Memory view"}, {"include", "Include files"},   {"no", nullptr},
-      {"frobnicate", nullptr},      {"no topic at all", nullptr}};
+  const std::pair<const char*, const char*> topics[] = {// nullptr: none
+                                                        {"  flags ", "Flags"},
+                                                        {"dat", "DAT"},
+                                                        {"Branch", "Branch instructions"},
+                                                        {"SP", "Registers"},
+                                                        {"sys", "Terminal services"},
+                                                        {"Memory", "Memory view"},
+                                                        {"include", "Include files"},
+                                                        {"no", nullptr},
+                                                        {"frobnicate", nullptr},
+                                                        {"no topic at all", nullptr}};
   for (const auto& [word, topic] : topics) {
     EXPECT_EQ(Scanner::HelpTopicFor(word), topic ? std::optional<std::string>(topic) : std::nullopt) << word;
   }
@@ -208,7 +232,8 @@ class IncludeTest : public ::testing::Test {
 TEST_F(IncludeTest, SplicesEachFileInOncePerPass) {
   Write("a.inc", "alpha");
   Write("inc/b.inc", "beta");
-  EXPECT_TRUE(probe.ParseSource("x\n#INCLUDE \"a.inc\"\n#include <b.inc>\n#include \"A.INC\"\ny", "main.asm"));
+  EXPECT_TRUE(
+      probe.ParseSource("x\n#INCLUDE \"a.inc\"\n#include <b.inc>\n#include \"A.INC\"\ny", "main.asm"));
   EXPECT_EQ(Texts(), (std::vector<std::string>{"x", "alpha", "beta", "y"}));
 
   probe.tokens.clear();
@@ -239,7 +264,8 @@ TEST_F(IncludeTest, ErrorInsideAnIncludeNamesItAndPointsAtTheDirective) {
 
 TEST_F(IncludeTest, NestingAndFileCountLimits) {
   const auto name = [](const char* prefix, int n) { return prefix + std::to_string(n) + ".inc"; };
-  for (int i = 1; i <= 17; ++i) Write(name("n", i), "v" + std::to_string(i) + "\n#include \"" + name("n", i + 1) + "\"\n");
+  for (int i = 1; i <= 17; ++i)
+    Write(name("n", i), "v" + std::to_string(i) + "\n#include \"" + name("n", i + 1) + "\"\n");
   Write("n18.inc", "deepest");
   probe.ParseSource("#include \"n1.inc\"\n", "main.asm");
   ASSERT_EQ(probe.Errors().size(), 1u);
@@ -287,8 +313,8 @@ TEST_F(IncludeTest, ErrorsStandAtTheDirective) {
     EXPECT_EQ(error.line, 2) << c.main;
     EXPECT_EQ(error.column, c.column) << c.main;
     EXPECT_EQ(error.position, static_cast<int>(c.main.find('#'))) << c.main;
-    const std::vector<std::string> rest = c.main.back() == 'y' ? std::vector<std::string>{"x", "y"}
-                                                                : std::vector<std::string>{"x"};
+    const std::vector<std::string> rest =
+        c.main.back() == 'y' ? std::vector<std::string>{"x", "y"} : std::vector<std::string>{"x"};
     EXPECT_EQ(Texts(), rest) << c.main;
   }
 }

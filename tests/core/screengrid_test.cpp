@@ -22,24 +22,25 @@ ScreenGrid Filled() {
   ScreenGrid grid;
   grid.SetLayout(3, 4);
   const std::string text = "abcdefghijkl";
-  for (int i = 0; i < 12; ++i) grid.Store(i % 4, i / 4, static_cast<uint8_t>(text[static_cast<std::size_t>(i)]));
+  for (int i = 0; i < 12; ++i)
+    grid.Store(i % 4, i / 4, static_cast<uint8_t>(text[static_cast<std::size_t>(i)]));
   return grid;
 }
 
 struct LayoutCase {
   int lines, chars;
-  int column, row;  // the cursor before
+  int column, row;   // the cursor before
   std::string rows;  // the first four rows, five cells each, after
   int newColumn, newRow;
 };
 
 TEST(ScreenGridLayout, CellsThatStillFitStayAndTheCursorStaysInside) {
   const LayoutCase cases[] = {
-      {3, 4, 2, 1, "abcd |efgh |ijkl |     |", 2, 1},    // unchanged
-      {4, 5, 4, 2, "abcd |efgh |ijkl |     |", 4, 2},    // larger: new cells are blank
-      {2, 2, 3, 2, "ab   |ef   |     |     |", 2, 1},    // smaller: the rest is blanked
-      {3, 1, 4, 0, "a    |e    |i    |     |", 1, 0},    // the cursor may stand after a full line
-      {0, 0, 3, 2, "     |     |     |     |", 0, 0},    // no grid at all
+      {3, 4, 2, 1, "abcd |efgh |ijkl |     |", 2, 1},     // unchanged
+      {4, 5, 4, 2, "abcd |efgh |ijkl |     |", 4, 2},     // larger: new cells are blank
+      {2, 2, 3, 2, "ab   |ef   |     |     |", 2, 1},     // smaller: the rest is blanked
+      {3, 1, 4, 0, "a    |e    |i    |     |", 1, 0},     // the cursor may stand after a full line
+      {0, 0, 3, 2, "     |     |     |     |", 0, 0},     // no grid at all
       {99, 999, 3, 2, "abcd |efgh |ijkl |     |", 3, 2},  // capped at the grid's limits
   };
   for (const LayoutCase& c : cases) {

@@ -28,32 +28,32 @@ McromEntry Entry(const std::string& name, uint32_t opcode, uint8_t operandKind,
 
 Mcrom RomWith(std::initializer_list<std::pair<int, const char*>> names) {
   Mcrom rom;
-  for (const auto& [index, name] : names) rom.SetEntry(index, Entry(name, static_cast<uint32_t>(index), 0, {}));
+  for (const auto& [index, name] : names)
+    rom.SetEntry(index, Entry(name, static_cast<uint32_t>(index), 0, {}));
   return rom;
 }
 
 void InstallTestMicroCode(Mcrom& mcrom) {
   const MicroInstruction pcToMarAndInc = Mi({rd::PC, wr::MAR, wr::A}, kAluInc);
   const MicroInstruction readMemAndAdvance = Mi({24, 21, rd::C, wr::PC});
-  mcrom.SetEntry(Mcrom::kFetchSequence, Entry("Fetch", 0xF0, 0, {pcToMarAndInc, readMemAndAdvance,
-                                                                 Mi({rd::MDR, wr::IR})}));
+  mcrom.SetEntry(Mcrom::kFetchSequence,
+                 Entry("Fetch", 0xF0, 0, {pcToMarAndInc, readMemAndAdvance, Mi({rd::MDR, wr::IR})}));
   mcrom.SetEntry(Mcrom::kImmediateSequence,
                  Entry("Immediate", 0xF1, 0, {pcToMarAndInc, readMemAndAdvance, Mi({rd::MDR, wr::T1})}));
-  mcrom.SetEntry(Mcrom::kIndirectSequence,
-                 Entry("Indirect", 0xF2, 0,
-                       {Mi({wr::MAR}, 0, {kOp2Read}), Mi({24, 21}), Mi({rd::MDR, wr::T1})}));
+  mcrom.SetEntry(
+      Mcrom::kIndirectSequence,
+      Entry("Indirect", 0xF2, 0, {Mi({wr::MAR}, 0, {kOp2Read}), Mi({24, 21}), Mi({rd::MDR, wr::T1})}));
   mcrom.SetEntry(Mcrom::kWriteBackSequence,
                  Entry("WriteBack", 0xF3, 0, {Mi({rd::T1, wr::MDR}), Mi({20, 25})}));
   mcrom.SetEntry(kAdd, Entry("ADD", kAdd, 2,
                              {Mi({wr::A}, 0, {kOp1Read}), Mi({wr::B}, kAluAdd, {kOp2Read}),
                               Mi({rd::C}, 0, {kOp1Write})}));
   mcrom.SetEntry(kMove, Entry("MOVE", kMove, 2, {Mi({}, 0, {kOp2Read, kOp1Write})}));
-  mcrom.SetEntry(kInc, Entry("INC", kInc, 1,
-                             {Mi({wr::A}, kAluInc, {kOp2Read}), Mi({rd::C}, 0, {kOp2Write})}));
+  mcrom.SetEntry(kInc,
+                 Entry("INC", kInc, 1, {Mi({wr::A}, kAluInc, {kOp2Read}), Mi({rd::C}, 0, {kOp2Write})}));
   mcrom.SetEntry(kLea, Entry("LEA", kLea, 2, {Mi({}, 0, {kOp2Read, kOp1Write})}));
-  const std::initializer_list<MicroInstruction> branch = {
-      Mi({rd::IR, wr::A}, kAluTsc), Mi({rd::PC, wr::A}), Mi({rd::T1, wr::B}, kAluAdd),
-      Mi({rd::C, wr::PC})};
+  const std::initializer_list<MicroInstruction> branch = {Mi({rd::IR, wr::A}, kAluTsc), Mi({rd::PC, wr::A}),
+                                                          Mi({rd::T1, wr::B}, kAluAdd), Mi({rd::C, wr::PC})};
   mcrom.SetEntry(kBeq, Entry("BEQ", kBeq, 1, branch));
   mcrom.SetEntry(kBra, Entry("BRA", kBra, 1, branch));
   mcrom.SetEntry(kJmp, Entry("JMP", kJmp, 1, {Mi({wr::PC}, 0, {kOp2Read})}));

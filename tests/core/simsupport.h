@@ -18,12 +18,10 @@ namespace tav2::test {
 
 // Bit numbers of the LO word, by register (read bit; the write bit is +1).
 namespace rd {
-constexpr int R1 = 0, R2 = 2, A = 4, B = 6, C = 8, PC = 10, IR = 12, SP = 14, T1 = 16, MDR = 18,
-              MAR = 22;
+constexpr int R1 = 0, R2 = 2, A = 4, B = 6, C = 8, PC = 10, IR = 12, SP = 14, T1 = 16, MDR = 18, MAR = 22;
 }
 namespace wr {
-constexpr int R1 = 1, R2 = 3, A = 5, B = 7, C = 9, PC = 11, IR = 13, SP = 15, T1 = 17, MDR = 19,
-              MAR = 23;
+constexpr int R1 = 1, R2 = 3, A = 5, B = 7, C = 9, PC = 11, IR = 13, SP = 15, T1 = 17, MDR = 19, MAR = 23;
 }
 // HI bits.
 constexpr int kSrRead = 0, kSrWrite = 1, kOp1Read = 2, kOp1Write = 3, kOp2Read = 4, kOp2Write = 5;
@@ -31,14 +29,13 @@ constexpr int kSrRead = 0, kSrWrite = 1, kOp1Read = 2, kOp1Write = 3, kOp2Read =
 constexpr int kMemReadToMdr[] = {24, 21};
 constexpr int kMemWriteFromMdr[] = {20, 25};
 
-MicroInstruction Mi(std::initializer_list<int> loBits, int alu = 0,
-                    std::initializer_list<int> hiBits = {});
+MicroInstruction Mi(std::initializer_list<int> loBits, int alu = 0, std::initializer_list<int> hiBits = {});
 McromEntry Entry(const std::string& name, uint32_t opcode, uint8_t operandKind,
                  std::initializer_list<MicroInstruction> program);
 
 // Opcodes of the hand-placed micro-code.
-constexpr uint8_t kAdd = 0x01, kMove = 0x02, kInc = 0x11, kLea = 0x20, kBeq = 0x37, kBra = 0x3F,
-                  kJmp = 0x40, kNop = 0x60, kHalt = 0x6F, kStore = 0x81, kSys = 0xFF;
+constexpr uint8_t kAdd = 0x01, kMove = 0x02, kInc = 0x11, kLea = 0x20, kBeq = 0x37, kBra = 0x3F, kJmp = 0x40,
+                  kNop = 0x60, kHalt = 0x6F, kStore = 0x81, kSys = 0xFF;
 
 // A ROM holding only the named entries, each with its index as opcode.
 Mcrom RomWith(std::initializer_list<std::pair<int, const char*>> names);
@@ -91,18 +88,21 @@ class RecordingDisplay : public ProcessorDisplay {
 // A terminal device fed from a script of keys; records what is drawn.
 class ScriptedDevice : public TerminalDevice {
  public:
-  std::vector<int> keys;  // the keys WaitKey returns, in order
+  std::vector<int> keys;            // the keys WaitKey returns, in order
   std::function<void()> onWaitKey;  // runs inside a wait, before the key is taken
   bool open = false;
   int opened = 0;
   int redraws = 0;
   int width = 710, height = 250;
   std::string caption;
-  std::string echoed;   // characters put while a read service waited
-  std::string written;  // characters put otherwise
+  std::string echoed;          // characters put while a read service waited
+  std::string written;         // characters put otherwise
   bool* inputAbort = nullptr;  // the grid's flag, to end a wait
 
-  void Open() override { open = true; ++opened; }
+  void Open() override {
+    open = true;
+    ++opened;
+  }
   bool IsOpen() const override { return open; }
   int WaitKey() override;
   void DrawCell(int, int, uint8_t) override {}
@@ -111,7 +111,10 @@ class ScriptedDevice : public TerminalDevice {
   void SetCaption(const std::string& text) override { caption = text; }
   int Width() const override { return width; }
   int Height() const override { return height; }
-  void Resize(int w, int h) override { width = w; height = h; }
+  void Resize(int w, int h) override {
+    width = w;
+    height = h;
+  }
   void CharacterPut(uint8_t ch, bool echo) override { (echo ? echoed : written) += static_cast<char>(ch); }
 
  private:

@@ -30,8 +30,8 @@ TEST(SourceFile, RefusesWhatIsNoRegularFileWithoutOpeningIt) {
   const std::filesystem::path fifo = dir.Path() / "pipe.asm";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
   // Opening the FIFO, with nobody writing to it, would wait for ever.
-  for (const std::filesystem::path& file : {dir.Dir("folder.asm"), fifo, std::filesystem::path("/dev/zero"),
-                                            dir.Path() / "missing.asm"}) {
+  for (const std::filesystem::path& file :
+       {dir.Dir("folder.asm"), fifo, std::filesystem::path("/dev/zero"), dir.Path() / "missing.asm"}) {
     const SourceFile source = SourceFile::Read(file);
     EXPECT_EQ(source.status, Status::kCannotOpen) << file;
     EXPECT_TRUE(source.text.empty()) << file;

@@ -22,10 +22,13 @@ using TC = TokenClass;
 
 // A ROM with a few instruction names; "load" is stored in lower case and
 // entry 0 is never an instruction.
-Mcrom TestRom() { return test::RomWith({{0, "ZERO"}, {0x01, "ADD"}, {0x02, "MOVE"}, {0x6F, "HALT"}, {0x70, "load"}}); }
+Mcrom TestRom() {
+  return test::RomWith({{0, "ZERO"}, {0x01, "ADD"}, {0x02, "MOVE"}, {0x6F, "HALT"}, {0x70, "load"}});
+}
 
 // The span of the `occurrence`-th (from 0) `needle` in `text`.
-ColourSpan SpanOf(const std::string& text, const std::string& needle, TokenClass tokenClass, int occurrence = 0) {
+ColourSpan SpanOf(const std::string& text, const std::string& needle, TokenClass tokenClass,
+                  int occurrence = 0) {
   std::size_t at = text.find(needle);
   for (int i = 0; i < occurrence; ++i) at = text.find(needle, at + 1);
   EXPECT_NE(at, std::string::npos) << needle;
@@ -41,36 +44,67 @@ class ColouringTest : public ::testing::Test {
 
 TEST(ColourRegion, SpansFromTheFirstToTheLastMarker) {
   const std::pair<const char*, std::optional<ColourRegion>> cases[] = {
-      {"MOVE R1, 2", std::nullopt},         {"##ab##", std::nullopt},   {"##abc##", ColourRegion{0, 7}},
-      {"x\n##\nab\n## y", ColourRegion{2, 10}}, {"## a ## b ## c", ColourRegion{0, 12}}, {"######", std::nullopt},
-      {"#######", ColourRegion{0, 7}},      {"# a # b #", std::nullopt}, {"", std::nullopt},
+      {"MOVE R1, 2", std::nullopt},
+      {"##ab##", std::nullopt},
+      {"##abc##", ColourRegion{0, 7}},
+      {"x\n##\nab\n## y", ColourRegion{2, 10}},
+      {"## a ## b ## c", ColourRegion{0, 12}},
+      {"######", std::nullopt},
+      {"#######", ColourRegion{0, 7}},
+      {"# a # b #", std::nullopt},
+      {"", std::nullopt},
   };
   for (const auto& [text, region] : cases) EXPECT_EQ(ColourRegion::Find(text), region) << text;
-  EXPECT_EQ((TokenStyle{0x0000FF, false, false}.Rgb()), 0xFF0000u) << "a style's colour has red in the low byte";
+  EXPECT_EQ((TokenStyle{0x0000FF, false, false}.Rgb()), 0xFF0000u)
+      << "a style's colour has red in the low byte";
 }
 
 TEST_F(ColouringTest, ClassifiesAssemblerWords) {
   const std::pair<const char*, TC> cases[] = {
-      {"SP", TC::AssemblerRegister}, {"r1", TC::AssemblerRegister}, {"sr", TC::AssemblerRegister},
-      {"MOVE", TC::RegisterOrInstruction}, {"halt", TC::RegisterOrInstruction},
+      {"SP", TC::AssemblerRegister},
+      {"r1", TC::AssemblerRegister},
+      {"sr", TC::AssemblerRegister},
+      {"MOVE", TC::RegisterOrInstruction},
+      {"halt", TC::RegisterOrInstruction},
       {"load", TC::Plain},  // the ROM name is compared with the upper-case word
       {"ZERO", TC::Plain},  // entry 0 is no instruction
-      {"12", TC::Number}, {"0FFH", TC::Number}, {"9abc", TC::Number},
-      {"ORG", TC::Directive}, {"end", TC::Directive}, {"none", TC::Directive}, {"Dat", TC::Directive},
-      {"BEGIN", TC::FunctionWord}, {"begin", TC::FunctionWord},
-      {"T1", TC::Plain}, {"MDR", TC::Plain}, {"_ADD", TC::Plain}, {"R3", TC::Plain}, {"SPX", TC::Plain},
+      {"12", TC::Number},
+      {"0FFH", TC::Number},
+      {"9abc", TC::Number},
+      {"ORG", TC::Directive},
+      {"end", TC::Directive},
+      {"none", TC::Directive},
+      {"Dat", TC::Directive},
+      {"BEGIN", TC::FunctionWord},
+      {"begin", TC::FunctionWord},
+      {"T1", TC::Plain},
+      {"MDR", TC::Plain},
+      {"_ADD", TC::Plain},
+      {"R3", TC::Plain},
+      {"SPX", TC::Plain},
   };
   for (const auto& [word, expected] : cases) EXPECT_EQ(assembler.ClassifyWord(word), expected) << word;
 }
 
 TEST_F(ColouringTest, ClassifiesMicrocodeWords) {
   const std::pair<const char*, TC> cases[] = {
-      {"MDR", TC::RegisterOrInstruction}, {"mar", TC::RegisterOrInstruction}, {"Op2", TC::RegisterOrInstruction},
-      {"A", TC::RegisterOrInstruction}, {"alu", TC::RegisterOrInstruction}, {"MEM", TC::RegisterOrInstruction},
+      {"MDR", TC::RegisterOrInstruction},
+      {"mar", TC::RegisterOrInstruction},
+      {"Op2", TC::RegisterOrInstruction},
+      {"A", TC::RegisterOrInstruction},
+      {"alu", TC::RegisterOrInstruction},
+      {"MEM", TC::RegisterOrInstruction},
       {"MDRXXXXXXX", TC::Plain},
-      {"0x1F", TC::Number}, {"0X", TC::Number}, {"15", TC::Plain}, {"1x2", TC::Plain},
-      {"_ADD", TC::FunctionWord}, {"_rorc", TC::FunctionWord}, {"_CIV", TC::FunctionWord}, {"_ADDX", TC::Plain},
-      {"MOVE", TC::Plain}, {"ORG", TC::Plain},
+      {"0x1F", TC::Number},
+      {"0X", TC::Number},
+      {"15", TC::Plain},
+      {"1x2", TC::Plain},
+      {"_ADD", TC::FunctionWord},
+      {"_rorc", TC::FunctionWord},
+      {"_CIV", TC::FunctionWord},
+      {"_ADDX", TC::Plain},
+      {"MOVE", TC::Plain},
+      {"ORG", TC::Plain},
   };
   for (const auto& [word, expected] : cases) EXPECT_EQ(microcode.ClassifyWord(word), expected) << word;
 }
@@ -135,7 +169,8 @@ TEST_P(ColouredText, GivesTheExpectedSpans) {
   const TextCase& c = GetParam();
   const Mcrom rom = TestRom();
   std::vector<ColourSpan> expected;
-  for (const Covered& span : c.spans) expected.push_back(SpanOf(c.text, span.covered, span.tokenClass, span.occurrence));
+  for (const Covered& span : c.spans)
+    expected.push_back(SpanOf(c.text, span.covered, span.tokenClass, span.occurrence));
   EXPECT_EQ(SyntaxColourer(rom, c.kind).ColourText(c.text), expected);
 }
 
@@ -145,30 +180,62 @@ constexpr EditKind kMc = EditKind::MicrocodeSource;
 INSTANTIATE_TEST_SUITE_P(
     SyntaxColourer, ColouredText,
     ::testing::Values(
-        TextCase{"MicrocodeRegion", kMc, "##\n#include <defs>\n_ADD MDR 0x1F 15 MOVE\n##",
-                 {{"##", TC::HashWord}, {"#include", TC::HashWord}, {"_ADD", TC::FunctionWord},
-                  {"MDR", TC::RegisterOrInstruction}, {"0x1F", TC::Number}, {"##", TC::HashWord, 1}}},
-        TextCase{"HashWordRunsOverLettersDigitsAndHashes", kMc, "##\n#a1#b_c\n##",
+        TextCase{"MicrocodeRegion",
+                 kMc,
+                 "##\n#include <defs>\n_ADD MDR 0x1F 15 MOVE\n##",
+                 {{"##", TC::HashWord},
+                  {"#include", TC::HashWord},
+                  {"_ADD", TC::FunctionWord},
+                  {"MDR", TC::RegisterOrInstruction},
+                  {"0x1F", TC::Number},
+                  {"##", TC::HashWord, 1}}},
+        TextCase{"HashWordRunsOverLettersDigitsAndHashes",
+                 kMc,
+                 "##\n#a1#b_c\n##",
                  {{"##", TC::HashWord}, {"#a1#b", TC::HashWord}, {"##", TC::HashWord, 1}}},
         TextCase{"MarkersEnclosingTwoCharacters", kAsm, "## S##", {}},
-        TextCase{"MarkersEnclosingThreeCharacters", kAsm, "## SP##",
+        TextCase{"MarkersEnclosingThreeCharacters",
+                 kAsm,
+                 "## SP##",
                  {{"##", TC::HashWord}, {"SP", TC::AssemblerRegister}, {"##", TC::HashWord, 1}}},
         TextCase{"NoMarkers", kAsm, "ORG 100\nMOVE SP, 12 // note\n", {}},
-        TextCase{"OutsideTheRegionOnMarkerLines", kAsm, "SP ##\nSP\n## SP",
+        TextCase{"OutsideTheRegionOnMarkerLines",
+                 kAsm,
+                 "SP ##\nSP\n## SP",
                  {{"##", TC::HashWord}, {"SP", TC::AssemblerRegister, 1}, {"##", TC::HashWord, 1}}},
-        TextCase{"SlashStarSlashIsACompleteComment", kAsm, "##\n/*/ MOVE\n##",
-                 {{"##", TC::HashWord}, {"/*/", TC::Comment}, {"MOVE", TC::RegisterOrInstruction},
+        TextCase{"SlashStarSlashIsACompleteComment",
+                 kAsm,
+                 "##\n/*/ MOVE\n##",
+                 {{"##", TC::HashWord},
+                  {"/*/", TC::Comment},
+                  {"MOVE", TC::RegisterOrInstruction},
                   {"##", TC::HashWord, 1}}},
-        TextCase{"UnterminatedCommentRunsToTheRegionEnd", kAsm, "##\n/* x\nSP ## SP",
+        TextCase{"UnterminatedCommentRunsToTheRegionEnd",
+                 kAsm,
+                 "##\n/* x\nSP ## SP",
                  {{"##", TC::HashWord}, {"/* x", TC::Comment}, {"SP ##", TC::Comment}}},
-        TextCase{"OpenerCommentsDownToTheNextCommentMark", kAsm, "##\n/*MOVE\nSP\nHALT */\nSP\n##",
-                 {{"##", TC::HashWord}, {"/*MOVE", TC::Comment}, {"SP", TC::Comment}, {"HALT */", TC::Comment},
-                  {"SP", TC::AssemblerRegister, 1}, {"##", TC::HashWord, 1}}},
-        TextCase{"LoneSlashOpensNothing", kAsm, "##\n/MOVE\nSP\nHALT */\n##",
-                 {{"##", TC::HashWord}, {"MOVE", TC::RegisterOrInstruction}, {"SP", TC::AssemblerRegister},
-                  {"HALT", TC::RegisterOrInstruction}, {"##", TC::HashWord, 1}}},
-        TextCase{"ListingHasCommentsAndHashWordsOnly", EditKind::AssemblerListing, "##\nMOVE 12 #a // x\n##",
-                 {{"##", TC::HashWord}, {"#a", TC::HashWord}, {"// x", TC::Comment}, {"##", TC::HashWord, 1}}}),
+        TextCase{"OpenerCommentsDownToTheNextCommentMark",
+                 kAsm,
+                 "##\n/*MOVE\nSP\nHALT */\nSP\n##",
+                 {{"##", TC::HashWord},
+                  {"/*MOVE", TC::Comment},
+                  {"SP", TC::Comment},
+                  {"HALT */", TC::Comment},
+                  {"SP", TC::AssemblerRegister, 1},
+                  {"##", TC::HashWord, 1}}},
+        TextCase{"LoneSlashOpensNothing",
+                 kAsm,
+                 "##\n/MOVE\nSP\nHALT */\n##",
+                 {{"##", TC::HashWord},
+                  {"MOVE", TC::RegisterOrInstruction},
+                  {"SP", TC::AssemblerRegister},
+                  {"HALT", TC::RegisterOrInstruction},
+                  {"##", TC::HashWord, 1}}},
+        TextCase{
+            "ListingHasCommentsAndHashWordsOnly",
+            EditKind::AssemblerListing,
+            "##\nMOVE 12 #a // x\n##",
+            {{"##", TC::HashWord}, {"#a", TC::HashWord}, {"// x", TC::Comment}, {"##", TC::HashWord, 1}}}),
     [](const ::testing::TestParamInfo<TextCase>& info) { return info.param.name; });
 
 TEST_F(ColouringTest, CommentStateIsHandedFromLineToLine) {
@@ -213,7 +280,8 @@ TEST_F(ColouringTest, InstructionNamesFollowTheRom) {
   EXPECT_EQ(colourer.ClassifyWord("push"), TC::RegisterOrInstruction);
   entry.SetName("MULTIPLY_BY_TWO_REGISTER");
   changing.SetEntry(0x42, entry);
-  EXPECT_EQ(colourer.ClassifyWord("multiply_by_two_register"), TC::RegisterOrInstruction) << "a long name, whole";
+  EXPECT_EQ(colourer.ClassifyWord("multiply_by_two_register"), TC::RegisterOrInstruction)
+      << "a long name, whole";
   EXPECT_EQ(colourer.ClassifyWord("MULTIPLY_BY_TWO_"), TC::Plain) << "its first 16 characters";
 }
 

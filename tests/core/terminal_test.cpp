@@ -30,8 +30,11 @@ class TerminalTest : public ::testing::Test {
 TEST_F(TerminalTest, TabMovesToTheNextMultipleOfEightOrEndsTheLine) {
   Write("AB\tC");
   EXPECT_EQ(Row(0, 10), "AB      C ");
-  const std::tuple<int, int, int> cases[] = {  // column before, column and row after
-      {9, 16, 0}, {120, 128, 0}, {121, 0, 1}, {128, 0, 1}};
+  const std::tuple<int, int, int> cases[] = {// column before, column and row after
+                                             {9, 16, 0},
+                                             {120, 128, 0},
+                                             {121, 0, 1},
+                                             {128, 0, 1}};
   for (const auto& [before, column, row] : cases) {
     grid.row = 0;
     grid.column = before;
@@ -116,10 +119,10 @@ TEST_F(TerminalTest, ReadString) {
     std::vector<uint16_t> words;  // from `from` on, after the read
   };
   const Case cases[] = {
-      {{'h', 'i', 8, 'o', 13}, 0x0300, 0, 0, 0x0300, {'h', 'o', 0}},      // the carriage return terminates
+      {{'h', 'i', 8, 'o', 13}, 0x0300, 0, 0, 0x0300, {'h', 'o', 0}},  // the carriage return terminates
       {{'a', 'b', 'c', 13}, 0x0300, 0x0302, 0xFFFF, 0x0300, {'a', 0, 0xFFFF}},  // stops before the end marker
-      {{0xE9, 'z', 13}, 0xFFFF, 0, 0, 0xFFFF, {0xFFE9, 'z', 0}},         // sign extends, wraps the address
-      {{8, 'q', 13}, 0x0300, 0x02FF, 13, 0x02FF, {13, 'q', 0}},           // backspace stays in the buffer
+      {{0xE9, 'z', 13}, 0xFFFF, 0, 0, 0xFFFF, {0xFFE9, 'z', 0}},  // sign extends, wraps the address
+      {{8, 'q', 13}, 0x0300, 0x02FF, 13, 0x02FF, {13, 'q', 0}},   // backspace stays in the buffer
   };
   for (const Case& c : cases) {
     MainMemory memory;
@@ -130,7 +133,8 @@ TEST_F(TerminalTest, ReadString) {
     RecordingDisplay display;
     t.ReadString(memory, display, c.buffer);
     std::vector<uint16_t> words;
-    for (std::size_t i = 0; i < c.words.size(); ++i) words.push_back(memory.Read(static_cast<uint16_t>(c.from + i)));
+    for (std::size_t i = 0; i < c.words.size(); ++i)
+      words.push_back(memory.Read(static_cast<uint16_t>(c.from + i)));
     EXPECT_EQ(words, c.words) << c.buffer;
   }
 }

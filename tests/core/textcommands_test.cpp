@@ -35,7 +35,9 @@ void ExpectEdit(const EditCase& c, const std::optional<EditResult>& edit) {
 }
 
 class RevertCaseTable : public ::testing::TestWithParam<EditCase> {};
-TEST_P(RevertCaseTable, FlipsLetters) { ExpectEdit(GetParam(), RevertCase(GetParam().text, GetParam().before)); }
+TEST_P(RevertCaseTable, FlipsLetters) {
+  ExpectEdit(GetParam(), RevertCase(GetParam().text, GetParam().before));
+}
 INSTANTIATE_TEST_SUITE_P(
     RevertCase, RevertCaseTable,
     ::testing::Values(EditCase{"LetterAfterTheCaret", "abc", {0, 0}, "Abc", {1, 0}},
@@ -47,7 +49,9 @@ INSTANTIATE_TEST_SUITE_P(
     CaseName);
 
 class IndentTable : public ::testing::TestWithParam<EditCase> {};
-TEST_P(IndentTable, IndentsByOneSpace) { ExpectEdit(GetParam(), IndentSelection(GetParam().text, GetParam().before)); }
+TEST_P(IndentTable, IndentsByOneSpace) {
+  ExpectEdit(GetParam(), IndentSelection(GetParam().text, GetParam().before));
+}
 INSTANTIATE_TEST_SUITE_P(
     IndentSelection, IndentTable,
     ::testing::Values(EditCase{"ThreeWholeLines", "l1\nl2\nl3\nl4", {0, 9}, " l1\n l2\n l3\nl4", {0, 12}},
@@ -111,11 +115,12 @@ TEST(MatchBracket, MovesToThePartner) {
     int result;
   };
   const Case cases[] = {
-      {"f(a(b)c)", 1, 7},  {"f(a(b)c)", 7, 1}, {"f(a(b)c)", 3, 5}, {"x[a(]b]", 1, 4}, {"x[a[]b]", 1, 6}, {"(a]b)", 0, 4},
-      {"{a}", 0, 2},       {"{a}", 2, 0},      {"f(a)", 4, 1},     {"(ab", 0, 0},     {"ab)", 2, 2},
-      {"abc", 0, 1},       {"abc", 2, 3},      {"abc", 3, 3},      {"", 0, 0},
+      {"f(a(b)c)", 1, 7}, {"f(a(b)c)", 7, 1}, {"f(a(b)c)", 3, 5}, {"x[a(]b]", 1, 4}, {"x[a[]b]", 1, 6},
+      {"(a]b)", 0, 4},    {"{a}", 0, 2},      {"{a}", 2, 0},      {"f(a)", 4, 1},    {"(ab", 0, 0},
+      {"ab)", 2, 2},      {"abc", 0, 1},      {"abc", 2, 3},      {"abc", 3, 3},     {"", 0, 0},
   };
-  for (const Case& c : cases) EXPECT_EQ(MatchBracket(c.text, c.caret), c.result) << c.text << " at " << c.caret;
+  for (const Case& c : cases)
+    EXPECT_EQ(MatchBracket(c.text, c.caret), c.result) << c.text << " at " << c.caret;
 }
 
 TEST(WordAtCursor, WordOrSelection) {
@@ -125,9 +130,16 @@ TEST(WordAtCursor, WordOrSelection) {
     const char* word;
   };
   const Case cases[] = {
-      {"x LOAD\nnext", {6, 0}, "LOAD"},      {"a  b", {2, 0}, ""},           {"#include x", {3, 0}, "#include"},
-      {"MOVE R1", {0, 0}, "MOVE"},           {" MOVE", {0, 0}, ""},           {"ab\ncd", {3, 0}, "cd"},
-      {"ab\n\ncd", {3, 0}, ""},              {"R_1, x", {3, 0}, "R_1"},        {"R_1, x", {4, 0}, ""},        {"", {0, 0}, ""},
+      {"x LOAD\nnext", {6, 0}, "LOAD"},
+      {"a  b", {2, 0}, ""},
+      {"#include x", {3, 0}, "#include"},
+      {"MOVE R1", {0, 0}, "MOVE"},
+      {" MOVE", {0, 0}, ""},
+      {"ab\ncd", {3, 0}, "cd"},
+      {"ab\n\ncd", {3, 0}, ""},
+      {"R_1, x", {3, 0}, "R_1"},
+      {"R_1, x", {4, 0}, ""},
+      {"", {0, 0}, ""},
       {"one two", {0, 7}, "one two"},
   };
   for (const Case& c : cases) EXPECT_EQ(WordAtCursor(c.text, c.selection), c.word) << c.text;
@@ -143,12 +155,13 @@ TEST_P(TypedTabTable, BecomesSpacesToTheNextStop) {
 }
 INSTANTIATE_TEST_SUITE_P(
     TranslateTypedTab, TypedTabTable,
-    ::testing::Values(EditCase{"AtColumnZero", "\t", {1, 0}, "        ", {8, 0}},
-                      EditCase{"AtColumnThree", "abc\tz", {4, 0}, "abc     z", {8, 0}},
-                      EditCase{"AtColumnSeven", "abcdefg\t", {8, 0}, "abcdefg ", {8, 0}},
-                      EditCase{"ColumnCountsFromTheLineStart", "abcdefgh\nab\t", {12, 0}, "abcdefgh\nab      ", {17, 0}},
-                      EditCase{"NoTabBeforeTheCaret", "ab", {2, 0}, nullptr, {}},
-                      EditCase{"CaretAtTheStart", "\t", {0, 0}, nullptr, {}}),
+    ::testing::Values(
+        EditCase{"AtColumnZero", "\t", {1, 0}, "        ", {8, 0}},
+        EditCase{"AtColumnThree", "abc\tz", {4, 0}, "abc     z", {8, 0}},
+        EditCase{"AtColumnSeven", "abcdefg\t", {8, 0}, "abcdefg ", {8, 0}},
+        EditCase{"ColumnCountsFromTheLineStart", "abcdefgh\nab\t", {12, 0}, "abcdefgh\nab      ", {17, 0}},
+        EditCase{"NoTabBeforeTheCaret", "ab", {2, 0}, nullptr, {}},
+        EditCase{"CaretAtTheStart", "\t", {0, 0}, nullptr, {}}),
     CaseName);
 
 TEST(TranslateTypedTab, UsesTheTabWidth) {
@@ -192,10 +205,14 @@ TEST(Tabs, TabNumberIsKeptInRange) {
 
 TEST(EditKind, ComesFromTheExtension) {
   const std::pair<const char*, EditKind> cases[] = {
-      {"prog.asm", EditKind::AssemblerSource},      {"/work/PROG.ASM", EditKind::AssemblerSource},
-      {"microdefs.mca", EditKind::MicrocodeSource}, {"assembler output.~zj", EditKind::AssemblerListing},
-      {"notes.txt", EditKind::TextFile},            {"noext", EditKind::TextFile},
-      {"dir.asm/readme", EditKind::TextFile},       {"prog.bak.asm", EditKind::AssemblerSource},
+      {"prog.asm", EditKind::AssemblerSource},
+      {"/work/PROG.ASM", EditKind::AssemblerSource},
+      {"microdefs.mca", EditKind::MicrocodeSource},
+      {"assembler output.~zj", EditKind::AssemblerListing},
+      {"notes.txt", EditKind::TextFile},
+      {"noext", EditKind::TextFile},
+      {"dir.asm/readme", EditKind::TextFile},
+      {"prog.bak.asm", EditKind::AssemblerSource},
       {"prog.asm.bak", EditKind::TextFile},
   };
   for (const auto& [path, kind] : cases) EXPECT_EQ(EditKindFromFileName(path), kind) << path;

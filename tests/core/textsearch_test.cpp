@@ -39,7 +39,8 @@ INSTANTIATE_TEST_SUITE_P(
         FindCase{"MatchCase", "LOAD Load", "Load", {true, false, true}, {0, 0}, Selection{5, 4}},
         FindCase{"WholeWord", "LOADER LOAD_X LOAD", "LOAD", {false, true, true}, {0, 0}, Selection{14, 4}},
         FindCase{"PartOfAWord", "LOADER", "LOAD", kDown, {0, 0}, Selection{0, 4}},
-        FindCase{"UpFindsTheNearestEarlierMatch", "LOAD a LOAD b LOAD", "LOAD", kUp, {18, 0}, Selection{14, 4}},
+        FindCase{
+            "UpFindsTheNearestEarlierMatch", "LOAD a LOAD b LOAD", "LOAD", kUp, {18, 0}, Selection{14, 4}},
         FindCase{"UpMovesOnFromAFoundMatch", "LOAD a LOAD b LOAD", "LOAD", kUp, {14, 4}, Selection{7, 4}},
         FindCase{"UpFindsTheFirstCharacter", "LOAD a LOAD b LOAD", "LOAD", kUp, {7, 4}, Selection{0, 4}},
         FindCase{"UpFromTheStart", "LOAD a LOAD", "LOAD", kUp, {0, 4}, std::nullopt},

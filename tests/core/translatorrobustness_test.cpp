@@ -19,11 +19,53 @@ std::string ReadSource(const std::string& relative) {
 }
 
 // Pieces that the scanner and both grammars treat specially.
-const std::vector<std::string> kFragments = {
-    "#",   "##",  "#include \"x.inc\"\n", "/*", "*/", "//", "\"", "'", ":=", ":", ";", ",",
-    "(",   ")",   "[", "}", "=", "+", "-", "*", "/", "~", "0x", "0b", "0xFFFFFFFFFF", "1e9999",
-    "OP1", "OP2", "ALU", "MEM", "MDR", "_ADD", "R1", "SP", "PC", "DAT", "STR", "ORG", "EQU",
-    "RES", "END", "begin", "\n", "\t", std::string(40, 'w'), "12345678901234567890", "\x80\xff"};
+const std::vector<std::string> kFragments = {"#",
+                                             "##",
+                                             "#include \"x.inc\"\n",
+                                             "/*",
+                                             "*/",
+                                             "//",
+                                             "\"",
+                                             "'",
+                                             ":=",
+                                             ":",
+                                             ";",
+                                             ",",
+                                             "(",
+                                             ")",
+                                             "[",
+                                             "}",
+                                             "=",
+                                             "+",
+                                             "-",
+                                             "*",
+                                             "/",
+                                             "~",
+                                             "0x",
+                                             "0b",
+                                             "0xFFFFFFFFFF",
+                                             "1e9999",
+                                             "OP1",
+                                             "OP2",
+                                             "ALU",
+                                             "MEM",
+                                             "MDR",
+                                             "_ADD",
+                                             "R1",
+                                             "SP",
+                                             "PC",
+                                             "DAT",
+                                             "STR",
+                                             "ORG",
+                                             "EQU",
+                                             "RES",
+                                             "END",
+                                             "begin",
+                                             "\n",
+                                             "\t",
+                                             std::string(40, 'w'),
+                                             "12345678901234567890",
+                                             "\x80\xff"};
 
 // A text changed at a few random places: characters replaced, removed,
 // doubled, or fragments inserted.
@@ -34,9 +76,12 @@ std::string Mutated(std::string text, std::mt19937& random) {
     switch (std::uniform_int_distribution<int>(0, 3)(random)) {
       case 0: text[at] = static_cast<char>(std::uniform_int_distribution<int>(1, 255)(random)); break;
       case 1: text.erase(at, std::uniform_int_distribution<std::size_t>(1, 40)(random)); break;
-      case 2: text.insert(at, text.substr(at, std::uniform_int_distribution<std::size_t>(1, 80)(random))); break;
+      case 2:
+        text.insert(at, text.substr(at, std::uniform_int_distribution<std::size_t>(1, 80)(random)));
+        break;
       default:
-        text.insert(at, kFragments[std::uniform_int_distribution<std::size_t>(0, kFragments.size() - 1)(random)]);
+        text.insert(at,
+                    kFragments[std::uniform_int_distribution<std::size_t>(0, kFragments.size() - 1)(random)]);
     }
   }
   return text;

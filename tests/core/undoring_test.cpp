@@ -96,8 +96,10 @@ void Play(const std::string& script) {
       case 't': editor.Type(rest); break;
       case 'b': editor.Backspace(number()); break;
       case 'c': editor.Click(number()); break;
-      case 'u': case 'U': EXPECT_EQ(editor.Undo(), action == 'u') << script << " step " << step; break;
-      case 'x': case 'X': EXPECT_EQ(editor.CancelUndos(), action == 'x') << script << " step " << step; break;
+      case 'u':
+      case 'U': EXPECT_EQ(editor.Undo(), action == 'u') << script << " step " << step; break;
+      case 'x':
+      case 'X': EXPECT_EQ(editor.CancelUndos(), action == 'x') << script << " step " << step; break;
       case '=': EXPECT_EQ(editor.text, rest) << script << " step " << step; break;
       case '!': EXPECT_NE(editor.text, rest) << script << " step " << step; break;
       default: EXPECT_EQ(editor.caret, number()) << script << " step " << step; break;
@@ -153,7 +155,8 @@ TEST(TextChange, DifferingMiddle) {
   };
   const Case cases[] = {
       {"abc", "abXc", {1, 1, "bX"}}, {"hello world", "hello brave world", {5, 1, " brave "}},
-      {"abc", "xbc", {0, 1, "x"}},   {"", "abc", {0, 0, "abc"}}, {"abc", "", {0, 3, ""}}, {"aaa", "aa", {1, 2, "a"}},
+      {"abc", "xbc", {0, 1, "x"}},   {"", "abc", {0, 0, "abc"}},
+      {"abc", "", {0, 3, ""}},       {"aaa", "aa", {1, 2, "a"}},
       {"abc", "abd", {1, 2, "bd"}},  {"abc", "abcdef", {2, 1, "cdef"}},
   };
   for (const Case& c : cases) {
@@ -168,11 +171,11 @@ TEST(TextChange, DifferingMiddle) {
 TEST(UndoRunFlags, SnapshotsAtEveryChangeOfTheKindOfWork) {
   using T = SnapshotTrigger;
   const std::pair<T, bool> sequence[] = {
-      {T::Typing, false},   {T::Backspace, true}, {T::Backspace, false}, {T::Delete, true},
-      {T::Delete, false},   {T::Move, true},      {T::Move, false},      {T::Typing, true},
-      {T::Typing, false},   {T::Enter, true},     {T::Enter, true},      {T::MouseDown, true},
-      {T::MouseDown, false}, {T::Move, false},    {T::Delete, true},     {T::MouseDown, true},
-      {T::Delete, false},   {T::Backspace, true}, {T::Typing, true},
+      {T::Typing, false},    {T::Backspace, true}, {T::Backspace, false}, {T::Delete, true},
+      {T::Delete, false},    {T::Move, true},      {T::Move, false},      {T::Typing, true},
+      {T::Typing, false},    {T::Enter, true},     {T::Enter, true},      {T::MouseDown, true},
+      {T::MouseDown, false}, {T::Move, false},     {T::Delete, true},     {T::MouseDown, true},
+      {T::Delete, false},    {T::Backspace, true}, {T::Typing, true},
   };
   UndoRunFlags flags;
   int step = 0;

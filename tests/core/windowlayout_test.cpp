@@ -36,16 +36,17 @@ std::vector<WindowBounds> Diagonal(int count) {
   return editors;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Offsets, CascadePosition,
-    ::testing::Values(CascadeCase{{}, 0}, CascadeCase{Diagonal(1), 20},
-                      CascadeCase{Diagonal(2), 40}, CascadeCase{Diagonal(3), 60},
-                      // Top alone or Left alone within 19 pixels pushes on.
-                      CascadeCase{{{300, 19, 1, 1}}, 20}, CascadeCase{{{-19, 300, 1, 1}}, 20},
-                      CascadeCase{{{20, 300, 1, 1}}, 0}, CascadeCase{{{300, -20, 1, 1}}, 0},
-                      // Slot order counts: a far editor first does not push.
-                      CascadeCase{{{40, 40, 1, 1}, {0, 0, 1, 1}}, 20},
-                      CascadeCase{Diagonal(10), 200}, CascadeCase{Diagonal(11), 10}));
+INSTANTIATE_TEST_SUITE_P(Offsets, CascadePosition,
+                         ::testing::Values(CascadeCase{{}, 0}, CascadeCase{Diagonal(1), 20},
+                                           CascadeCase{Diagonal(2), 40}, CascadeCase{Diagonal(3), 60},
+                                           // Top alone or Left alone within 19 pixels pushes on.
+                                           CascadeCase{{{300, 19, 1, 1}}, 20},
+                                           CascadeCase{{{-19, 300, 1, 1}}, 20},
+                                           CascadeCase{{{20, 300, 1, 1}}, 0},
+                                           CascadeCase{{{300, -20, 1, 1}}, 0},
+                                           // Slot order counts: a far editor first does not push.
+                                           CascadeCase{{{40, 40, 1, 1}, {0, 0, 1, 1}}, 20},
+                                           CascadeCase{Diagonal(10), 200}, CascadeCase{Diagonal(11), 10}));
 
 struct DistributeCase {
   int mainWidth;
@@ -75,11 +76,10 @@ TEST_P(DistributeWithoutWindows, SetsEveryDefault) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, DistributeWithoutWindows,
-    ::testing::Values(
-        DistributeCase{750, SizeMode::Big, 350, 600, 777, 324, 494, SizeMode::Small},
-        DistributeCase{899, SizeMode::Small, 350, 600, 777, 324, 494, SizeMode::Small},
-        DistributeCase{900, SizeMode::Big, 360, 710, 1000, 410, 660, SizeMode::Big},
-        DistributeCase{1600, SizeMode::Small, 460, 710, 1000, 324, 660, SizeMode::Small}));
+    ::testing::Values(DistributeCase{750, SizeMode::Big, 350, 600, 777, 324, 494, SizeMode::Small},
+                      DistributeCase{899, SizeMode::Small, 350, 600, 777, 324, 494, SizeMode::Small},
+                      DistributeCase{900, SizeMode::Big, 360, 710, 1000, 410, 660, SizeMode::Big},
+                      DistributeCase{1600, SizeMode::Small, 460, 710, 1000, 324, 660, SizeMode::Small}));
 
 TEST(LayoutDefaults, InitialValuesMatchTheWideDistribution) {
   WindowLayout layout;
@@ -95,8 +95,8 @@ OpenWindows AllOpen(SizeMode processorMode) {
   OpenWindows open;
   open.projectEditor = true;
   open.screen = WindowBounds{1, 2, 3, 4};
-  open.memoryViews = Views{MemoryViewSettings{{5, 6, 7, 8}, 0x0700}, std::nullopt,
-                           MemoryViewSettings{{9, 9, 9, 9}, 0xFF00}};
+  open.memoryViews =
+      Views{MemoryViewSettings{{5, 6, 7, 8}, 0x0700}, std::nullopt, MemoryViewSettings{{9, 9, 9, 9}, 0xFF00}};
   open.processor = ProcessorWindowSettings{{10, 11, 12, 13}, processorMode};
   return open;
 }
@@ -135,7 +135,8 @@ TEST(Distribute, ProcessorWindowAndProjectEditorCases) {
   EXPECT_EQ(layout.defaults.processor.sizeMode, SizeMode::Big);
   open.projectEditor = false;
   EXPECT_EQ(layout.Distribute(750, open).projectEditor, std::nullopt);
-  EXPECT_EQ(layout.defaults.editor, (WindowBounds{0, 0, 350, 324})) << "a missing project editor sets the defaults";
+  EXPECT_EQ(layout.defaults.editor, (WindowBounds{0, 0, 350, 324}))
+      << "a missing project editor sets the defaults";
 }
 
 TEST(StoreDistribution, DistributeThenPutsTheWindowsBack) {

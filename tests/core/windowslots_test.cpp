@@ -46,7 +46,8 @@ TEST(EditorSlots, UnknownEditorsAndSlotsOutsideTheRange) {
   slots.Fill(16, &editors[3]);
   slots.Remove(&editors[0]);
   slots.Fill(2, &editors[1]);
-  EXPECT_EQ(slots.Windows(), (std::vector<FakeWindow*>{&editors[1], &editors[2], &editors[3]})) << "in slot order";
+  EXPECT_EQ(slots.Windows(), (std::vector<FakeWindow*>{&editors[1], &editors[2], &editors[3]}))
+      << "in slot order";
   EXPECT_EQ(slots.FirstEmpty(), 1);
 }
 
@@ -61,8 +62,7 @@ TEST(MemoryViews, AtMostThreeAndAClosedSlotIsRefilled) {
 }
 
 // The slots each Next stops at, `presses` times.
-std::vector<std::optional<int>> Presses(SlotCursor cursor, const std::set<int>& matching,
-                                        int presses) {
+std::vector<std::optional<int>> Presses(SlotCursor cursor, const std::set<int>& matching, int presses) {
   std::vector<std::optional<int>> found;
   for (int i = 0; i < presses; ++i) {
     found.push_back(cursor.Next([&](int slot) { return matching.contains(slot); }));

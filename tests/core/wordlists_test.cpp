@@ -22,11 +22,11 @@ TEST(KeywordLists, CaseRulesOfTheSharedLists) {
     bool alu, reg, operand, programmer;
   };
   const Case cases[] = {
-      {"_ADD", true, false, false, false},  {"_add", false, false, false, false},
-      {"_CLR", true, false, false, false},  {"mdr", false, true, false, false},
-      {"Op2", false, true, true, false},    {"sp", false, true, false, true},
-      {"IR", false, true, false, true},     {"ALU", false, true, false, false},
-      {"R3", false, false, false, false},   {"R1xxxxxxx", false, false, false, false},
+      {"_ADD", true, false, false, false}, {"_add", false, false, false, false},
+      {"_CLR", true, false, false, false}, {"mdr", false, true, false, false},
+      {"Op2", false, true, true, false},   {"sp", false, true, false, true},
+      {"IR", false, true, false, true},    {"ALU", false, true, false, false},
+      {"R3", false, false, false, false},  {"R1xxxxxxx", false, false, false, false},
       {"T1", false, true, false, false},
   };
   for (const Case& c : cases) {

@@ -231,8 +231,9 @@ TEST(EditCommandsFind, EnterInTheDialogSearchesAgainAndKeepsTheFocus) {
 
     TypeIntoFocus(dialogKey, Qt::ControlModifier);
     FindReplaceDialog& dialog = dialogKey == Qt::Key_F ? search.editor.commands->FindDialog()
-                                                      : search.editor.commands->ReplaceDialog();
-    ASSERT_TRUE(QTest::qWaitFor([&dialog] { return QGuiApplication::focusWindow() == dialog.windowHandle(); }));
+                                                       : search.editor.commands->ReplaceDialog();
+    ASSERT_TRUE(
+        QTest::qWaitFor([&dialog] { return QGuiApplication::focusWindow() == dialog.windowHandle(); }));
     TypeIntoFocus("abc");
     TypeIntoFocus(Qt::Key_Return);
     TypeIntoFocus(Qt::Key_Return);

@@ -26,7 +26,9 @@ class Editform : public test::WorkbenchTest {
     WorkbenchTest::SetUp();
     Start();
   }
-  static void Select(EditorWindow* editor, int start, int end) { PlaceCaret(editor->Text(), start, end - start); }
+  static void Select(EditorWindow* editor, int start, int end) {
+    PlaceCaret(editor->Text(), start, end - start);
+  }
   static bool Shown(const EditorWindow* editor, const char* name) {
     return !Control<QWidget>(editor, name)->isHidden() && !Control<QWidget>(editor, "Panel3")->isHidden();
   }
@@ -41,10 +43,13 @@ TEST_F(Editform, KindFollowsTheFilesExtension) {
     QString caption;
     uint32_t background;
     bool make, go, readOnly, colouring;
-  } cases[] = {{"prog.asm", EditKind::AssemblerSource, "TAV Assembler file: prog.asm", 0xE1FFFF, true, true, false, true},
-               {"listing.~zj", EditKind::AssemblerListing, "Assembler output", 0xC0C0C0, false, false, true, true},
-               {"defs.MCA", EditKind::MicrocodeSource, "Micro Code Source: defs.MCA", 0xE1FFFF, true, false, false, true},
-               {"notes.txt", EditKind::TextFile, "Textfile: notes.txt", 0xFFFFFF, false, false, false, false}};
+  } cases[] = {
+      {"prog.asm", EditKind::AssemblerSource, "TAV Assembler file: prog.asm", 0xE1FFFF, true, true, false,
+       true},
+      {"listing.~zj", EditKind::AssemblerListing, "Assembler output", 0xC0C0C0, false, false, true, true},
+      {"defs.MCA", EditKind::MicrocodeSource, "Micro Code Source: defs.MCA", 0xE1FFFF, true, false, false,
+       true},
+      {"notes.txt", EditKind::TextFile, "Textfile: notes.txt", 0xFFFFFF, false, false, false, false}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file.toStdString());
     EditorWindow* editor = Open(c.file, "text");
@@ -105,9 +110,12 @@ TEST_F(Editform, SavingKeepsTheBytesOfEveryEncoding) {
     QByteArray bytes;
     QString shown;
   } cases[] = {
-      {"caf\xE9 \xFF\r\n", QString::fromUtf8("caf\u00E9 \u00FF")},       // Latin-1
-      {"no\xA0" "break\r\n", QString::fromUtf8("no\u00A0" "break")},       // no-break space kept
-      {"caf\xC3\xA9\r\n", QString::fromUtf8("caf\u00E9")},               // UTF-8 that fits Latin-1
+      {"caf\xE9 \xFF\r\n", QString::fromUtf8("caf\u00E9 \u00FF")},  // Latin-1
+      {"no\xA0"
+       "break\r\n",
+       QString::fromUtf8("no\u00A0"
+                         "break")},                                   // no-break space kept
+      {"caf\xC3\xA9\r\n", QString::fromUtf8("caf\u00E9")},            // UTF-8 that fits Latin-1
       {"a\xE2\x80\x94z\r\n", QString::fromLatin1("a\xE2\x80\x94z")},  // UTF-8 beyond it: its bytes
   };
   for (const auto& c : cases) {
@@ -134,7 +142,8 @@ TEST_F(Editform, SaveFailureIsReportedAndTheTextStaysModified) {
   Type(editor, "y");
   editor->SaveFile();
   ASSERT_EQ(dialogs.messages.size(), 1);
-  EXPECT_EQ(dialogs.messages[0], "error: Cannot save file \"" + HomePath("gone/x.txt") + "\". No such file or directory");
+  EXPECT_EQ(dialogs.messages[0],
+            "error: Cannot save file \"" + HomePath("gone/x.txt") + "\". No such file or directory");
   EXPECT_TRUE(editor->IsModified());
 }
 
@@ -265,8 +274,8 @@ TEST_F(Editform, SelectionToFileWritesTheSelectionWithCrLf) {
   EXPECT_EQ(editor->FileName(), HomePath("a.txt"));
   EXPECT_EQ(editor->SaveFilterIndex(), 1);
   editor->WriteSelectionToFile();
-  EXPECT_EQ(dialogs.messages,
-            QStringList{"error: Cannot save file \"" + HomePath("no/such/dir/block.txt") + "\". No such file or directory"});
+  EXPECT_EQ(dialogs.messages, QStringList{"error: Cannot save file \"" + HomePath("no/such/dir/block.txt") +
+                                          "\". No such file or directory"});
 }
 
 // The word search counts characters of one byte each, so the positions of

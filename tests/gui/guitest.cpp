@@ -163,13 +163,14 @@ Look LookAt(const QTextDocument& document, int position) {
       break;
     }
   }
-  const QString colour = format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color().name() : "";
+  const QString colour =
+      format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color().name() : "";
   return Look{colour, format.fontWeight() == QFont::Bold, format.fontItalic()};
 }
 
 std::ostream& operator<<(std::ostream& out, const Look& look) {
-  return out << "{" << look.colour.toStdString() << (look.bold ? " bold" : "") << (look.italic ? " italic" : "")
-             << "}";
+  return out << "{" << look.colour.toStdString() << (look.bold ? " bold" : "")
+             << (look.italic ? " italic" : "") << "}";
 }
 
 }  // namespace tav2::test

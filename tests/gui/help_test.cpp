@@ -73,7 +73,8 @@ TEST_F(Help, ContextHelpWithoutFocusedEditorShowsTheContents) {
 TEST_F(Help, MissingHelpFileIsReported) {
   QFile::remove(helpFile_);
   Item("TopicSearch1")->trigger();
-  EXPECT_EQ(dialogs.messages, QStringList{"error: Help file " + QDir::toNativeSeparators(helpFile_) + " not found"});
+  EXPECT_EQ(dialogs.messages,
+            QStringList{"error: Help file " + QDir::toNativeSeparators(helpFile_) + " not found"});
 }
 
 }  // namespace

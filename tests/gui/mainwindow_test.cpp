@@ -194,7 +194,8 @@ TEST_F(Mainform, ViewButtonsWithoutEditorsOfTheirKindOfferTheirFileType) {
 
 TEST_F(Mainform, BuildErrorsAreListedAndTheFirstIsMarkedInTheSource) {
   MainWindow& mainWindow = Start();
-  EditorWindow* editor = NewEditor(EditKind::AssemblerSource, "##\nbegin: MOVE R1, 1\n  FOO R1\n  HALT R1\n##");
+  EditorWindow* editor =
+      NewEditor(EditKind::AssemblerSource, "##\nbegin: MOVE R1, 1\n  FOO R1\n  HALT R1\n##");
   ClickControl(editor, "Makeknop");
   EXPECT_EQ(Control<QPlainTextEdit>(editor, "Memo1")->toPlainText(),
             "noname1.asm: line 2: \t ';' expected\n"
@@ -305,7 +306,7 @@ INSTANTIATE_TEST_SUITE_P(Mainform, MainformShutdown,
                          [](const testing::TestParamInfo<ShutdownCase>& info) {
                            return std::string(info.param.answer == Dialogs::Answer::Yes  ? "Yes"
                                               : info.param.answer == Dialogs::Answer::No ? "No"
-                                                                                          : "Cancel");
+                                                                                         : "Cancel");
                          });
 
 TEST_F(Mainform, UntitledEditorWhoseSaveIsCancelledStaysOpen) {
@@ -354,7 +355,8 @@ TEST_F(Mainform, ShutdownClosesItsOwnWindowsAndWritesTheOptionsWhenAsked) {
   mainWindow.NewFile();
   EditorWindow* editor = mainWindow.NewSourceFile(EditKind::TextFile);
   EditorItem(editor, "Find")->trigger();
-  const QList<QWidget*> windows = {mainWindow.findChild<NewFileChooser*>(), editor->Commands().FindDialog().window()};
+  const QList<QWidget*> windows = {mainWindow.findChild<NewFileChooser*>(),
+                                   editor->Commands().FindDialog().window()};
   for (const QWidget* window : windows) ASSERT_TRUE(window->isVisible());
   EXPECT_TRUE(mainWindow.close());
   for (const QWidget* window : windows) EXPECT_FALSE(window->isVisible());
@@ -416,7 +418,8 @@ TEST_F(Mainform, ActiveEditorsFileAndEditMenusStandInForTheMainWindows) {
     QStringList titles;
     for (const QAction* action : mainWindow.menuBar()->actions()) {
       if (!action->isVisible()) continue;
-      titles << action->menu()->objectName() + (qobject_cast<EditorWindow*>(action->menu()->parent()) ? "*" : "");
+      titles << action->menu()->objectName() +
+                    (qobject_cast<EditorWindow*>(action->menu()->parent()) ? "*" : "");
     }
     return titles;
   };
@@ -424,7 +427,8 @@ TEST_F(Mainform, ActiveEditorsFileAndEditMenusStandInForTheMainWindows) {
   EXPECT_EQ(visibleMenus(), own);
   EditorWindow* editor = mainWindow.NewSourceFile(EditKind::TextFile);
   mainWindow.MdiArea()->setActiveSubWindow(editor);
-  EXPECT_EQ(visibleMenus(), QStringList({"FileMenu*", "EditMenu*", "ViewMenu", "OptionsMenu", "WindowMenu", "HelpMenu"}));
+  EXPECT_EQ(visibleMenus(),
+            QStringList({"FileMenu*", "EditMenu*", "ViewMenu", "OptionsMenu", "WindowMenu", "HelpMenu"}));
   editor->close();
   QCoreApplication::processEvents();
   EXPECT_EQ(visibleMenus(), own);

@@ -89,7 +89,8 @@ TEST_F(WindowCommands, TileLaysTheWindowsSideBySide) {
   const QRect area = Main().MdiArea()->viewport()->rect();
   for (qsizetype i = 0; i < frames.size(); ++i) {
     EXPECT_TRUE(area.contains(frames[i])) << i;
-    for (qsizetype j = i + 1; j < frames.size(); ++j) EXPECT_FALSE(frames[i].intersects(frames[j])) << i << " " << j;
+    for (qsizetype j = i + 1; j < frames.size(); ++j)
+      EXPECT_FALSE(frames[i].intersects(frames[j])) << i << " " << j;
   }
   EXPECT_EQ(ScreenText(), "kept");
 }
@@ -105,7 +106,8 @@ TEST_F(WindowCommands, CascadeStacksTheWindowsDiagonally) {
   const QPoint step = frames[1].topLeft() - frames[0].topLeft();
   EXPECT_GT(step.x(), 0);
   EXPECT_GT(step.y(), 0);
-  for (qsizetype i = 1; i < frames.size(); ++i) EXPECT_EQ(frames[i].topLeft() - frames[i - 1].topLeft(), step) << i;
+  for (qsizetype i = 1; i < frames.size(); ++i)
+    EXPECT_EQ(frames[i].topLeft() - frames[i - 1].topLeft(), step) << i;
   EXPECT_EQ(QSize(Screen().width, Screen().height), QSize(screen.width, screen.height));
   EXPECT_EQ(QSize(Processor().width, Processor().height), QSize(processor.width, processor.height));
   EXPECT_EQ(ScreenText(), "kept");
@@ -177,7 +179,8 @@ TEST_F(MainformWindows, MemoryButtonVisitsTheViewsInTurn) {
     Button("Memoryknop")->click();
     visited.push_back(Current());
   }
-  EXPECT_EQ(visited, (std::vector<QWidget*>{WindowFrame::Of(third), WindowFrame::Of(first), WindowFrame::Of(third)}));
+  EXPECT_EQ(visited,
+            (std::vector<QWidget*>{WindowFrame::Of(third), WindowFrame::Of(first), WindowFrame::Of(third)}));
 }
 
 // The comment's accented letters are one character each, in the editor as
@@ -208,8 +211,9 @@ TEST_F(MainformWindows, RunningProcessorRefusesBuildsAndShutDown) {
   });
   ASSERT_TRUE(test::WaitForGoEnd(*processor));
   EXPECT_FALSE(closed);
-  EXPECT_EQ(dialogs.messages, QStringList({"warning: Reset processor before assembling", "error: Processor is running!",
-                                           "warning: Cannot close while CPU is running: Reset, then close"}));
+  EXPECT_EQ(dialogs.messages,
+            QStringList({"warning: Reset processor before assembling", "error: Processor is running!",
+                         "warning: Cannot close while CPU is running: Reset, then close"}));
 }
 
 TEST_F(MainformWindows, PanelButtonsWorkTheProcessorWindow) {

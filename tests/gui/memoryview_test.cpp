@@ -48,9 +48,9 @@ TEST_F(MemoryViewTest, RowShowsAddressHexDecimalCharacterAndBinary) {
 // Only the high byte differs from the low byte's character.
 TEST_F(MemoryViewTest, ControlCodesShowAsABlank) {
   const std::pair<uint16_t, QChar> cases[] = {
-      {0x0000, ' '},  {0x001F, ' '},  {0x0020, ' '},  {0x0041, 'A'},  {0x127E, '~'},
-      {0x007F, ' '},  {0x0080, ' '},  {0x0085, ' '},  {0xFF9F, ' '},  {0x00A0, QChar(0xA0)},
-      {0x00E9, QChar(0xE9)}, {0x01FF, QChar(0xFF)}};
+      {0x0000, ' '}, {0x001F, ' '},         {0x0020, ' '},         {0x0041, 'A'},
+      {0x127E, '~'}, {0x007F, ' '},         {0x0080, ' '},         {0x0085, ' '},
+      {0xFF9F, ' '}, {0x00A0, QChar(0xA0)}, {0x00E9, QChar(0xE9)}, {0x01FF, QChar(0xFF)}};
   MemoryView& view = View(0x0000);
   for (const auto& [word, shown] : cases) {
     Memory().Write(0x0030, word);
@@ -240,8 +240,14 @@ struct PageCase {
 };
 
 TEST_F(MemoryOptionsTest, PagesFromOneToFfMoveTheSpinner) {
-  const PageCase cases[] = {{"1F", 0x1F}, {"00", 0x05}, {"ff", 0xFF}, {"100", 0x05}, {"zz", 0x05},
-                            {"01", 0x01}, {"0000000000000000A0", 0xA0}, {"0000000000000000A01", 0xA0}};
+  const PageCase cases[] = {{"1F", 0x1F},
+                            {"00", 0x05},
+                            {"ff", 0xFF},
+                            {"100", 0x05},
+                            {"zz", 0x05},
+                            {"01", 0x01},
+                            {"0000000000000000A0", 0xA0},
+                            {"0000000000000000A01", 0xA0}};
   for (const PageCase& c : cases) {
     Open(0x0500);
     EnterPage(c.typed);

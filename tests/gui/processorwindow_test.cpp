@@ -30,8 +30,8 @@ const QColor kWhite(0xFF, 0xFF, 0xFF), kGray(0x80, 0x80, 0x80), kSilver(0xC0, 0x
     kBlack(0, 0, 0), kBlue(0, 0, 0xFF), kLime(0x00, 0xFF, 0x00), kPurple(0x80, 0x00, 0x80);
 
 // ADD R1, 1 twice, then HALT.
-const std::vector<uint16_t> kTwoAddsAndHalt = {Word(kAdd, 1, true, false, 0), 1, Word(kAdd, 1, true, false, 0), 1,
-                                                0x6F00};
+const std::vector<uint16_t> kTwoAddsAndHalt = {Word(kAdd, 1, true, false, 0), 1,
+                                               Word(kAdd, 1, true, false, 0), 1, 0x6F00};
 // ADD R1, 1 / BRA back: runs until stopped.
 const std::vector<uint16_t> kEndlessLoop = {Word(kAdd, 1, true, false, 0), 1, Word(kBra, 0, true, false, 0),
                                             0xFFFC};
@@ -68,14 +68,18 @@ TEST_F(ProcessorWindowTest, OpensWithTheResetStateShown) {
   EXPECT_EQ(host->processor->windowTitle(), "TAV2 PROCESSOR");
   EXPECT_EQ(Text("PCEdit"), " 0100");
   EXPECT_EQ(Text("SPEdit"), " 7FFF");
-  for (const char* name : {"R1Edit", "R2Edit", "T1Edit", "AEdit", "BEdit", "CEdit", "IREdit", "MDREdit", "MAREdit"}) {
+  for (const char* name :
+       {"R1Edit", "R2Edit", "T1Edit", "AEdit", "BEdit", "CEdit", "IREdit", "MDREdit", "MAREdit"}) {
     EXPECT_EQ(Text(name), " 0000") << name;
   }
   EXPECT_EQ(Colour("Fetchedit"), kRed);
   EXPECT_EQ(Colour("Decoedit"), kBlack);
   EXPECT_EQ(Colour("Execedit"), kBlack);
   EXPECT_EQ(Text("SequenceEdit"), "Fetch");
-  EXPECT_EQ(Text("mcedit"), "00000100001000000000000100" "001011" "000000");
+  EXPECT_EQ(Text("mcedit"),
+            "00000100001000000000000100"
+            "001011"
+            "000000");
   EXPECT_EQ(Text("mctextEdit"), "A:=MAR:=PC;  ALU:=_INC; ");
   EXPECT_EQ(host->processor->findChild<QLabel*>("ALUlabel")->text(), "  -");
   EXPECT_EQ(host->processor->focusWidget(), Button("Resetknop"));
@@ -344,13 +348,31 @@ QRect Beside(const QRect& field, Side side) {
 TEST_F(ProcessorWindowTest, EveryRegisterFieldIsJoinedToItsBus) {
   const BranchCase cases[] = {
       {SizeMode::Big,
-       {{"IREdit", Side::Right}, {"PCEdit", Side::Right}, {"SPEdit", Side::Right}, {"T1Edit", Side::Right},
-        {"R2Edit", Side::Right}, {"R1Edit", Side::Right}, {"MAREdit", Side::Left}, {"MAREdit", Side::Right},
-        {"MDREdit", Side::Left}, {"MDREdit", Side::Right}, {"AEdit", Side::Left}, {"CEdit", Side::Left}}},
+       {{"IREdit", Side::Right},
+        {"PCEdit", Side::Right},
+        {"SPEdit", Side::Right},
+        {"T1Edit", Side::Right},
+        {"R2Edit", Side::Right},
+        {"R1Edit", Side::Right},
+        {"MAREdit", Side::Left},
+        {"MAREdit", Side::Right},
+        {"MDREdit", Side::Left},
+        {"MDREdit", Side::Right},
+        {"AEdit", Side::Left},
+        {"CEdit", Side::Left}}},
       {SizeMode::Small,
-       {{"T1Edit", Side::Left}, {"IREdit", Side::Left}, {"PCEdit", Side::Left}, {"SPEdit", Side::Left},
-        {"AEdit", Side::Left}, {"MDREdit", Side::Left}, {"MAREdit", Side::Left}, {"R2Edit", Side::Left},
-        {"R1Edit", Side::Left}, {"BEdit", Side::Left}, {"MDREdit", Side::Right}, {"MAREdit", Side::Right},
+       {{"T1Edit", Side::Left},
+        {"IREdit", Side::Left},
+        {"PCEdit", Side::Left},
+        {"SPEdit", Side::Left},
+        {"AEdit", Side::Left},
+        {"MDREdit", Side::Left},
+        {"MAREdit", Side::Left},
+        {"R2Edit", Side::Left},
+        {"R1Edit", Side::Left},
+        {"BEdit", Side::Left},
+        {"MDREdit", Side::Right},
+        {"MAREdit", Side::Right},
         {"CEdit", Side::Left}}},
   };
   ProcessorWindow& window = Open(kTwoAddsAndHalt);
@@ -370,8 +392,8 @@ TEST_F(ProcessorWindowTest, EveryRegisterFieldIsJoinedToItsBus) {
 // small one 10 pixels left of the left column and 9 left of the right one.
 struct BusCase {
   SizeMode mode;
-  const char* column;     // the field the bus keeps its distance from
-  int offset;             // from the field's right edge (> 0) or left edge (< 0)
+  const char* column;  // the field the bus keeps its distance from
+  int offset;          // from the field's right edge (> 0) or left edge (< 0)
   std::vector<std::pair<const char*, const char*>> gaps;  // fields above and below
 };
 
@@ -379,8 +401,14 @@ TEST_F(ProcessorWindowTest, BusesRunAtTheirPlaceBesideTheColumns) {
   const BusCase cases[] = {
       {SizeMode::Big, "IREdit", 15, {{"IREdit", "PCEdit"}, {"PCEdit", "SPEdit"}}},
       {SizeMode::Big, "T1Edit", 15, {{"T1Edit", "R2Edit"}, {"R2Edit", "R1Edit"}}},
-      {SizeMode::Small, "T1Edit", -10, {{"T1Edit", "IREdit"}, {"IREdit", "PCEdit"}, {"PCEdit", "SPEdit"}, {"SPEdit", "AEdit"}}},
-      {SizeMode::Small, "MDREdit", -9, {{"MDREdit", "MAREdit"}, {"MAREdit", "R2Edit"}, {"R2Edit", "R1Edit"}, {"R1Edit", "BEdit"}}},
+      {SizeMode::Small,
+       "T1Edit",
+       -10,
+       {{"T1Edit", "IREdit"}, {"IREdit", "PCEdit"}, {"PCEdit", "SPEdit"}, {"SPEdit", "AEdit"}}},
+      {SizeMode::Small,
+       "MDREdit",
+       -9,
+       {{"MDREdit", "MAREdit"}, {"MAREdit", "R2Edit"}, {"R2Edit", "R1Edit"}, {"R1Edit", "BEdit"}}},
   };
   ProcessorWindow& window = Open(kTwoAddsAndHalt);
   for (const BusCase& c : cases) {
@@ -409,8 +437,8 @@ struct ClockColourCase {
 // blue while it sends a word to memory and aqua when it takes one.
 TEST_F(ProcessorWindowTest, ClockHalvesDrawTheFieldsTheyUseInTheirColours) {
   const ClockColourCase cases[] = {
-      {1, true, "PCEdit", kGreen},    {1, false, "AEdit", kYellow},  {1, false, "MAREdit", kYellow},
-      {2, false, "MDREdit", kAqua},   {5, false, "MDREdit", kAqua},  {9, true, "T1Edit", kGreen},
+      {1, true, "PCEdit", kGreen},    {1, false, "AEdit", kYellow}, {1, false, "MAREdit", kYellow},
+      {2, false, "MDREdit", kAqua},   {5, false, "MDREdit", kAqua}, {9, true, "T1Edit", kGreen},
       {9, false, "MDREdit", kYellow}, {10, true, "MDREdit", kBlue},
   };
   Open(kIncIndirect);
@@ -422,7 +450,8 @@ TEST_F(ProcessorWindowTest, ClockHalvesDrawTheFieldsTheyUseInTheirColours) {
       ++clocks;
       if (clocks < c.clock || !c.pressed) Release(clock);
     }
-    EXPECT_EQ(Drawn(c.field), c.colour) << c.field << " at clock " << c.clock << (c.pressed ? " pressed" : "");
+    EXPECT_EQ(Drawn(c.field), c.colour)
+        << c.field << " at clock " << c.clock << (c.pressed ? " pressed" : "");
     if (c.pressed) Release(clock);
   }
   EXPECT_EQ(host->machine->memory.Read(0), 1) << "INC (R2) wrote memory";

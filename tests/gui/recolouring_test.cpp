@@ -72,8 +72,8 @@ class Recolouring : public test::WorkbenchTest {
 TEST_F(Recolouring, IsNoEditOfTheText) {
   const QString text = "##\nbegin HALT\n PLUS R1, 1\n##";
   const int lineEnd = 13;
-  for (const Action action :
-       {Action::ColouringOffAndOn, Action::OptionsOffAndOn, Action::BackgroundOnly, Action::MicrocodeLoaded}) {
+  for (const Action action : {Action::ColouringOffAndOn, Action::OptionsOffAndOn, Action::BackgroundOnly,
+                              Action::MicrocodeLoaded}) {
     SCOPED_TRACE(static_cast<int>(action));
     EditorWindow* editor = Open("prog.asm", text.toLatin1());
     const EditCommands& commands = editor->Commands();

@@ -51,12 +51,12 @@ TEST_F(RomViewTest, HeadersStandAboveAndBelowTheListing) {
   EXPECT_EQ(Pane("MCtext"), "");
   ASSERT_NE(view.focusWidget(), nullptr);
   EXPECT_EQ(view.focusWidget()->objectName(), "MCtext");
-  EXPECT_EQ(Lines("Uptext"), QStringList({"R1  A.  C.  IR  T1  DRu MEM    SR  op2",
-                                          "  R2  B.  PC  SP  DRi MAR ALU..  op1",
-                                          "RWRWRWRWRWRWRWRWRWRWRWRWRW......RWRWRW"}));
-  EXPECT_EQ(Lines("Undertext"), QStringList({"RWRWRWRWRWRWRWRWRWRWRWRWRW......RWRWRW",
-                                             "R1  A.  C.  IR  T1  DRu MEM     SR  op2",
-                                             "  R2  B.  PC  SP  DRi MAR ALU...  op1"}));
+  EXPECT_EQ(Lines("Uptext"),
+            QStringList({"R1  A.  C.  IR  T1  DRu MEM    SR  op2", "  R2  B.  PC  SP  DRi MAR ALU..  op1",
+                         "RWRWRWRWRWRWRWRWRWRWRWRWRW......RWRWRW"}));
+  EXPECT_EQ(Lines("Undertext"),
+            QStringList({"RWRWRWRWRWRWRWRWRWRWRWRWRW......RWRWRW", "R1  A.  C.  IR  T1  DRu MEM     SR  op2",
+                         "  R2  B.  PC  SP  DRi MAR ALU...  op1"}));
 }
 
 TEST_F(RomViewTest, ListsNamedEntriesWithOperandsShown) {
@@ -91,7 +91,8 @@ TEST_F(RomViewTest, HeadersScrollSidewaysWithTheListing) {
   while (bar->value() < bar->maximum() && positions.size() < 100) {
     Wheel(PaneEdit("MCtext")->viewport(), QPoint(-120, 0));
     positions.push_back(bar->value());
-    for (int column : {0, 20, 37}) EXPECT_TRUE(aligned(column)) << "at " << bar->value() << ", column " << column;
+    for (int column : {0, 20, 37})
+      EXPECT_TRUE(aligned(column)) << "at " << bar->value() << ", column " << column;
   }
   ASSERT_GT(positions.size(), 1u);
   EXPECT_EQ(positions.back(), bar->maximum());

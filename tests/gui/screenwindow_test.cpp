@@ -45,8 +45,8 @@ class ScreenTest : public ::testing::Test {
  protected:
   ScriptedDialogs dialogs;
   std::unique_ptr<FakeHost> host = std::make_unique<FakeHost>();
-  std::deque<Key> keys;                 // typed one per key wait
-  std::function<void()> onKeyWait;      // or this, once, at the next wait
+  std::deque<Key> keys;             // typed one per key wait
+  std::function<void()> onKeyWait;  // or this, once, at the next wait
 
   void SetUp() override {
     InstallTestMicroCode(host->machine->mcrom);
@@ -79,7 +79,7 @@ class ScreenTest : public ::testing::Test {
 };
 
 TEST_F(ScreenTest, ReadNumberTakesTheTypedKeysWithBackspace) {
-  keys = {{Qt::Key_Minus, "-"}, {Qt::Key_1, "1"},  {Qt::Key_2, "2"},
+  keys = {{Qt::Key_Minus, "-"},      {Qt::Key_1, "1"}, {Qt::Key_2, "2"},
           {Qt::Key_Backspace, "\b"}, {Qt::Key_5, "5"}, {Qt::Key_Return, "\r"}};
   Run({kSysWord, 6, kHaltWord});
   EXPECT_EQ(R1(), 0xFFF1);
@@ -93,7 +93,8 @@ struct CharacterCase {
 };
 
 TEST_F(ScreenTest, ReadCharacterSignExtendsTheKeyCode) {
-  const CharacterCase cases[] = {{{Qt::Key_A, "A"}, 0x0041}, {{Qt::Key_Eacute, QString(QChar(0xE9))}, 0xFFE9}};
+  const CharacterCase cases[] = {{{Qt::Key_A, "A"}, 0x0041},
+                                 {{Qt::Key_Eacute, QString(QChar(0xE9))}, 0xFFE9}};
   for (const CharacterCase& c : cases) {
     host = std::make_unique<FakeHost>();
     SetUp();

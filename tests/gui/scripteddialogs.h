@@ -23,8 +23,8 @@ class ScriptedDialogs : public Dialogs {
     bool confirmOverwrite = false;
   };
 
-  QStringList messages;  // "error: ...", "info: ...", "warning: ...", "ask: ..."
-  std::deque<Answer> answers;  // for AskYesNoCancel; Cancel when empty
+  QStringList messages;           // "error: ...", "info: ...", "warning: ...", "ask: ..."
+  std::deque<Answer> answers;     // for AskYesNoCancel; Cancel when empty
   std::deque<QString> fileNames;  // for the file dialogs; cancelled when empty
   std::deque<int> filterIndexes;  // chosen filter of the next file dialog, if any
   std::optional<QFont> font;
@@ -53,7 +53,8 @@ class ScriptedDialogs : public Dialogs {
   }
   QString SaveFileName(QWidget*, const QString& caption, const QString& fileName, const QString& filters,
                        int* index, bool confirmOverwrite) override {
-    fileRequests.push_back({"save", caption, fileName, filters, index != nullptr ? *index : 0, confirmOverwrite});
+    fileRequests.push_back(
+        {"save", caption, fileName, filters, index != nullptr ? *index : 0, confirmOverwrite});
     return TakeFile(index);
   }
   std::optional<QFont> ChooseFont(QWidget*, const QFont&) override { return font; }

@@ -106,7 +106,8 @@ TEST_F(SourceFiles, MakeWithAnIncludedDirectoryListsItAtTheInclude) {
     QString fileName;
   } cases[] = {
       {EditKind::AssemblerSource, "##\nbegin ADD R1, 5\n#include \"folder.inc\"\n HALT\n##\n", "noname1.asm"},
-      {EditKind::MicrocodeSource, "##\n#NOP; 0x60\n#include \"folder.inc\"\n#STOP; 0x6F\n##\n", "noname2.mca"},
+      {EditKind::MicrocodeSource, "##\n#NOP; 0x60\n#include \"folder.inc\"\n#STOP; 0x6F\n##\n",
+       "noname2.mca"},
   };
   for (const auto& c : cases) {
     EditorWindow* editor = NewEditor(c.kind, c.text);

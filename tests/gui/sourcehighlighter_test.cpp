@@ -99,7 +99,8 @@ TEST(SourceHighlighter, AssemblerWordsTakeTheirClassLook) {
 TEST(SourceHighlighter, MicrocodeWordsTakeTheirClassLook) {
   const Mcrom rom;
   const Coloured source(rom, EditKind::MicrocodeSource,
-                        "#include <x>\n##\n#include <y>\n#define\nADD 0x1F 15 {\n  MDR := _ADD(A, B)\n  /* a\n  comment */ MAR\n}\n##\n");
+                        "#include <x>\n##\n#include <y>\n#define\nADD 0x1F 15 {\n  MDR := _ADD(A, B)\n  /* "
+                        "a\n  comment */ MAR\n}\n##\n");
   ExpectLooks(source, {{"#include", 0, kPlain},  // before the region
                        {"#include", 1, kPurpleBold},
                        {"#define", 0, kPurpleBold},
@@ -127,7 +128,8 @@ TEST(SourceHighlighter, ASourceWithoutMarkersStaysPlainUntilTheyAreAdded) {
 
 TEST(SourceHighlighter, AnOpenedCommentColoursToTheNextMarkAndBackWhenRemoved) {
   const Mcrom rom = RomWith({{2, "MOVE"}});
-  Coloured source(rom, EditKind::AssemblerSource, "##\nMOVE R1, 1\nMOVE R1, 2\nMOVE R1, 3 */ MOVE\nMOVE R1, 4\n##");
+  Coloured source(rom, EditKind::AssemblerSource,
+                  "##\nMOVE R1, 1\nMOVE R1, 2\nMOVE R1, 3 */ MOVE\nMOVE R1, 4\n##");
   const int opener = source.edit.toPlainText().indexOf("MOVE R1, 1");
   QTextCursor cursor(&source.Document());
   cursor.setPosition(opener);
@@ -151,13 +153,12 @@ TEST(SourceHighlighter, CommentFormsColourTheirWords) {
   const struct {
     const char* text;
     std::vector<WordLook> looks;
-  } cases[] = {
-      // slash, star, slash is a complete comment
-      {"##\n/*/ 12\n34\n##", {{"/*/", 0, kNavyItalic}, {"12", 0, kTealBold}, {"34", 0, kTealBold}}},
-      // an opener after two slashes belongs to the line comment
-      {"##\n12 // note /* here\n34\n##", {{"here", 0, kNavyItalic}, {"34", 0, kTealBold}}},
-      // an unclosed comment runs to the region's end, not beyond
-      {"##\n/* open\n34\n##\n56", {{"34", 0, kNavyItalic}, {"56", 0, kPlain}}}};
+  } cases[] = {// slash, star, slash is a complete comment
+               {"##\n/*/ 12\n34\n##", {{"/*/", 0, kNavyItalic}, {"12", 0, kTealBold}, {"34", 0, kTealBold}}},
+               // an opener after two slashes belongs to the line comment
+               {"##\n12 // note /* here\n34\n##", {{"here", 0, kNavyItalic}, {"34", 0, kTealBold}}},
+               // an unclosed comment runs to the region's end, not beyond
+               {"##\n/* open\n34\n##\n56", {{"34", 0, kNavyItalic}, {"56", 0, kPlain}}}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     ExpectLooks(Coloured(rom, EditKind::AssemblerSource, c.text), c.looks);

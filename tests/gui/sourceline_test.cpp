@@ -97,7 +97,9 @@ TEST(SourceLineHighlight, LineEndsComeFromTheTextAsItWasWhenTheCacheWasTaken) {
   EXPECT_FALSE(SourceLineHighlight::TextCacheStale());
 }
 
-BuildError ErrorAt(const char* message, int line, int position) { return BuildError{message, "prog.asm", line, 1, position}; }
+BuildError ErrorAt(const char* message, int line, int position) {
+  return BuildError{message, "prog.asm", line, 1, position};
+}
 
 struct ErrorPanel {
   ErrorPanel() {
@@ -120,7 +122,8 @@ TEST(ErrorList, OneOliveLinePerErrorInTheListFormat) {
   EXPECT_TRUE(panel.memo.isReadOnly());
   EXPECT_EQ(panel.memo.palette().color(QPalette::Text), ColourFromBgr(0x008080));
   EXPECT_EQ(panel.memo.toPlainText(),
-            "prog.asm: line 1: \tUnknown instruction\nprog.asm: line 3: \tLabel expected\nprog.asm: \tFile not found\n");
+            "prog.asm: line 1: \tUnknown instruction\nprog.asm: line 3: \tLabel expected\nprog.asm: \tFile "
+            "not found\n");
   EXPECT_EQ(panel.memo.ErrorCount(), 3);
 }
 

@@ -22,7 +22,8 @@ TEST_F(LastResort, AnExceptionLeavingACommandIsShownAndEveryEditorStays) {
   Type(first, "edited");
   EditorWindow* second = NewEditor(EditKind::TextFile, "typed");
   auto* command = new QToolButton(&mainWindow);
-  QObject::connect(command, &QToolButton::clicked, [] { throw std::runtime_error("no memory for the view"); });
+  QObject::connect(command, &QToolButton::clicked,
+                   [] { throw std::runtime_error("no memory for the view"); });
   command->show();
   test::Click(command);
   test::Click(command);

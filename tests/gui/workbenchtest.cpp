@@ -58,7 +58,9 @@ QAction* WorkbenchTest::Item(const char* name) const {
   return mainWindow_->findChild<QAction*>(name, Qt::FindDirectChildrenOnly);
 }
 
-QToolButton* WorkbenchTest::Button(const char* name) const { return mainWindow_->findChild<QToolButton*>(name); }
+QToolButton* WorkbenchTest::Button(const char* name) const {
+  return mainWindow_->findChild<QToolButton*>(name);
+}
 
 QAction* WorkbenchTest::EditorItem(const EditorWindow* editor, const char* name) {
   return editor->findChild<QAction*>(name, Qt::FindDirectChildrenOnly);

@@ -33,7 +33,9 @@ class WorkbenchTest : public testing::Test {
   QString Write(const QString& name, const QByteArray& bytes) const;
   static QByteArray Read(const QString& path);
   // Writes the file and opens it in an editor.
-  EditorWindow* Open(const QString& name, const QByteArray& bytes) { return Main().OpenSourceFile(Write(name, bytes)); }
+  EditorWindow* Open(const QString& name, const QByteArray& bytes) {
+    return Main().OpenSourceFile(Write(name, bytes));
+  }
   // A new untitled editor of that kind, holding `text` when given.
   EditorWindow* NewEditor(EditKind kind, const QString& text = {});
 

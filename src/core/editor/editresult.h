@@ -14,7 +14,9 @@ struct EditResult {
   std::optional<TextChange> change;
   Selection selection;
 
-  std::string AppliedTo(std::string_view text) const { return change ? change->AppliedTo(text) : std::string(text); }
+  std::string AppliedTo(std::string_view text) const {
+    return change ? change->AppliedTo(text) : std::string(text);
+  }
   bool operator==(const EditResult&) const = default;
 };
 

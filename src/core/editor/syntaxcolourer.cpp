@@ -82,13 +82,10 @@ class LineScan {
 TokenClass SyntaxColourer::ClassifyWord(std::string_view word, EditKind kind) const {
   const std::string upper = UpperCase(word);
   switch (kind) {
-    case EditKind::AssemblerSource:
-      return ClassifyAssemblerWord(upper);
-    case EditKind::MicrocodeSource:
-      return ClassifyMicrocodeWord(upper);
+    case EditKind::AssemblerSource: return ClassifyAssemblerWord(upper);
+    case EditKind::MicrocodeSource: return ClassifyMicrocodeWord(upper);
     case EditKind::AssemblerListing:
-    case EditKind::TextFile:
-      break;
+    case EditKind::TextFile: break;
   }
   return TokenClass::Plain;
 }
@@ -97,7 +94,8 @@ TokenClass SyntaxColourer::ClassifyAssemblerWord(std::string_view upper) const {
   if (KeywordLists::Shared().IsProgrammerRegister(upper)) return TokenClass::AssemblerRegister;
   if (mcrom_.Find(upper)) return TokenClass::RegisterOrInstruction;
   if (!upper.empty() && IsDigit(upper.front())) return TokenClass::Number;
-  if (std::find(kDirectives.begin(), kDirectives.end(), upper) != kDirectives.end()) return TokenClass::Directive;
+  if (std::find(kDirectives.begin(), kDirectives.end(), upper) != kDirectives.end())
+    return TokenClass::Directive;
   if (upper == "BEGIN") return TokenClass::FunctionWord;
   return TokenClass::Plain;
 }
@@ -110,7 +108,8 @@ TokenClass SyntaxColourer::ClassifyMicrocodeWord(std::string_view upper) {
   return TokenClass::Plain;
 }
 
-LineColouring SyntaxColourer::ColourLine(std::string_view line, int lineStart, const std::optional<ColourRegion>& region,
+LineColouring SyntaxColourer::ColourLine(std::string_view line, int lineStart,
+                                         const std::optional<ColourRegion>& region,
                                          LineState startState) const {
   if (!region) return {};
   const int length = static_cast<int>(line.size());
@@ -130,7 +129,8 @@ std::vector<ColourSpan> SyntaxColourer::ColourText(std::string_view text) const 
   std::size_t lineStart = 0;
   while (lineStart <= text.size()) {
     const std::size_t lineEnd = LineEnd(text, lineStart);
-    LineColouring line = ColourLine(text.substr(lineStart, lineEnd - lineStart), static_cast<int>(lineStart), region, state);
+    LineColouring line =
+        ColourLine(text.substr(lineStart, lineEnd - lineStart), static_cast<int>(lineStart), region, state);
     for (ColourSpan& span : line.spans) {
       span.start += static_cast<int>(lineStart);
       spans.push_back(span);

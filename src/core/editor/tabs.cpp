@@ -24,13 +24,15 @@ int UsableTabNumber(int tabNumber) {
 }
 
 std::optional<EditResult> TranslateTypedTab(std::string_view text, int caret, int tabNumber) {
-  if (caret <= 0 || caret > static_cast<int>(text.size()) || text[static_cast<std::size_t>(caret) - 1] != '\t') {
+  if (caret <= 0 || caret > static_cast<int>(text.size()) ||
+      text[static_cast<std::size_t>(caret) - 1] != '\t') {
     return std::nullopt;
   }
   const int tab = caret - 1;
   const int column = tab - static_cast<int>(LineStart(text, static_cast<std::size_t>(tab)));
   const int spaces = SpacesForTab(column, tabNumber);
-  return EditResult{TextChange{tab, 1, std::string(static_cast<std::size_t>(spaces), ' ')}, Selection{tab + spaces, 0}};
+  return EditResult{TextChange{tab, 1, std::string(static_cast<std::size_t>(spaces), ' ')},
+                    Selection{tab + spaces, 0}};
 }
 
 std::optional<EditResult> ConvertTabs(std::string_view text, int caret, int tabNumber) {
@@ -52,6 +54,5 @@ std::optional<EditResult> ConvertTabs(std::string_view text, int caret, int tabN
   }
   return EditResult{TextChange::Between(text, converted), Selection{newCaret, 0}};
 }
-
 
 }  // namespace tav2

@@ -6,8 +6,8 @@ namespace tav2 {
 
 std::optional<TextChange> TextChange::Between(std::string_view from, std::string_view to) {
   if (from == to) return std::nullopt;
-  const std::size_t firstDifference =
-      static_cast<std::size_t>(std::mismatch(from.begin(), from.end(), to.begin(), to.end()).first - from.begin());
+  const std::size_t firstDifference = static_cast<std::size_t>(
+      std::mismatch(from.begin(), from.end(), to.begin(), to.end()).first - from.begin());
   const std::size_t start = firstDifference > 0 ? firstDifference - 1 : 0;
   // Ends (exclusive) of the differing middles, moved back over the common tail.
   std::size_t fromEnd = from.size();

@@ -91,7 +91,8 @@ std::optional<EditResult> UnindentSelection(std::string_view text, Selection sel
     const bool spaceAfterLineFeed = i > 0 && selected[i - 1] == '\n' && selected[i] == ' ';
     if (!(spaceAfterLineFeed && i + 1 < selected.size())) unindented += selected[i];
   }
-  if (unindented.size() == static_cast<std::size_t>(selection.length)) return EditResult{std::nullopt, selection};
+  if (unindented.size() == static_cast<std::size_t>(selection.length))
+    return EditResult{std::nullopt, selection};
   return ReplaceSelection(selection, std::move(unindented));
 }
 

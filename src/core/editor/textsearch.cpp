@@ -10,7 +10,8 @@ namespace {
 
 bool SameText(std::string_view a, std::string_view b, bool matchCase) {
   if (matchCase) return a == b;
-  return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return ToUpper(x) == ToUpper(y); });
+  return std::equal(a.begin(), a.end(), b.begin(), b.end(),
+                    [](char x, char y) { return ToUpper(x) == ToUpper(y); });
 }
 
 // Where a downward search begins: one character after the selection start,
@@ -69,7 +70,8 @@ FindResult TextSearch::FindDown(std::string_view text, Selection selection) cons
 
 bool TextSearch::IsSearchText(std::string_view text, Selection selection) const {
   return !searchText_.empty() && selection.start >= 0 && selection.End() <= static_cast<int>(text.size()) &&
-         SameText(text.substr(static_cast<std::size_t>(selection.start), static_cast<std::size_t>(selection.length)),
+         SameText(text.substr(static_cast<std::size_t>(selection.start),
+                              static_cast<std::size_t>(selection.length)),
                   searchText_, options_.matchCase);
 }
 
@@ -90,10 +92,12 @@ ReplaceAllResult TextSearch::ReplaceAll(std::string_view text, Selection selecti
   }
   int replaced = 0;
   while (IsSearchText(result, selection)) {
-    result.replace(static_cast<std::size_t>(selection.start), static_cast<std::size_t>(selection.length), replacement);
+    result.replace(static_cast<std::size_t>(selection.start), static_cast<std::size_t>(selection.length),
+                   replacement);
     ++replaced;
     selection = {selection.start + static_cast<int>(replacement.size()), 0};
-    if (const std::optional<std::size_t> next = FirstMatchFrom(result, static_cast<std::size_t>(selection.start))) {
+    if (const std::optional<std::size_t> next =
+            FirstMatchFrom(result, static_cast<std::size_t>(selection.start))) {
       selection = {static_cast<int>(*next), static_cast<int>(searchText_.size())};
     }
   }

@@ -32,7 +32,8 @@ class TextSearch {
  public:
   static constexpr std::string_view kNoMatchFound = "No match found";
 
-  TextSearch(std::string_view searchText, SearchOptions options) : searchText_(searchText), options_(options) {}
+  TextSearch(std::string_view searchText, SearchOptions options)
+      : searchText_(searchText), options_(options) {}
 
   // The Find dialog's step in its direction. Downward it searches from one
   // character after the selection start, so that it moves on from a found
@@ -44,7 +45,8 @@ class TextSearch {
   FindResult FindDown(std::string_view text, Selection selection) const;
   // Replaces the selection when it is the search text (without regard to
   // case unless case matters); the caret ends after the replacement.
-  std::optional<EditResult> Replace(std::string_view text, Selection selection, std::string_view replacement) const;
+  std::optional<EditResult> Replace(std::string_view text, Selection selection,
+                                    std::string_view replacement) const;
   // Replaces the selection when it is the search text, else the next match,
   // and every match after it; each search goes on from the end of the
   // replacement before it.

@@ -11,21 +11,15 @@ constexpr uint32_t kNavy = 0x800000;
 
 TokenStyle StyleOf(TokenClass tokenClass) {
   switch (tokenClass) {
-    case TokenClass::HashWord:
-      return {kPurple, true, false};
+    case TokenClass::HashWord: return {kPurple, true, false};
     case TokenClass::Directive:
     case TokenClass::RegisterOrInstruction:
-    case TokenClass::AssemblerRegister:
-      return {kBlack, true, false};
-    case TokenClass::FunctionWord:
-      return {kTeal, false, true};
-    case TokenClass::Number:
-      return {kTeal, true, false};
-    case TokenClass::Comment:
-      return {kNavy, false, true};
+    case TokenClass::AssemblerRegister: return {kBlack, true, false};
+    case TokenClass::FunctionWord: return {kTeal, false, true};
+    case TokenClass::Number: return {kTeal, true, false};
+    case TokenClass::Comment: return {kNavy, false, true};
     case TokenClass::Plain:
-    case TokenClass::OutsideRegion:
-      break;
+    case TokenClass::OutsideRegion: break;
   }
   return {kBlack, false, false};
 }

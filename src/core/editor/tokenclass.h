@@ -5,12 +5,12 @@ namespace tav2 {
 
 // The colouring classes of words and stretches of source text.
 enum class TokenClass : int {
-  Plain = 0,              // between tokens, unlisted words, outside the region
-  HashWord = 1,           // "#" followed by letters, digits and "#" ("##" included)
-  Directive = 3,          // assembler directives
-  FunctionWord = 5,       // micro-code ALU functions; the assembler word BEGIN
-  Number = 7,             // numbers
-  Comment = 8,            // "//" to the line end, "/*" to "*/"
+  Plain = 0,                  // between tokens, unlisted words, outside the region
+  HashWord = 1,               // "#" followed by letters, digits and "#" ("##" included)
+  Directive = 3,              // assembler directives
+  FunctionWord = 5,           // micro-code ALU functions; the assembler word BEGIN
+  Number = 7,                 // numbers
+  Comment = 8,                // "//" to the line end, "/*" to "*/"
   RegisterOrInstruction = 9,  // micro-code registers; assembler instruction names
   AssemblerRegister = 10,     // assembler registers
   OutsideRegion = 11,         // text outside the region (shown plain; spans never carry it)

@@ -11,12 +11,9 @@ bool UndoRunFlags::StartRun(bool& run) {
 
 bool UndoRunFlags::StartsNewRun(SnapshotTrigger trigger) {
   switch (trigger) {
-    case SnapshotTrigger::Backspace:
-      return StartRun(backspaceRun_);
-    case SnapshotTrigger::Delete:
-      return StartRun(deleteRun_);
-    case SnapshotTrigger::Move:
-      return StartRun(moveRun_);
+    case SnapshotTrigger::Backspace: return StartRun(backspaceRun_);
+    case SnapshotTrigger::Delete: return StartRun(deleteRun_);
+    case SnapshotTrigger::Move: return StartRun(moveRun_);
     case SnapshotTrigger::MouseDown:
       // A click leaves a forward-deleting run going.
       if (moveRun_) return false;
@@ -26,8 +23,7 @@ bool UndoRunFlags::StartsNewRun(SnapshotTrigger trigger) {
     case SnapshotTrigger::Typing:
       if (!backspaceRun_ && !deleteRun_ && !moveRun_) return false;
       break;
-    case SnapshotTrigger::Enter:
-      break;
+    case SnapshotTrigger::Enter: break;
   }
   backspaceRun_ = deleteRun_ = moveRun_ = false;
   return true;

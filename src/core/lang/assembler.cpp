@@ -43,11 +43,15 @@ int Wrapped(int64_t value) { return static_cast<int>(static_cast<uint32_t>(value
 
 bool StartsOperand(int kind) {
   switch (kind) {
-    case kNameToken: case kLabelToken: case kRegisterToken: case kNumberToken: case kStringToken:
-    case kOpenBracketToken: case kPlusToken: case kMinusToken:
-      return true;
-    default:
-      return false;
+    case kNameToken:
+    case kLabelToken:
+    case kRegisterToken:
+    case kNumberToken:
+    case kStringToken:
+    case kOpenBracketToken:
+    case kPlusToken:
+    case kMinusToken: return true;
+    default: return false;
   }
 }
 
@@ -67,9 +71,19 @@ int RequiredOperands(int opcode) {
   if (opcode == 0x20) return 2;
   if (opcode == 0xFF) return 1;
   switch (opcode >> 4) {
-    case 0x0: case 0x8: return 2;
-    case 0x1: case 0x3: case 0x4: case 0x5: case 0x9: case 0xB: case 0xC: case 0xD: return 1;
-    case 0x6: case 0x7: case 0xE: return 0;
+    case 0x0:
+    case 0x8: return 2;
+    case 0x1:
+    case 0x3:
+    case 0x4:
+    case 0x5:
+    case 0x9:
+    case 0xB:
+    case 0xC:
+    case 0xD: return 1;
+    case 0x6:
+    case 0x7:
+    case 0xE: return 0;
     default: return -1;
   }
 }
@@ -170,9 +184,7 @@ void Assembler::ParseLine() {
   FinishLine();
 }
 
-bool Assembler::AtLineEnd() const {
-  return token_.kind == kEndOfLineToken || token_.kind == kEndToken;
-}
+bool Assembler::AtLineEnd() const { return token_.kind == kEndOfLineToken || token_.kind == kEndToken; }
 
 void Assembler::SkipToLineEnd() {
   while (!AtLineEnd()) ReadToken();
@@ -305,9 +317,7 @@ void Assembler::ClassifyWord() {
 
 void Assembler::ParseOperands() {
   switch (line_.directive) {
-    case kDat:
-      ParseDataList();
-      break;
+    case kDat: ParseDataList(); break;
     case kStr:
       if (token_.kind == kStringToken) {
         line_.hasString = true;
@@ -315,9 +325,7 @@ void Assembler::ParseOperands() {
         ReadToken();
       }
       break;
-    default:
-      ParseOperandForms();
-      break;
+    default: ParseOperandForms(); break;
   }
 }
 
@@ -479,9 +487,7 @@ void Assembler::MarkBreakpoint() {
 // same in both passes (EQU in pass 1 only).
 void Assembler::ApplyDirective() {
   switch (line_.directive) {
-    case kDat:
-      locationCounter_ = static_cast<uint16_t>(locationCounter_ + line_.data.size());
-      break;
+    case kDat: locationCounter_ = static_cast<uint16_t>(locationCounter_ + line_.data.size()); break;
     case kStr:
       if (!line_.hasString) {
         Report("STRING: no quoted string found");
@@ -506,9 +512,7 @@ void Assembler::ApplyDirective() {
         locationCounter_ = static_cast<uint16_t>(locationCounter_ + *line_.value);
       }
       break;
-    case kEnd:
-      endReached_ = true;
-      break;
+    case kEnd: endReached_ = true; break;
   }
 }
 
@@ -573,7 +577,8 @@ void Assembler::EmitWords() {
   uint16_t address = line_.address;
   if (line_.opcode != 0) {
     Emit(address, line_.instructionWord);
-    if (line_.extension) Emit(static_cast<uint16_t>(address + 1), static_cast<uint16_t>(line_.value.value_or(0)));
+    if (line_.extension)
+      Emit(static_cast<uint16_t>(address + 1), static_cast<uint16_t>(line_.value.value_or(0)));
     return;
   }
   switch (line_.directive) {
@@ -631,7 +636,8 @@ void Assembler::ReportOutcome() {
 }
 
 void Assembler::Load() {
-  for (const AssembledWords::Tuplet& word : results_.Tuplets()) machine_.memory.Write(word.address, word.value);
+  for (const AssembledWords::Tuplet& word : results_.Tuplets())
+    machine_.memory.Write(word.address, word.value);
   reporter_->MemoryLoaded();
   if (const LabelList::Labelitem* begin = labels_.Find("begin"); begin != nullptr && begin->value) {
     machine_.startAddress = static_cast<uint16_t>(*begin->value);

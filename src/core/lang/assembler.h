@@ -36,7 +36,8 @@ class Assembler : public Scanner {
   // Takes the listing of a build (every line ended by CR LF) with the files
   // the build's includes read, and keeps it: writes a file, or holds it for
   // standard output. False when it could not; the sink reports why.
-  using ListingSink = std::function<bool(std::string_view listing, const std::vector<std::string>& includedFiles)>;
+  using ListingSink =
+      std::function<bool(std::string_view listing, const std::vector<std::string>& includedFiles)>;
   // Where the listing goes; none: no listing is made.
   void SetListingSink(ListingSink sink) { listingSink_ = std::move(sink); }
   // Receives the warnings, information and notices of each build; nullptr:
@@ -66,7 +67,7 @@ class Assembler : public Scanner {
     bool indirect = false;
     std::optional<int> value;  // of the operand; none without one or while a label in it is undefined
     bool hasString = false;
-    std::string stringText;  // of a STR line
+    std::string stringText;      // of a STR line
     std::vector<uint16_t> data;  // of a DAT line
     int operandCount = 0;
     uint16_t instructionWord = 0;
@@ -132,7 +133,7 @@ class Assembler : public Scanner {
   bool endReached_ = false;
   bool codeSeen_ = false;
   bool undefinedLabelUsed_ = false;  // by the expression being read
-  std::size_t mainLineStart_ = 0;  // start of the last line that began in the main text
+  std::size_t mainLineStart_ = 0;    // start of the last line that began in the main text
   Line line_;
 };
 

@@ -59,24 +59,12 @@ class HelpTopics {
   };
 
   static constexpr std::array<Alias, 19> kAliases = {{
-      {"R1", "Registers"},
-      {"R2", "Registers"},
-      {"T1", "Registers"},
-      {"PC", "Registers"},
-      {"SP", "Registers"},
-      {"IR", "Registers"},
-      {"MDR", "Registers"},
-      {"MAR", "Registers"},
-      {"A", "Registers"},
-      {"B", "Registers"},
-      {"C", "Registers"},
-      {"SR", "Flags"},
-      {"ALU", "ALU functions"},
-      {"OP1", "Micro-operations"},
-      {"OP2", "Micro-operations"},
-      {"MEM", "Micro-operations"},
-      {"SYS", "Terminal services"},
-      {"begin", "Labels"},
+      {"R1", "Registers"},          {"R2", "Registers"},          {"T1", "Registers"},
+      {"PC", "Registers"},          {"SP", "Registers"},          {"IR", "Registers"},
+      {"MDR", "Registers"},         {"MAR", "Registers"},         {"A", "Registers"},
+      {"B", "Registers"},           {"C", "Registers"},           {"SR", "Flags"},
+      {"ALU", "ALU functions"},     {"OP1", "Micro-operations"},  {"OP2", "Micro-operations"},
+      {"MEM", "Micro-operations"},  {"SYS", "Terminal services"}, {"begin", "Labels"},
       {"include", "Include files"},
   }};
 
@@ -90,18 +78,19 @@ class HelpTopics {
     std::span<const std::string_view> words;
   };
   static constexpr std::array<std::string_view, 74> kMnemonics = {
-      "ADD", "MOVE", "SUB", "CMP", "MUL", "DIV", "MOD", "AND", "OR", "XOR", "ADC", "SUBC", "ABCD",
-      "SBCD", "CLR", "INC", "DEC", "NEG", "NOT", "ASL", "ASR", "LSL", "LSR", "ROL", "ROR", "ROLC",
-      "RORC", "TST", "NBCD", "LEA", "BCS", "BCC", "BVS", "BVC", "BMI", "BPL", "BEQ", "BNE", "BHI",
-      "BLS", "BGT", "BLT", "BGE", "BLE", "BRA", "JMP", "PUSH", "POP", "JSR", "BSR", "NOP", "RTS",
-      "CLC", "SEC", "CLI", "SEI", "HALT", "STORE", "TRAP0", "TRAP1", "TRAP2", "TRAP3", "TRAP4",
-      "TRAP5", "TRAP6", "TRAP7", "TRAP8", "TRAP9", "TRAP10", "TRAP11", "TRAP12", "TRAP13",
-      "TRAP14", "TRAP15"};
-  static constexpr std::array<std::string_view, 4> kSequenceNames = {"Fetch", "Immediate", "Indirect", "WriteBack"};
+      "ADD",   "MOVE",  "SUB",    "CMP",    "MUL",    "DIV",    "MOD",    "AND",   "OR",    "XOR",   "ADC",
+      "SUBC",  "ABCD",  "SBCD",   "CLR",    "INC",    "DEC",    "NEG",    "NOT",   "ASL",   "ASR",   "LSL",
+      "LSR",   "ROL",   "ROR",    "ROLC",   "RORC",   "TST",    "NBCD",   "LEA",   "BCS",   "BCC",   "BVS",
+      "BVC",   "BMI",   "BPL",    "BEQ",    "BNE",    "BHI",    "BLS",    "BGT",   "BLT",   "BGE",   "BLE",
+      "BRA",   "JMP",   "PUSH",   "POP",    "JSR",    "BSR",    "NOP",    "RTS",   "CLC",   "SEC",   "CLI",
+      "SEI",   "HALT",  "STORE",  "TRAP0",  "TRAP1",  "TRAP2",  "TRAP3",  "TRAP4", "TRAP5", "TRAP6", "TRAP7",
+      "TRAP8", "TRAP9", "TRAP10", "TRAP11", "TRAP12", "TRAP13", "TRAP14", "TRAP15"};
+  static constexpr std::array<std::string_view, 4> kSequenceNames = {"Fetch", "Immediate", "Indirect",
+                                                                     "WriteBack"};
   static constexpr std::array<std::string_view, 32> kAluFunctions = {
-      "_ADD", "_ADC", "_SUB", "_SUBC", "_MUL", "_DIV", "_MOD", "_AND", "_OR", "_XOR", "_INC",
-      "_DEC", "_CLR", "_ASL", "_ASR", "_LSL", "_LSR", "_ROR", "_ROL", "_RORC", "_ROLC", "_TST",
-      "_TSC", "_CLC", "_CLI", "_SEC", "_SEI", "_ABCD", "_SBCD", "_NBCD", "_NEG", "_CIV"};
+      "_ADD", "_ADC", "_SUB", "_SUBC", "_MUL", "_DIV",  "_MOD",  "_AND",  "_OR",   "_XOR",  "_INC",
+      "_DEC", "_CLR", "_ASL", "_ASR",  "_LSL", "_LSR",  "_ROR",  "_ROL",  "_RORC", "_ROLC", "_TST",
+      "_TSC", "_CLC", "_CLI", "_SEC",  "_SEI", "_ABCD", "_SBCD", "_NBCD", "_NEG",  "_CIV"};
   static constexpr std::array<IndexWords, 3> kIndex = {{
       {"instruction", kMnemonics},
       {"sequence", kSequenceNames},

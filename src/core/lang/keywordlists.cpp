@@ -8,8 +8,8 @@ namespace tav2 {
 namespace {
 
 constexpr std::string_view kAluFunctions[] = {
-    "_ADD", "_ADC", "_SUB", "_SUBC", "_MUL", "_DIV", "_MOD", "_TSC",  "_INC",  "_DEC",  "_CLI",
-    "_SEC", "_CLC", "_SEI", "_AND",  "_OR",  "_XOR", "_TST", "_LSR",  "_LSL",  "_ROR",  "_ROL",
+    "_ADD", "_ADC", "_SUB",  "_SUBC", "_MUL",  "_DIV",  "_MOD",  "_TSC", "_INC", "_DEC", "_CLI",
+    "_SEC", "_CLC", "_SEI",  "_AND",  "_OR",   "_XOR",  "_TST",  "_LSR", "_LSL", "_ROR", "_ROL",
     "_ASR", "_ASL", "_RORC", "_ROLC", "_ABCD", "_SBCD", "_NBCD", "_NEG", "_CIV", "_CLR"};
 constexpr std::string_view kRegisters[] = {"A",  "B",   "C",   "R1",  "R2",  "T1", "PC",  "SP",
                                            "IR", "MEM", "MDR", "MAR", "ALU", "SR", "OP1", "OP2"};
@@ -42,7 +42,9 @@ KeywordLists::KeywordLists() {
   AddAll(programmerRegisters_, kProgrammerRegisters);
 }
 
-bool KeywordLists::IsRegisterWord(std::string_view word) const { return registers_.Contains(LookupKey(word)); }
+bool KeywordLists::IsRegisterWord(std::string_view word) const {
+  return registers_.Contains(LookupKey(word));
+}
 bool KeywordLists::IsOperandWord(std::string_view word) const { return operands_.Contains(LookupKey(word)); }
 bool KeywordLists::IsProgrammerRegister(std::string_view word) const {
   return programmerRegisters_.Contains(LookupKey(word));

@@ -24,11 +24,14 @@ struct RegisterBits {
 };
 
 constexpr RegisterBits kRegisterBits[] = {
-    {"R1", false, 1, 0},    {"R2", false, 3, 2},    {"A", false, 5, 4},     {"B", false, 7, 6},
-    {"C", false, 9, 8},     {"PC", false, 11, 10},  {"IR", false, 13, 12},  {"SP", false, 15, 14},
-    {"T1", false, 17, 16},  {"MDR", false, kMdrWriteBit, 18},               {"MAR", false, 23, 22},
-    {"MEM", false, lo_bit::kMemWrite, lo_bit::kMemRead},                    {"SR", true, 1, 0},
-    {"OP1", true, 3, 2},    {"OP2", true, 5, 4}};
+    {"R1", false, 1, 0},    {"R2", false, 3, 2},
+    {"A", false, 5, 4},     {"B", false, 7, 6},
+    {"C", false, 9, 8},     {"PC", false, 11, 10},
+    {"IR", false, 13, 12},  {"SP", false, 15, 14},
+    {"T1", false, 17, 16},  {"MDR", false, kMdrWriteBit, 18},
+    {"MAR", false, 23, 22}, {"MEM", false, lo_bit::kMemWrite, lo_bit::kMemRead},
+    {"SR", true, 1, 0},     {"OP1", true, 3, 2},
+    {"OP2", true, 5, 4}};
 
 // Register words are compared without regard to case.
 const RegisterBits* FindRegister(std::string_view word) {

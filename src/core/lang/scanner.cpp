@@ -53,8 +53,7 @@ int ToInt(double value) {
 
 }  // namespace
 
-void Scanner::SetIncludeDirectories(std::filesystem::path includeDir,
-                                          std::filesystem::path workingDir) {
+void Scanner::SetIncludeDirectories(std::filesystem::path includeDir, std::filesystem::path workingDir) {
   includeDir_ = std::move(includeDir);
   workingDir_ = std::move(workingDir);
 }
@@ -102,13 +101,11 @@ bool Scanner::LoadSourceFile(const std::string& name) {
 std::optional<std::string> Scanner::ReadSourceText(const std::string& name, std::string& message) {
   const SourceFile file = SourceFile::Read(name);
   switch (file.status) {
-    case SourceFile::Status::kRead:
-      return UpToNul(file.text);
+    case SourceFile::Status::kRead: return UpToNul(file.text);
     case SourceFile::Status::kTooLarge:
       message = Formatted("File %s too large (%s)", name.c_str(), file.TooLargeReason().c_str());
       return std::nullopt;
-    case SourceFile::Status::kCannotOpen:
-      break;
+    case SourceFile::Status::kCannotOpen: break;
   }
   message = Formatted("File %s not found", name.c_str());
   return std::nullopt;

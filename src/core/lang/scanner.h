@@ -69,7 +69,13 @@ class Scanner {
     std::size_t offset = 0;  // of its first character in the current text
     char sign = 0;
   };
-  enum NumberForm { kPlainNumber = 0, kDecimalInteger = 2, kDecimalReal = 3, kHexNumber = 21, kBinaryNumber = 22 };
+  enum NumberForm {
+    kPlainNumber = 0,
+    kDecimalInteger = 2,
+    kDecimalReal = 3,
+    kHexNumber = 21,
+    kBinaryNumber = 22
+  };
 
   virtual void Parse() = 0;
   virtual void ReadToken() = 0;
@@ -151,10 +157,10 @@ class Scanner {
   std::string fileName_;
   std::vector<FileStatus> stack_;
   std::vector<std::string> included_;
-  bool lastSynthetic_ = false;  // the last character was the line end closing an include
+  bool lastSynthetic_ = false;   // the last character was the line end closing an include
   bool pendingNewline_ = false;  // that line end was unread
-  int includePosition_ = 0;  // where the outermost include stands in the main text
-  Directive directive_;       // the #include being read
+  int includePosition_ = 0;      // where the outermost include stands in the main text
+  Directive directive_;          // the #include being read
   std::filesystem::path includeDir_;
   std::filesystem::path workingDir_;
   bool succeeded_ = true;

@@ -51,8 +51,6 @@ SourceFile SourceFile::Read(const fs::path& file) {
   return result;
 }
 
-std::string SourceFile::TooLargeReason() const {
-  return Formatted("%ju bytes, more than 16 MB", size);
-}
+std::string SourceFile::TooLargeReason() const { return Formatted("%ju bytes, more than 16 MB", size); }
 
 }  // namespace tav2

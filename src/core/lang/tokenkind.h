@@ -12,13 +12,13 @@ enum TokenKind : int {
   kColonToken = 9,
   kEqualsToken = 11,
   kSemicolonToken = 12,
-  kEndToken = 14,         // end of text or "##"
+  kEndToken = 14,           // end of text or "##"
   kCloseBracketToken = 17,  // micro-code, where brackets have no use
-  kLabelToken = 19,       // a label the assembler knows
+  kLabelToken = 19,         // a label the assembler knows
   kNameToken = 23,
   kAssignToken = 25,
   kEndOfLineToken = 26,
-  kHashToken = 27,        // "#" of a micro-code definition
+  kHashToken = 27,  // "#" of a micro-code definition
   kRegisterToken = 29,
   kAluFunctionToken = 30,
   kOperandWordToken = 32,

@@ -110,8 +110,7 @@ void OptionsFile::WriteEditorDefaults(const EditorDefaults& editor, std::string&
 void OptionsFile::WriteAssembler(const AssemblerOptions& assembler, std::string& text) {
   AppendLine(text, "//assembler options");
   AppendKey(text, "PS", std::to_string(assembler.programStart), " //assembler startadres(default)");
-  AppendKey(text, "SP", std::to_string(assembler.defaultStackPointer),
-            " //stack pointer (default)");
+  AppendKey(text, "SP", std::to_string(assembler.defaultStackPointer), " //stack pointer (default)");
 }
 
 void OptionsFile::Apply(const std::vector<std::string>& lines, WorkbenchSettings& settings) {
@@ -120,8 +119,7 @@ void OptionsFile::Apply(const std::vector<std::string>& lines, WorkbenchSettings
   ReadAssembler(lines, settings.assembler);
 }
 
-void OptionsFile::ReadEnvironment(const std::vector<std::string>& lines,
-                                  EnvironmentSettings& environment) {
+void OptionsFile::ReadEnvironment(const std::vector<std::string>& lines, EnvironmentSettings& environment) {
   ForEachKeyLine(lines, kShortestKeyLine, [&](const KeyLine& line) {
     if (line.key == "WD") environment.workingDir = line.value;
     if (line.key == "HD") environment.homeDir = line.value;
@@ -131,8 +129,7 @@ void OptionsFile::ReadEnvironment(const std::vector<std::string>& lines,
   });
 }
 
-void OptionsFile::ReadEditorDefaults(const std::vector<std::string>& lines,
-                                     EditorDefaults& editor) {
+void OptionsFile::ReadEditorDefaults(const std::vector<std::string>& lines, EditorDefaults& editor) {
   ForEachKeyLine(lines, kShortestEditorLine, [&](const KeyLine& line) {
     if (line.key == "AI") editor.options.autoIndent = ReadFlag(line.value);
     if (line.key == "WW") editor.options.wordWrap = ReadFlag(line.value);
@@ -140,13 +137,11 @@ void OptionsFile::ReadEditorDefaults(const std::vector<std::string>& lines,
     if (line.key == "CS") editor.sourcesBackground = ReadDecimal(line.value);
     if (line.key == "CT") editor.textBackground = ReadDecimal(line.value);
     if (line.key == "TS") editor.options.tabsToSpaces = ReadFlag(line.value);
-    if (line.key == "TN")
-      editor.options.tabNumber = UsableTabNumber(ReadDecimal(line.value));
+    if (line.key == "TN") editor.options.tabNumber = UsableTabNumber(ReadDecimal(line.value));
   });
 }
 
-void OptionsFile::ReadAssembler(const std::vector<std::string>& lines,
-                                AssemblerOptions& assembler) {
+void OptionsFile::ReadAssembler(const std::vector<std::string>& lines, AssemblerOptions& assembler) {
   ForEachKeyLine(lines, kShortestKeyLine, [&](const KeyLine& line) {
     if (line.key == "PS") assembler.programStart = ReadDecimal(line.value);
     if (line.key == "SP") assembler.defaultStackPointer = ReadDecimal(line.value);
@@ -164,13 +159,12 @@ OptionsReadResult OptionsFile::Read(WorkbenchSettings& settings, const fs::path&
   return {directory, currentDir};
 }
 
-OptionsWriteResult OptionsFile::Write(const WorkbenchSettings& settings,
-                                      const fs::path& currentDir) {
+OptionsWriteResult OptionsFile::Write(const WorkbenchSettings& settings, const fs::path& currentDir) {
   const EnvironmentSettings& environment = settings.environment;
   std::string failure;
-  const auto directory = TextFile::ReplaceInFirst(
-      {currentDir / environment.homeDir, currentDir / environment.workingDir}, kFileName,
-      Text(settings), &failure);
+  const auto directory =
+      TextFile::ReplaceInFirst({currentDir / environment.homeDir, currentDir / environment.workingDir},
+                               kFileName, Text(settings), &failure);
   if (!directory) return {false, {}, kCannotWrite + (". " + failure)};
   return {true, *directory, kStoredIn + directory->string()};
 }

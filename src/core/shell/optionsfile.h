@@ -40,13 +40,11 @@ class OptionsFile {
   // Reads the file from `currentDir`, or when it is not there from HomeDir.
   // When it is in neither, the current directory is to be left at HomeDir;
   // otherwise it stays `currentDir`.
-  static OptionsReadResult Read(WorkbenchSettings& settings,
-                                const std::filesystem::path& currentDir);
+  static OptionsReadResult Read(WorkbenchSettings& settings, const std::filesystem::path& currentDir);
   // Writes the file into HomeDir, or when that fails into WorkingDir;
   // relative directories are taken from `currentDir`. When neither takes
   // it, the message gives the reason HomeDir refused it.
-  static OptionsWriteResult Write(const WorkbenchSettings& settings,
-                                  const std::filesystem::path& currentDir);
+  static OptionsWriteResult Write(const WorkbenchSettings& settings, const std::filesystem::path& currentDir);
 
   // Read and Write on the process's current directory, which reading leaves
   // at HomeDir when it found no file.
@@ -57,8 +55,7 @@ class OptionsFile {
   static void WriteEnvironment(const EnvironmentSettings& environment, std::string& text);
   static void WriteEditorDefaults(const EditorDefaults& editor, std::string& text);
   static void WriteAssembler(const AssemblerOptions& assembler, std::string& text);
-  static void ReadEnvironment(const std::vector<std::string>& lines,
-                              EnvironmentSettings& environment);
+  static void ReadEnvironment(const std::vector<std::string>& lines, EnvironmentSettings& environment);
   static void ReadEditorDefaults(const std::vector<std::string>& lines, EditorDefaults& editor);
   static void ReadAssembler(const std::vector<std::string>& lines, AssemblerOptions& assembler);
 };

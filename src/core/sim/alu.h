@@ -50,8 +50,8 @@ inline void Alu::GeneralUpdate(int function, uint16_t a, uint16_t b, int32_t r, 
                              (zero ? sr::kZ : 0) | (negative ? sr::kN : 0));
 }
 
-[[gnu::always_inline]] inline uint16_t Alu::Evaluate(int function, uint16_t a, uint16_t b, bool generalUpdate, uint16_t& sr,
-                              bool& conditionFailed) {
+[[gnu::always_inline]] inline uint16_t Alu::Evaluate(int function, uint16_t a, uint16_t b, bool generalUpdate,
+                                                     uint16_t& sr, bool& conditionFailed) {
   conditionFailed = false;
   if (function == kAluNone) return a;
   int32_t r;
@@ -92,14 +92,24 @@ inline void Alu::GeneralUpdate(int function, uint16_t a, uint16_t b, int32_t r, 
       r = RotateLeft(a);
       break;
     case kAluTst: r = a; break;
-    case kAluTsc:
-      conditionFailed = !Condition(a >> 8, sr);
-      return a;
+    case kAluTsc: conditionFailed = !Condition(a >> 8, sr); return a;
     // The flag operations pass A through.
-    case kAluClc: ClearFlag(sr, sr::kClearC); r = a; break;
-    case kAluCli: ClearFlag(sr, sr::kClearI); r = a; break;
-    case kAluSec: SetFlag(sr, sr::kC); r = a; break;
-    case kAluSei: SetFlag(sr, sr::kI); r = a; break;
+    case kAluClc:
+      ClearFlag(sr, sr::kClearC);
+      r = a;
+      break;
+    case kAluCli:
+      ClearFlag(sr, sr::kClearI);
+      r = a;
+      break;
+    case kAluSec:
+      SetFlag(sr, sr::kC);
+      r = a;
+      break;
+    case kAluSei:
+      SetFlag(sr, sr::kI);
+      r = a;
+      break;
     case kAluAbcd: r = AddBcd(a, b, sr); break;
     case kAluSbcd: r = SubtractBcd(a, b, sr); break;
     case kAluNbcd: r = NegateBcd(a, sr); break;

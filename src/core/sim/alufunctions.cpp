@@ -6,10 +6,9 @@ namespace tav2 {
 
 namespace {
 constexpr std::array<std::string_view, kLastAluFunction + 1> kNames = {
-    "",      "_ADD",  "_ADC",  "_SUB",  "_SUBC", "_MUL",  "_DIV",  "_MOD",  "_AND",
-    "_OR",   "_XOR",  "_INC",  "_DEC",  "_CLR",  "_ASL",  "_ASR",  "_LSL",  "_LSR",
-    "_ROR",  "_ROL",  "_RORC", "_ROLC", "_TST",  "_TSC",  "_CLC",  "_CLI",  "_SEC",
-    "_SEI",  "_ABCD", "_SBCD", "_NBCD", "_NEG",  "_CIV"};
+    "",     "_ADD", "_ADC", "_SUB", "_SUBC", "_MUL", "_DIV",  "_MOD",  "_AND",  "_OR",   "_XOR",
+    "_INC", "_DEC", "_CLR", "_ASL", "_ASR",  "_LSL", "_LSR",  "_ROR",  "_ROL",  "_RORC", "_ROLC",
+    "_TST", "_TSC", "_CLC", "_CLI", "_SEC",  "_SEI", "_ABCD", "_SBCD", "_NBCD", "_NEG",  "_CIV"};
 }  // namespace
 
 std::string_view AluFunctionName(int code) {

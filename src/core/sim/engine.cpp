@@ -90,8 +90,7 @@ Engine::MicroPlan Engine::Compile(MicroInstruction raw, Operand op1, Operand op2
 [[gnu::always_inline]] inline Engine::PlanBlock& Engine::BlockFor(int entry) {
   const auto op1 = static_cast<std::size_t>(state_.decoded.op1);
   const auto op2 = static_cast<std::size_t>(state_.decoded.op2);
-  PlanBlock& block =
-      blocks_[(static_cast<std::size_t>(entry) * kOperandKinds + op1) * kOperandKinds + op2];
+  PlanBlock& block = blocks_[(static_cast<std::size_t>(entry) * kOperandKinds + op1) * kOperandKinds + op2];
   if (block.stamp != Stamp()) Fill(block, entry);
   return block;
 }
@@ -134,8 +133,7 @@ void Engine::Fill(PlanBlock& block, int entry) {
   if (plan.destinations & Bit(Reg::MAR)) s.memAddressLatch = bus;
   if (plan.memory & kFromBuffer) s[Reg::MDR] = s.memDataBuffer;
   if (plan.memory & kWrite) WriteMemoryWord(machine_.memory, display_, s.memAddressLatch, s.memDataBuffer);
-  s[Reg::C] = Alu::Evaluate(s.aluFunction, s[Reg::A], s[Reg::B], flagUpdate, s[Reg::SR],
-                            s.conditionFailed);
+  s[Reg::C] = Alu::Evaluate(s.aluFunction, s[Reg::A], s[Reg::B], flagUpdate, s[Reg::SR], s.conditionFailed);
 }
 
 inline bool Engine::FlagUpdate() const {
@@ -216,8 +214,7 @@ void Engine::RunToInstructionEnd() {
 // The sequencer, after the running sequence's count went down: go on with
 // it or move to the next sequence, then load the next micro-instruction.
 [[gnu::always_inline]] inline void Engine::Sequencer() {
-  const bool goOn =
-      state_.remaining > 0 && !(state_.phase == Phase::Execute && state_.conditionFailed);
+  const bool goOn = state_.remaining > 0 && !(state_.phase == Phase::Execute && state_.conditionFailed);
   if (!goOn && !FinishSequence()) return;
   if (state_.instructionDone) display_.ProcessEvents();
   LoadNext();

@@ -24,7 +24,9 @@ struct McromEntry {
   std::string_view NameView() const { return name; }
   void SetName(std::string_view text) { name = text; }
   // The count limited to the 16 micro-instructions an entry holds.
-  int UsableCount() const { return count < 0 ? 0 : count > kMaxMicroInstructions ? kMaxMicroInstructions : count; }
+  int UsableCount() const {
+    return count < 0 ? 0 : count > kMaxMicroInstructions ? kMaxMicroInstructions : count;
+  }
 };
 
 }  // namespace tav2

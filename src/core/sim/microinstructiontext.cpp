@@ -14,17 +14,17 @@ struct BitText {
 };
 
 constexpr BitText kDestinations[] = {
-    {false, 1, "R1 :=", false}, {false, 3, "R2:=", false},  {false, 17, "T1:=", false},
-    {false, 5, "A:=", false},   {false, 7, "B:=", false},   {false, 9, "C:=", false},
-    {false, 11, "PC:=", false}, {false, 15, "SP:=", false}, {false, 13, "IR:=", false},
-    {false, 19, "MDR:=", false}, {true, 1, "SR:=", false},  {false, 23, "MAR:=", false},
-    {true, 3, "op1:=", true},   {true, 5, "op2:=", true}};
+    {false, 1, "R1 :=", false},  {false, 3, "R2:=", false},  {false, 17, "T1:=", false},
+    {false, 5, "A:=", false},    {false, 7, "B:=", false},   {false, 9, "C:=", false},
+    {false, 11, "PC:=", false},  {false, 15, "SP:=", false}, {false, 13, "IR:=", false},
+    {false, 19, "MDR:=", false}, {true, 1, "SR:=", false},   {false, 23, "MAR:=", false},
+    {true, 3, "op1:=", true},    {true, 5, "op2:=", true}};
 
 constexpr BitText kSources[] = {
-    {false, 0, "R1; ", false},  {false, 2, "R2; ", false},  {false, 16, "T1; ", false},
-    {false, 8, "C; ", false},   {false, 10, "PC; ", false}, {false, 14, "SP; ", false},
-    {false, 12, "IR; ", false}, {false, 18, "MDR; ", false}, {true, 0, "SR; ", false},
-    {false, 22, "MAR; ", false}, {true, 2, "op1; ", true},  {true, 4, "op2; ", true}};
+    {false, 0, "R1; ", false},   {false, 2, "R2; ", false},   {false, 16, "T1; ", false},
+    {false, 8, "C; ", false},    {false, 10, "PC; ", false},  {false, 14, "SP; ", false},
+    {false, 12, "IR; ", false},  {false, 18, "MDR; ", false}, {true, 0, "SR; ", false},
+    {false, 22, "MAR; ", false}, {true, 2, "op1; ", true},    {true, 4, "op2; ", true}};
 
 constexpr BitText kMemory[] = {{false, 21, "MDR:=", false},
                                {false, 25, "MEM:=", false},

@@ -8,9 +8,9 @@
 namespace tav2 {
 
 // The three header lines that label the columns of the binary text.
-constexpr std::array<std::string_view, 3> kBinaryHeaderAbove = {
-    "R1  A.  C.  IR  T1  DRu MEM    SR  op2", "  R2  B.  PC  SP  DRi MAR ALU..  op1  ",
-    "RWRWRWRWRWRWRWRWRWRWRWRWRW......RWRWRW "};
+constexpr std::array<std::string_view, 3> kBinaryHeaderAbove = {"R1  A.  C.  IR  T1  DRu MEM    SR  op2",
+                                                                "  R2  B.  PC  SP  DRi MAR ALU..  op1  ",
+                                                                "RWRWRWRWRWRWRWRWRWRWRWRWRW......RWRWRW "};
 
 // 38 characters '0'/'1': LO bits 0-25, the ALU code from its most
 // significant bit, HI bits 0-5.

@@ -14,7 +14,15 @@ enum class Reg : uint8_t { R1, R2, T1, A, B, C, PC, SP, IR, MDR, SR, MAR };
 constexpr int kRegisterCount = 12;
 
 // Sequencer phases; Decode is passed through within one step.
-enum class Phase : uint8_t { None = 0, Fetch = 1, Immediate = 2, Decode = 3, Indirect = 4, Execute = 5, WriteBack = 6 };
+enum class Phase : uint8_t {
+  None = 0,
+  Fetch = 1,
+  Immediate = 2,
+  Decode = 3,
+  Indirect = 4,
+  Execute = 5,
+  WriteBack = 6
+};
 
 // Status register bits and the masks that clear them (a clear also wipes
 // bits 5-15).

@@ -26,8 +26,8 @@ void RunControl::ResetOnce(bool fromProcessorWindow) {
     display_.ProcessEvents();
   }
   display_.ProcessEvents();
-  for (Reg r : {Reg::A, Reg::B, Reg::C, Reg::SP, Reg::PC, Reg::R1, Reg::R2, Reg::MAR, Reg::MDR,
-                Reg::T1, Reg::IR}) {
+  for (Reg r :
+       {Reg::A, Reg::B, Reg::C, Reg::SP, Reg::PC, Reg::R1, Reg::R2, Reg::MAR, Reg::MDR, Reg::T1, Reg::IR}) {
     state_[r] = 0;
   }
   state_.aluFunction = 0;
@@ -94,8 +94,7 @@ void RunControl::RunInstructionByClocks() {
 
 void RunControl::Go() {
   if (!BeginGo()) return;
-  while (ContinueGo(std::chrono::steady_clock::duration::max())) {
-  }
+  while (ContinueGo(std::chrono::steady_clock::duration::max())) {}
 }
 
 bool RunControl::BeginGo() {

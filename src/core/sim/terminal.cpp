@@ -16,7 +16,14 @@ constexpr uint8_t kReturn = 13;
 constexpr uint16_t kEndOfBuffer = 0xFFFF;
 
 enum Service : uint16_t {
-  kWriteChar = 1, kReadChar, kWriteString, kReadString, kWriteNumber, kReadNumber, kSetCursor, kClearScreen
+  kWriteChar = 1,
+  kReadChar,
+  kWriteString,
+  kReadString,
+  kWriteNumber,
+  kReadNumber,
+  kSetCursor,
+  kClearScreen
 };
 
 uint16_t SignExtended(int key) { return static_cast<uint16_t>(static_cast<int8_t>(key & 0xFF)); }
@@ -180,8 +187,7 @@ uint16_t Terminal::ReadNumber() {
     } else if (!line.empty()) {
       line.pop_back();
     }
-  } while (line.size() < kMaxNumberInput && (line.empty() || line.back() != kReturn) &&
-           !grid_.inputAbort);
+  } while (line.size() < kMaxNumberInput && (line.empty() || line.back() != kReturn) && !grid_.inputAbort);
   if (!line.empty()) line.pop_back();
   grid_.crEcho = true;
   grid_.waiting = false;

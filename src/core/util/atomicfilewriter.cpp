@@ -153,7 +153,8 @@ std::optional<std::string> AtomicFileWriter::Replace(const fs::path& file, std::
   return temporary.RenameOverTarget();
 }
 
-std::optional<std::string> AtomicFileWriter::WriteAll(std::FILE* stream, std::string_view bytes, const fs::path& file) {
+std::optional<std::string> AtomicFileWriter::WriteAll(std::FILE* stream, std::string_view bytes,
+                                                      const fs::path& file) {
   if (const int injected = InjectedError(Step::Write, file)) return Reason(injected);
   errno = 0;
   if (std::fwrite(bytes.data(), 1, bytes.size(), stream) != bytes.size()) return Reason(LastError());

@@ -5,7 +5,8 @@
 namespace tav2 {
 
 OkCancelRow::OkCancelRow(QWidget* dialog)
-    : ok_(new QPushButton(QStringLiteral("OK"), dialog)), cancel_(new QPushButton(QStringLiteral("Cancel"), dialog)) {
+    : ok_(new QPushButton(QStringLiteral("OK"), dialog)),
+      cancel_(new QPushButton(QStringLiteral("Cancel"), dialog)) {
   ok_->setObjectName(QStringLiteral("OKknop"));
   ok_->setDefault(true);
   cancel_->setObjectName(QStringLiteral("Cancelknop"));

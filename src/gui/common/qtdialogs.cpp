@@ -73,9 +73,9 @@ QString QtDialogs::OpenFileName(QWidget* parent, const QString& caption, const Q
 QString QtDialogs::SaveFileName(QWidget* parent, const QString& caption, const QString& fileName,
                                 const QString& filters, int* filterIndex, bool confirmOverwrite) {
   QString chosen = FilterAt(filters, filterIndex);
-  const QString name =
-      QFileDialog::getSaveFileName(parent, caption, fileName, filters, &chosen,
-                                   confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
+  const QString name = QFileDialog::getSaveFileName(
+      parent, caption, fileName, filters, &chosen,
+      confirmOverwrite ? QFileDialog::Options() : QFileDialog::DontConfirmOverwrite);
   if (!name.isEmpty()) StoreFilterIndex(filters, chosen, filterIndex);
   return name;
 }

@@ -9,9 +9,7 @@ QWidget* WindowFrame::Of(QWidget* content) {
   return sub != nullptr ? static_cast<QWidget*>(sub) : content;
 }
 
-const QWidget* WindowFrame::Of(const QWidget* content) {
-  return Of(const_cast<QWidget*>(content));
-}
+const QWidget* WindowFrame::Of(const QWidget* content) { return Of(const_cast<QWidget*>(content)); }
 
 WindowBounds WindowFrame::Bounds(const QWidget* content) {
   const QRect r = Of(content)->geometry();

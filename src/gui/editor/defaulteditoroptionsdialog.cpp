@@ -12,8 +12,10 @@ DefaultEditorOptionsDialog::DefaultEditorOptionsDialog(EditorDefaults& defaults,
   setObjectName("TMainEditOptForm");
   sourcesBackgroundField_ = AddColourField("Edit1", "Label2", tr("Sources Background Color"));
   textBackgroundField_ = AddColourField("Edit2", "Label3", tr("Text Background Color"));
-  connect(sourcesBackgroundField_, &ColourEdit::clicked, this, &DefaultEditorOptionsDialog::OnSourcesBackgroundClicked);
-  connect(textBackgroundField_, &ColourEdit::clicked, this, &DefaultEditorOptionsDialog::OnTextBackgroundClicked);
+  connect(sourcesBackgroundField_, &ColourEdit::clicked, this,
+          &DefaultEditorOptionsDialog::OnSourcesBackgroundClicked);
+  connect(textBackgroundField_, &ColourEdit::clicked, this,
+          &DefaultEditorOptionsDialog::OnTextBackgroundClicked);
   connect(AddButton("Defaultknop", tr("Set defaults")), &QPushButton::clicked, this,
           &DefaultEditorOptionsDialog::OnDefaultClicked);
   ShowDefaults(defaults);

@@ -67,10 +67,8 @@ bool IsMovingKey(int key) {
     case Qt::Key_Left:
     case Qt::Key_Right:
     case Qt::Key_Up:
-    case Qt::Key_Down:
-      return true;
-    default:
-      return false;
+    case Qt::Key_Down: return true;
+    default: return false;
   }
 }
 
@@ -98,7 +96,11 @@ UndoRunFlags& EditCommands::SharedRunFlags() {
 }
 
 EditCommands::EditCommands(QPlainTextEdit* edit, SourceHighlighter* highlighter, UndoRunFlags& runFlags)
-    : QObject(edit), edit_(edit), viewport_(edit->viewport()), highlighter_(highlighter), runFlags_(runFlags) {
+    : QObject(edit),
+      edit_(edit),
+      viewport_(edit->viewport()),
+      highlighter_(highlighter),
+      runFlags_(runFlags) {
   edit_->setUndoRedoEnabled(false);
   edit_->installEventFilter(this);
   viewport_->installEventFilter(this);
@@ -107,7 +109,9 @@ EditCommands::EditCommands(QPlainTextEdit* edit, SourceHighlighter* highlighter,
   InitialiseUndo();
 }
 
-QString EditCommands::InsertIndicator() const { return insertMode_ ? QStringLiteral(" INS") : QStringLiteral("OVR"); }
+QString EditCommands::InsertIndicator() const {
+  return insertMode_ ? QStringLiteral(" INS") : QStringLiteral("OVR");
+}
 
 QString EditCommands::WordAtCursor() const {
   const CoreText text(*edit_);
@@ -154,14 +158,13 @@ void EditCommands::SetTabsToSpaces(bool on) {
 }
 
 void EditCommands::ApplyTabStops() {
-  edit_->setTabStopDistance(options_.tabNumber * QFontMetricsF(edit_->font()).horizontalAdvance(QLatin1Char('n')));
+  edit_->setTabStopDistance(options_.tabNumber *
+                            QFontMetricsF(edit_->font()).horizontalAdvance(QLatin1Char('n')));
 }
 
 QColor EditCommands::Background() const { return edit_->palette().color(QPalette::Base); }
 
-void EditCommands::SetBackground(const QColor& colour) {
-  SetPaletteColour(edit_, QPalette::Base, colour);
-}
+void EditCommands::SetBackground(const QColor& colour) { SetPaletteColour(edit_, QPalette::Base, colour); }
 
 // Undo
 
@@ -254,7 +257,8 @@ void EditCommands::Select(Selection selection) {
 
 void EditCommands::Apply(const EditResult& result, ChangeSource source) {
   if (result.change && edit_->isReadOnly() && source == ChangeSource::User) return;
-  QScopedValueRollback<bool> programmatic(programmatic_, programmatic_ || source == ChangeSource::Programmatic);
+  QScopedValueRollback<bool> programmatic(programmatic_,
+                                          programmatic_ || source == ChangeSource::Programmatic);
   if (result.change) ReplaceStretch(*result.change);
   Select(result.selection);
 }
@@ -266,9 +270,11 @@ void EditCommands::ReplaceStretch(const TextChange& change) {
   cursor.setPosition(change.start);
   cursor.setPosition(change.start + change.removed, QTextCursor::KeepAnchor);
   const QString removed = cursor.selectedText().replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
-  const QString inserted = QString::fromLatin1(change.inserted.data(), static_cast<qsizetype>(change.inserted.size()));
+  const QString inserted =
+      QString::fromLatin1(change.inserted.data(), static_cast<qsizetype>(change.inserted.size()));
   qsizetype head = 0;
-  while (head < removed.size() && head < inserted.size() && AsCoreChar(removed[head]) == inserted[head]) ++head;
+  while (head < removed.size() && head < inserted.size() && AsCoreChar(removed[head]) == inserted[head])
+    ++head;
   qsizetype tail = 0;
   while (tail < removed.size() - head && tail < inserted.size() - head &&
          AsCoreChar(removed[removed.size() - 1 - tail]) == inserted[inserted.size() - 1 - tail]) {
@@ -317,7 +323,8 @@ void EditCommands::ShowSelectionWithoutFocus(bool on) {
   if (on && !unfocusedSelection_) {
     unfocusedSelection_ = {palette.brush(QPalette::Inactive, QPalette::Highlight),
                            palette.brush(QPalette::Inactive, QPalette::HighlightedText)};
-    palette.setBrush(QPalette::Inactive, QPalette::Highlight, palette.brush(QPalette::Active, QPalette::Highlight));
+    palette.setBrush(QPalette::Inactive, QPalette::Highlight,
+                     palette.brush(QPalette::Active, QPalette::Highlight));
     palette.setBrush(QPalette::Inactive, QPalette::HighlightedText,
                      palette.brush(QPalette::Active, QPalette::HighlightedText));
   } else if (!on && unfocusedSelection_) {
@@ -387,8 +394,9 @@ void EditCommands::ReplaceAll() {
   const FindReplaceDialog& dialog = ReplaceDialog();
   if (edit_->isReadOnly()) return;
   const CoreText text(*edit_);
-  const ReplaceAllResult result = TextSearch(CoreString(dialog.SearchText()), dialog.Options())
-                                      .ReplaceAll(text.View(), CurrentSelection(), CoreString(dialog.ReplaceText()));
+  const ReplaceAllResult result =
+      TextSearch(CoreString(dialog.SearchText()), dialog.Options())
+          .ReplaceAll(text.View(), CurrentSelection(), CoreString(dialog.ReplaceText()));
   Apply(result.edit, ChangeSource::User);
   lastSearch_ = SearchKind::Replace;
   ReportSearch(std::nullopt, result.message);
@@ -506,10 +514,8 @@ bool EditCommands::eventFilter(QObject* watched, QEvent* event) {
         return true;
       }
       return false;
-    case QEvent::KeyPress:
-      return KeyDown(*static_cast<QKeyEvent*>(event));
-    default:
-      return false;
+    case QEvent::KeyPress: return KeyDown(*static_cast<QKeyEvent*>(event));
+    default: return false;
   }
 }
 

@@ -39,7 +39,8 @@ class EditCommands : public QObject {
 
   // `highlighter` (may be null) is switched by SwitchColouring. The run
   // flags group key presses into undo steps; all editors share one set.
-  EditCommands(QPlainTextEdit* edit, SourceHighlighter* highlighter, UndoRunFlags& runFlags = SharedRunFlags());
+  EditCommands(QPlainTextEdit* edit, SourceHighlighter* highlighter,
+               UndoRunFlags& runFlags = SharedRunFlags());
 
   static UndoRunFlags& SharedRunFlags();
 

@@ -42,7 +42,8 @@ EditOptionsDialogBase::EditOptionsDialogBase(QWidget* parent, const QString& gro
   QPushButton* ok = AddButton("OKknop", tr("OK"));
   ok->setDefault(true);
   connect(ok, &QPushButton::clicked, this, [this] { OnOkClicked(); });
-  connect(AddButton("Cancelknop", tr("Cancel")), &QPushButton::clicked, this, &EditOptionsDialogBase::OnCancelClicked);
+  connect(AddButton("Cancelknop", tr("Cancel")), &QPushButton::clicked, this,
+          &EditOptionsDialogBase::OnCancelClicked);
 
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(group);
@@ -68,7 +69,8 @@ EditorOptions EditOptionsDialogBase::ChosenOptions() const {
                        tabsToSpaces_->isChecked(), tabUpDown_->value()};
 }
 
-ColourEdit* EditOptionsDialogBase::AddColourField(const char* fieldName, const char* labelName, const QString& caption) {
+ColourEdit* EditOptionsDialogBase::AddColourField(const char* fieldName, const char* labelName,
+                                                  const QString& caption) {
   auto* field = new ColourEdit;
   field->setObjectName(fieldName);
   auto* label = new QLabel(caption);

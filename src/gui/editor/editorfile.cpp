@@ -28,12 +28,10 @@ std::optional<QString> Refusal(const QString& name) {
   if (!QFileInfo::exists(name)) return std::nullopt;
   const SourceFile source = SourceFile::Check(ToPath(name));
   switch (source.status) {
-    case SourceFile::Status::kRead:
-      return std::nullopt;
+    case SourceFile::Status::kRead: return std::nullopt;
     case SourceFile::Status::kTooLarge:
       return QString("The file is too large: %1.").arg(QString::fromStdString(source.TooLargeReason()));
-    case SourceFile::Status::kCannotOpen:
-      break;
+    case SourceFile::Status::kCannotOpen: break;
   }
   return QString("It is not a regular file.");
 }
@@ -59,7 +57,8 @@ std::optional<QByteArray> EditorFile::Read(const QString& name, QString* error) 
 }
 
 EditorFile::Contents EditorFile::Decode(const QByteArray& bytes) {
-  QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+  QStringDecoder utf8(QStringDecoder::Utf8,
+                      QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
   QString text = utf8.decode(bytes);
   if (!utf8.hasError() && FitsLatin1(text)) return {text, Encoding::Utf8};
   return {QString::fromLatin1(bytes), Encoding::Latin1};
@@ -73,8 +72,9 @@ QByteArray EditorFile::Encode(const QString& text, Encoding encoding) {
 // when its buffered write fails only at the final flush, and renames the
 // empty file over the old one.
 bool EditorFile::Write(const QString& name, const QByteArray& bytes, QString* error) {
-  const std::optional<std::string> failure = AtomicFileWriter::Replace(
-      std::filesystem::path(name.toStdString()), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  const std::optional<std::string> failure =
+      AtomicFileWriter::Replace(std::filesystem::path(name.toStdString()),
+                                std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
   if (!failure) return true;
   *error = QString::fromStdString(*failure);
   return false;

@@ -56,7 +56,6 @@ std::string_view View(const QByteArray& bytes) {
 
 QByteArray Bytes(const std::string& text) { return QByteArray::fromStdString(text); }
 
-
 }  // namespace
 
 EditorWindow::EditorWindow(MainWindow& mainWindow) : mainWindow_(mainWindow) {
@@ -212,7 +211,8 @@ void EditorWindow::CreateFileMenu() {
   const std::array<QString, 3> newCaptions = {"Text File", "Assembler File", "Microcode File"};
   for (std::size_t i = 0; i < newItems.size(); ++i) {
     QAction* item = AddMenuItem(newMenu, this, newItems[i].first, newCaptions[i]);
-    connect(item, &QAction::triggered, this, [this, kind = newItems[i].second] { mainWindow_.NewSourceFile(kind); });
+    connect(item, &QAction::triggered, this,
+            [this, kind = newItems[i].second] { mainWindow_.NewSourceFile(kind); });
   }
   connect(AddMenuItem(fileMenu_, this, "Open1", "&Open..."), &QAction::triggered, this,
           [this] { mainWindow_.OpenFile(); });
@@ -249,7 +249,8 @@ void EditorWindow::CreateFileMenu() {
 void EditorWindow::CreateEditMenu() {
   editMenu_ = new QMenu("&Edit", this);
   editMenu_->setObjectName("EditMenu");
-  const auto add = [this](const char* name, const QString& caption, const QKeySequence& shortcut, auto command) {
+  const auto add = [this](const char* name, const QString& caption, const QKeySequence& shortcut,
+                          auto command) {
     connect(AddMenuItem(editMenu_, this, name, caption, shortcut), &QAction::triggered, commands_, command);
   };
   add("Undo", "Undo ", QKeySequence("Ctrl+Z"), &EditCommands::Undo);
@@ -277,7 +278,8 @@ void EditorWindow::CreateEditMenu() {
   connect(writeBlock, &QAction::triggered, this, &EditorWindow::WriteSelectionToFile);
   connect(fontItem_, &QAction::triggered, this, &EditorWindow::ChooseFont);
   editMenu_->addSeparator();
-  connect(AddMenuItem(editMenu_, this, "Options1", "&Options"), &QAction::triggered, this, &EditorWindow::ShowEditorOptions);
+  connect(AddMenuItem(editMenu_, this, "Options1", "&Options"), &QAction::triggered, this,
+          &EditorWindow::ShowEditorOptions);
 }
 
 void EditorWindow::CreatePopupMenu() {
@@ -298,9 +300,11 @@ void EditorWindow::CreatePopupMenu() {
   }};
   for (const auto& [name, caption, repeats] : items) {
     const bool undo = std::string_view(name) == "menu_Undo";
-    QAction* item = AddMenuItem(popupMenu_, this, name, caption, undo ? QKeySequence("Ctrl+Z") : QKeySequence());
+    QAction* item =
+        AddMenuItem(popupMenu_, this, name, caption, undo ? QKeySequence("Ctrl+Z") : QKeySequence());
     item->setShortcutContext(Qt::WidgetShortcut);
-    connect(item, &QAction::triggered, findChild<QAction*>(repeats, Qt::FindDirectChildrenOnly), &QAction::trigger);
+    connect(item, &QAction::triggered, findChild<QAction*>(repeats, Qt::FindDirectChildrenOnly),
+            &QAction::trigger);
   }
 }
 
@@ -322,7 +326,7 @@ void EditorWindow::ApplyKind(EditKind kind) {
   const bool source = kind == EditKind::AssemblerSource || kind == EditKind::MicrocodeSource;
   highlighter_->SetKind(kind);
   setWindowTitle(QString::fromStdString(EditorFileName::Caption(kind, fileName_.toStdString())));
-  const int background = source                                ? defaults.sourcesBackground
+  const int background = source                               ? defaults.sourcesBackground
                          : kind == EditKind::AssemblerListing ? kListingBackground
                                                               : defaults.textBackground;
   commands_->SetBackground(ColourFromBgr(static_cast<uint32_t>(background)));
@@ -332,9 +336,10 @@ void EditorWindow::ApplyKind(EditKind kind) {
   insertFileItem_->setEnabled(kind != EditKind::AssemblerListing);
   if (source) commands_->SwitchColouring(defaults.options.syntaxColoring);
   if (kind == EditKind::TextFile) commands_->SwitchColouring(false);
-  translator_ = kind == EditKind::AssemblerSource   ? static_cast<Scanner*>(&mainWindow_.AssemblerTranslator())
-                : kind == EditKind::MicrocodeSource ? static_cast<Scanner*>(&mainWindow_.MicrocodeTranslator())
-                                                    : nullptr;
+  translator_ = kind == EditKind::AssemblerSource ? static_cast<Scanner*>(&mainWindow_.AssemblerTranslator())
+                : kind == EditKind::MicrocodeSource
+                    ? static_cast<Scanner*>(&mainWindow_.MicrocodeTranslator())
+                    : nullptr;
   if (kind == EditKind::AssemblerListing) resize(kListingWidth, height());
   text_->show();
   RefreshIndicators();
@@ -396,7 +401,8 @@ void EditorWindow::SaveFileAs() {
   const QString chosen =
       Dialogs::Current().SaveFileName(this, "Save as", fileName_, kSaveFilters, &saveFilterIndex_, false);
   if (chosen.isEmpty()) return;
-  fileName_ = QString::fromStdString(EditorFileName::WithTypeExtension(chosen.toStdString(), saveFilterIndex_));
+  fileName_ =
+      QString::fromStdString(EditorFileName::WithTypeExtension(chosen.toStdString(), saveFilterIndex_));
   if (QFileInfo::exists(fileName_) &&
       mainWindow_.AskYesNoCancel("Overwrite existing file " + fileName_ + "?") != Dialogs::Answer::Yes) {
     fileName_ = oldName;
@@ -413,7 +419,8 @@ void EditorWindow::SaveFileAs() {
 // when one is asked for. The modified flag is cleared only when the file
 // was written.
 bool EditorWindow::SaveText() {
-  if (mainWindow_.Settings().environment.createBakFiles && QFileInfo::exists(fileName_) && !MakeBackup()) return false;
+  if (mainWindow_.Settings().environment.createBakFiles && QFileInfo::exists(fileName_) && !MakeBackup())
+    return false;
   const QByteArray text = EditorFile::Encode(CoreText::PlainText(*text_), encoding_);
   if (!mainWindow_.ReplaceFile(fileName_, Bytes(LineEnds::FileFromText(View(text))))) return false;
   text_->document()->setModified(false);
@@ -479,7 +486,8 @@ void EditorWindow::InsertFile() {
 
 void EditorWindow::WriteSelectionToFile() {
   int fileType = EditorFileName::kTextType;
-  const QString name = Dialogs::Current().SaveFileName(this, "Selection to file", "*.txt", kSaveFilters, &fileType, true);
+  const QString name =
+      Dialogs::Current().SaveFileName(this, "Selection to file", "*.txt", kSaveFilters, &fileType, true);
   if (name.isEmpty()) return;
   const QByteArray text = EditorFile::Encode(SelectedText(), encoding_);
   mainWindow_.ReplaceFile(name, Bytes(LineEnds::WithCrLf(View(text))));
@@ -487,19 +495,16 @@ void EditorWindow::WriteSelectionToFile() {
 
 QString EditorWindow::SelectedText() const {
   const QTextCursor cursor = text_->textCursor();
-  return CoreText::PlainText(*text_).mid(cursor.selectionStart(), cursor.selectionEnd() - cursor.selectionStart());
+  return CoreText::PlainText(*text_).mid(cursor.selectionStart(),
+                                         cursor.selectionEnd() - cursor.selectionStart());
 }
 
 EditorWindow::CloseAnswer EditorWindow::AskToClose() {
   if (!IsModified()) return CloseAnswer::Close;
   switch (mainWindow_.AskYesNoCancel("File " + windowTitle() + " has changed, Save?")) {
-    case Dialogs::Answer::Yes:
-      SaveFile();
-      return IsModified() ? CloseAnswer::Stay : CloseAnswer::Close;
-    case Dialogs::Answer::No:
-      return CloseAnswer::Discard;
-    default:
-      return CloseAnswer::Stay;
+    case Dialogs::Answer::Yes: SaveFile(); return IsModified() ? CloseAnswer::Stay : CloseAnswer::Close;
+    case Dialogs::Answer::No: return CloseAnswer::Discard;
+    default: return CloseAnswer::Stay;
   }
 }
 
@@ -655,19 +660,22 @@ void EditorWindow::ArrangeToolBar() {
 
 void EditorWindow::RefreshIndicators() {
   const bool colouring = Options().syntaxColoring;
-  SetPaletteColour(colouringIndicator_, QPalette::WindowText, ColourFromBgr(colouring ? kColouringOn : kColouringOff));
+  SetPaletteColour(colouringIndicator_, QPalette::WindowText,
+                   ColourFromBgr(colouring ? kColouringOn : kColouringOff));
   QFont bold = colouringIndicator_->font();
   bold.setBold(colouring);
   colouringIndicator_->setFont(bold);
   insertIndicator_->setText(commands_->InsertIndicator());
-  SetPaletteColour(wrapIndicator_, QPalette::WindowText,
-                Options().wordWrap ? QColor(Qt::black) : palette().color(QPalette::Disabled, QPalette::WindowText));
+  SetPaletteColour(
+      wrapIndicator_, QPalette::WindowText,
+      Options().wordWrap ? QColor(Qt::black) : palette().color(QPalette::Disabled, QPalette::WindowText));
   wrapIndicator_->setCursor(colouring ? Qt::ArrowCursor : Qt::PointingHandCursor);
 }
 
 void EditorWindow::UpdatePosition() {
   const QTextCursor cursor = text_->textCursor();
-  positionIndicator_->setText(QString::asprintf("%3d:%3d", cursor.blockNumber() + 1, cursor.positionInBlock() + 1));
+  positionIndicator_->setText(
+      QString::asprintf("%3d:%3d", cursor.blockNumber() + 1, cursor.positionInBlock() + 1));
 }
 
 void EditorWindow::OnColouringIndicatorClicked() {

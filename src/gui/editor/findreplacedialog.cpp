@@ -67,7 +67,8 @@ FindReplaceDialog::FindReplaceDialog(Kind kind, QWidget* parent) : QDialog(paren
   findNext->setDefault(true);
   connect(findNext, &QPushButton::clicked, this, &FindReplaceDialog::findNext);
   if (replacing) {
-    connect(AddButton("Replaceknop", tr("&Replace")), &QPushButton::clicked, this, &FindReplaceDialog::replace);
+    connect(AddButton("Replaceknop", tr("&Replace")), &QPushButton::clicked, this,
+            &FindReplaceDialog::replace);
     connect(AddButton("ReplaceAllknop", tr("Replace &All")), &QPushButton::clicked, this,
             &FindReplaceDialog::replaceAll);
   }
@@ -92,7 +93,8 @@ QString FindReplaceDialog::SearchText() const { return findText_->text(); }
 QString FindReplaceDialog::ReplaceText() const { return replaceText_ ? replaceText_->text() : QString(); }
 
 SearchOptions FindReplaceDialog::Options() const {
-  return SearchOptions{matchCase_->isChecked(), wholeWord_->isChecked(), up_ == nullptr || down_->isChecked()};
+  return SearchOptions{matchCase_->isChecked(), wholeWord_->isChecked(),
+                       up_ == nullptr || down_->isChecked()};
 }
 
 void FindReplaceDialog::SetSearchText(const QString& text) { findText_->setText(text); }

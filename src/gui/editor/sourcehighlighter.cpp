@@ -148,11 +148,14 @@ std::optional<ColourRegion> SourceHighlighter::FindRegion() const {
 
 void SourceHighlighter::highlightBlock(const QString& text) {
   const QByteArray line = text.toLatin1();
-  const LineState startState =
-      previousBlockState() == static_cast<int>(LineState::InBlockComment) ? LineState::InBlockComment : LineState::Normal;
-  const LineColouring colouring = colourer_.ColourLine(std::string_view(line.constData(), static_cast<std::size_t>(line.size())),
-                                                       currentBlock().position(), region_, startState);
-  for (const ColourSpan& span : colouring.spans) setFormat(span.start, span.length, FormatOf(span.tokenClass));
+  const LineState startState = previousBlockState() == static_cast<int>(LineState::InBlockComment)
+                                   ? LineState::InBlockComment
+                                   : LineState::Normal;
+  const LineColouring colouring =
+      colourer_.ColourLine(std::string_view(line.constData(), static_cast<std::size_t>(line.size())),
+                           currentBlock().position(), region_, startState);
+  for (const ColourSpan& span : colouring.spans)
+    setFormat(span.start, span.length, FormatOf(span.tokenClass));
   setCurrentBlockState(static_cast<int>(colouring.endState));
 }
 

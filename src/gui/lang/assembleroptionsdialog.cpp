@@ -20,7 +20,8 @@ QString FieldText(uint16_t word) { return QString::fromStdString(HexField::Text(
 
 }  // namespace
 
-AssemblerOptionsDialog::AssemblerOptionsDialog(AssemblerOptions& options, QWidget* parent) : QDialog(parent), options_(options) {
+AssemblerOptionsDialog::AssemblerOptionsDialog(AssemblerOptions& options, QWidget* parent)
+    : QDialog(parent), options_(options) {
   setObjectName("TAsmOptForm");
   setWindowTitle("Assembler Options");
   auto* column = new QVBoxLayout(this);

@@ -22,7 +22,8 @@ QLabel* MakeLabel(QWidget* parent, const char* name, const QString& caption) {
 
 }  // namespace
 
-EnvironmentOptionsDialog::EnvironmentOptionsDialog(EnvironmentSettings& settings, QString programDir, QWidget* parent)
+EnvironmentOptionsDialog::EnvironmentOptionsDialog(EnvironmentSettings& settings, QString programDir,
+                                                   QWidget* parent)
     : QDialog(parent), settings_(settings), programDir_(std::move(programDir)) {
   setObjectName("TOptionsform");
   setWindowTitle("Evironment options");

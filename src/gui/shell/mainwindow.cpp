@@ -54,7 +54,8 @@ constexpr int kReopenCaptionChars = 80;
 // A long path keeps its start and its file name and loses its middle.
 QString ReopenCaption(const std::string& entry, const QFontMetrics& metrics) {
   return metrics
-      .elidedText(QString::fromStdString(entry), Qt::ElideMiddle, kReopenCaptionChars * metrics.averageCharWidth())
+      .elidedText(QString::fromStdString(entry), Qt::ElideMiddle,
+                  kReopenCaptionChars * metrics.averageCharWidth())
       .replace('&', "&&");
 }
 
@@ -115,7 +116,9 @@ void MainWindow::LoadStartupMicrocode() {
   ReportBuild(mcParser_);
 }
 
-void MainWindow::ApplyAssemblerOptions() { machine_.defaultStackPointer = settings_.assembler.DefaultStackPointerWord(); }
+void MainWindow::ApplyAssemblerOptions() {
+  machine_.defaultStackPointer = settings_.assembler.DefaultStackPointerWord();
+}
 
 QString MainWindow::HomeDir() const { return FromPath(settings_.environment.homeDir); }
 
@@ -136,7 +139,9 @@ void MainWindow::ShowError(const QString& text) { Dialogs::Current().ShowError(t
 
 void MainWindow::ShowInfo(const QString& text) { Dialogs::Current().ShowInfo(this, text); }
 
-Dialogs::Answer MainWindow::ShowWarning(const QString& text) { return Dialogs::Current().ShowWarning(this, text); }
+Dialogs::Answer MainWindow::ShowWarning(const QString& text) {
+  return Dialogs::Current().ShowWarning(this, text);
+}
 
 Dialogs::Answer MainWindow::AskYesNoCancel(const QString& text) {
   return Dialogs::Current().AskYesNoCancel(this, text);
@@ -167,7 +172,8 @@ void MainWindow::CreateFileMenu() {
           [this] { NewSourceFile(EditKind::AssemblerSource); });
   connect(AddMenuItem(newMenu, this, "Microcodefile1", "Microcode File"), &QAction::triggered, this,
           [this] { NewSourceFile(EditKind::MicrocodeSource); });
-  connect(AddMenuItem(fileMenu_, this, "OpenFile", "&Open..."), &QAction::triggered, this, &MainWindow::OpenFile);
+  connect(AddMenuItem(fileMenu_, this, "OpenFile", "&Open..."), &QAction::triggered, this,
+          &MainWindow::OpenFile);
   QMenu* reopen = fileMenu_->addMenu("&Reopen...");
   reopen->setObjectName("Reopenfile1");
   for (int k = 1; k <= RecentFiles::kMenuItems; ++k) {
@@ -177,7 +183,8 @@ void MainWindow::CreateFileMenu() {
     connect(item, &QAction::triggered, this, [this, k] { ReopenFile(k); });
   }
   fileMenu_->addSeparator();
-  connect(AddMenuItem(fileMenu_, this, "SaveAll1", "Save All"), &QAction::triggered, this, &MainWindow::SaveAll);
+  connect(AddMenuItem(fileMenu_, this, "SaveAll1", "Save All"), &QAction::triggered, this,
+          &MainWindow::SaveAll);
   AddMenuItem(fileMenu_, this, "CloseAll1", "Close All");
   fileMenu_->addSeparator();
   connect(AddMenuItem(fileMenu_, this, "Exit", "&Exit"), &QAction::triggered, this, &QWidget::close);
@@ -194,13 +201,15 @@ void MainWindow::CreateViewMenu() {
           &MainWindow::ShowListing);
   connect(AddMenuItem(view, this, "Application1", "&Application"), &QAction::triggered, this,
           &MainWindow::ShowScreenWindow);
-  connect(AddMenuItem(view, this, "Memory1", "&Memory"), &QAction::triggered, this, &MainWindow::ShowNextMemoryView);
+  connect(AddMenuItem(view, this, "Memory1", "&Memory"), &QAction::triggered, this,
+          &MainWindow::ShowNextMemoryView);
   connect(AddMenuItem(view, this, "Newmemory1", "&New memory view"), &QAction::triggered, this,
           &MainWindow::NewMemoryView);
   AddMenuItem(view, this, "Microcodesource1", "Micro &code source");
   connect(AddMenuItem(view, this, "MicroCodeROM1", "Micro Code &ROM"), &QAction::triggered, this,
           &MainWindow::ShowRomView);
-  connect(AddMenuItem(view, this, "Text1", "&Text  "), &QAction::triggered, this, &MainWindow::ShowNextTextEditor);
+  connect(AddMenuItem(view, this, "Text1", "&Text  "), &QAction::triggered, this,
+          &MainWindow::ShowNextTextEditor);
 }
 
 void MainWindow::CreateOptionsMenu() {
@@ -210,18 +219,22 @@ void MainWindow::CreateOptionsMenu() {
           &MainWindow::ShowEnvironmentOptions);
   connect(AddMenuItem(options, this, "Saveoptions1", "&Editor options ..."), &QAction::triggered, this,
           &MainWindow::ShowDefaultEditorOptions);
-  connect(AddMenuItem(options, this, "Assembleroptions1", "&Assembler options ..."), &QAction::triggered, this,
-          &MainWindow::ShowAssemblerOptions);
-  connect(AddMenuItem(options, this, "Saveoptions", "&Save all options", {}, "Save all options to configuration file"),
+  connect(AddMenuItem(options, this, "Assembleroptions1", "&Assembler options ..."), &QAction::triggered,
+          this, &MainWindow::ShowAssemblerOptions);
+  connect(AddMenuItem(options, this, "Saveoptions", "&Save all options", {},
+                      "Save all options to configuration file"),
           &QAction::triggered, this, &MainWindow::WriteOptionsFile);
 }
 
 void MainWindow::CreateWindowMenu() {
   QMenu* window = menuBar()->addMenu("&Window");
   window->setObjectName("WindowMenu");
-  connect(AddMenuItem(window, this, "Distribute1", "&Distribute"), &QAction::triggered, this, &MainWindow::Distribute);
-  connect(AddMenuItem(window, this, "Tile1", "&Tile"), &QAction::triggered, mdiArea_, &QMdiArea::tileSubWindows);
-  connect(AddMenuItem(window, this, "Cascade1", "&Cascade"), &QAction::triggered, mdiArea_, &QMdiArea::cascadeSubWindows);
+  connect(AddMenuItem(window, this, "Distribute1", "&Distribute"), &QAction::triggered, this,
+          &MainWindow::Distribute);
+  connect(AddMenuItem(window, this, "Tile1", "&Tile"), &QAction::triggered, mdiArea_,
+          &QMdiArea::tileSubWindows);
+  connect(AddMenuItem(window, this, "Cascade1", "&Cascade"), &QAction::triggered, mdiArea_,
+          &QMdiArea::cascadeSubWindows);
   connect(AddMenuItem(window, this, "Storedistribution1", "&Store distribution"), &QAction::triggered, this,
           &MainWindow::StoreDistribution);
 }
@@ -229,10 +242,10 @@ void MainWindow::CreateWindowMenu() {
 void MainWindow::CreateHelpMenu() {
   QMenu* help = menuBar()->addMenu("&Help");
   help->setObjectName("HelpMenu");
-  connect(AddMenuItem(help, this, "TopicSearch1", "&Topic Search", QKeySequence(Qt::Key_F1)), &QAction::triggered, this,
-          &MainWindow::ShowHelpContents);
-  connect(AddMenuItem(help, this, "ContextHelp1", "Context Help", QKeySequence(Qt::CTRL | Qt::Key_F1)), &QAction::triggered,
-          this, &MainWindow::ShowContextHelp);
+  connect(AddMenuItem(help, this, "TopicSearch1", "&Topic Search", QKeySequence(Qt::Key_F1)),
+          &QAction::triggered, this, &MainWindow::ShowHelpContents);
+  connect(AddMenuItem(help, this, "ContextHelp1", "Context Help", QKeySequence(Qt::CTRL | Qt::Key_F1)),
+          &QAction::triggered, this, &MainWindow::ShowContextHelp);
   connect(AddMenuItem(help, this, "About1", "About..."), &QAction::triggered, this, &MainWindow::ShowAbout);
 }
 
@@ -246,7 +259,8 @@ void MainWindow::CreateButtonBar() {
     connect(button, &QToolButton::clicked, this, click);
     return button;
   };
-  add("SpeedButton1", "", "New File", &MainWindow::NewFile)->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
+  add("SpeedButton1", "", "New File", &MainWindow::NewFile)
+      ->setIcon(style()->standardIcon(QStyle::SP_FileIcon));
   add("SpeedButton2", "", "Open File", &MainWindow::OpenFile)
       ->setIcon(style()->standardIcon(QStyle::SP_DirOpenIcon));
   add("SpeedButton3", "", "Save File", &MainWindow::SaveFile)
@@ -485,7 +499,9 @@ void MainWindow::ViewEditorOfKind(EditKind kind, SlotCursor& cursor, int openFil
   OpenFile();
 }
 
-void MainWindow::ShowNextAssemblerEditor() { ViewEditorOfKind(EditKind::AssemblerSource, assemblerCursor_, 1); }
+void MainWindow::ShowNextAssemblerEditor() {
+  ViewEditorOfKind(EditKind::AssemblerSource, assemblerCursor_, 1);
+}
 
 void MainWindow::ShowNextTextEditor() { ViewEditorOfKind(EditKind::TextFile, textCursor_, 3); }
 
@@ -548,7 +564,8 @@ void MainWindow::BuildProject(EditorWindow* sender) {
   // editor's own.
   translator->ParseSource(CoreText(*projectEditor_->Text()).View(), projectEditor_->FileName().toStdString());
   ReportBuild(*translator);
-  if (translator == &mcParser_ && mcParser_.loadAfterBuild && mcParser_.Succeeded()) RecolourAssemblerSources();
+  if (translator == &mcParser_ && mcParser_.loadAfterBuild && mcParser_.Succeeded())
+    RecolourAssemblerSources();
 }
 
 // The instruction names of assembler sources are those of the micro-code
@@ -594,7 +611,8 @@ OpenWindows MainWindow::CurrentWindows() const {
   open.projectEditor = projectEditor_ != nullptr;
   if (screenWindow_ != nullptr) open.screen = WindowFrame::Bounds(screenWindow_);
   for (int slot = 0; slot < kMemoryViewSlots; ++slot) {
-    if (const MemoryView* view = memoryViews_.At(slot)) open.memoryViews[static_cast<std::size_t>(slot)] = view->Settings();
+    if (const MemoryView* view = memoryViews_.At(slot))
+      open.memoryViews[static_cast<std::size_t>(slot)] = view->Settings();
   }
   if (processor_ != nullptr) open.processor = processor_->Settings();
   return open;
@@ -776,7 +794,8 @@ void MainWindow::ShowContextHelp() {
     return;
   }
   help->ShowContents(file);
-  if (!word.isEmpty()) help->SetNotice(QString("No help topic for \"%1\": the contents are shown.").arg(word));
+  if (!word.isEmpty())
+    help->SetNotice(QString("No help topic for \"%1\": the contents are shown.").arg(word));
 }
 
 void MainWindow::ShowAbout() {

@@ -4,9 +4,13 @@
 
 namespace tav2 {
 
-void MainWindowReporter::ShowWarning(const std::string& text) { mainWindow_.ShowWarning(QString::fromStdString(text)); }
+void MainWindowReporter::ShowWarning(const std::string& text) {
+  mainWindow_.ShowWarning(QString::fromStdString(text));
+}
 
-void MainWindowReporter::ShowInfo(const std::string& text) { mainWindow_.ShowInfo(QString::fromStdString(text)); }
+void MainWindowReporter::ShowInfo(const std::string& text) {
+  mainWindow_.ShowInfo(QString::fromStdString(text));
+}
 
 void MainWindowReporter::MemoryLoaded() { mainWindow_.RepaintMemoryViews(); }
 

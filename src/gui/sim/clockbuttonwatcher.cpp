@@ -8,7 +8,9 @@ namespace tav2 {
 
 namespace {
 
-bool IsLeftButton(const QEvent* event) { return static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton; }
+bool IsLeftButton(const QEvent* event) {
+  return static_cast<const QMouseEvent*>(event)->button() == Qt::LeftButton;
+}
 
 bool IsSpaceKey(const QEvent* event) {
   const auto* key = static_cast<const QKeyEvent*>(event);
@@ -38,8 +40,7 @@ bool ClockButtonWatcher::eventFilter(QObject*, QEvent* event) {
     case QEvent::KeyRelease:
       if (IsSpaceKey(event)) Release();
       break;
-    default:
-      break;
+    default: break;
   }
   return false;
 }

@@ -59,7 +59,8 @@ std::vector<QLine> DatapathDrawing::SmallBusLines() const {
   const int top = f_.t1.top() - 8;
   const int cLine = Mid(f_.c) + 3;
   std::vector<QLine> lines = {{x1, top, x1, cLine}};
-  for (const QRect* r : {&f_.pc, &f_.t1, &f_.sp, &f_.ir, &f_.a}) lines.emplace_back(r->left(), Mid(*r), x1, Mid(*r));
+  for (const QRect* r : {&f_.pc, &f_.t1, &f_.sp, &f_.ir, &f_.a})
+    lines.emplace_back(r->left(), Mid(*r), x1, Mid(*r));
   lines.emplace_back(f_.cbox.left(), cLine, x1, cLine);
   lines.emplace_back(f_.mdr.left() - 10, top, x1 + 1, top);
   lines.emplace_back(x2, Mid(f_.b) - 2, x2, top);

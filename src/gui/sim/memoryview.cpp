@@ -104,7 +104,8 @@ int MemoryView::RowTop(uint16_t address) const {
 MemoryView::RowTexts MemoryView::TextsOf(uint16_t address) const {
   const uint16_t word = host_.Hardware().memory.Read(address);
   return {QString::asprintf("%04X", address), QString::asprintf("%04X", word),
-          QString::asprintf("%6d", static_cast<int16_t>(word)), Character(static_cast<uint8_t>(word)), Binary(word)};
+          QString::asprintf("%6d", static_cast<int16_t>(word)), Character(static_cast<uint8_t>(word)),
+          Binary(word)};
 }
 
 QString MemoryView::DisassemblyShown(uint16_t address) const {
@@ -224,7 +225,7 @@ void MemoryView::paintEvent(QPaintEvent* event) {
 }
 
 void MemoryView::DrawRow(QPainter& painter, uint16_t address, bool withDisassembly, bool visible,
-                     const RowColours& colours) {
+                         const RowColours& colours) {
   if (withDisassembly && switches_.disassembly) {
     QString& shown = disassembly_[address & 0xFF];
     if (disassemblySkip_ > 0) {

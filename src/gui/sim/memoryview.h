@@ -101,7 +101,8 @@ class MemoryView : public QAbstractScrollArea {
   void CreatePopupMenu();
   void UpdateScrollRange();
   void UpdateRow(uint16_t address);
-  void DrawRow(QPainter& painter, uint16_t address, bool withDisassembly, bool visible, const RowColours& colours);
+  void DrawRow(QPainter& painter, uint16_t address, bool withDisassembly, bool visible,
+               const RowColours& colours);
   void DrawPcMark(QPainter& painter, uint16_t address);
   void FlushWrittenWords();
 

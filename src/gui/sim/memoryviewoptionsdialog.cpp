@@ -40,7 +40,8 @@ MemoryViewOptionsDialog::MemoryViewOptionsDialog(MemoryView& view) : QDialog(&vi
   checkDec_ = AddCheck(group, QStringLiteral("CheckDec"), QStringLiteral("Decimal"), switches.decimal);
   checkAsc_ = AddCheck(group, QStringLiteral("CheckASC"), QStringLiteral("ASCII"), switches.ascii);
   checkBin_ = AddCheck(group, QStringLiteral("CheckBin"), QStringLiteral("Binary"), switches.binary);
-  checkDisasm_ = AddCheck(group, QStringLiteral("CheckDisasm"), QStringLiteral("Disassembler"), switches.disassembly);
+  checkDisasm_ =
+      AddCheck(group, QStringLiteral("CheckDisasm"), QStringLiteral("Disassembler"), switches.disassembly);
   pcMark_ = AddCheck(group, QStringLiteral("PCmark"), QStringLiteral("PC Marker"), switches.pcMark);
   int row = 1;
   for (QCheckBox* box : {checkHex_, checkDec_, checkAsc_, checkBin_, checkDisasm_, pcMark_}) {
@@ -60,7 +61,8 @@ MemoryViewOptionsDialog::MemoryViewOptionsDialog(MemoryView& view) : QDialog(&vi
   connect(buttons->Cancel(), &QPushButton::clicked, this, &MemoryViewOptionsDialog::OnCancelClicked);
 }
 
-QCheckBox* MemoryViewOptionsDialog::AddCheck(QWidget* group, const QString& name, const QString& caption, bool checked) {
+QCheckBox* MemoryViewOptionsDialog::AddCheck(QWidget* group, const QString& name, const QString& caption,
+                                             bool checked) {
   auto* box = new QCheckBox(caption, group);
   box->setObjectName(name);
   box->setChecked(checked);
@@ -78,11 +80,14 @@ void MemoryViewOptionsDialog::OnPageEdited(const QString& text) {
   if (const std::optional<int> page = TypedPage(text)) pageUpDown_->SetPosition(*page);
 }
 
-void MemoryViewOptionsDialog::OnPageUpDownReleased() { pageEdit_->setText(QString::asprintf("%02X", pageUpDown_->Position())); }
+void MemoryViewOptionsDialog::OnPageUpDownReleased() {
+  pageEdit_->setText(QString::asprintf("%02X", pageUpDown_->Position()));
+}
 
 void MemoryViewOptionsDialog::OnOkClicked() {
-  const MemoryView::Switches switches{checkHex_->isChecked(), checkDec_->isChecked(),     checkAsc_->isChecked(),
-                                  checkBin_->isChecked(), checkDisasm_->isChecked(), pcMark_->isChecked()};
+  const MemoryView::Switches switches{checkHex_->isChecked(),    checkDec_->isChecked(),
+                                      checkAsc_->isChecked(),    checkBin_->isChecked(),
+                                      checkDisasm_->isChecked(), pcMark_->isChecked()};
   view_.Configure(static_cast<uint16_t>(pageUpDown_->Position() << 8), switches);
   accept();
 }

@@ -46,11 +46,11 @@ struct RegisterField {
 };
 
 constexpr RegisterField kRegisterFields[] = {
-    {Reg::R1, "R1Edit", "R1label", "R1"},    {Reg::R2, "R2Edit", "R2label", "R2"},
-    {Reg::T1, "T1Edit", "T1label", "T1"},    {Reg::A, "AEdit", "Alabel", "A"},
-    {Reg::B, "BEdit", "Blabel", "B"},        {Reg::C, "CEdit", "Clabel", "C"},
-    {Reg::PC, "PCEdit", "PClabel", "PC"},    {Reg::SP, "SPEdit", "SPlabel", "SP"},
-    {Reg::IR, "IREdit", "IRlabel", "IR"},    {Reg::MDR, "MDREdit", "MDRlabel", "MDR"},
+    {Reg::R1, "R1Edit", "R1label", "R1"},     {Reg::R2, "R2Edit", "R2label", "R2"},
+    {Reg::T1, "T1Edit", "T1label", "T1"},     {Reg::A, "AEdit", "Alabel", "A"},
+    {Reg::B, "BEdit", "Blabel", "B"},         {Reg::C, "CEdit", "Clabel", "C"},
+    {Reg::PC, "PCEdit", "PClabel", "PC"},     {Reg::SP, "SPEdit", "SPlabel", "SP"},
+    {Reg::IR, "IREdit", "IRlabel", "IR"},     {Reg::MDR, "MDREdit", "MDRlabel", "MDR"},
     {Reg::MAR, "MAREdit", "MARlabel", "MAR"},
 };
 
@@ -128,7 +128,8 @@ void ProcessorWindow::CreateControls() {
   for (const char* name : {"R2label", "R1label", "T1label", "IRlabel", "PClabel", "SPlabel"}) {
     findChild<QLabel*>(QString::fromLatin1(name))->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
   }
-  for (std::size_t i = 0; i < flagBoxes_.size(); ++i) flagBoxes_[i] = AddFlagBox(QString::fromLatin1(kFlagBoxes[i]));
+  for (std::size_t i = 0; i < flagBoxes_.size(); ++i)
+    flagBoxes_[i] = AddFlagBox(QString::fromLatin1(kFlagBoxes[i]));
   AddLabel(QStringLiteral("NZVClabel"), QStringLiteral("N   Z   V   C"));
   AddLabel(QStringLiteral("Ilabel"), QStringLiteral(" Istat"));
 
@@ -152,11 +153,13 @@ void ProcessorWindow::CreateControls() {
   mcTextEdit_ = AddReadOnlyEdit(QStringLiteral("mctextEdit"));
 
   clockButton_ = AddButton(QStringLiteral("Clockknop"), QStringLiteral("Execute clockcycle"));
-  QPushButton* instruction = AddButton(QStringLiteral("Instructionknop"), QStringLiteral("Execute instruction"));
+  QPushButton* instruction =
+      AddButton(QStringLiteral("Instructionknop"), QStringLiteral("Execute instruction"));
   goButton_ = AddButton(QStringLiteral("Goknop"), QStringLiteral("Run processor"));
   haltButton_ = AddButton(QStringLiteral("Haltknop"), QStringLiteral("Halt processor"));
   resetButton_ = AddButton(QStringLiteral("Resetknop"), QStringLiteral("Reset processor "));
-  new ClockButtonWatcher(clockButton_, [this] { OnClockPressed(); }, [this] { OnClockReleased(); });
+  new ClockButtonWatcher(
+      clockButton_, [this] { OnClockPressed(); }, [this] { OnClockReleased(); });
   setFocusProxy(resetButton_);  // a window given the focus gives it to Reset
   connect(instruction, &QPushButton::clicked, this, &ProcessorWindow::OnInstructionClicked);
   connect(goButton_, &QPushButton::clicked, this, &ProcessorWindow::OnGoClicked);
@@ -242,9 +245,10 @@ void ProcessorWindow::ApplySettings(const ProcessorWindowSettings& settings) {
 
 DatapathDrawing ProcessorWindow::Datapath() const {
   const auto field = [this](Reg r) { return registerEdits_[static_cast<std::size_t>(r)]->geometry(); };
-  const DatapathDrawing::Fields fields{field(Reg::R1), field(Reg::R2),  field(Reg::T1),  field(Reg::A),
-                                       field(Reg::B),  field(Reg::C),   field(Reg::PC),  field(Reg::SP),
-                                       field(Reg::IR), field(Reg::MDR), field(Reg::MAR), flagBoxes_[3]->geometry()};
+  const DatapathDrawing::Fields fields{field(Reg::R1),  field(Reg::R2),  field(Reg::T1),
+                                       field(Reg::A),   field(Reg::B),   field(Reg::C),
+                                       field(Reg::PC),  field(Reg::SP),  field(Reg::IR),
+                                       field(Reg::MDR), field(Reg::MAR), flagBoxes_[3]->geometry()};
   return DatapathDrawing(sizeMode_, fields, width());
 }
 
@@ -406,11 +410,13 @@ void ProcessorWindow::RestoreDisplay() {
 void ProcessorWindow::ShowRegisters() {
   const ProcessorState& state = processor_->State();
   for (const RegisterField& field : kRegisterFields) {
-    registerEdits_[static_cast<std::size_t>(field.reg)]->setText(QString::asprintf(" %04X", state[field.reg]));
+    registerEdits_[static_cast<std::size_t>(field.reg)]->setText(
+        QString::asprintf(" %04X", state[field.reg]));
   }
   for (std::size_t i = 0; i < flagBoxes_.size(); ++i) flagBoxes_[i]->setChecked(state.Flag(kFlagBits[i]));
   const std::string_view name = AluFunctionName(state.aluFunction);
-  aluLabel_->setText(name.empty() ? QStringLiteral("  -") : QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+  aluLabel_->setText(name.empty() ? QStringLiteral("  -")
+                                  : QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
 }
 
 void ProcessorWindow::ShowPhase(Phase phase) {
@@ -456,7 +462,9 @@ void ProcessorWindow::ShowSourceLine(int position) { host_.ShowSourceLine(positi
 
 void ProcessorWindow::ClearSourceLine() { host_.ClearSourceLine(); }
 
-void ProcessorWindow::ShowError(const std::string& text) { Dialogs::Current().ShowError(this, QString::fromStdString(text)); }
+void ProcessorWindow::ShowError(const std::string& text) {
+  Dialogs::Current().ShowError(this, QString::fromStdString(text));
+}
 
 void ProcessorWindow::ShowWarning(const std::string& text) {
   Dialogs::Current().ShowWarning(this, QString::fromStdString(text));

@@ -123,12 +123,12 @@ class ProcessorWindow : public QWidget, private ProcessorDisplay {
   ProcessorHost& host_;
   std::unique_ptr<Processor> processor_;
   SizeMode sizeMode_;
-  bool placed_ = false;      // the frame has taken the remembered bounds
-  bool goRunning_ = false;   // a Go run started here has not ended yet
+  bool placed_ = false;     // the frame has taken the remembered bounds
+  bool goRunning_ = false;  // a Go run started here has not ended yet
   QTimer goTimer_;
 
   std::array<QLineEdit*, kRegisterCount> registerEdits_{};  // none for SR
-  std::array<QCheckBox*, 5> flagBoxes_{};                    // N Z V C I
+  std::array<QCheckBox*, 5> flagBoxes_{};                   // N Z V C I
   QLineEdit* fetchEdit_ = nullptr;
   QLineEdit* decodeEdit_ = nullptr;
   QLineEdit* executeEdit_ = nullptr;

@@ -84,7 +84,7 @@ RomView::RomView(ProcessorHost& host, QWidget* parent) : QWidget(parent), host_(
 }
 
 QPlainTextEdit* RomView::AddPane(const QString& name, const QColor& background,
-                                    const std::vector<std::string>& lines) {
+                                 const std::vector<std::string>& lines) {
   auto* pane = new QPlainTextEdit(this);
   pane->setObjectName(name);
   pane->setReadOnly(true);

@@ -25,7 +25,8 @@ class RomView : public QWidget {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  QPlainTextEdit* AddPane(const QString& name, const QColor& background, const std::vector<std::string>& lines);
+  QPlainTextEdit* AddPane(const QString& name, const QColor& background,
+                          const std::vector<std::string>& lines);
   // Every sideways scroll, of the listing or of a header, moves all three
   // panes to the listing's position.
   void HeaderScrolled(int value);

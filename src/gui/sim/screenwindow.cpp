@@ -61,7 +61,8 @@ QRect ScreenWindow::CellRect(int column, int row) const {
 }
 
 QRect ScreenWindow::CursorRect(int column, int row) const {
-  return {column * grid_.cellWidth + kLeftMargin, row * grid_.cellHeight + kTopMargin, 1, grid_.cellHeight + 1};
+  return {column * grid_.cellWidth + kLeftMargin, row * grid_.cellHeight + kTopMargin, 1,
+          grid_.cellHeight + 1};
 }
 
 void ScreenWindow::UpdateCell(int column, int row) { update(CellRect(column, row)); }
@@ -79,7 +80,8 @@ void ScreenWindow::paintEvent(QPaintEvent* event) {
       const QRect cell = CellRect(column, row);
       const uint8_t ch = grid_.Cell(column, row);
       if (ch == ' ' || !cell.intersects(dirty)) continue;
-      painter.drawText(cell.left(), cell.top() + metrics.ascent(), QString(QChar::fromLatin1(static_cast<char>(ch))));
+      painter.drawText(cell.left(), cell.top() + metrics.ascent(),
+                       QString(QChar::fromLatin1(static_cast<char>(ch))));
     }
   }
   if (grid_.cursorVisible) {

@@ -63,7 +63,7 @@ class ScreenWindow : public QWidget {
   ScreenGrid& grid_;
   QTimer blinkTimer_;
   QMenu* popupMenu_ = nullptr;
-  bool placed_ = false;  // the frame has taken the remembered bounds
+  bool placed_ = false;          // the frame has taken the remembered bounds
   bool tabReadAsInput_ = false;  // a waiting service took the Tab just pressed
 };
 

@@ -49,8 +49,10 @@ TerminalOptionsDialog::TerminalOptionsDialog(ScreenTerminal& screen, QWidget* pa
   defaultLinesEdit_ = ReadOnlyField(QStringLiteral("DefaultlinesEdit"), group);
   defaultCharsEdit_ = ReadOnlyField(QStringLiteral("DefaultcharsEdit"), group);
   tabCheck_ = CheckBox(QStringLiteral("Tabcheck"), QStringLiteral("Want Tabs"), group);
-  sizeToScreen_ = CheckBox(QStringLiteral("SizetoScreen"), QStringLiteral("Set Size according to Layout "), group);
-  screenToSize_ = CheckBox(QStringLiteral("ScreentoSize"), QStringLiteral("Set Layout according to Size"), group);
+  sizeToScreen_ =
+      CheckBox(QStringLiteral("SizetoScreen"), QStringLiteral("Set Size according to Layout "), group);
+  screenToSize_ =
+      CheckBox(QStringLiteral("ScreentoSize"), QStringLiteral("Set Layout according to Size"), group);
 
   auto* grid = new QGridLayout(group);
   grid->addWidget(new QLabel(QStringLiteral("Default"), group), 0, 2);
