@@ -2,9 +2,8 @@
 #include <cstddef>
 #include <string>
 
+#include "core/sim/headlessterminal.h"
 #include "core/sim/processorstate.h"
-#include "core/sim/screengrid.h"
-#include "core/sim/terminaldevice.h"
 
 namespace tav2 {
 
@@ -12,32 +11,21 @@ namespace tav2 {
 // end as code 13), what the program writes is kept (code 13 as a line
 // end) up to a limit. The run is aborted when the input ends during a wait
 // or when the output would pass the limit.
-class CapturedTerminal : public TerminalDevice {
+class CapturedTerminal : public HeadlessTerminal {
  public:
   CapturedTerminal(ScreenGrid& grid, ProcessorState& state, std::string input, std::size_t maxOutput)
-      : grid_(grid), state_(state), input_(std::move(input)), maxOutput_(maxOutput) {}
+      : HeadlessTerminal(grid), state_(state), input_(std::move(input)), maxOutput_(maxOutput) {}
 
   const std::string& Output() const { return output_; }
   bool InputEnded() const { return inputEnded_; }
   bool OutputLimitReached() const { return outputLimitReached_; }
 
-  void Open() override {}
-  bool IsOpen() const override { return true; }
   int WaitKey() override;
-  void DrawCell(int, int, uint8_t) override {}
-  void DrawCursor(int, int, bool) override {}
-  void Redraw() override {}
-  void SetCaption(const std::string&) override {}
-  // A screen of 25 lines of 80 characters as far as the grid is concerned.
-  int Width() const override { return (80 + 3) * grid_.cellWidth; }
-  int Height() const override { return (25 + 3) * grid_.cellHeight + 4; }
-  void Resize(int, int) override {}
   void CharacterPut(uint8_t ch, bool echo) override;
 
  private:
   void Abort();
 
-  ScreenGrid& grid_;
   ProcessorState& state_;
   std::string input_;
   std::size_t next_ = 0;  // the next input character
