@@ -77,7 +77,11 @@ ProgramGrader::Build ProgramGrader::Assemble(const std::string& program, const s
   build.machine = std::make_unique<Machine>();
   build.machine->mcrom = microcode_;
   const ConfinedIncludes confinement({DirectoryOf(program), homeDir_ / "include"});
+  // A reporter of this build's own: nothing a translator uses is shared
+  // between the threads.
+  BuildReporter quiet;
   Assembler assembler(*build.machine);
+  assembler.SetReporter(&quiet);
   assembler.programStart = start.value_or(0);
   assembler.loadAfterBuild = true;
   assembler.runAfterLoad = true;
