@@ -183,7 +183,7 @@ TEST(Grading, IncludesAreConfinedToTheSubmission) {
       EXPECT_TRUE(result.AllPassed()) << c.name;
     } else {
       ASSERT_EQ(result.buildErrors.size(), 1u) << c.name;
-      EXPECT_EQ(result.buildErrors[0], "p.asm: line 3: \t" + c.error) << c.name;
+      EXPECT_EQ(result.buildErrors[0], "p.asm: line 2: \t" + c.error) << c.name;
     }
   }
   const std::string outside = place.Dir().Write("sub/p.asm", "##\n#include \"../secret.inc\"\n##\n").string();

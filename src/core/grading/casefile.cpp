@@ -4,14 +4,13 @@
 #include <cctype>
 #include <charconv>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <span>
 
 #include <toml++/toml.h>
 
 #include "core/grading/registerorder.h"
+#include "core/lang/sourcefile.h"
 #include "core/util/formatted.h"
 
 namespace tav2 {
@@ -278,12 +277,15 @@ uint16_t CaseFileReader::Word(const toml::node& node, const std::string& what) c
 }  // namespace
 
 CaseFile CaseFile::Read(const std::string& fileName) {
-  std::error_code error;
-  std::ifstream in;
-  if (std::filesystem::is_regular_file(fileName, error)) in.open(fileName, std::ios::binary);
-  if (!in.is_open()) throw CaseFileError(CaseFileError::Kind::Unreadable, "can't open file: " + fileName);
-  const std::string text{std::istreambuf_iterator<char>(in), {}};
-  return Parse(text, fileName);
+  const SourceFile file = SourceFile::Read(fileName);
+  switch (file.status) {
+    case SourceFile::Status::kRead: return Parse(file.text, fileName);
+    case SourceFile::Status::kTooLarge:
+      throw CaseFileError(CaseFileError::Kind::Unreadable,
+                          "can't open file: " + fileName + " (" + file.TooLargeReason() + ")");
+    case SourceFile::Status::kCannotOpen: break;
+  }
+  throw CaseFileError(CaseFileError::Kind::Unreadable, "can't open file: " + fileName);
 }
 
 CaseFile CaseFile::Parse(std::string_view text, const std::string& fileName) {

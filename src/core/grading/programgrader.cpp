@@ -1,13 +1,12 @@
 #include "core/grading/programgrader.h"
 
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 #include "core/editor/lineends.h"
 #include "core/grading/caserun.h"
 #include "core/grading/confinedincludes.h"
 #include "core/lang/assembler.h"
+#include "core/lang/sourcefile.h"
 #include "core/sim/machine.h"
 
 namespace tav2 {
@@ -62,11 +61,14 @@ std::vector<std::string> ProgramGrader::ReadSource(const std::string& program, s
   if (confineIncludes_ && !ConfinedIncludes({DirectoryOf(program)}).Allows(program)) {
     return {"program outside the submission: " + program};
   }
-  std::error_code error;
-  std::ifstream in;
-  if (std::filesystem::is_regular_file(program, error)) in.open(program, std::ios::binary);
-  if (!in.is_open()) return {"can't open file: " + program};
-  source = LineEnds::TextFromFile(std::string(std::istreambuf_iterator<char>(in), {}));
+  const SourceFile file = SourceFile::Read(program);
+  switch (file.status) {
+    case SourceFile::Status::kRead: break;
+    case SourceFile::Status::kTooLarge:
+      return {"can't open file: " + program + " (" + file.TooLargeReason() + ")"};
+    case SourceFile::Status::kCannotOpen: return {"can't open file: " + program};
+  }
+  source = LineEnds::TextFromFile(file.text);
   return {};
 }
 
