@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, when any is missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev)
+packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libtomlplusplus-dev nlohmann-json3-dev
+          libpugixml-dev)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

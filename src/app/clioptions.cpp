@@ -37,15 +37,65 @@ bool ParseDump(const std::string& text, CliOptions::MemoryDump& dump) {
 
 // The options each command takes; the others are refused.
 const std::set<std::string>& AllowedOptions(const std::string& command) {
-  static const std::set<std::string> run = {"--microcode", "--start", "--sp",   "--max-steps",
-                                            "--echo",      "--stats", "--regs", "--mem"};
+  static const std::set<std::string> run = {"--microcode", "--start",       "--sp",   "--max-steps",
+                                            "--echo",      "--stats",       "--regs", "--mem",
+                                            "--trace",     "--trace-clocks"};
   static const std::set<std::string> assemble = {"--microcode", "--start", "--listing"};
   static const std::set<std::string> rom = {"--microcode"};
+  static const std::set<std::string> test = {"--junit", "--json", "--csv", "-j", "--allow-any-include"};
   static const std::set<std::string> none;
   if (command == "run") return run;
   if (command == "asm") return assemble;
   if (command == "rom") return rom;
+  if (command == "test") return test;
   return none;
+}
+
+// The option naming a file: --microcode, --listing, --trace and the reports.
+std::optional<std::string>& FileOf(CliOptions& options, const std::string& arg) {
+  if (arg == "--microcode") return options.microcode;
+  if (arg == "--listing") return options.listing;
+  if (arg == "--trace") return options.trace;
+  if (arg == "--trace-clocks") return options.traceClocks;
+  if (arg == "--junit") return options.junit;
+  if (arg == "--json") return options.json;
+  return options.csv;
+}
+
+// "-j N" is also written "-jN".
+bool IsOption(const std::string& command, const std::string& arg) {
+  return arg.rfind("--", 0) == 0 || (command == "test" && arg.rfind("-j", 0) == 0);
+}
+
+bool IsFlag(const std::string& arg) {
+  return arg == "--echo" || arg == "--stats" || arg == "--regs" || arg == "--allow-any-include";
+}
+
+bool& FlagOf(CliOptions& options, const std::string& arg) {
+  if (arg == "--echo") return options.echo;
+  if (arg == "--stats") return options.stats;
+  if (arg == "--regs") return options.regs;
+  return options.allowAnyInclude;
+}
+
+// The files a command takes, or why they are wrong.
+bool TakeFiles(CliOptions& options, std::vector<std::string>& files, std::string& error) {
+  if (options.command == "test") {
+    if (files.size() < 2) {
+      error = "test takes a case file and one or more programs";
+      return false;
+    }
+    options.file = files[0];
+    options.programs.assign(files.begin() + 1, files.end());
+    return true;
+  }
+  const std::size_t wanted = options.command == "rom" ? 0 : 1;
+  if (files.size() != wanted) {
+    error = wanted == 0 ? "rom takes no file" : options.command + " takes one file";
+    return false;
+  }
+  if (wanted == 1) options.file = files[0];
+  return true;
 }
 
 }  // namespace
@@ -58,36 +108,37 @@ std::optional<CliOptions> CliOptions::Parse(const std::vector<std::string>& args
   }
   options.command = args[0];
   if (options.command != "run" && options.command != "asm" && options.command != "mc" &&
-      options.command != "rom") {
+      options.command != "rom" && options.command != "test") {
     error = "unknown command: " + options.command;
     return std::nullopt;
   }
   std::vector<std::string> files;
   for (std::size_t i = 1; i < args.size(); ++i) {
-    const std::string& arg = args[i];
-    if (arg.rfind("--", 0) != 0) {
+    std::string arg = args[i];
+    if (!IsOption(options.command, arg)) {
       files.push_back(arg);
       continue;
+    }
+    std::optional<std::string> joined;
+    if (arg.rfind("-j", 0) == 0 && arg.size() > 2) {
+      joined = arg.substr(2);
+      arg = "-j";
     }
     if (AllowedOptions(options.command).count(arg) == 0) {
       error = "unknown option for " + options.command + ": " + arg;
       return std::nullopt;
     }
-    if (arg == "--echo" || arg == "--stats" || arg == "--regs") {
-      (arg == "--echo" ? options.echo : arg == "--stats" ? options.stats : options.regs) = true;
+    if (IsFlag(arg)) {
+      FlagOf(options, arg) = true;
       continue;
     }
-    if (i + 1 >= args.size()) {
+    if (!joined && i + 1 >= args.size()) {
       error = "missing value for " + arg;
       return std::nullopt;
     }
-    const std::string& value = args[++i];
+    const std::string& value = joined ? *joined : args[++i];
     bool ok = true;
-    if (arg == "--microcode") {
-      options.microcode = value;
-    } else if (arg == "--listing") {
-      options.listing = value;
-    } else if (arg == "--start" || arg == "--sp") {
+    if (arg == "--start" || arg == "--sp") {
       uint16_t word = 0;
       ok = ParseHexWord(value, word);
       (arg == "--start" ? options.start : options.stackPointer) = word;
@@ -95,22 +146,23 @@ std::optional<CliOptions> CliOptions::Parse(const std::vector<std::string>& args
       uint64_t steps = 0;
       ok = ParseNumber(value, 10, steps);
       options.maxSteps = steps;
-    } else {
+    } else if (arg == "-j") {
+      unsigned jobs = 0;
+      ok = ParseNumber(value, 10, jobs) && jobs > 0;
+      options.jobs = jobs;
+    } else if (arg == "--mem") {
       MemoryDump dump{};
       ok = ParseDump(value, dump);
       options.dumps.push_back(dump);
+    } else {
+      FileOf(options, arg) = value;
     }
     if (!ok) {
       error = "bad value for " + arg + ": " + value;
       return std::nullopt;
     }
   }
-  const std::size_t wanted = options.command == "rom" ? 0 : 1;
-  if (files.size() != wanted) {
-    error = wanted == 0 ? "rom takes no file" : options.command + " takes one file";
-    return std::nullopt;
-  }
-  if (wanted == 1) options.file = files[0];
+  if (!TakeFiles(options, files, error)) return std::nullopt;
   return options;
 }
 

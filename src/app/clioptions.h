@@ -13,7 +13,7 @@ struct CliOptions {
     int count;
   };
 
-  std::string command;  // run, asm, mc or rom
+  std::string command;  // run, asm, mc, rom or test
   std::optional<std::string> microcode;
   std::optional<uint16_t> start;
   std::optional<uint16_t> stackPointer;
@@ -23,7 +23,17 @@ struct CliOptions {
   bool regs = false;
   std::vector<MemoryDump> dumps;
   std::optional<std::string> listing;
-  std::string file;
+  // run: the instruction trace and the micro-step trace.
+  std::optional<std::string> trace;
+  std::optional<std::string> traceClocks;
+  // test: the report files, the number of threads, no include confinement.
+  std::optional<std::string> junit;
+  std::optional<std::string> json;
+  std::optional<std::string> csv;
+  std::optional<unsigned> jobs;
+  bool allowAnyInclude = false;
+  std::string file;                   // test: the case file
+  std::vector<std::string> programs;  // test: the programs graded
 
   // The options, or the reason they are wrong.
   static std::optional<CliOptions> Parse(const std::vector<std::string>& args, std::string& error);

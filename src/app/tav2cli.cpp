@@ -15,8 +15,10 @@
 #include "core/sim/mcromlisting.h"
 #include "core/sim/processor.h"
 #include "core/sim/terminal.h"
+#include "runtrace.h"
 #include "streamterminal.h"
 #include "core/util/atomicfilewriter.h"
+#include "testcommand.h"
 
 namespace tav2 {
 
@@ -68,10 +70,18 @@ std::string WithLineFeeds(const std::string& text) {
 
 const char* Tav2Cli::Usage() {
   return "usage: tav2-cli run [--microcode FILE] [--start HEX] [--sp HEX] [--max-steps N]\n"
-         "                    [--echo] [--stats] [--regs] [--mem ADDR:COUNT]... PROGRAM.asm\n"
+         "                    [--echo] [--stats] [--regs] [--mem ADDR:COUNT]...\n"
+         "                    [--trace FILE] [--trace-clocks FILE] PROGRAM.asm\n"
          "       tav2-cli asm [--microcode FILE] [--start HEX] [--listing FILE|-] PROGRAM.asm\n"
          "       tav2-cli mc  FILE.mca\n"
-         "       tav2-cli rom [--microcode FILE]\n";
+         "       tav2-cli rom [--microcode FILE]\n"
+         "       tav2-cli test [--junit FILE] [--json FILE] [--csv FILE] [-j N] [--allow-any-include]\n"
+         "                     CASES.toml PROGRAM.asm...\n";
+}
+
+int Tav2Cli::CannotWrite(const std::string& file) {
+  std::fprintf(err_, "can't write file: %s\n", file.c_str());
+  return kCannotWrite;
 }
 
 int Tav2Cli::Main(const std::vector<std::string>& args) {
@@ -89,6 +99,7 @@ int Tav2Cli::Execute(const CliOptions& options) {
   if (options.command == "run") return Run(options);
   if (options.command == "asm") return Assemble(options);
   if (options.command == "mc") return CheckMicrocode(options);
+  if (options.command == "test") return TestCommand(homeDir_, out_, err_).Run(options);
   return ListRom(options);
 }
 
@@ -170,7 +181,9 @@ int Tav2Cli::Run(const CliOptions& options) {
   machine->defaultStackPointer = options.stackPointer.value_or(0x7FFF);
 
   CliDisplay display;
-  Processor processor(*machine, display);
+  RunTrace trace(display);
+  if (const std::optional<std::string> file = trace.Create(options)) return CannotWrite(*file);
+  Processor processor(*machine, trace.Display());
   ScreenGrid grid;
   StreamTerminal device(grid, processor.State(), options.echo, in_, out_);
   Terminal terminal(grid, device);
@@ -182,11 +195,18 @@ int Tav2Cli::Run(const CliOptions& options) {
 
   const auto start = std::chrono::steady_clock::now();
   control.Reset();
-  // A stop on a breakpoint is resumed at once: nobody is there to press Go.
-  do {
-    control.Go();
-  } while (!machine->halted && !device.InputEnded() && device.WriteError() == 0 &&
-           !control.StepLimitReached());
+  trace.Start(*machine, processor.State());
+  const auto stopped = [&] {
+    return machine->halted || device.InputEnded() || device.WriteError() != 0 || control.StepLimitReached();
+  };
+  if (trace.ByClocks()) {
+    trace.RunByClocks(control, processor.State(), stopped);
+  } else {
+    // A stop on a breakpoint is resumed at once: nobody is there to press Go.
+    do {
+      control.Go();
+    } while (!stopped());
+  }
   NoteOutputError(device.WriteError());
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 
@@ -195,6 +215,7 @@ int Tav2Cli::Run(const CliOptions& options) {
   for (const CliOptions::MemoryDump& dump : options.dumps) DumpMemory(*machine, dump);
   FlushOutput();
   if (options.stats) PrintStats(processor.State(), seconds);
+  if (const std::optional<std::string> file = trace.Finish()) return CannotWrite(*file);
 
   if (device.InputEnded()) return kInputEnded;
   if (!machine->halted) return kStepLimit;

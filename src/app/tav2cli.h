@@ -67,6 +67,8 @@ class Tav2Cli {
   void NoteOutputError(int error);
   // Flushes standard output; false, after reporting, when any write to it failed.
   bool OutputWritten();
+  // Reports an output file that cannot be written; gives the exit status.
+  int CannotWrite(const std::string& file);
   // Lists a failed build's errors; true when there were any.
   bool ReportErrors(const Scanner& translator);
   void DumpRegisters(const ProcessorState& state);

@@ -13,7 +13,10 @@
 #   "files/" a folder copied to a fresh directory the run starts in (the
 #            arguments are then relative to it); afterwards that directory
 #            must hold exactly what "expected-files/" holds, or when that is
-#            absent exactly what "files/" held, byte for byte.
+#            absent exactly what "files/" held, byte for byte;
+#   "$OUT"   in the arguments: a fresh directory for files the run writes;
+#   "check"  a script given that directory and the path of tav2-cli, which
+#            checks those files (and may run tav2-cli again).
 set -u
 cli=$1
 cd "$2" || exit 2
@@ -25,7 +28,9 @@ if [ -f setup ]; then
   bash setup || { echo "setup failed"; rm -rf "$copy"; exit 2; }
 fi
 case_dir=$PWD
+outdir=$(mktemp -d)
 mapfile -t args < args
+args=("${args[@]//\$OUT/$outdir}")
 input=/dev/null
 [ -f input ] && input=$case_dir/input
 env_vars=()
@@ -61,10 +66,14 @@ if [ -n "$work" ]; then
   diff -r "$expected_files" "$work" || fail=1
   rm -rf "$work"
 fi
+if [ -f check ]; then
+  bash check "$outdir" "$cli" || fail=1
+fi
 if [ $fail -ne 0 ]; then
   echo "--- standard error was:"
   cat "$err"
 fi
 rm -f "$err"
+rm -rf "$outdir"
 [ -n "$copy" ] && rm -rf "$copy"
 exit $fail

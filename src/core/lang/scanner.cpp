@@ -262,6 +262,12 @@ int Scanner::ReadInclude() {
   while (ch != '\n' && ch != 0) ch = RawChar();
   if (!succeeded_) return ch;
   const std::filesystem::path fullName = (system ? includeDir_ : workingDir_) / name;
+  if (includePolicy_ != nullptr) {
+    if (const std::optional<std::string> refusal = includePolicy_->Refusal(fullName, name)) {
+      IncludeError(*refusal);
+      return ch;
+    }
+  }
   return OpenInclude(fullName) ? -1 : ch;
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/lang/includepolicy.h"
 #include "core/lang/builderror.h"
 #include "core/lang/tokenkind.h"
 
@@ -35,6 +36,8 @@ class Scanner {
 
   // Directories of <...> and "..." includes.
   void SetIncludeDirectories(std::filesystem::path includeDir, std::filesystem::path workingDir);
+  // Consulted before every include is opened; nullptr: every include is read.
+  void SetIncludePolicy(const IncludePolicy* policy) { includePolicy_ = policy; }
 
   // One build of an editor's text, named by its file name; true on success.
   bool ParseSource(std::string_view text, const std::string& fileName);
@@ -163,6 +166,7 @@ class Scanner {
   Directive directive_;          // the #include being read
   std::filesystem::path includeDir_;
   std::filesystem::path workingDir_;
+  const IncludePolicy* includePolicy_ = nullptr;
   bool succeeded_ = true;
   std::vector<BuildError> errors_;
 };

@@ -1,0 +1,42 @@
+#pragma once
+#include <filesystem>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/grading/testcase.h"
+
+namespace tav2 {
+
+// Why a case file could not be used: it cannot be read, or it is not a
+// valid case file. The message names the file, and the line and column
+// where there is one.
+class CaseFileError : public std::runtime_error {
+ public:
+  enum class Kind { Unreadable, Invalid };
+
+  CaseFileError(Kind kind, const std::string& message) : std::runtime_error(message), kind_(kind) {}
+  Kind GetKind() const { return kind_; }
+
+ private:
+  Kind kind_;
+};
+
+// A TOML case file: the micro-code the programs are built against and the
+// cases each program is run and checked with.
+struct CaseFile {
+  std::string fileName;  // as it was named
+  // Resolved against the case file's directory; the home directory's
+  // start-up micro-code when the file names none.
+  std::optional<std::filesystem::path> microcode;
+  std::vector<TestCase> cases;
+
+  // Reads and checks a case file; throws CaseFileError.
+  static CaseFile Read(const std::string& fileName);
+  // Checks the text of a case file named `fileName`; throws CaseFileError.
+  static CaseFile Parse(std::string_view text, const std::string& fileName);
+};
+
+}  // namespace tav2

@@ -1,0 +1,4 @@
+Includes a file of its own.
+##
+#include "part.inc"
+##

@@ -1,0 +1,4 @@
+Includes a link that leads out of its directory.
+##
+#include "link.inc"
+##

@@ -1,0 +1,4 @@
+Includes a file next to its directory.
+##
+#include "../secret.inc"
+##

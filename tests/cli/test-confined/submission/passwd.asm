@@ -1,0 +1,4 @@
+Includes a file of the system.
+##
+#include "/etc/passwd"
+##

@@ -1,0 +1,4 @@
+Never halts.
+##
+begin   BRA begin
+##

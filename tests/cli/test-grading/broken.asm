@@ -1,0 +1,5 @@
+Does not build.
+##
+begin   ADDUP R1, 1
+        HALT
+##

@@ -1,0 +1,4 @@
+##
+begin   INC R1
+        BRA begin
+##
