@@ -39,7 +39,7 @@ QString Source() {
   };
   QString text = "; generated source\n##\nbegin:\n";
   for (int i = 0; i < kLines; ++i) {
-    text += kLinesOfAProgram[i % std::size(kLinesOfAProgram)];
+    text += kLinesOfAProgram[static_cast<std::size_t>(i) % std::size(kLinesOfAProgram)];
     text += '\n';
   }
   return text + "        HALT\n        END\n##\n";
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
   QElapsedTimer typing;
   typing.start();
   for (int i = 0; i < kTypedCharacters; ++i) {
-    Type(edit, QLatin1Char(i % 10 == 9 ? ' ' : 'a' + i % 26));
+    Type(edit, QLatin1Char(i % 10 == 9 ? ' ' : static_cast<char>('a' + i % 26)));
     QApplication::processEvents();
   }
   const double typedMs = static_cast<double>(typing.nsecsElapsed()) / 1e6 / kTypedCharacters;

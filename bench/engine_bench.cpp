@@ -68,6 +68,6 @@ int main(int argc, char** argv) {
   const uint64_t steps = processor.State().microSteps;
   std::printf("%llu micro-steps, %llu instructions in %.3f s\n", static_cast<unsigned long long>(steps),
               static_cast<unsigned long long>(processor.State().instructions), seconds);
-  std::printf("%.1f million micro-steps per second\n", steps / seconds / 1e6);
+  std::printf("%.1f million micro-steps per second\n", static_cast<double>(steps) / seconds / 1e6);
   return 0;
 }

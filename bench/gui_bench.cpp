@@ -75,7 +75,7 @@ Measure RunInWorkbench(const QString& program, const QString& home) {
     loop.exec();
   }
   Measure measure;
-  measure.seconds = clock.nsecsElapsed() / 1e9;
+  measure.seconds = static_cast<double>(clock.nsecsElapsed()) / 1e9;
   measure.microSteps = static_cast<double>(processor->Cpu().State().microSteps);
   return measure;
 }

@@ -84,8 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
         AluCase{"nbcd of zero", kAluNbcd, 0x0000, 0, 0, false, 0x0000, C | Z},
         AluCase{"bcd in execute: general update never sets carry", kAluAbcd, 0x5000, 0x5000, 0, true, 0x0000,
                 C | Z}),
-    [](const ::testing::TestParamInfo<AluCase>& info) {
-      std::string name = info.param.name;
+    [](const ::testing::TestParamInfo<AluCase>& test) {
+      std::string name = test.param.name;
       for (char& ch : name) {
         if (!std::isalnum(static_cast<unsigned char>(ch))) ch = '_';
       }

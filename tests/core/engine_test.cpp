@@ -71,7 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
         PathCase{
             "load_address_skips_indirect", {Word(kLea, 1, true, true, 0), 0x0300}, 7, 0x0300, kStart + 2},
         PathCase{"register_operand_is_not_written_back", {Word(kInc, 0, false, false, 1)}, 5, 2, kStart + 1}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(EngineTest, WriteBackStoresTheUpdatedMemoryOperand) {
   Program({Word(kInc, 0, true, true, 0), 0x0200});

@@ -58,7 +58,7 @@ TEST(Disassemble, OperandFormsAndTheirLengths) {
   const auto at = [&](uint16_t address) {
     return Disassemble(machine->memory, machine->mcrom, address, text);
   };
-  for (uint16_t word : {0x0000, 0x0130, 0xFF10, 0x6F00}) {
+  for (uint16_t word : {uint16_t{0x0000}, uint16_t{0x0130}, uint16_t{0xFF10}, uint16_t{0x6F00}}) {
     machine->memory.Write(0x10, word);
     EXPECT_EQ(at(0x10), 1);
     EXPECT_EQ(text, "-") << "an empty ROM names no word";

@@ -185,7 +185,7 @@ INSTANTIATE_TEST_SUITE_P(
                    s.assembler.defaultStackPointer = 65535;
                    s.assembler.programStart = 74565;
                  }}),
-    [](const ::testing::TestParamInfo<LineCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<LineCase>& test) { return std::string(test.param.name); });
 
 TEST(AssemblerOptions, WordsAreTheLowSixteenBitsOfSignedNumbers) {
   AssemblerOptions options;

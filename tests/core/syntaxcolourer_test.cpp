@@ -236,7 +236,7 @@ INSTANTIATE_TEST_SUITE_P(
             EditKind::AssemblerListing,
             "##\nMOVE 12 #a // x\n##",
             {{"##", TC::HashWord}, {"#a", TC::HashWord}, {"// x", TC::Comment}, {"##", TC::HashWord, 1}}}),
-    [](const ::testing::TestParamInfo<TextCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<TextCase>& test) { return test.param.name; });
 
 TEST_F(ColouringTest, CommentStateIsHandedFromLineToLine) {
   const std::optional<ColourRegion> region = ColourRegion{0, 100};

@@ -47,7 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
         FindCase{"UpMatchMayReachPastTheCaret", "xx LOAD", "LOAD", kUp, {5, 0}, Selection{3, 4}},
         FindCase{"UpWholeWord", "LOAD LOADER x", "LOAD", {false, true, false}, {13, 0}, Selection{0, 4}},
         FindCase{"NothingInTheText", "MOVE R1, 2", "HALT", kDown, {0, 0}, std::nullopt}),
-    [](const ::testing::TestParamInfo<FindCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<FindCase>& test) { return test.param.name; });
 
 TEST(TextSearch, EmptySearchTextDoesNothing) {
   const FindResult down = TextSearch("", kDown).Find("abc", {0, 0});
@@ -120,7 +120,7 @@ INSTANTIATE_TEST_SUITE_P(
         ReplaceAllCase{"FromTheSelectedMatchOn", "a a a", "a", "b", kDown, {2, 1}, "a b b", 2},
         ReplaceAllCase{"FromTheCaretOn", "a a a", "a", "b", kDown, {1, 0}, "a b b", 2},
         ReplaceAllCase{"NoMatch", "abc", "x", "y", kDown, {0, 0}, "abc", 0}),
-    [](const ::testing::TestParamInfo<ReplaceAllCase>& info) { return info.param.name; });
+    [](const ::testing::TestParamInfo<ReplaceAllCase>& test) { return test.param.name; });
 
 TEST(TextSearch, ReplaceAllLeavesTheCaretAfterTheLastReplacement) {
   const ReplaceAllResult all = TextSearch("ab", kDown).ReplaceAll("ab x ab y", {0, 0}, "Z");

@@ -67,7 +67,7 @@ TEST_P(DistributeWithoutWindows, SetsEveryDefault) {
   EXPECT_EQ(layout.defaults.processor.bounds, (WindowBounds{p.e, 0, p.d - p.e, p.b}));
   EXPECT_EQ(layout.defaults.processor.sizeMode, p.resultMode);
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(layout.defaults.memoryViews[i].bounds,
+    EXPECT_EQ(layout.defaults.memoryViews[static_cast<std::size_t>(i)].bounds,
               (WindowBounds{p.d - 20 * i, 20 * i, p.c - p.d, p.a - 20 * i}));
   }
   EXPECT_FALSE(plan.projectEditor || plan.screen || plan.processor);

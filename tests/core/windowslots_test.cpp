@@ -18,7 +18,7 @@ struct FakeWindow {
 TEST(EditorSlots, EditorsFillTheFirstEmptySlotUpToSixteen) {
   std::array<FakeWindow, 17> editors;
   EditorSlots<FakeWindow> slots;
-  for (int i = 0; i < 16; ++i) EXPECT_EQ(slots.Put(&editors[i]), i + 1);
+  for (int i = 0; i < 16; ++i) EXPECT_EQ(slots.Put(&editors[static_cast<std::size_t>(i)]), i + 1);
   EXPECT_EQ(slots.Put(&editors[16]), std::nullopt);
   EXPECT_EQ(slots.SlotOf(&editors[16]), std::nullopt);
   EXPECT_STREQ(EditorSlots<FakeWindow>::kTooMuchOpenFiles, "Too much open files");
@@ -54,7 +54,7 @@ TEST(EditorSlots, UnknownEditorsAndSlotsOutsideTheRange) {
 TEST(MemoryViews, AtMostThreeAndAClosedSlotIsRefilled) {
   std::array<FakeWindow, 4> views;
   MemoryViews<FakeWindow> slots;
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(slots.Put(&views[i]), i);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(slots.Put(&views[static_cast<std::size_t>(i)]), i);
   EXPECT_EQ(slots.FirstEmpty(), std::nullopt);
   EXPECT_STREQ(MemoryViews<FakeWindow>::kMaximumReached, "Maximum is 3 memory views");
   slots.Remove(&views[1]);

@@ -333,7 +333,7 @@ TEST(EditCommandsText, SwitchingTabsToSpacesOnConvertsTheTextAndOffLeavesIt) {
   editor.commands->SetTabsToSpaces(true);
   EXPECT_EQ(editor.Text(), "a   b\n    c");
   EXPECT_EQ(Caret(&editor.edit), 6 + 2 + 3);
-  editor.Place(editor.Text().size());
+  editor.Place(static_cast<int>(editor.Text().size()));
   editor.Type("\t");  // to the next stop
   EXPECT_EQ(editor.Text(), "a   b\n    c   ");
   editor.commands->SetTabsToSpaces(false);

@@ -188,8 +188,8 @@ INSTANTIATE_TEST_SUITE_P(Editform, EditformSaveAs,
                                          SaveAsCase{"x.asm", 3, "x.txt", EditKind::TextFile},
                                          SaveAsCase{"x.txt", 4, "x.txt", EditKind::TextFile},
                                          SaveAsCase{"x.dat", 4, "x.dat", EditKind::TextFile}),
-                         [](const testing::TestParamInfo<SaveAsCase>& info) {
-                           return QString(info.param.chosen + "_type" + QString::number(info.param.fileType))
+                         [](const testing::TestParamInfo<SaveAsCase>& test) {
+                           return QString(test.param.chosen + "_type" + QString::number(test.param.fileType))
                                .replace('.', '_')
                                .toStdString();
                          });

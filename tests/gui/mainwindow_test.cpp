@@ -303,9 +303,9 @@ INSTANTIATE_TEST_SUITE_P(Mainform, MainformShutdown,
                          testing::Values(ShutdownCase{Dialogs::Answer::Yes, true, "new\r\n"},
                                          ShutdownCase{Dialogs::Answer::No, true, "old\n"},
                                          ShutdownCase{Dialogs::Answer::Cancel, false, "old\n"}),
-                         [](const testing::TestParamInfo<ShutdownCase>& info) {
-                           return std::string(info.param.answer == Dialogs::Answer::Yes  ? "Yes"
-                                              : info.param.answer == Dialogs::Answer::No ? "No"
+                         [](const testing::TestParamInfo<ShutdownCase>& test) {
+                           return std::string(test.param.answer == Dialogs::Answer::Yes  ? "Yes"
+                                              : test.param.answer == Dialogs::Answer::No ? "No"
                                                                                          : "Cancel");
                          });
 

@@ -46,7 +46,7 @@ struct Coloured {
   // The look of the `occurrence`-th (from 0) appearance of `word`.
   Look LookOf(const QString& word, int occurrence = 0) const {
     int at = -1;
-    for (int i = 0; i <= occurrence; ++i) at = edit.toPlainText().indexOf(word, at + 1);
+    for (int i = 0; i <= occurrence; ++i) at = static_cast<int>(edit.toPlainText().indexOf(word, at + 1));
     EXPECT_GE(at, 0) << word.toStdString();
     return LookAt(*edit.document(), at);
   }
@@ -130,7 +130,7 @@ TEST(SourceHighlighter, AnOpenedCommentColoursToTheNextMarkAndBackWhenRemoved) {
   const Mcrom rom = RomWith({{2, "MOVE"}});
   Coloured source(rom, EditKind::AssemblerSource,
                   "##\nMOVE R1, 1\nMOVE R1, 2\nMOVE R1, 3 */ MOVE\nMOVE R1, 4\n##");
-  const int opener = source.edit.toPlainText().indexOf("MOVE R1, 1");
+  const auto opener = static_cast<int>(source.edit.toPlainText().indexOf("MOVE R1, 1"));
   QTextCursor cursor(&source.Document());
   cursor.setPosition(opener);
   cursor.insertText("/*");

@@ -538,8 +538,8 @@ void Assembler::CheckOperandCount() {
 
 uint16_t Assembler::InstructionWord() const {
   const bool indirect = line_.indirect || line_.opcode == 0x20;
-  return static_cast<uint16_t>(line_.opcode << 8 | (line_.op1 & 7u) << 5 | (line_.extension ? 0x10 : 0) |
-                               (indirect ? 0x08 : 0) | (line_.op2 & 7u));
+  return static_cast<uint16_t>(static_cast<unsigned>(line_.opcode) << 8 | (line_.op1 & 7u) << 5 |
+                               (line_.extension ? 0x10u : 0u) | (indirect ? 0x08u : 0u) | (line_.op2 & 7u));
 }
 
 void Assembler::AdvanceForInstruction() {

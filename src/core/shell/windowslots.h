@@ -65,7 +65,7 @@ class WindowSlots {
     return kFirst + static_cast<int>(found - slots_.begin());
   }
 
-  std::array<Window*, Count> slots_{};
+  std::array<Window*, static_cast<std::size_t>(Count)> slots_{};
 };
 
 }  // namespace tav2

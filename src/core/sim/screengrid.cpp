@@ -12,15 +12,15 @@ namespace {
 int Capped(int value, int limit) { return std::clamp(value, 0, limit); }
 }  // namespace
 
-uint8_t ScreenGrid::Cell(int column, int row) const {
-  if (row < 0 || row > kMaxLines || column < 0 || column > kMaxChars) return ' ';
-  return cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)];
+uint8_t ScreenGrid::Cell(int x, int y) const {
+  if (y < 0 || y > kMaxLines || x < 0 || x > kMaxChars) return ' ';
+  return cells_[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)];
 }
 
-void ScreenGrid::Store(int column, int row, uint8_t ch) {
-  if (row < 0 || row >= lines || row >= kMaxLines) return;
-  if (column < 0 || column > chars || column > kMaxChars) return;
-  cells_[static_cast<std::size_t>(row)][static_cast<std::size_t>(column)] = ch;
+void ScreenGrid::Store(int x, int y, uint8_t ch) {
+  if (y < 0 || y >= lines || y >= kMaxLines) return;
+  if (x < 0 || x > chars || x > kMaxChars) return;
+  cells_[static_cast<std::size_t>(y)][static_cast<std::size_t>(x)] = ch;
 }
 
 void ScreenGrid::Fill() {

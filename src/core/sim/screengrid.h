@@ -38,10 +38,11 @@ class ScreenGrid {
 
   ScreenGrid() { Fill(); }
 
-  // The code at a cell; a space outside the grid (spare row and column included).
-  uint8_t Cell(int column, int row) const;
-  // Stores a code when the cell lies in the grid (row < lines, column <= chars).
-  void Store(int column, int row, uint8_t ch);
+  // The code at the cell of column x and row y; a space outside the grid
+  // (spare row and column included).
+  uint8_t Cell(int x, int y) const;
+  // Stores a code when the cell lies in the grid (y < lines, x <= chars).
+  void Store(int x, int y, uint8_t ch);
   // Spaces everywhere, spare row included.
   void Fill();
   // Every row moves up by one; the bottom row becomes empty.

@@ -27,7 +27,7 @@ QString FilterAt(const QString& filters, const int* index) {
 
 void StoreFilterIndex(const QString& filters, const QString& chosen, int* index) {
   if (index == nullptr) return;
-  const int i = filters.split(QStringLiteral(";;")).indexOf(chosen);
+  const auto i = static_cast<int>(filters.split(QStringLiteral(";;")).indexOf(chosen));
   if (i >= 0) *index = i + 1;
 }
 

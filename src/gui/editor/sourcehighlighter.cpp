@@ -131,13 +131,13 @@ std::optional<ColourRegion> SourceHighlighter::FindRegion() const {
   if (!document_) return std::nullopt;
   std::optional<int> first;
   for (QTextBlock block = document_->begin(); block.isValid() && !first; block = block.next()) {
-    const int at = block.text().indexOf(kMarker);
+    const auto at = static_cast<int>(block.text().indexOf(kMarker));
     if (at >= 0) first = block.position() + at;
   }
   if (!first) return std::nullopt;
   int last = *first;
   for (QTextBlock block = document_->lastBlock(); block.isValid(); block = block.previous()) {
-    const int at = block.text().lastIndexOf(kMarker);
+    const auto at = static_cast<int>(block.text().lastIndexOf(kMarker));
     if (at >= 0) {
       last = block.position() + at;
       break;

@@ -487,8 +487,8 @@ void MainWindow::NewFile() {
 // Visits the editors of one kind in turn; with none, the Open dialog offers
 // that kind's files.
 void MainWindow::ViewEditorOfKind(EditKind kind, SlotCursor& cursor, int openFilterIndex) {
-  const auto slot = cursor.Next([this, kind](int slot) {
-    const EditorWindow* editor = editors_.At(slot);
+  const auto slot = cursor.Next([this, kind](int candidate) {
+    const EditorWindow* editor = editors_.At(candidate);
     return editor != nullptr && editor->Kind() == kind;
   });
   if (slot) {
@@ -691,7 +691,8 @@ void MainWindow::ShowRomView() {
 }
 
 void MainWindow::ShowNextMemoryView() {
-  const auto slot = memoryCursor_.Next([this](int slot) { return memoryViews_.At(slot) != nullptr; });
+  const auto slot =
+      memoryCursor_.Next([this](int candidate) { return memoryViews_.At(candidate) != nullptr; });
   if (slot) {
     ShowChild(memoryViews_.At(*slot));
     memoryViews_.At(*slot)->setFocus();
