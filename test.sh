@@ -6,6 +6,7 @@ set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh
 jobs=$(nproc)
+tools/check-format.sh
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DTAV2_WERROR=ON
 cmake --build build -j "$jobs"

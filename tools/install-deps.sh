@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build needs, when any is missing.
 set -euo pipefail
-packages=(cmake ninja-build g++ qt6-base-dev libgtest-dev libtomlplusplus-dev nlohmann-json3-dev
+packages=(cmake ninja-build g++ clang-format qt6-base-dev libgtest-dev libtomlplusplus-dev nlohmann-json3-dev
           libpugixml-dev)
 missing=()
 for p in "${packages[@]}"; do

@@ -21,14 +21,13 @@
 #include "gui/common/bgrcolour.h"
 #include "gui/editor/coretext.h"
 #include "gui/editor/editcommands.h"
+#include "gui/editor/editorhost.h"
 #include "gui/editor/errorlist.h"
 #include "gui/editor/sourcehighlighter.h"
 #include "gui/editor/sourcelinehighlight.h"
 #include "gui/editor/editoroptionsdialog.h"
 #include "gui/common/commanditems.h"
 #include "gui/common/dialogs.h"
-#include "gui/shell/mainwindow.h"
-#include "gui/sim/processorwindow.h"
 #include "core/lang/scanner.h"
 #include "gui/common/widgetparts.h"
 
@@ -58,7 +57,7 @@ QByteArray Bytes(const std::string& text) { return QByteArray::fromStdString(tex
 
 }  // namespace
 
-EditorWindow::EditorWindow(MainWindow& mainWindow) : mainWindow_(mainWindow) {
+EditorWindow::EditorWindow(EditorHost& host) : host_(host) {
   setObjectName("TEditform");
   setAttribute(Qt::WA_DeleteOnClose);
 
@@ -91,10 +90,10 @@ EditorWindow::EditorWindow(MainWindow& mainWindow) : mainWindow_(mainWindow) {
   connect(text_, &QWidget::customContextMenuRequested, this,
           [this](const QPoint& at) { popupMenu_->popup(text_->viewport()->mapToGlobal(at)); });
 
-  mainWindow_.MdiArea()->addSubWindow(this);
-  SetBounds(mainWindow_.Layout().defaults.editor);
+  host_.MdiArea()->addSubWindow(this);
+  SetBounds(host_.DefaultEditorBounds());
   RecordBounds();
-  CopyReopenItems(mainWindow_.ReopenItems());
+  CopyReopenItems(host_.ReopenItems());
   RefreshIndicators();
   text_->document()->setModified(false);
 }
@@ -129,7 +128,7 @@ void EditorWindow::CreateToolBar(QWidget* client) {
   connect(goButton_, &QToolButton::clicked, this, &EditorWindow::OnGoClicked);
   connect(breakpointsButton_, &QToolButton::clicked, this, &EditorWindow::OnBreakpointsClicked);
   connect(clearErrorsButton_, &QToolButton::clicked, this, [this] {
-    mainWindow_.ClearErrorList(this);
+    host_.ClearErrorList(this);
     ClearSourceLine();
   });
 
@@ -178,9 +177,9 @@ void EditorWindow::CreateErrorPanel(QWidget* client) {
 // The colouring, the editing commands with the default editor options, and
 // the red source line, which a key typed into the text removes.
 void EditorWindow::CreateTextComponents() {
-  highlighter_ = new SourceHighlighter(text_->document(), mainWindow_.Hardware().mcrom, EditKind::TextFile);
+  highlighter_ = new SourceHighlighter(text_->document(), host_.Hardware().mcrom, EditKind::TextFile);
   commands_ = new EditCommands(text_, highlighter_);
-  commands_->SetOptions(mainWindow_.Settings().editor.options);
+  commands_->SetOptions(host_.Settings().editor.options);
   sourceLine_ = new SourceLineHighlight(text_);
   connect(commands_, &EditCommands::colouringChanged, this, &EditorWindow::RefreshIndicators);
   connect(commands_, &EditCommands::wordWrapChanged, this, &EditorWindow::RefreshIndicators);
@@ -212,10 +211,10 @@ void EditorWindow::CreateFileMenu() {
   for (std::size_t i = 0; i < newItems.size(); ++i) {
     QAction* item = AddMenuItem(newMenu, this, newItems[i].first, newCaptions[i]);
     connect(item, &QAction::triggered, this,
-            [this, kind = newItems[i].second] { mainWindow_.NewSourceFile(kind); });
+            [this, kind = newItems[i].second] { host_.NewSourceFile(kind); });
   }
   connect(AddMenuItem(fileMenu_, this, "Open1", "&Open..."), &QAction::triggered, this,
-          [this] { mainWindow_.OpenFile(); });
+          [this] { host_.OpenFile(); });
 
   QMenu* reopen = fileMenu_->addMenu("&Reopen...");
   reopen->setObjectName("Reopenfile1");
@@ -223,7 +222,7 @@ void EditorWindow::CreateFileMenu() {
     QAction* item = MakeAction(this, qPrintable(QString("source%1").arg(k)), QString());
     reopen->addAction(item);
     reopenItems_[static_cast<std::size_t>(k - 1)] = item;
-    connect(item, &QAction::triggered, this, [this, k] { mainWindow_.ReopenFile(k); });
+    connect(item, &QAction::triggered, this, [this, k] { host_.ReopenFile(k); });
   }
 
   QAction* save = AddMenuItem(fileMenu_, this, "Save1", "&Save", QKeySequence("Ctrl+S"));
@@ -236,9 +235,9 @@ void EditorWindow::CreateFileMenu() {
   connect(closeItem, &QAction::triggered, this, &QWidget::close);
   fileMenu_->addSeparator();
   QAction* saveAll = AddMenuItem(fileMenu_, this, "SaveAll1", "Save All");
-  connect(saveAll, &QAction::triggered, this, [this] { mainWindow_.SaveAll(); });
+  connect(saveAll, &QAction::triggered, this, [this] { host_.SaveAll(); });
   QAction* closeAll = AddMenuItem(fileMenu_, this, "CloseAll1", "Close all");
-  connect(closeAll, &QAction::triggered, this, [this] { mainWindow_.CloseAll(); });
+  connect(closeAll, &QAction::triggered, this, [this] { host_.CloseAll(); });
   fileMenu_->addSeparator();
   QAction* exitItem = AddMenuItem(fileMenu_, this, "Exit1", "Exit");
   connect(exitItem, &QAction::triggered, this, &QWidget::close);
@@ -322,7 +321,7 @@ void EditorWindow::ApplyKind() { ApplyKind(EditKindFromFileName(fileName_.toStdS
 // plain, and the listing keeps what it has.
 void EditorWindow::ApplyKind(EditKind kind) {
   kind_ = kind;
-  const EditorDefaults& defaults = mainWindow_.Settings().editor;
+  const EditorDefaults& defaults = host_.Settings().editor;
   const bool source = kind == EditKind::AssemblerSource || kind == EditKind::MicrocodeSource;
   highlighter_->SetKind(kind);
   setWindowTitle(QString::fromStdString(EditorFileName::Caption(kind, fileName_.toStdString())));
@@ -336,10 +335,7 @@ void EditorWindow::ApplyKind(EditKind kind) {
   insertFileItem_->setEnabled(kind != EditKind::AssemblerListing);
   if (source) commands_->SwitchColouring(defaults.options.syntaxColoring);
   if (kind == EditKind::TextFile) commands_->SwitchColouring(false);
-  translator_ = kind == EditKind::AssemblerSource ? static_cast<Scanner*>(&mainWindow_.AssemblerTranslator())
-                : kind == EditKind::MicrocodeSource
-                    ? static_cast<Scanner*>(&mainWindow_.MicrocodeTranslator())
-                    : nullptr;
+  translator_ = host_.TranslatorFor(kind);
   if (kind == EditKind::AssemblerListing) resize(kListingWidth, height());
   text_->show();
   RefreshIndicators();
@@ -370,7 +366,7 @@ bool EditorWindow::LoadFile(const QString& name) {
   QString error;
   const auto bytes = EditorFile::Read(name, &error);
   if (!bytes) {
-    mainWindow_.ShowError(kCannotOpen.arg(name, error));
+    host_.ShowError(kCannotOpen.arg(name, error));
     return false;
   }
   const EditorFile::Contents contents = EditorFile::Decode(Bytes(LineEnds::TextFromFile(View(*bytes))));
@@ -404,7 +400,7 @@ void EditorWindow::SaveFileAs() {
   fileName_ =
       QString::fromStdString(EditorFileName::WithTypeExtension(chosen.toStdString(), saveFilterIndex_));
   if (QFileInfo::exists(fileName_) &&
-      mainWindow_.AskYesNoCancel("Overwrite existing file " + fileName_ + "?") != Dialogs::Answer::Yes) {
+      host_.AskYesNoCancel("Overwrite existing file " + fileName_ + "?") != Dialogs::Answer::Yes) {
     fileName_ = oldName;
     return;
   }
@@ -419,10 +415,10 @@ void EditorWindow::SaveFileAs() {
 // when one is asked for. The modified flag is cleared only when the file
 // was written.
 bool EditorWindow::SaveText() {
-  if (mainWindow_.Settings().environment.createBakFiles && QFileInfo::exists(fileName_) && !MakeBackup())
+  if (host_.Settings().environment.createBakFiles && QFileInfo::exists(fileName_) && !MakeBackup())
     return false;
   const QByteArray text = EditorFile::Encode(CoreText::PlainText(*text_), encoding_);
-  if (!mainWindow_.ReplaceFile(fileName_, Bytes(LineEnds::FileFromText(View(text))))) return false;
+  if (!host_.ReplaceFile(fileName_, Bytes(LineEnds::FileFromText(View(text))))) return false;
   text_->document()->setModified(false);
   return true;
 }
@@ -437,10 +433,10 @@ bool EditorWindow::MakeBackup() {
   QString error;
   const std::optional<QByteArray> original = EditorFile::Read(fileName_, &error);
   if (!original) {
-    mainWindow_.ShowCannotSave(backup, error);
+    host_.ShowCannotSave(backup, error);
     return false;
   }
-  return mainWindow_.ReplaceFile(backup, *original);
+  return host_.ReplaceFile(backup, *original);
 }
 
 void EditorWindow::Print() {
@@ -467,12 +463,12 @@ void EditorWindow::ShowEditorOptions() {
 // ends made the editor's; the inserted text is selected afterwards.
 void EditorWindow::InsertFile() {
   if (text_->isReadOnly()) return;
-  const QString name = mainWindow_.OpenDialogFileName(EditorFileName::kTextType);
+  const QString name = host_.OpenDialogFileName(EditorFileName::kTextType);
   if (name.isEmpty()) return;
   QString error;
   const std::optional<QByteArray> bytes = EditorFile::Read(name, &error);
   if (!bytes) {
-    mainWindow_.ShowError("File not found");
+    host_.ShowError("File not found");
     return;
   }
   const QString text = EditorFile::Decode(Bytes(LineEnds::InsertedText(View(*bytes)))).text;
@@ -490,7 +486,7 @@ void EditorWindow::WriteSelectionToFile() {
       Dialogs::Current().SaveFileName(this, "Selection to file", "*.txt", kSaveFilters, &fileType, true);
   if (name.isEmpty()) return;
   const QByteArray text = EditorFile::Encode(SelectedText(), encoding_);
-  mainWindow_.ReplaceFile(name, Bytes(LineEnds::WithCrLf(View(text))));
+  host_.ReplaceFile(name, Bytes(LineEnds::WithCrLf(View(text))));
 }
 
 QString EditorWindow::SelectedText() const {
@@ -501,7 +497,7 @@ QString EditorWindow::SelectedText() const {
 
 EditorWindow::CloseAnswer EditorWindow::AskToClose() {
   if (!IsModified()) return CloseAnswer::Close;
-  switch (mainWindow_.AskYesNoCancel("File " + windowTitle() + " has changed, Save?")) {
+  switch (host_.AskYesNoCancel("File " + windowTitle() + " has changed, Save?")) {
     case Dialogs::Answer::Yes: SaveFile(); return IsModified() ? CloseAnswer::Stay : CloseAnswer::Close;
     case Dialogs::Answer::No: return CloseAnswer::Discard;
     default: return CloseAnswer::Stay;
@@ -527,44 +523,40 @@ void EditorWindow::closeEvent(QCloseEvent* event) {
 
 void EditorWindow::OnClosed() {
   RecordBounds();
-  mainWindow_.EditorClosed(this);
+  host_.EditorClosed(this);
 }
 
 QString EditorWindow::WordAtCursor() const { return commands_->WordAtCursor(); }
 
 void EditorWindow::OnMakeClicked() {
-  if (Build(false, false, false) && kind_ == EditKind::MicrocodeSource) mainWindow_.ShowInfo("Microcode OK");
+  if (Build(false, false, false) && kind_ == EditKind::MicrocodeSource) host_.ShowInfo("Microcode OK");
 }
 
 void EditorWindow::OnLoadClicked() {
   if (!Build(true, false, false)) return;
-  if (kind_ == EditKind::MicrocodeSource) mainWindow_.ShowInfo("MCROM is updated");
+  if (kind_ == EditKind::MicrocodeSource) host_.ShowInfo("MCROM is updated");
   if (kind_ == EditKind::AssemblerSource) breakpointsButton_->show();
 }
 
 void EditorWindow::OnGoClicked() {
   if (!Build(true, true, false) || kind_ != EditKind::AssemblerSource) return;
   breakpointsButton_->show();
-  mainWindow_.RunProgram();
+  host_.RunProgram();
 }
 
 // Rebuilds the breakpoint list and the line map only; the processor's
 // current line is shown again when there is a processor window.
 void EditorWindow::OnBreakpointsClicked() {
   if (ProcessorBusy()) {
-    mainWindow_.ShowError(kProcessorRunning);
+    host_.ShowError(kProcessorRunning);
     return;
   }
-  if (Build(false, false, true)) mainWindow_.ShowInfo("Breakpoints valid");
-  if (ProcessorWindow* processor = mainWindow_.FindProcessorWindow()) {
-    ShowSourceLine(mainWindow_.Hardware().lineMap.At(processor->Pc()));
-  }
+  if (Build(false, false, true)) host_.ShowInfo("Breakpoints valid");
+  if (const std::optional<uint16_t> pc = host_.ProcessorPc())
+    ShowSourceLine(host_.Hardware().lineMap.At(*pc));
 }
 
-bool EditorWindow::ProcessorBusy() const {
-  const ProcessorWindow* processor = mainWindow_.FindProcessorWindow();
-  return processor != nullptr && processor->Running();
-}
+bool EditorWindow::ProcessorBusy() const { return host_.ProcessorRunning(); }
 
 // Make, Load and Go are refused while the processor runs. The request
 // flags that belong to one build (run after load, breakpoints only) are
@@ -572,7 +564,7 @@ bool EditorWindow::ProcessorBusy() const {
 bool EditorWindow::Build(bool load, bool run, bool breakpointsOnly) {
   if (translator_ == nullptr) return false;
   if (!breakpointsOnly && ProcessorBusy()) {
-    mainWindow_.ShowWarning(kResetFirst);
+    host_.ShowWarning(kResetFirst);
     return false;
   }
   ClearSourceLine();
@@ -580,7 +572,7 @@ bool EditorWindow::Build(bool load, bool run, bool breakpointsOnly) {
   translator_->loadAfterBuild = load;
   translator_->runAfterLoad = run;
   translator_->breakpointsOnly = breakpointsOnly;
-  mainWindow_.BuildProject(this);
+  host_.BuildProject(this);
   translator_->runAfterLoad = false;
   translator_->breakpointsOnly = false;
   return translator_->Succeeded();
@@ -624,7 +616,7 @@ void EditorWindow::CopyReopenItems(const std::array<QAction*, RecentFiles::kMenu
 
 void EditorWindow::showEvent(QShowEvent* event) {
   QMdiSubWindow::showEvent(event);
-  mainWindow_.SetProjectEditor(this);
+  host_.SetProjectEditor(this);
   ArrangeToolBar();
   RefreshIndicators();
   UpdatePosition();

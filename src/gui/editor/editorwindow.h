@@ -27,7 +27,7 @@ class EditCommands;
 class ErrorList;
 class SourceHighlighter;
 class SourceLineHighlight;
-class MainWindow;
+class EditorHost;
 class Scanner;
 
 // The editor window: one file of one kind (assembler source, assembler
@@ -49,7 +49,7 @@ class EditorWindow : public QMdiSubWindow {
   static constexpr const char* kSaveFilters =
       "TAV Assembler file (*.asm);;Microcode source (*.mca);;Textfile (*.txt);;Any file (*.*)";
 
-  explicit EditorWindow(MainWindow& mainWindow);
+  explicit EditorWindow(EditorHost& host);
 
   // The kind of the file, none until a kind is applied.
   std::optional<EditKind> Kind() const { return kind_; }
@@ -164,7 +164,7 @@ class EditorWindow : public QMdiSubWindow {
   void OnColouringIndicatorClicked();
   void OnWrapIndicatorClicked();
 
-  MainWindow& mainWindow_;
+  EditorHost& host_;
   std::optional<EditKind> kind_;
   QString fileName_;
   EditorFile::Encoding encoding_ = EditorFile::Encoding::Utf8;

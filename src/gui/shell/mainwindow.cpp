@@ -654,6 +654,23 @@ void MainWindow::ShowChild(QWidget* window) {
 
 ProcessorWindow* MainWindow::FindProcessorWindow() const { return processor_; }
 
+Scanner* MainWindow::TranslatorFor(EditKind kind) {
+  switch (kind) {
+    case EditKind::AssemblerSource: return &assembler_;
+    case EditKind::MicrocodeSource: return &mcParser_;
+    case EditKind::AssemblerListing:
+    case EditKind::TextFile: break;
+  }
+  return nullptr;
+}
+
+bool MainWindow::ProcessorRunning() const { return processor_ != nullptr && processor_->Running(); }
+
+std::optional<uint16_t> MainWindow::ProcessorPc() const {
+  if (processor_ == nullptr) return std::nullopt;
+  return processor_->Pc();
+}
+
 ScreenWindow* MainWindow::FindScreenWindow() const { return screenWindow_; }
 
 RomView* MainWindow::FindRomView() const { return romView_; }

@@ -9,6 +9,7 @@
 #include "core/editor/editkind.h"
 #include "gui/common/dialogs.h"
 #include "gui/shell/mainwindowreporter.h"
+#include "gui/editor/editorhost.h"
 #include "gui/sim/processorhost.h"
 #include "gui/sim/screenterminal.h"
 #include "core/lang/assembler.h"
@@ -39,7 +40,7 @@ class ScreenWindow;
 // and its error list, the message boxes, and shut-down. It owns the
 // process's machine (memory, micro-code ROM), the two translators and the
 // terminal, and is the simulation windows' host.
-class MainWindow : public QMainWindow, public ProcessorHost {
+class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   Q_OBJECT
 
  public:
@@ -62,52 +63,53 @@ class MainWindow : public QMainWindow, public ProcessorHost {
   ~MainWindow() override;
 
   // The message boxes every window reports through.
-  void ShowError(const QString& text);
-  void ShowInfo(const QString& text);
-  Dialogs::Answer ShowWarning(const QString& text);
-  Dialogs::Answer AskYesNoCancel(const QString& text);
+  void ShowError(const QString& text) override;
+  void ShowInfo(const QString& text) override;
+  Dialogs::Answer ShowWarning(const QString& text) override;
+  Dialogs::Answer AskYesNoCancel(const QString& text) override;
 
   // Writes a file for the user (a source, its backup, a selection, the
   // listing): replaced whole, or left as it was when any step of the write
   // fails; false then, after the message "Cannot save file" with the reason.
-  bool ReplaceFile(const QString& name, const QByteArray& bytes);
-  void ShowCannotSave(const QString& name, const QString& reason);
+  bool ReplaceFile(const QString& name, const QByteArray& bytes) override;
+  void ShowCannotSave(const QString& name, const QString& reason) override;
 
   WorkbenchSettings& Settings() { return settings_; }
+  const WorkbenchSettings& Settings() const override { return settings_; }
   QString HomeDir() const;
   MicrocodeParser& MicrocodeTranslator() { return mcParser_; }
   Assembler& AssemblerTranslator() { return assembler_; }
   WindowLayout& Layout() { return layout_; }
-  QMdiArea* MdiArea() const { return mdiArea_; }
+  QMdiArea* MdiArea() const override { return mdiArea_; }
 
   // Editors and files.
-  EditorWindow* NewSourceFile(EditKind kind);
+  EditorWindow* NewSourceFile(EditKind kind) override;
   // Opens a file in a new editor; none (after "can't open file: %s") when
   // it cannot be read.
   EditorWindow* OpenSourceFile(const QString& name);
-  void OpenFile();
+  void OpenFile() override;
   // The Open dialog with file type `filterIndex` for this use only; the
   // chosen name or empty.
-  QString OpenDialogFileName(int filterIndex);
+  QString OpenDialogFileName(int filterIndex) override;
   int OpenFilterIndex() const { return openFilterIndex_; }
   const QString& OpenDir() const { return openDir_; }
   // Reopen entry k (1 to 10) of the open-file list.
-  void ReopenFile(int k);
-  void SaveAll();
-  void CloseAll();
+  void ReopenFile(int k) override;
+  void SaveAll() override;
+  void CloseAll() override;
   // Save File and Print Text of the button bar.
   void SaveFile();
   void PrintText();
   // Called by a closing editor after it recorded its bounds.
-  void EditorClosed(EditorWindow* editor);
+  void EditorClosed(EditorWindow* editor) override;
   // The registered editor whose text has the keyboard focus.
   EditorWindow* FocusedEditor() const;
   // The editor shown or built last: target of the error list.
   EditorWindow* ProjectEditor() const;
-  void SetProjectEditor(EditorWindow* editor);
+  void SetProjectEditor(EditorWindow* editor) override;
   const EditorSlots<EditorWindow>& Editors() const { return editors_; }
   const RecentFiles& Recent() const { return recentFiles_; }
-  const std::array<QAction*, RecentFiles::kMenuItems>& ReopenItems() const { return reopenItems_; }
+  const std::array<QAction*, RecentFiles::kMenuItems>& ReopenItems() const override { return reopenItems_; }
 
   // The button bar.
   void NewFile();
@@ -125,6 +127,12 @@ class MainWindow : public QMainWindow, public ProcessorHost {
 
   // The simulation windows' host.
   Machine& Hardware() override { return machine_; }
+
+  // The editors' host (besides the commands above).
+  WindowBounds DefaultEditorBounds() const override { return layout_.defaults.editor; }
+  Scanner* TranslatorFor(EditKind kind) override;
+  bool ProcessorRunning() const override;
+  std::optional<uint16_t> ProcessorPc() const override;
   ScreenTerminal& Screen() override { return screen_; }
   LayoutDefaults& Defaults() override { return layout_.defaults; }
   ProcessorWindow* FindProcessorWindow() const override;
@@ -146,11 +154,11 @@ class MainWindow : public QMainWindow, public ProcessorHost {
 
   // Builds: `sender` is the editor whose button asked, or none for the
   // main window itself.
-  void BuildProject(EditorWindow* sender);
-  void RunProgram();
+  void BuildProject(EditorWindow* sender) override;
+  void RunProgram() override;
   void ShowErrorList();
   void HideErrorList();
-  void ClearErrorList(EditorWindow* editor);
+  void ClearErrorList(EditorWindow* editor) override;
   void ReloadAssemblerOutput();
 
   // The Window menu.
