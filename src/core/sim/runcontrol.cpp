@@ -31,6 +31,8 @@ void RunControl::ResetOnce(bool fromProcessorWindow) {
     state_[r] = 0;
   }
   state_.aluFunction = 0;
+  state_.microSteps = 0;
+  state_.instructions = 0;
   state_.running = false;
   state_.instructionDone = true;
   state_[Reg::SR] = 0;
