@@ -143,7 +143,9 @@ bool RunControl::ContinueGo(std::chrono::steady_clock::duration budget) {
 bool RunControl::ShouldStop() const {
   if (state_.abort) return true;
   if (state_.haltRequest && state_.instructionDone) return true;
-  return state_.instructionDone && machine_.breakpoints.Contains(state_[Reg::PC]);
+  if (!state_.instructionDone) return false;
+  if (machine_.breakpoints.Contains(state_[Reg::PC])) return true;
+  return stopTest_ != nullptr && stopTest_->StopAfterInstruction();
 }
 
 void RunControl::FinishGo() {
