@@ -1,5 +1,6 @@
 // Runs a hand-placed loop on the Go path with the silent display and prints
-// the micro-steps per second.
+// the micro-steps per second, with the debugger's history recording off and
+// on, turn about, and the ratio of the best runs of each.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -7,6 +8,7 @@
 #include <memory>
 
 #include "core/sim/alufunctions.h"
+#include "core/sim/debugger.h"
 #include "core/sim/machine.h"
 #include "core/sim/processor.h"
 
@@ -45,10 +47,14 @@ void InstallMicroCode(Mcrom& mcrom) {
   Define(mcrom, 0x3F, "BRA", {Mi({12, 5}, kAluTsc), Mi({10, 5}), Mi({16, 7}, kAluAdd), Mi({8, 11})});
 }
 
-}  // namespace
+struct Measurement {
+  uint64_t steps = 0;
+  uint64_t instructions = 0;
+  double seconds = 0;
+  double StepsPerSecond() const { return static_cast<double>(steps) / seconds; }
+};
 
-int main(int argc, char** argv) {
-  const uint64_t target = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 300'000'000ull;
+Measurement Run(bool recording, uint64_t target) {
   auto machine = std::make_unique<Machine>();
   InstallMicroCode(machine->mcrom);
   // loop: ADD R1, 1 / MOVE R2, (0x0200) / BRA loop
@@ -57,17 +63,41 @@ int main(int argc, char** argv) {
 
   SilentDisplay display;
   Processor processor(*machine, display);
-  RunControl& control = processor.Control();
-  control.Reset();
+  Debugger debugger(*machine, processor, display);
+  debugger.SetRecording(recording);
+  debugger.Reset();
   const auto start = std::chrono::steady_clock::now();
-  control.BeginGo();
-  while (processor.State().microSteps < target && control.ContinueGo(std::chrono::milliseconds(10))) {}
-  control.Halt();
-  control.ContinueGo(std::chrono::milliseconds(10));
+  debugger.Go();
+  while (processor.State().microSteps < target && debugger.ContinueRun(std::chrono::milliseconds(10))) {}
+  debugger.Halt();
+  debugger.ContinueRun(std::chrono::milliseconds(10));
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  const uint64_t steps = processor.State().microSteps;
-  std::printf("%llu micro-steps, %llu instructions in %.3f s\n", static_cast<unsigned long long>(steps),
-              static_cast<unsigned long long>(processor.State().instructions), seconds);
-  std::printf("%.1f million micro-steps per second\n", static_cast<double>(steps) / seconds / 1e6);
+  return {processor.State().microSteps, processor.State().instructions, seconds};
+}
+
+void Print(const char* what, const Measurement& m) {
+  std::printf("%s: %llu micro-steps, %llu instructions in %.3f s, %.1f million micro-steps per second\n",
+              what, static_cast<unsigned long long>(m.steps), static_cast<unsigned long long>(m.instructions),
+              m.seconds, m.StepsPerSecond() / 1e6);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const uint64_t target = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 100'000'000ull;
+  const int rounds = argc > 2 ? std::atoi(argv[2]) : 3;
+  Measurement bestOff;
+  Measurement bestOn;
+  for (int round = 0; round < rounds; ++round) {
+    for (const bool recording : {false, true}) {
+      const Measurement m = Run(recording, target);
+      Print(recording ? "recording on " : "recording off", m);
+      Measurement& best = recording ? bestOn : bestOff;
+      if (best.seconds == 0 || m.StepsPerSecond() > best.StepsPerSecond()) best = m;
+    }
+  }
+  std::printf("best: recording off %.1f, on %.1f million micro-steps per second; on/off %.3f\n",
+              bestOff.StepsPerSecond() / 1e6, bestOn.StepsPerSecond() / 1e6,
+              bestOn.StepsPerSecond() / bestOff.StepsPerSecond());
   return 0;
 }
