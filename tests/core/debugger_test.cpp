@@ -359,6 +359,26 @@ TEST(Debugger, InputEndedUndoesTheWaitingService) {
   EXPECT_NE(Difference(beforeClock, rig.Snapshot()), "");
 }
 
+TEST(Debugger, AClockIsPressedAndReleasedAsOneCommand) {
+  DebugRig rig(Program("MOVE R1, 1\n ADD R1, 2\n HALT"));
+  rig.debugger->Instruction();
+  EXPECT_FALSE(rig.debugger->ClockRelease()) << "no press before it";
+  const MachineSnapshot before = rig.Snapshot();
+  ASSERT_TRUE(rig.debugger->ClockPress());
+  EXPECT_TRUE(rig.debugger->Busy());
+  EXPECT_EQ(rig.debugger->BackClock(), BackResult::Nothing) << "not inside a clock";
+  EXPECT_FALSE(rig.debugger->Instruction());
+  EXPECT_FALSE(rig.debugger->Poke(0x20, 1));
+  EXPECT_TRUE(rig.debugger->ClockRelease());
+  EXPECT_FALSE(rig.debugger->Busy());
+  EXPECT_EQ(rig.debugger->BackClock(), BackResult::Done);
+  EXPECT_EQ(Difference(before, rig.Snapshot()), "");
+  rig.debugger->ClockPress();
+  rig.debugger->Reset();
+  EXPECT_FALSE(rig.debugger->ClockRelease()) << "Reset ended the clock";
+  EXPECT_EQ(rig.State().microSteps, 0u);
+}
+
 // Runs begun on the run control itself (not through the debugger) still
 // stop on watches.
 TEST(Debugger, WatchesStopGoOfTheRunControl) {

@@ -44,7 +44,9 @@ void Debugger::ClearHistory() { history_.Clear(); }
 
 bool Debugger::CanGoBack() const { return recording_ && !Busy() && history_.CanGoBack(); }
 
-bool Debugger::Busy() const { return runActive_ || state_.running || (keys_ != nullptr && keys_->Waiting()); }
+bool Debugger::Busy() const {
+  return runActive_ || clockPressed_ || state_.running || (keys_ != nullptr && keys_->Waiting());
+}
 
 bool Debugger::CanClose() {
   if (!runActive_) return control_.CanClose();
@@ -67,6 +69,7 @@ void Debugger::WordWriting(uint16_t address, uint16_t oldValue) {
 void Debugger::Reset(bool fromProcessorWindow) {
   ++resets_;
   StartCommand();
+  clockPressed_ = false;
   control_.Reset(fromProcessorWindow);
   // A full-speed run inside a slice ends when the slice returns.
   if (!control_.GoActive()) runActive_ = false;
@@ -77,12 +80,14 @@ bool Debugger::Clock() { return ClockPress() && ClockRelease(); }
 bool Debugger::ClockPress() {
   if (Busy()) return false;
   StartCommand();
+  clockPressed_ = true;
   control_.ClockPress();
   return true;
 }
 
 bool Debugger::ClockRelease() {
-  if (Busy()) return false;
+  if (!clockPressed_) return false;
+  clockPressed_ = false;
   const uint64_t resets = resets_;
   control_.ClockRelease();
   InputEnded(resets, false);

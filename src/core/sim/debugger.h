@@ -39,8 +39,10 @@ namespace tav2 {
 // and the key device, and unhooks itself when destroyed.
 //
 // Commands: every command returns false (and changes nothing) while Busy():
-// while a run is active or the processor is inside a clock (a terminal
-// service waiting for a key). Reset and Halt are always accepted.
+// while a run is active, between ClockPress and ClockRelease, or while the
+// processor is inside a clock (a terminal service waiting for a key). Reset
+// and Halt are always accepted; Reset also ends a pressed clock, whose
+// release is then refused.
 //
 // Running: Go, StepOver and RunTo begin a run at a speed; the caller then
 // calls ContinueRun until it returns false, every speed.Interval() (a
@@ -86,7 +88,8 @@ class Debugger : private ExecutionObserver, private MemoryWriteObserver, private
   // `fromProcessorWindow` as for RunControl::Reset.
   void Reset(bool fromProcessorWindow = false);
   // One clock, both halves with the display on; or the two halves apart
-  // (the Clock button's press and release).
+  // (the Clock button's press and release: a release only follows an
+  // accepted press).
   bool Clock();
   bool ClockPress();
   bool ClockRelease();
@@ -174,6 +177,7 @@ class Debugger : private ExecutionObserver, private MemoryWriteObserver, private
   WatchList watches_;
   SourceLines lines_;
   bool recording_ = true;
+  bool clockPressed_ = false;  // the read half of a clock ran, its write half not yet
 
   bool runActive_ = false;
   RunSpeed speed_;
