@@ -135,25 +135,17 @@ void DebugSession::ResetCommand(const Words&) {
   PrintRegisters();
 }
 
-void DebugSession::ClockCommand(const Words& args) {
-  const std::optional<uint64_t> count = Count(args);
-  if (!count) return;
-  for (uint64_t i = 0; i < *count && !StoppedByHalt(); ++i) {
-    debugger_.Clock();
-    if (debugger_.LastStop().kind == StopKind::InputEnded) {
-      PrintStop(debugger_.LastStop());
-      break;
-    }
-  }
-  PrintRegisters();
-}
+void DebugSession::ClockCommand(const Words& args) { Repeat(args, &Debugger::Clock); }
 
-// An instruction that halts does not end: the step stops there.
-void DebugSession::StepCommand(const Words& args) {
+void DebugSession::StepCommand(const Words& args) { Repeat(args, &Debugger::Instruction); }
+
+// A halted processor makes no clock, and an instruction that halts does
+// not end: either stops the command there.
+void DebugSession::Repeat(const Words& args, bool (Debugger::*action)()) {
   const std::optional<uint64_t> count = Count(args);
   if (!count) return;
   for (uint64_t i = 0; i < *count && !StoppedByHalt(); ++i) {
-    debugger_.Instruction();
+    (debugger_.*action)();
     if (debugger_.LastStop().kind == StopKind::InputEnded) {
       PrintStop(debugger_.LastStop());
       break;
@@ -184,7 +176,7 @@ void DebugSession::GoBack(const Words& args, BackResult (Debugger::*step)()) {
 
 void DebugSession::NextCommand(const Words&) {
   debugger_.SetStepLimit(kDefaultRunLimit);
-  if (debugger_.StepOver()) RunToStop();
+  if (debugger_.StepOver()) debugger_.RunToEnd();
   if (debugger_.LastStop().kind != StopKind::Finished) PrintStop(debugger_.LastStop());
   PrintRegisters();
 }
@@ -193,12 +185,10 @@ void DebugSession::RunCommand(const Words& args) {
   const std::optional<uint64_t> limit = Count(args, kDefaultRunLimit);
   if (!limit) return;
   debugger_.SetStepLimit(*limit);
-  if (debugger_.Go()) RunToStop();
+  if (debugger_.Go()) debugger_.RunToEnd();
   PrintStop(debugger_.LastStop());
   PrintRegisters();
 }
-
-void DebugSession::RunToStop() { debugger_.RunToEnd(); }
 
 // ---------------------------------------------------------------- breakpoints, watches, edits
 

@@ -87,8 +87,8 @@ class DebugSession {
   void PokeCommand(const Words& args);
   void QuitCommand(const Words& args);
 
+  void Repeat(const Words& args, bool (Debugger::*action)());
   void GoBack(const Words& args, BackResult (Debugger::*step)());
-  void RunToStop();
   // The count of clock, step, back, backclock and run: 1 (or `fallback`)
   // when not given; none (after an error) when it is no positive number.
   std::optional<uint64_t> Count(const Words& args, uint64_t fallback = 1);
