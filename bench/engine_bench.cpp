@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <memory>
 
+#include "recordingcomparison.h"
 #include "core/sim/alufunctions.h"
 #include "core/sim/debugger.h"
 #include "core/sim/machine.h"
@@ -47,14 +48,7 @@ void InstallMicroCode(Mcrom& mcrom) {
   Define(mcrom, 0x3F, "BRA", {Mi({12, 5}, kAluTsc), Mi({10, 5}), Mi({16, 7}, kAluAdd), Mi({8, 11})});
 }
 
-struct Measurement {
-  uint64_t steps = 0;
-  uint64_t instructions = 0;
-  double seconds = 0;
-  double StepsPerSecond() const { return static_cast<double>(steps) / seconds; }
-};
-
-Measurement Run(bool recording, uint64_t target) {
+bench::Measurement Run(bool recording, uint64_t target) {
   auto machine = std::make_unique<Machine>();
   InstallMicroCode(machine->mcrom);
   // loop: ADD R1, 1 / MOVE R2, (0x0200) / BRA loop
@@ -72,13 +66,8 @@ Measurement Run(bool recording, uint64_t target) {
   debugger.Halt();
   debugger.ContinueRun(std::chrono::milliseconds(10));
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  return {processor.State().microSteps, processor.State().instructions, seconds};
-}
-
-void Print(const char* what, const Measurement& m) {
-  std::printf("%s: %llu micro-steps, %llu instructions in %.3f s, %.1f million micro-steps per second\n",
-              what, static_cast<unsigned long long>(m.steps), static_cast<unsigned long long>(m.instructions),
-              m.seconds, m.StepsPerSecond() / 1e6);
+  return {processor.State().microSteps, processor.State().instructions, seconds,
+          debugger.GetHistory().Bytes()};
 }
 
 }  // namespace
@@ -86,18 +75,6 @@ void Print(const char* what, const Measurement& m) {
 int main(int argc, char** argv) {
   const uint64_t target = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 100'000'000ull;
   const int rounds = argc > 2 ? std::atoi(argv[2]) : 3;
-  Measurement bestOff;
-  Measurement bestOn;
-  for (int round = 0; round < rounds; ++round) {
-    for (const bool recording : {false, true}) {
-      const Measurement m = Run(recording, target);
-      Print(recording ? "recording on " : "recording off", m);
-      Measurement& best = recording ? bestOn : bestOff;
-      if (best.seconds == 0 || m.StepsPerSecond() > best.StepsPerSecond()) best = m;
-    }
-  }
-  std::printf("best: recording off %.1f, on %.1f million micro-steps per second; on/off %.3f\n",
-              bestOff.StepsPerSecond() / 1e6, bestOn.StepsPerSecond() / 1e6,
-              bestOn.StepsPerSecond() / bestOff.StepsPerSecond());
+  bench::CompareRecording(rounds, [target](bool recording) { return Run(recording, target); });
   return 0;
 }

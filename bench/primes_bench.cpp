@@ -13,6 +13,7 @@
 
 #include "core/lang/assembler.h"
 #include "core/lang/microcodeparser.h"
+#include "recordingcomparison.h"
 #include "core/sim/debugger.h"
 #include "core/sim/machine.h"
 #include "core/sim/processor.h"
@@ -47,15 +48,7 @@ std::string ReadFile(const std::filesystem::path& file) {
   return lines;
 }
 
-struct Measurement {
-  uint64_t steps = 0;
-  uint64_t instructions = 0;
-  double seconds = 0;
-  std::size_t historyBytes = 0;
-  double StepsPerSecond() const { return static_cast<double>(steps) / seconds; }
-};
-
-Measurement Run(const std::filesystem::path& home, bool recording) {
+bench::Measurement Run(const std::filesystem::path& home, bool recording) {
   auto machine = std::make_unique<Machine>();
   MicrocodeParser parser(machine->mcrom);
   parser.loadAfterBuild = true;
@@ -89,31 +82,11 @@ Measurement Run(const std::filesystem::path& home, bool recording) {
           debugger.GetHistory().Bytes()};
 }
 
-void Print(const char* what, const Measurement& m) {
-  std::printf(
-      "%s: %llu instructions, %llu micro-steps in %.3f s, %.1f million micro-steps per second, "
-      "history %.2f MB\n",
-      what, static_cast<unsigned long long>(m.instructions), static_cast<unsigned long long>(m.steps),
-      m.seconds, m.StepsPerSecond() / 1e6, static_cast<double>(m.historyBytes) / (1 << 20));
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
   const int rounds = argc > 1 ? std::atoi(argv[1]) : 3;
   const std::filesystem::path home = std::filesystem::read_symlink("/proc/self/exe").parent_path();
-  Measurement bestOff;
-  Measurement bestOn;
-  for (int round = 0; round < rounds; ++round) {
-    for (const bool recording : {false, true}) {
-      const Measurement m = Run(home, recording);
-      Print(recording ? "recording on " : "recording off", m);
-      Measurement& best = recording ? bestOn : bestOff;
-      if (best.seconds == 0 || m.StepsPerSecond() > best.StepsPerSecond()) best = m;
-    }
-  }
-  std::printf("best: recording off %.1f, on %.1f million micro-steps per second; on/off %.3f\n",
-              bestOff.StepsPerSecond() / 1e6, bestOn.StepsPerSecond() / 1e6,
-              bestOn.StepsPerSecond() / bestOff.StepsPerSecond());
+  bench::CompareRecording(rounds, [&home](bool recording) { return Run(home, recording); });
   return 0;
 }
