@@ -234,6 +234,18 @@ TEST(Debugger, StepOverRunsACallToItsReturn) {
   EXPECT_EQ(steps + 1, 5) << "TRAP1, INC, CMP, BGE, RTS one by one";
 }
 
+TEST(Debugger, StepOverInsideAnInstructionEndsIt) {
+  DebugRig rig(Program(kCalls));
+  rig.debugger->Instruction();
+  rig.debugger->Clock();
+  rig.debugger->Clock();
+  rig.debugger->StepOver();
+  rig.debugger->RunToEnd();
+  EXPECT_EQ(rig.debugger->LastStop().kind, StopKind::Finished);
+  EXPECT_EQ(rig.State().instructions, 2u);
+  EXPECT_EQ(rig.Reg(Reg::PC), 0x10) << "in the routine JSR called";
+}
+
 TEST(Debugger, RunToAnAddress) {
   DebugRig rig(DataFile("sources/breakpoints.asm"));
   rig.machine->breakpoints.Clear();

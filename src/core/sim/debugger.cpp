@@ -174,6 +174,7 @@ void Debugger::ShowMachine() {
 bool Debugger::Go(RunSpeed speed) { return BeginRun(Goal::Free, 0, speed); }
 
 bool Debugger::StepOver(RunSpeed speed) {
+  if (!state_.AtInstructionStart()) return BeginRun(Goal::InstructionEnd, 0, speed);
   const uint16_t pc = state_[Reg::PC];
   const bool extension = DecodedInstruction::Decode(machine_.memory.Read(pc)).extension;
   return BeginRun(Goal::StepOver, static_cast<uint16_t>(pc + (extension ? 2 : 1)), speed);
@@ -259,6 +260,7 @@ bool Debugger::GoalOrWatchStops() {
     case Goal::ToAddress:
       if (state_[Reg::PC] == goalAddress_) return goalReached_ = true;
       break;
+    case Goal::InstructionEnd: return goalReached_ = true;
     case Goal::Free: break;
   }
   if (stepLimit_ != kNoLimit && state_.microSteps - runStartSteps_ >= stepLimit_) return limitReached_ = true;

@@ -44,7 +44,8 @@ namespace tav2 {
 // and Halt are always accepted; Reset also ends a pressed clock, whose
 // release is then refused.
 //
-// Running: Go, StepOver and RunTo begin a run at a speed; the caller then
+// Running: Go, StepOver and RunTo begin a run at a speed (fixed for the
+// run: to change it, Halt and begin again); the caller then
 // calls ContinueRun until it returns false, every speed.Interval() (a
 // zero-interval timer at full speed, where each call runs a slice of about
 // `budget`; an animated run makes one instruction or one clock per call,
@@ -104,7 +105,8 @@ class Debugger : private ExecutionObserver, private MemoryWriteObserver, private
   bool Go(RunSpeed speed = RunSpeed::Full());
   // Runs the instruction at PC; when it was a call (it lowered SP by one and
   // pushed the address of the next instruction) runs on until that address
-  // is reached with SP back where it was.
+  // is reached with SP back where it was. Inside an instruction (after
+  // single clocks) it only runs that instruction to its end.
   bool StepOver(RunSpeed speed = RunSpeed::Full());
   // Runs until PC reaches `address` between two instructions (at least one
   // instruction runs).
@@ -128,8 +130,9 @@ class Debugger : private ExecutionObserver, private MemoryWriteObserver, private
   bool RemoveWatch(uint16_t address);
   const WatchList& Watches() const { return watches_; }
 
-  // --- Source lines: the text the program was assembled from, to name
-  // lines (1-based) for addresses and addresses for lines.
+  // --- Source lines: the text the program was assembled from (set it after
+  // every build), to name lines (1-based) for addresses and addresses for
+  // lines through the machine's line map.
   void SetProgramText(std::string_view text) { lines_ = SourceLines(text); }
   // 0: the address has no line.
   int LineOf(uint16_t address) const;
@@ -141,7 +144,7 @@ class Debugger : private ExecutionObserver, private MemoryWriteObserver, private
   const StopReason& LastStop() const { return lastStop_; }
 
  private:
-  enum class Goal : uint8_t { Free, StepOver, ToAddress };
+  enum class Goal : uint8_t { Free, StepOver, ToAddress, InstructionEnd };
 
   // ExecutionObserver, MemoryWriteObserver and RunStopTest.
   void ClocksStarting() override { history_.ClocksStarting(); }
