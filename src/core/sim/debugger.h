@@ -51,7 +51,8 @@ namespace tav2 {
 // `budget`; an animated run makes one instruction or one clock per call,
 // with the display on). Halt and Reset end a run at once: the next
 // ContinueRun returns false. LastStop() then says why the run ended, and
-// Status() gives the status line.
+// Status() gives the status line (cheap: poll it a few times a second
+// during a run, and after every command).
 //
 // Going back: BackClock and BackInstruction restore the machine: the
 // registers, latches, sequencer, loaded micro-instruction, memory, screen
