@@ -1,6 +1,7 @@
 #include "debugcommand.h"
 
 #include <cstdio>
+#include <filesystem>
 #include <memory>
 
 #include "debugsession.h"
@@ -16,12 +17,14 @@ constexpr const char* kNoInput = "/dev/null";
 
 int DebugCommand::Main(const CliOptions& options) {
   const std::string input = options.input.value_or(kNoInput);
-  if (!cli_.Readable(input)) return Tav2Cli::kCannotRead;
   auto machine = std::make_unique<Machine>();
   if (const std::optional<int> failed = cli_.Build(options, *machine, true, {})) return *failed;
   machine->defaultStackPointer = options.stackPointer.value_or(0x7FFF);
 
-  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> keys(std::fopen(input.c_str(), "rb"), &std::fclose);
+  // The keys may come from any file that reads, a pipe too, but never from a directory.
+  std::error_code error;
+  const std::unique_ptr<std::FILE, int (*)(std::FILE*)> keys(
+      std::filesystem::is_directory(input, error) ? nullptr : std::fopen(input.c_str(), "rb"), &std::fclose);
   if (!keys) {
     std::fprintf(cli_.err_, "can't open file: %s\n", input.c_str());
     return Tav2Cli::kCannotRead;

@@ -320,6 +320,8 @@ void Tav2Cli::PrintCounts(std::FILE* file, const ProcessorState& state) {
                static_cast<unsigned long long>(state.microSteps));
 }
 
-std::string Tav2Cli::ProgramText(const std::string& file) { return WithLineFeeds(ReadFile(file)); }
+std::string Tav2Cli::ProgramText(const std::string& file) {
+  return WithLineFeeds(SourceFile::Read(file).text);
+}
 
 }  // namespace tav2

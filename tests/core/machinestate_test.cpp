@@ -166,7 +166,7 @@ TEST(BreakpointList, HoldsSixtyFiveAddressesAndNoMore) {
 
 TEST(BreakpointList, RemoveTakesEveryEntryOfAnAddressAndKeepsTheOrder) {
   BreakpointList list;
-  for (uint16_t address : {5, 7, 5, 9}) list.Add(address);
+  for (int address : {5, 7, 5, 9}) list.Add(static_cast<uint16_t>(address));
   EXPECT_TRUE(list.Remove(5));
   EXPECT_FALSE(list.Contains(5));
   ASSERT_EQ(list.Count(), 2);
