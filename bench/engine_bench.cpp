@@ -1,12 +1,15 @@
 // Runs a hand-placed loop on the Go path with the silent display and prints
-// the micro-steps per second.
+// the micro-steps per second, with the debugger's history recording off and
+// on, turn about, and the ratio of the best runs of each.
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <initializer_list>
 #include <memory>
 
+#include "recordingcomparison.h"
 #include "core/sim/alufunctions.h"
+#include "core/sim/debugger.h"
 #include "core/sim/machine.h"
 #include "core/sim/processor.h"
 
@@ -45,10 +48,7 @@ void InstallMicroCode(Mcrom& mcrom) {
   Define(mcrom, 0x3F, "BRA", {Mi({12, 5}, kAluTsc), Mi({10, 5}), Mi({16, 7}, kAluAdd), Mi({8, 11})});
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  const uint64_t target = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 300'000'000ull;
+bench::Measurement Run(bool recording, uint64_t target) {
   auto machine = std::make_unique<Machine>();
   InstallMicroCode(machine->mcrom);
   // loop: ADD R1, 1 / MOVE R2, (0x0200) / BRA loop
@@ -57,17 +57,24 @@ int main(int argc, char** argv) {
 
   SilentDisplay display;
   Processor processor(*machine, display);
-  RunControl& control = processor.Control();
-  control.Reset();
+  Debugger debugger(*machine, processor, display);
+  debugger.SetRecording(recording);
+  debugger.Reset();
   const auto start = std::chrono::steady_clock::now();
-  control.BeginGo();
-  while (processor.State().microSteps < target && control.ContinueGo(std::chrono::milliseconds(10))) {}
-  control.Halt();
-  control.ContinueGo(std::chrono::milliseconds(10));
+  debugger.Go();
+  while (processor.State().microSteps < target && debugger.ContinueRun(std::chrono::milliseconds(10))) {}
+  debugger.Halt();
+  debugger.ContinueRun(std::chrono::milliseconds(10));
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  const uint64_t steps = processor.State().microSteps;
-  std::printf("%llu micro-steps, %llu instructions in %.3f s\n", static_cast<unsigned long long>(steps),
-              static_cast<unsigned long long>(processor.State().instructions), seconds);
-  std::printf("%.1f million micro-steps per second\n", static_cast<double>(steps) / seconds / 1e6);
+  return {processor.State().microSteps, processor.State().instructions, seconds,
+          debugger.GetHistory().Bytes()};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const uint64_t target = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 100'000'000ull;
+  const int rounds = argc > 2 ? std::atoi(argv[2]) : 3;
+  bench::CompareRecording(rounds, [target](bool recording) { return Run(recording, target); });
   return 0;
 }

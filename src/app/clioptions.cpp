@@ -19,6 +19,8 @@ bool ParseNumber(const std::string& text, int base, T& value) {
   return ec == std::errc() && end == last;
 }
 
+}  // namespace
+
 bool ParseHexWord(const std::string& text, uint16_t& value) {
   uint32_t wide = 0;
   if (!ParseNumber(text, 16, wide) || wide > 0xFFFF) return false;
@@ -35,6 +37,8 @@ bool ParseDump(const std::string& text, CliOptions::MemoryDump& dump) {
          static_cast<std::size_t>(dump.count) <= MainMemory::kWords;
 }
 
+namespace {
+
 // The options each command takes; the others are refused.
 const std::set<std::string>& AllowedOptions(const std::string& command) {
   static const std::set<std::string> run = {"--microcode", "--start",       "--sp",   "--max-steps",
@@ -43,15 +47,17 @@ const std::set<std::string>& AllowedOptions(const std::string& command) {
   static const std::set<std::string> assemble = {"--microcode", "--start", "--listing"};
   static const std::set<std::string> rom = {"--microcode"};
   static const std::set<std::string> test = {"--junit", "--json", "--csv", "-j", "--allow-any-include"};
+  static const std::set<std::string> debug = {"--microcode", "--start", "--sp", "--input"};
   static const std::set<std::string> none;
   if (command == "run") return run;
   if (command == "asm") return assemble;
   if (command == "rom") return rom;
   if (command == "test") return test;
+  if (command == "debug") return debug;
   return none;
 }
 
-// The option naming a file: --microcode, --listing, --trace and the reports.
+// The option naming a file: --microcode, --listing, --trace, the reports and --input.
 std::optional<std::string>& FileOf(CliOptions& options, const std::string& arg) {
   if (arg == "--microcode") return options.microcode;
   if (arg == "--listing") return options.listing;
@@ -59,6 +65,7 @@ std::optional<std::string>& FileOf(CliOptions& options, const std::string& arg) 
   if (arg == "--trace-clocks") return options.traceClocks;
   if (arg == "--junit") return options.junit;
   if (arg == "--json") return options.json;
+  if (arg == "--input") return options.input;
   return options.csv;
 }
 
@@ -108,7 +115,7 @@ std::optional<CliOptions> CliOptions::Parse(const std::vector<std::string>& args
   }
   options.command = args[0];
   if (options.command != "run" && options.command != "asm" && options.command != "mc" &&
-      options.command != "rom" && options.command != "test") {
+      options.command != "rom" && options.command != "test" && options.command != "debug") {
     error = "unknown command: " + options.command;
     return std::nullopt;
   }

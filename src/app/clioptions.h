@@ -13,7 +13,7 @@ struct CliOptions {
     int count;
   };
 
-  std::string command;  // run, asm, mc, rom or test
+  std::string command;  // run, asm, mc, rom, test or debug
   std::optional<std::string> microcode;
   std::optional<uint16_t> start;
   std::optional<uint16_t> stackPointer;
@@ -32,11 +32,17 @@ struct CliOptions {
   std::optional<std::string> csv;
   std::optional<unsigned> jobs;
   bool allowAnyInclude = false;
+  std::optional<std::string> input;   // debug: the file the program's keys come from
   std::string file;                   // test: the case file
   std::vector<std::string> programs;  // test: the programs graded
 
   // The options, or the reason they are wrong.
   static std::optional<CliOptions> Parse(const std::vector<std::string>& args, std::string& error);
 };
+
+// A hex word, with or without "0x"; false when `text` is none.
+bool ParseHexWord(const std::string& text, uint16_t& value);
+// "ADDR:COUNT" of --mem (and of tav2-cli debug's mem command).
+bool ParseDump(const std::string& text, CliOptions::MemoryDump& dump);
 
 }  // namespace tav2

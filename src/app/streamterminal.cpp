@@ -27,6 +27,12 @@ int StreamTerminal::WaitKey() {
   return grid_.lastKey;
 }
 
+void StreamTerminal::EndLine() {
+  if (atLineStart_) return;
+  std::fputc('\n', out_);
+  atLineStart_ = true;
+}
+
 void StreamTerminal::CharacterPut(uint8_t ch, bool echo) {
   if (echo && !echo_) return;
   const int out = ch == kReturn ? '\n' : ch;

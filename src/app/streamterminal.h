@@ -20,6 +20,8 @@ class StreamTerminal : public HeadlessTerminal {
   int WriteError() const { return writeError_; }
   // Whether what was written so far ends with a line end (or nothing was written).
   bool AtLineStart() const { return atLineStart_; }
+  // Ends the line the program's output left open, if it did.
+  void EndLine();
 
   int WaitKey() override;
   void CharacterPut(uint8_t ch, bool echo) override;

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "clidisplay.h"
+#include "debugcommand.h"
 #include "core/lang/buildreporter.h"
 #include "core/lang/sourcefile.h"
 #include "core/lang/assembler.h"
@@ -76,7 +77,8 @@ const char* Tav2Cli::Usage() {
          "       tav2-cli mc  FILE.mca\n"
          "       tav2-cli rom [--microcode FILE]\n"
          "       tav2-cli test [--junit FILE] [--json FILE] [--csv FILE] [-j N] [--allow-any-include]\n"
-         "                     CASES.toml PROGRAM.asm...\n";
+         "                     CASES.toml PROGRAM.asm...\n"
+         "       tav2-cli debug [--microcode FILE] [--start HEX] [--sp HEX] [--input FILE] PROGRAM.asm\n";
 }
 
 int Tav2Cli::CannotWrite(const std::string& file) {
@@ -100,6 +102,7 @@ int Tav2Cli::Execute(const CliOptions& options) {
   if (options.command == "asm") return Assemble(options);
   if (options.command == "mc") return CheckMicrocode(options);
   if (options.command == "test") return TestCommand(homeDir_, out_, err_).Run(options);
+  if (options.command == "debug") return DebugCommand(*this).Main(options);
   return ListRom(options);
 }
 
@@ -306,10 +309,19 @@ void Tav2Cli::DumpMemory(const Machine& machine, const CliOptions::MemoryDump& d
 }
 
 void Tav2Cli::PrintStats(const ProcessorState& state, double seconds) {
-  std::fprintf(err_, "instructions: %llu\nmicro-steps: %llu\nseconds: %.3f\nmicro-steps per second: %.0f\n",
-               static_cast<unsigned long long>(state.instructions),
-               static_cast<unsigned long long>(state.microSteps), seconds,
+  PrintCounts(err_, state);
+  std::fprintf(err_, "seconds: %.3f\nmicro-steps per second: %.0f\n", seconds,
                seconds > 0 ? static_cast<double>(state.microSteps) / seconds : 0.0);
+}
+
+void Tav2Cli::PrintCounts(std::FILE* file, const ProcessorState& state) {
+  std::fprintf(file, "instructions: %llu\nmicro-steps: %llu\n",
+               static_cast<unsigned long long>(state.instructions),
+               static_cast<unsigned long long>(state.microSteps));
+}
+
+std::string Tav2Cli::ProgramText(const std::string& file) {
+  return WithLineFeeds(SourceFile::Read(file).text);
 }
 
 }  // namespace tav2

@@ -41,6 +41,10 @@ class Tav2Cli {
   static const char* Usage();
 
  private:
+  // The debug command builds, dumps and counts as run does.
+  friend class DebugCommand;
+  friend class DebugSession;
+
   int Execute(const CliOptions& options);
   int Run(const CliOptions& options);
   int Assemble(const CliOptions& options);
@@ -74,6 +78,10 @@ class Tav2Cli {
   void DumpRegisters(const ProcessorState& state);
   void DumpMemory(const Machine& machine, const CliOptions::MemoryDump& dump);
   void PrintStats(const ProcessorState& state, double seconds);
+  // The instructions and micro-steps lines of the statistics.
+  static void PrintCounts(std::FILE* file, const ProcessorState& state);
+  // A program's text as the build reads it: one "\n" per line break.
+  static std::string ProgramText(const std::string& file);
 
   std::filesystem::path homeDir_;
   std::vector<std::string> microcodeFiles_;  // the files the micro-code load read

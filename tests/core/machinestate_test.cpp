@@ -164,5 +164,17 @@ TEST(BreakpointList, HoldsSixtyFiveAddressesAndNoMore) {
   EXPECT_FALSE(list.Contains(0));
 }
 
+TEST(BreakpointList, RemoveTakesEveryEntryOfAnAddressAndKeepsTheOrder) {
+  BreakpointList list;
+  for (int address : {5, 7, 5, 9}) list.Add(static_cast<uint16_t>(address));
+  EXPECT_TRUE(list.Remove(5));
+  EXPECT_FALSE(list.Contains(5));
+  ASSERT_EQ(list.Count(), 2);
+  EXPECT_EQ(list.At(0), 7);
+  EXPECT_EQ(list.At(1), 9);
+  EXPECT_FALSE(list.Remove(5));
+  EXPECT_EQ(list.Count(), 2);
+}
+
 }  // namespace
 }  // namespace tav2

@@ -34,6 +34,8 @@ class RunControlTest : public ::testing::Test {
 TEST_F(RunControlTest, ResetSetsTheDocumentedStateAndIsIdempotent) {
   rig.machine->defaultStackPointer = 0x6000;
   rig.Control().Instruction();
+  ASSERT_GT(rig.State().microSteps, 0u);
+  ASSERT_EQ(rig.State().instructions, 1u);
   rig[Reg::SR] = 0xFFFF;
   rig.State().aluFunction = 5;
   rig.display.log.clear();
@@ -44,6 +46,8 @@ TEST_F(RunControlTest, ResetSetsTheDocumentedStateAndIsIdempotent) {
   EXPECT_EQ(rig[Reg::PC], kStart);
   EXPECT_EQ(rig[Reg::SP], 0x6000);
   EXPECT_EQ(rig.State().aluFunction, 0);
+  EXPECT_EQ(rig.State().microSteps, 0u) << "the counters count from Reset";
+  EXPECT_EQ(rig.State().instructions, 0u);
   EXPECT_EQ(rig.State().phase, Phase::Fetch);
   EXPECT_EQ(rig.State().entry, Mcrom::kFetchSequence);
   EXPECT_EQ(rig.State().loaded, rig.machine->mcrom.Entry(Mcrom::kFetchSequence).program[0]);

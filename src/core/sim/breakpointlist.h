@@ -13,6 +13,8 @@ class BreakpointList {
   void Clear() { count_ = 0; }
   // Appends an address; false (and nothing stored) when the list is full.
   bool Add(uint16_t address);
+  // Removes every entry of an address; false when it held none.
+  bool Remove(uint16_t address);
   // Asked before every instruction of a run, so defined here to be inlined.
   bool Contains(uint16_t address) const {
     for (int i = 0; i < count_; ++i) {

@@ -2,7 +2,9 @@
 
 #include "core/sim/alu.h"
 #include "core/sim/alufunctions.h"
+#include "core/sim/executionobserver.h"
 #include "core/sim/terminal.h"
+#include "core/sim/watchlist.h"
 
 namespace tav2 {
 
@@ -113,6 +115,7 @@ void Engine::Fill(PlanBlock& block, int entry) {
     s.memDataBuffer = s[Reg::MDR];
   } else if (plan.memory & kRead) {
     s.memDataBuffer = machine_.memory.Read(s.memAddressLatch);
+    if (readWatches_ != nullptr) readWatches_->NoteRead(s.memAddressLatch);
   }
   if (plan.alu != kAluNone) {
     s.aluFunction = plan.alu;
@@ -142,6 +145,7 @@ inline bool Engine::FlagUpdate() const {
 
 void Engine::ReadPhase() {
   if (state_.abort) return;
+  NoteClocksStarting();
   const MicroPlan& plan = *current_;
   ReadHalf(plan);
   if (!state_.showSteps) return;
@@ -186,6 +190,7 @@ void Engine::Step() {
 void Engine::RunToInstructionEnd() {
   ProcessorState& s = state_;
   if (machine_.halted || s.abort) return;
+  NoteClocksStarting();
   if (block_->stamp != Stamp()) block_ = &BlockFor(s.entry);
   for (;;) {
     const MicroPlan* plan = current_;
@@ -219,6 +224,7 @@ void Engine::RunToInstructionEnd() {
   if (state_.instructionDone) display_.ProcessEvents();
   LoadNext();
   if (state_.showSteps) display_.MicroInstructionLoaded();
+  if (serviceEnded_) EndServiceClock();
 }
 
 [[gnu::always_inline]] inline void Engine::EnterPhase(Phase phase, bool showAlways) {
@@ -303,7 +309,9 @@ void Engine::ShowPhase(Phase phase, bool showAlways) {
   EnterPhase(Phase::Execute);
   if (state_.decoded.indirect) state_.decoded.op2 = Operand::T1;
   if (state_[Reg::IR] == kTerminalServiceWord && terminal_ != nullptr) {
+    if (observer_ != nullptr) observer_->ServiceStarting();
     terminal_->Service(state_, machine_.memory, display_);
+    serviceEnded_ = observer_ != nullptr && !state_.abort;
   }
   return !state_.abort;
 }
@@ -316,11 +324,26 @@ void Engine::Halt(uint8_t opcode) {
   if (opcode == 0x00) display_.ShowError(kUnknownOperation);
 }
 
+[[gnu::always_inline]] inline void Engine::NoteClocksStarting() {
+  if (observer_ != nullptr && state_.instructions >= observeFrom_) observer_->ClocksStarting();
+}
+
+void Engine::EndServiceClock() {
+  serviceEnded_ = false;
+  if (observer_ != nullptr) observer_->ServiceClockEnded();
+}
+
 void Engine::RestartFetch() {
+  if (observer_ != nullptr) observer_->Restarted();
   EnterPhase(Phase::Fetch, true);
   StartSequence(Mcrom::kFetchSequence);
   LoadNext();
   display_.MicroInstructionLoaded();
+}
+
+void Engine::Resume() {
+  block_ = &BlockFor(state_.entry);
+  current_ = state_.remaining > 0 ? &block_->plans[static_cast<std::size_t>(state_.nextIndex)] : &kNothing;
 }
 
 }  // namespace tav2

@@ -9,7 +9,9 @@
 
 namespace tav2 {
 
+class ExecutionObserver;
 class Terminal;
+class WatchList;
 
 // Executes one micro-instruction per clock: the read half, the write half
 // (with the ALU) and the sequencer that chains the fetch, immediate,
@@ -24,6 +26,15 @@ class Engine {
 
   // The terminal whose services the instruction word 0xFF10 performs.
   void SetTerminal(Terminal* terminal) { terminal_ = terminal; }
+  // Who hears of clocks, terminal services and restarts (nullptr: nobody).
+  // It hears of clocks starting only once the instruction count has reached
+  // the mark it sets with ObserveFrom (at first 0), so that the Go path
+  // pays for no call it does not need.
+  void SetObserver(ExecutionObserver* observer) { observer_ = observer; }
+  void ObserveFrom(uint64_t instructions) { observeFrom_ = instructions; }
+  // The watches that every memory read of a clock is noted in (nullptr:
+  // none, which keeps the reads free of any test).
+  void SetReadWatches(WatchList* watches) { readWatches_ = watches; }
 
   void ReadPhase();
   void WritePhase();
@@ -36,6 +47,10 @@ class Engine {
   // Enters Fetch with the display on, starts the fetch sequence and loads
   // its first micro-instruction (the end of a Reset).
   void RestartFetch();
+
+  // Takes up the running sequence where the state says it stands, after the
+  // state was set from outside (a step back in the history).
+  void Resume();
 
  private:
   // A micro-instruction after operand substitution, with what a clock needs
@@ -74,11 +89,17 @@ class Engine {
   bool EnterExecute();
   // The halt opcodes 0x00 (with its message) and 0x6F, found at Decode.
   void Halt(uint8_t opcode);
+  void NoteClocksStarting();
+  void EndServiceClock();
 
   Machine& machine_;
   ProcessorState& state_;
   ProcessorDisplay& display_;
   Terminal* terminal_ = nullptr;
+  ExecutionObserver* observer_ = nullptr;
+  uint64_t observeFrom_ = 0;
+  WatchList* readWatches_ = nullptr;
+  bool serviceEnded_ = false;  // the running clock performed a terminal service
   std::vector<PlanBlock> blocks_;
   PlanBlock* block_;          // of the running sequence
   const MicroPlan* current_;  // the loaded micro-instruction

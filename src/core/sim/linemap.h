@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 namespace tav2 {
@@ -12,6 +13,16 @@ class LineMap {
 
   int At(uint16_t address) const { return positions_[address]; }
   void Set(uint16_t address, int position) { positions_[address] = position; }
+
+  // The lowest address whose line starts at `position`; none when no
+  // address has that line (position 0 is no line).
+  std::optional<uint16_t> FirstAddressAt(int position) const {
+    if (position == 0) return std::nullopt;
+    for (std::size_t address = 0; address < positions_.size(); ++address) {
+      if (positions_[address] == position) return static_cast<uint16_t>(address);
+    }
+    return std::nullopt;
+  }
 
  private:
   std::vector<int> positions_;

@@ -65,6 +65,10 @@ struct ProcessorState {
   uint16_t& operator[](Reg r) { return reg[static_cast<std::size_t>(r)]; }
   uint16_t operator[](Reg r) const { return reg[static_cast<std::size_t>(r)]; }
   bool Flag(uint16_t bit) const { return (reg[static_cast<std::size_t>(Reg::SR)] & bit) != 0; }
+  // Between two instructions: the fetch sequence has not begun.
+  bool AtInstructionStart() const { return phase == Phase::Fetch && nextIndex == 0; }
+
+  bool operator==(const ProcessorState&) const = default;
 };
 
 }  // namespace tav2

@@ -31,6 +31,8 @@ void RunControl::ResetOnce(bool fromProcessorWindow) {
     state_[r] = 0;
   }
   state_.aluFunction = 0;
+  state_.microSteps = 0;
+  state_.instructions = 0;
   state_.running = false;
   state_.instructionDone = true;
   state_[Reg::SR] = 0;
@@ -141,7 +143,9 @@ bool RunControl::ContinueGo(std::chrono::steady_clock::duration budget) {
 bool RunControl::ShouldStop() const {
   if (state_.abort) return true;
   if (state_.haltRequest && state_.instructionDone) return true;
-  return state_.instructionDone && machine_.breakpoints.Contains(state_[Reg::PC]);
+  if (!state_.instructionDone) return false;
+  if (machine_.breakpoints.Contains(state_[Reg::PC])) return true;
+  return stopTest_ != nullptr && stopTest_->StopAfterInstruction();
 }
 
 void RunControl::FinishGo() {

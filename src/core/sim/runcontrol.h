@@ -7,6 +7,7 @@
 #include "core/sim/machine.h"
 #include "core/sim/processordisplay.h"
 #include "core/sim/processorstate.h"
+#include "core/sim/runstoptest.h"
 
 namespace tav2 {
 
@@ -24,6 +25,8 @@ class RunControl {
 
   // The terminal whose key wait a Reset ends.
   void SetTerminal(Terminal* terminal) { terminal_ = terminal; }
+  // A further test Go makes after every instruction (nullptr: none).
+  void SetStopTest(RunStopTest* test) { stopTest_ = test; }
 
   // `fromProcessorWindow`: the Reset made when the processor window opens
   // (it leaves the focus where it is).
@@ -66,6 +69,7 @@ class RunControl {
   Engine& engine_;
   ProcessorDisplay& display_;
   Terminal* terminal_ = nullptr;
+  RunStopTest* stopTest_ = nullptr;
   bool goActive_ = false;      // a run has begun and not yet finished
   bool inSlice_ = false;       // ContinueGo is on the call stack
   bool testsPending_ = false;  // an instruction ran whose stop tests are due

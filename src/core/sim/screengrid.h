@@ -63,6 +63,9 @@ class ScreenGrid {
   // "TAV screen %d x %d" with lines and chars.
   std::string Caption() const;
 
+  // Cells and every field alike.
+  bool operator==(const ScreenGrid&) const = default;
+
  private:
   std::array<std::array<uint8_t, kMaxChars + 1>, kMaxLines + 1> cells_{};
 };
