@@ -104,7 +104,7 @@ TEST(HelpManual, EveryWordOfTheLanguagesReachesItsEntry) {
   }
   ASSERT_GE(words.size(), 23u + 32u + 79u);
   for (const std::string& word : words) {
-    const std::optional<std::string> topic = Scanner::HelpTopicFor(word);
+    const std::optional<std::string> topic = HelpTopics::For(word);
     ASSERT_TRUE(topic.has_value()) << "no help topic for " << word;
     const std::string entry = Entry(html, HelpTopics::Anchor(*topic));
     EXPECT_FALSE(entry.empty()) << word << ": no anchor " << HelpTopics::Anchor(*topic);
@@ -121,12 +121,12 @@ TEST(HelpManual, OwnMnemonicsLeadToTheInstructionSet) {
   rom.SetEntry(0x1F, own);
   own.SetName("ADD");
   rom.SetEntry(0x01, own);
-  EXPECT_EQ(Scanner::HelpTopicFor(" inc2 ", rom), "Instruction set");
-  EXPECT_EQ(Scanner::HelpTopicFor("ADD", rom), "ADD instruction") << "the default entry comes first";
-  EXPECT_EQ(Scanner::HelpTopicFor("dat", rom), "DAT");
-  EXPECT_EQ(Scanner::HelpTopicFor("INC3", rom), std::nullopt);
-  EXPECT_EQ(Scanner::HelpTopicFor("", rom), std::nullopt);
-  EXPECT_EQ(Scanner::HelpTopicFor("INC2"), std::nullopt) << "without the ROM: no topic";
+  EXPECT_EQ(HelpTopics::For(" inc2 ", rom), "Instruction set");
+  EXPECT_EQ(HelpTopics::For("ADD", rom), "ADD instruction") << "the default entry comes first";
+  EXPECT_EQ(HelpTopics::For("dat", rom), "DAT");
+  EXPECT_EQ(HelpTopics::For("INC3", rom), std::nullopt);
+  EXPECT_EQ(HelpTopics::For("", rom), std::nullopt);
+  EXPECT_EQ(HelpTopics::For("INC2"), std::nullopt) << "without the ROM: no topic";
 }
 
 }  // namespace

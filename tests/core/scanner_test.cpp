@@ -7,6 +7,7 @@
 
 #include "core/lang/helptopics.h"
 #include "core/lang/scanner.h"
+#include "core/lang/words.h"
 #include "tempdir.h"
 
 namespace tav2 {
@@ -191,7 +192,7 @@ TEST(Scanner, SameWordAndHelpTopics) {
                                                              {"a\x80", "A", true},
                                                              {"Branch", "Branch instructions", true},
                                                              {"Branches", "Branch instructions", false}};
-  for (const auto& [a, b, expected] : same) EXPECT_EQ(Scanner::SameWord(a, b), expected) << a << "|" << b;
+  for (const auto& [a, b, expected] : same) EXPECT_EQ(Words::Same(a, b), expected) << a << "|" << b;
 
   const std::pair<const char*, const char*> topics[] = {// nullptr: none
                                                         {"  flags ", "Flags"},
@@ -205,7 +206,7 @@ TEST(Scanner, SameWordAndHelpTopics) {
                                                         {"frobnicate", nullptr},
                                                         {"no topic at all", nullptr}};
   for (const auto& [word, topic] : topics) {
-    EXPECT_EQ(Scanner::HelpTopicFor(word), topic ? std::optional<std::string>(topic) : std::nullopt) << word;
+    EXPECT_EQ(HelpTopics::For(word), topic ? std::optional<std::string>(topic) : std::nullopt) << word;
   }
   EXPECT_EQ(HelpTopics::Anchor("Branch instructions"), "branch-instructions");
 }

@@ -4,7 +4,6 @@
 #include <filesystem>
 
 #include "core/editor/textchars.h"
-#include "core/shell/recentfiles.h"
 #include "core/util/formatted.h"
 
 namespace tav2 {
@@ -27,14 +26,14 @@ std::string FileNamePart(std::string_view fileName) { return fs::path(fileName).
 }  // namespace
 
 bool EditorFileName::IsUntitled(std::string_view fileName) {
-  return fileName.empty() || fileName.starts_with(RecentFiles::kUntitledPrefix);
+  return fileName.empty() || fileName.starts_with(kUntitledPrefix);
 }
 
 std::string EditorFileName::UntitledName(EditKind kind, int number) {
   const char* extension = kind == EditKind::AssemblerSource   ? "asm"
                           : kind == EditKind::MicrocodeSource ? "mca"
                                                               : "txt";
-  return Formatted("%s%d.%s", RecentFiles::kUntitledPrefix, number, extension);
+  return Formatted("%s%d.%s", kUntitledPrefix, number, extension);
 }
 
 std::string EditorFileName::Caption(EditKind kind, std::string_view fileName) {

@@ -13,6 +13,8 @@ class EditorFileName {
  public:
   // The Save as file types, numbered 1 to 4.
   enum FileType { kAssemblerType = 1, kMicrocodeType = 2, kTextType = 3, kAnyType = 4 };
+  // The start of the names new files get: "noname1.asm", ...
+  static constexpr const char* kUntitledPrefix = "noname";
 
   // An editor without a file of its own: no name, or one of the names
   // "noname%d..." that new files get. Saving it asks for a name.

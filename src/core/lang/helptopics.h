@@ -1,10 +1,13 @@
 #pragma once
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
 namespace tav2 {
+
+class Mcrom;
 
 // The topics of the help file (its sections) and the words that lead to
 // them. Topic 0 is never matched.
@@ -96,6 +99,13 @@ class HelpTopics {
       {"sequence", kSequenceNames},
       {"function", kAluFunctions},
   }};
+
+  // The help topic for a word: a topic title it names, the title of an
+  // alias it equals, or the title of its own entry in the index.
+  static std::optional<std::string> For(std::string_view word);
+  // As above; a mnemonic of the loaded micro-code that has no topic (one of
+  // the user's own instructions) leads to the instruction set.
+  static std::optional<std::string> For(std::string_view word, const Mcrom& rom);
 
   // The anchor of a topic in the help file: lower case, blanks as '-'.
   static std::string Anchor(std::string_view title);

@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "core/lang/keywordlists.h"
+#include "core/lang/words.h"
 #include "core/sim/alufunctions.h"
 #include "core/util/formatted.h"
 
@@ -36,7 +37,7 @@ constexpr RegisterBits kRegisterBits[] = {
 // Register words are compared without regard to case.
 const RegisterBits* FindRegister(std::string_view word) {
   const auto found = std::find_if(std::begin(kRegisterBits), std::end(kRegisterBits),
-                                  [&](const RegisterBits& r) { return Scanner::SameWord(r.word, word); });
+                                  [&](const RegisterBits& r) { return Words::Same(r.word, word); });
   return found == std::end(kRegisterBits) ? nullptr : found;
 }
 
@@ -354,8 +355,9 @@ void MicrocodeParser::PassOverEndsOfLine() {
 void MicrocodeParser::ReportAtToken(const std::string& text) { ErrorAt(text, token_.line, token_.column); }
 
 MicrocodeParser::DefinedName* MicrocodeParser::FindName(std::string_view name) {
-  const auto found = std::find_if(names_.begin(), names_.end(),
-                                  [&](const DefinedName& defined) { return SameWord(defined.name, name); });
+  const auto found = std::find_if(names_.begin(), names_.end(), [&](const DefinedName& defined) {
+    return Words::Same(defined.name, name);
+  });
   return found == names_.end() ? nullptr : &*found;
 }
 

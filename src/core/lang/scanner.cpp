@@ -6,8 +6,6 @@
 #include <cmath>
 #include <limits>
 
-#include "core/lang/helptopics.h"
-#include "core/sim/mcrom.h"
 #include "core/lang/sourcefile.h"
 #include "core/util/formatted.h"
 
@@ -25,17 +23,6 @@ constexpr std::size_t kWordTooLong = 32;
 char Upper(char ch) { return static_cast<char>(std::toupper(static_cast<unsigned char>(ch))); }
 bool IsDigit(int ch) { return ch >= '0' && ch <= '9'; }
 bool IsLetter(int ch) { return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z'); }
-// Blanks, control and non-ASCII characters separate words.
-bool IsSeparator(unsigned char ch) { return (ch >= 1 && ch <= 32) || ch >= 128; }
-
-// The first word of `text`, up to the separator after it.
-std::string_view FirstWord(std::string_view text) {
-  const auto separator = [](char ch) { return IsSeparator(static_cast<unsigned char>(ch)); };
-  const auto begin = std::find_if_not(text.begin(), text.end(), separator);
-  const auto end = std::find_if(begin, text.end(), separator);
-  return text.substr(static_cast<std::size_t>(begin - text.begin()), static_cast<std::size_t>(end - begin));
-}
-
 bool EqualNoCase(std::string_view a, std::string_view b) {
   return a.size() == b.size() &&
          std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return Upper(x) == Upper(y); });
@@ -483,48 +470,6 @@ void Scanner::ErrorAtPosition(const std::string& text, int position) {
   const std::size_t before = errors_.size();
   ErrorAt(text, 0, 0);
   if (errors_.size() > before && stack_.empty()) errors_.back().position = position;
-}
-
-std::optional<std::string> Scanner::HelpTopicFor(std::string_view word) {
-  std::size_t first = 0, last = word.size();
-  while (first < last && IsSeparator(static_cast<unsigned char>(word[first]))) ++first;
-  while (last > first && IsSeparator(static_cast<unsigned char>(word[last - 1]))) --last;
-  const std::string_view trimmed = word.substr(first, std::min<std::size_t>(last - first, 100));
-  std::optional<std::string_view> title;
-  for (std::size_t i = 1; i < HelpTopics::kTitles.size() && !title; ++i) {
-    if (SameWord(trimmed, HelpTopics::kTitles[i])) title = HelpTopics::kTitles[i];
-  }
-  for (const HelpTopics::Alias& alias : HelpTopics::kAliases) {
-    if (!title && SameWord(word, alias.word)) title = alias.title;
-  }
-  if (title) return std::string(title->substr(0, 98));
-  for (const HelpTopics::IndexWords& index : HelpTopics::kIndex) {
-    for (std::string_view indexed : index.words) {
-      if (SameWord(trimmed, indexed)) return std::string(indexed) + " " + std::string(index.kind);
-    }
-  }
-  return std::nullopt;
-}
-
-std::optional<std::string> Scanner::HelpTopicFor(std::string_view word, const Mcrom& rom) {
-  if (std::optional<std::string> topic = HelpTopicFor(word)) return topic;
-  if (!rom.Find(FirstWord(word), false)) return std::nullopt;
-  return std::string("Instruction set");
-}
-
-bool Scanner::SameWord(std::string_view a, std::string_view b) {
-  std::size_t i = 0, j = 0;
-  while (i < a.size() && IsSeparator(static_cast<unsigned char>(a[i]))) ++i;
-  while (j < b.size() && IsSeparator(static_cast<unsigned char>(b[j]))) ++j;
-  while (i < a.size() && j < b.size() && Upper(a[i]) == Upper(b[j])) {
-    ++i;
-    ++j;
-  }
-  const bool aEnded = i >= a.size(), bEnded = j >= b.size();
-  if (aEnded && bEnded) return true;
-  if (aEnded) return IsSeparator(static_cast<unsigned char>(b[j]));
-  if (bEnded) return IsSeparator(static_cast<unsigned char>(a[i]));
-  return false;
 }
 
 }  // namespace tav2

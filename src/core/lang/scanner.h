@@ -11,8 +11,6 @@
 
 namespace tav2 {
 
-class Mcrom;
-
 // The scanner shared by the micro-code parser and the assembler: the text
 // of one build read character by character with line, column and position
 // counting, comments removed and #include files spliced in, tokens, expected
@@ -48,16 +46,6 @@ class Scanner {
   const std::vector<BuildError>& Errors() const { return errors_; }
   // The files the #include directives of the last pass named, as opened.
   const std::vector<std::string>& IncludedFiles() const { return included_; }
-
-  // Word comparison without regard to case, up to blanks and control or
-  // non-ASCII characters.
-  static bool SameWord(std::string_view a, std::string_view b);
-  // The help topic for a word: a topic title it names, the title of an
-  // alias it equals, or the title of its own entry in the index.
-  static std::optional<std::string> HelpTopicFor(std::string_view word);
-  // As above; a mnemonic of the loaded micro-code that has no topic (one of
-  // the user's own instructions) leads to the instruction set.
-  static std::optional<std::string> HelpTopicFor(std::string_view word, const Mcrom& rom);
 
  protected:
   struct Token {

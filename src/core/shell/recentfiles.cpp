@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/editor/editorfilename.h"
 #include "core/shell/textfile.h"
 
 namespace tav2 {
@@ -20,7 +21,7 @@ const std::string& RecentFiles::Entry(int k) const {
 }
 
 bool RecentFiles::Remember(const std::string& name) {
-  if (name.empty() || name.starts_with(kUntitledPrefix)) return false;
+  if (EditorFileName::IsUntitled(name)) return false;
   entries_.insert(entries_.begin(), name);
   if (Count() > kEntries) entries_.pop_back();
   return true;

@@ -15,7 +15,6 @@ class RecentFiles {
   static constexpr int kEntries = 16;
   static constexpr int kMenuItems = 10;
   static constexpr const char* kFileName = "filenams.~zp";
-  static constexpr const char* kUntitledPrefix = "noname";
   // The longest path the platform opens, in bytes; a longer line of the
   // file names no file.
   static constexpr std::size_t kLongestName = 4096;

@@ -807,7 +807,7 @@ void MainWindow::ShowContextHelp() {
   HelpWindow* help = OpenHelp();
   if (help == nullptr) return;
   const QString file = QDir(HomeDir()).filePath(kHelpFile);
-  if (const auto topic = Scanner::HelpTopicFor(word.toStdString())) {
+  if (const auto topic = HelpTopics::For(word.toStdString())) {
     help->ShowTopic(file, QString::fromStdString(HelpTopics::Anchor(*topic)));
     return;
   }
