@@ -48,6 +48,7 @@ class MainWindow : public QMainWindow, public ProcessorHost {
   static constexpr const char* kNewMicrocode = "microdefs.mca";
   static constexpr const char* kListingFile = "assembler output.~zj";
   static constexpr const char* kHelpFile = "help/TAV2.html";
+  static constexpr const char* kReferenceCardFile = "help/card.html";
   static constexpr const char* kOpenFilters =
       "Assembler file (*.asm);;Microcode source (*.mca);;Text file (*.txt);;Any file (*.*)";
   static constexpr int kDesignWidth = 750;
@@ -166,6 +167,7 @@ class MainWindow : public QMainWindow, public ProcessorHost {
   // The Help menu.
   void ShowHelpContents();
   void ShowContextHelp();
+  void ShowReferenceCard();
   void ShowAbout();
 
  protected:
@@ -213,7 +215,8 @@ class MainWindow : public QMainWindow, public ProcessorHost {
   void CloseOwnWindows();
   void MergeEditorMenus();
 
-  HelpWindow* OpenHelp();
+  // The help window, shown; nullptr (and an error) when `file` is missing.
+  HelpWindow* OpenHelp(const QString& file);
 
   WorkbenchSettings settings_;
   QString programDir_;
