@@ -1,7 +1,10 @@
 #include "gui/shell/helpwindow.h"
 
+#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -22,6 +25,7 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   browser_->setOpenExternalLinks(true);
   column->addWidget(notice_);
   column->addWidget(browser_, 1);
+  connect(browser_, &QTextBrowser::sourceChanged, this, &HelpWindow::FitTabsToListings);
 }
 
 void HelpWindow::ShowContents(const QString& file) {
@@ -35,6 +39,19 @@ void HelpWindow::ShowTopic(const QString& file, const QString& anchor) {
   QUrl url = QUrl::fromLocalFile(file);
   url.setFragment(anchor);
   browser_->setSource(url);
+}
+
+void HelpWindow::FitTabsToListings() {
+  const QFontMetricsF metrics(ListingFont(*browser_->document()));
+  browser_->setTabStopDistance(kTabColumns * metrics.horizontalAdvance(QLatin1Char(' ')));
+}
+
+QFont HelpWindow::ListingFont(const QTextDocument& document) {
+  for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+    if (block.blockFormat().nonBreakableLines() && block.begin() != block.end())
+      return block.begin().fragment().charFormat().font();
+  }
+  return QFontDatabase::systemFont(QFontDatabase::FixedFont);
 }
 
 void HelpWindow::SetNotice(const QString& notice) {

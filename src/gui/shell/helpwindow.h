@@ -4,6 +4,8 @@
 
 class QLabel;
 class QTextBrowser;
+class QTextDocument;
+class QFont;
 
 namespace tav2 {
 
@@ -13,6 +15,9 @@ class HelpWindow : public QWidget {
   Q_OBJECT
 
  public:
+  // The manual's listings hold real tabs, set every 8 columns.
+  static constexpr int kTabColumns = 8;
+
   explicit HelpWindow(QWidget* parent = nullptr);
 
   void ShowContents(const QString& file);
@@ -23,6 +28,12 @@ class HelpWindow : public QWidget {
   QTextBrowser* HelpBrowser() const { return browser_; }
 
  private:
+  // The tab stops every kTabColumns characters of the listings' font.
+  void FitTabsToListings();
+  // The font of the document's first listing (a <pre> block); without
+  // one, the system's fixed-pitch font.
+  static QFont ListingFont(const QTextDocument& document);
+
   QLabel* notice_;
   QTextBrowser* browser_;
 };

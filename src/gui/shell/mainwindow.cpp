@@ -246,6 +246,9 @@ void MainWindow::CreateHelpMenu() {
           &QAction::triggered, this, &MainWindow::ShowHelpContents);
   connect(AddMenuItem(help, this, "ContextHelp1", "Context Help", QKeySequence(Qt::CTRL | Qt::Key_F1)),
           &QAction::triggered, this, &MainWindow::ShowContextHelp);
+  connect(AddMenuItem(help, this, "ReferenceCard1", "&Reference card", {},
+                      "Show the one-page reference card, to look up or print"),
+          &QAction::triggered, this, &MainWindow::ShowReferenceCard);
   connect(AddMenuItem(help, this, "About1", "About..."), &QAction::triggered, this, &MainWindow::ShowAbout);
 }
 
@@ -782,8 +785,7 @@ void MainWindow::WriteOptionsFile() {
 
 // ---- Help --------------------------------------------------------------------------
 
-HelpWindow* MainWindow::OpenHelp() {
-  const QString file = QDir(HomeDir()).filePath(kHelpFile);
+HelpWindow* MainWindow::OpenHelp(const QString& file) {
   if (!QFileInfo::exists(file)) {
     ShowError(QString("Help file %1 not found").arg(QDir::toNativeSeparators(file)));
     return nullptr;
@@ -796,24 +798,31 @@ HelpWindow* MainWindow::OpenHelp() {
 }
 
 void MainWindow::ShowHelpContents() {
-  if (HelpWindow* help = OpenHelp()) help->ShowContents(QDir(HomeDir()).filePath(kHelpFile));
+  const QString file = QDir(HomeDir()).filePath(kHelpFile);
+  if (HelpWindow* help = OpenHelp(file)) help->ShowContents(file);
 }
 
-// The topic of the word at the caret of the focused editor; without one,
-// the contents, with a notice naming the word that has no topic.
+// The topic of the word at the caret of the focused editor (a mnemonic of
+// the loaded micro-code counts too); without one, the contents, with a
+// notice naming the word that has no topic.
 void MainWindow::ShowContextHelp() {
   const EditorWindow* editor = FocusedEditor();
   const QString word = editor != nullptr ? editor->WordAtCursor() : QString();
-  HelpWindow* help = OpenHelp();
-  if (help == nullptr) return;
   const QString file = QDir(HomeDir()).filePath(kHelpFile);
-  if (const auto topic = HelpTopics::For(word.toStdString())) {
+  HelpWindow* help = OpenHelp(file);
+  if (help == nullptr) return;
+  if (const auto topic = HelpTopics::For(word.toStdString(), machine_.mcrom)) {
     help->ShowTopic(file, QString::fromStdString(HelpTopics::Anchor(*topic)));
     return;
   }
   help->ShowContents(file);
   if (!word.isEmpty())
     help->SetNotice(QString("No help topic for \"%1\": the contents are shown.").arg(word));
+}
+
+void MainWindow::ShowReferenceCard() {
+  const QString file = QDir(HomeDir()).filePath(kReferenceCardFile);
+  if (HelpWindow* help = OpenHelp(file)) help->ShowContents(file);
 }
 
 void MainWindow::ShowAbout() {

@@ -49,6 +49,7 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   static constexpr const char* kNewMicrocode = "microdefs.mca";
   static constexpr const char* kListingFile = "assembler output.~zj";
   static constexpr const char* kHelpFile = "help/TAV2.html";
+  static constexpr const char* kReferenceCardFile = "help/card.html";
   static constexpr const char* kOpenFilters =
       "Assembler file (*.asm);;Microcode source (*.mca);;Text file (*.txt);;Any file (*.*)";
   static constexpr int kDesignWidth = 750;
@@ -174,6 +175,7 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   // The Help menu.
   void ShowHelpContents();
   void ShowContextHelp();
+  void ShowReferenceCard();
   void ShowAbout();
 
  protected:
@@ -221,7 +223,8 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   void CloseOwnWindows();
   void MergeEditorMenus();
 
-  HelpWindow* OpenHelp();
+  // The help window, shown; nullptr (and an error) when `file` is missing.
+  HelpWindow* OpenHelp(const QString& file);
 
   WorkbenchSettings settings_;
   QString programDir_;
