@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "clidisplay.h"
+#include "cliusage.h"
 #include "core/lang/buildreporter.h"
 #include "core/lang/sourcefile.h"
 #include "core/lang/assembler.h"
@@ -66,18 +67,13 @@ std::string WithLineFeeds(const std::string& text) {
   return result;
 }
 
-}  // namespace
-
-const char* Tav2Cli::Usage() {
-  return "usage: tav2-cli run [--microcode FILE] [--start HEX] [--sp HEX] [--max-steps N]\n"
-         "                    [--echo] [--stats] [--regs] [--mem ADDR:COUNT]...\n"
-         "                    [--trace FILE] [--trace-clocks FILE] PROGRAM.asm\n"
-         "       tav2-cli asm [--microcode FILE] [--start HEX] [--listing FILE|-] PROGRAM.asm\n"
-         "       tav2-cli mc  FILE.mca\n"
-         "       tav2-cli rom [--microcode FILE]\n"
-         "       tav2-cli test [--junit FILE] [--json FILE] [--csv FILE] [-j N] [--allow-any-include]\n"
-         "                     CASES.toml PROGRAM.asm...\n";
+// `tav2-cli --help`, or `tav2-cli COMMAND --help`.
+std::string HelpText(const std::string& command) {
+  if (command.empty()) return CliUsage::Help();
+  return CliUsage::Help(*CliUsage::Find(command));
 }
+
+}  // namespace
 
 int Tav2Cli::CannotWrite(const std::string& file) {
   std::fprintf(err_, "can't write file: %s\n", file.c_str());
@@ -88,7 +84,7 @@ int Tav2Cli::Main(const std::vector<std::string>& args) {
   std::string error;
   const std::optional<CliOptions> options = CliOptions::Parse(args, error);
   if (!options) {
-    std::fprintf(err_, "tav2-cli: %s\n%s", error.c_str(), Usage());
+    std::fprintf(err_, "tav2-cli: %s\n%s", error.c_str(), CliUsage::Usage().c_str());
     return kUsage;
   }
   const int status = Execute(*options);
@@ -96,11 +92,18 @@ int Tav2Cli::Main(const std::vector<std::string>& args) {
 }
 
 int Tav2Cli::Execute(const CliOptions& options) {
+  if (options.version) return Print(CliUsage::Version());
+  if (options.help) return Print(HelpText(options.command));
   if (options.command == "run") return Run(options);
   if (options.command == "asm") return Assemble(options);
   if (options.command == "mc") return CheckMicrocode(options);
   if (options.command == "test") return TestCommand(homeDir_, out_, err_).Run(options);
   return ListRom(options);
+}
+
+int Tav2Cli::Print(const std::string& text) {
+  std::fputs(text.c_str(), out_);
+  return kSuccess;
 }
 
 void Tav2Cli::FlushOutput() {
