@@ -274,6 +274,41 @@ TEST_F(OptionsFileDisk, UnwritableHomeSendsTheFileToTheWorkingDirectoryOrFails) 
   EXPECT_FALSE(fs::exists(home / "options.~ds"));
 }
 
+// A per-user directory standing in for a home directory the user cannot
+// write: the file is read from there after the current directory and
+// written there before the working directory; the home directory's file is
+// neither read nor touched.
+TEST_F(OptionsFileDisk, APerUserDirectoryKeepsTheFileInsteadOfHome) {
+  const fs::path perUser = temp.Dir("config");
+  WriteOptions(home, "HD = from home");
+  WriteOptions(perUser, "HD = from the user's");
+  WriteOptions(start, "HD = from start");
+  for (const auto& [expected, from] : {std::pair{"from start", start}, {"from the user's", perUser}}) {
+    WorkbenchSettings settings = InitialSettings(home);
+    const OptionsReadResult result = OptionsFile::Read(settings, start, perUser);
+    EXPECT_EQ(settings.environment.homeDir, expected);
+    EXPECT_EQ(result.readFrom, from);
+    EXPECT_EQ(result.currentDir, start);
+    fs::remove(start / OptionsFile::kFileName);
+  }
+  fs::remove(perUser / OptionsFile::kFileName);
+  WorkbenchSettings settings = InitialSettings(home);
+  const OptionsReadResult none = OptionsFile::Read(settings, start, perUser);
+  EXPECT_TRUE(none.readFrom.empty()) << "the home directory's file is not the user's";
+  EXPECT_EQ(none.currentDir, home);
+
+  settings = Changed(home);
+  settings.environment.workingDir = start;
+  const OptionsWriteResult written = OptionsFile::Write(settings, start, perUser);
+  EXPECT_EQ(written.message, "Configuration stored in " + perUser.string());
+  EXPECT_EQ(ReadWhole(perUser / OptionsFile::kFileName), OptionsFile::Text(settings));
+  EXPECT_EQ(ReadWhole(home / OptionsFile::kFileName), kTitle + "\nHD = from home\n");
+  EXPECT_FALSE(fs::exists(start / OptionsFile::kFileName));
+
+  const OptionsWriteResult fallback = OptionsFile::Write(settings, start, temp.Write("not a directory", "x"));
+  EXPECT_EQ(fallback.message, "Configuration stored in " + start.string());
+}
+
 TEST_F(OptionsFileDisk, AFailedWriteKeepsTheOldFileAndGivesTheReason) {
   const std::string old = kTitle + "\nHD = kept\n";
   WriteOptions(home, "HD = kept");
