@@ -211,25 +211,33 @@ class OptionsFileDisk : public ::testing::Test {
     ASSERT_EQ(AtomicFileWriter::Replace(dir / OptionsFile::kFileName, kTitle + "\n" + line + "\n"),
               std::nullopt);
   }
+
+  // Reads with a file in the current directory and one in `kept`, where
+  // Read is told the file is kept (`keptIn`, empty for HomeDir): the
+  // current directory's comes first, then the kept one; with neither, the
+  // defaults stand and the current directory is to move to HomeDir.
+  void ExpectTheCurrentDirectoryFirstThen(const fs::path& kept, const fs::path& keptIn) {
+    WriteOptions(start, "HD = from start");
+    WriteOptions(kept, "HD = from kept");
+    for (const auto& [expected, from] : {std::pair{"from start", start}, {"from kept", kept}}) {
+      WorkbenchSettings settings = InitialSettings(home);
+      const OptionsReadResult result = OptionsFile::Read(settings, start, keptIn);
+      EXPECT_EQ(settings.environment.homeDir, expected);
+      EXPECT_EQ(result.readFrom, from);
+      EXPECT_EQ(result.currentDir, start);
+      fs::remove(start / OptionsFile::kFileName);
+    }
+    fs::remove(kept / OptionsFile::kFileName);
+    WorkbenchSettings settings = InitialSettings(home);
+    const OptionsReadResult none = OptionsFile::Read(settings, start, keptIn);
+    EXPECT_EQ(settings, InitialSettings(home)) << "without any file nothing changes";
+    EXPECT_TRUE(none.readFrom.empty());
+    EXPECT_EQ(none.currentDir, home);
+  }
 };
 
 TEST_F(OptionsFileDisk, FileInTheCurrentDirectoryComesBeforeTheOneInHome) {
-  WriteOptions(start, "HD = from start");
-  WriteOptions(home, "HD = from home");
-  for (const auto& [expected, from] : {std::pair{"from start", start}, {"from home", home}}) {
-    WorkbenchSettings settings = InitialSettings(home);
-    const OptionsReadResult result = OptionsFile::Read(settings, start);
-    EXPECT_EQ(settings.environment.homeDir, expected);
-    EXPECT_EQ(result.readFrom, from);
-    EXPECT_EQ(result.currentDir, start);
-    fs::remove(start / OptionsFile::kFileName);
-  }
-  fs::remove(home / OptionsFile::kFileName);
-  WorkbenchSettings settings = InitialSettings(home);
-  const OptionsReadResult none = OptionsFile::Read(settings, start);
-  EXPECT_EQ(settings, InitialSettings(home)) << "without any file nothing changes";
-  EXPECT_TRUE(none.readFrom.empty());
-  EXPECT_EQ(none.currentDir, home);
+  ExpectTheCurrentDirectoryFirstThen(home, {});
 }
 
 TEST_F(OptionsFileDisk, CarriageReturnsAndRelativeHome) {
@@ -281,23 +289,9 @@ TEST_F(OptionsFileDisk, UnwritableHomeSendsTheFileToTheWorkingDirectoryOrFails) 
 TEST_F(OptionsFileDisk, APerUserDirectoryKeepsTheFileInsteadOfHome) {
   const fs::path perUser = temp.Dir("config");
   WriteOptions(home, "HD = from home");
-  WriteOptions(perUser, "HD = from the user's");
-  WriteOptions(start, "HD = from start");
-  for (const auto& [expected, from] : {std::pair{"from start", start}, {"from the user's", perUser}}) {
-    WorkbenchSettings settings = InitialSettings(home);
-    const OptionsReadResult result = OptionsFile::Read(settings, start, perUser);
-    EXPECT_EQ(settings.environment.homeDir, expected);
-    EXPECT_EQ(result.readFrom, from);
-    EXPECT_EQ(result.currentDir, start);
-    fs::remove(start / OptionsFile::kFileName);
-  }
-  fs::remove(perUser / OptionsFile::kFileName);
-  WorkbenchSettings settings = InitialSettings(home);
-  const OptionsReadResult none = OptionsFile::Read(settings, start, perUser);
-  EXPECT_TRUE(none.readFrom.empty()) << "the home directory's file is not the user's";
-  EXPECT_EQ(none.currentDir, home);
+  ExpectTheCurrentDirectoryFirstThen(perUser, perUser);
 
-  settings = Changed(home);
+  WorkbenchSettings settings = Changed(home);
   settings.environment.workingDir = start;
   const OptionsWriteResult written = OptionsFile::Write(settings, start, perUser);
   EXPECT_EQ(written.message, "Configuration stored in " + perUser.string());
