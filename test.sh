@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test:
 # the full build (workbench, core, tav2-cli) and a core-only build under
-# AddressSanitizer and UndefinedBehaviorSanitizer.
+# AddressSanitizer and UndefinedBehaviorSanitizer. Among the tests of both
+# builds, "install" installs into a temporary prefix and runs the installed
+# tav2-cli.
 set -euo pipefail
 cd "$(dirname "$0")"
 tools/install-deps.sh

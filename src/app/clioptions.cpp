@@ -1,8 +1,9 @@
 #include "clioptions.h"
 
+#include <algorithm>
 #include <charconv>
-#include <set>
 
+#include "cliusage.h"
 #include "core/sim/mainmemory.h"
 
 namespace tav2 {
@@ -37,10 +38,8 @@ bool ParseDump(const std::string& text, CliOptions::MemoryDump& dump) {
          static_cast<std::size_t>(dump.count) <= MainMemory::kWords;
 }
 
-namespace {
-
 // The options each command takes; the others are refused.
-const std::set<std::string>& AllowedOptions(const std::string& command) {
+const std::set<std::string>& CliOptions::OptionsOf(const std::string& command) {
   static const std::set<std::string> run = {"--microcode", "--start",       "--sp",   "--max-steps",
                                             "--echo",      "--stats",       "--regs", "--mem",
                                             "--trace",     "--trace-clocks"};
@@ -56,6 +55,13 @@ const std::set<std::string>& AllowedOptions(const std::string& command) {
   if (command == "debug") return debug;
   return none;
 }
+
+const std::vector<std::string>& CliOptions::Commands() {
+  static const std::vector<std::string> commands = {"run", "asm", "mc", "rom", "test", "debug"};
+  return commands;
+}
+
+namespace {
 
 // The option naming a file: --microcode, --listing, --trace, the reports and --input.
 std::optional<std::string>& FileOf(CliOptions& options, const std::string& arg) {
@@ -105,6 +111,24 @@ bool TakeFiles(CliOptions& options, std::vector<std::string>& files, std::string
   return true;
 }
 
+// `tav2-cli --help` and `tav2-cli --version`, which stand alone.
+std::optional<CliOptions> ProgramOption(const std::vector<std::string>& args, std::string& error) {
+  if (args.size() > 1) {
+    error = args[0] + " takes no other argument";
+    return std::nullopt;
+  }
+  CliOptions options;
+  options.help = args[0] == CliUsage::kHelpOption;
+  options.version = !options.help;
+  return options;
+}
+
+// `tav2-cli COMMAND ... --help`: the command's usage, whatever else is given.
+bool AsksForHelp(const std::vector<std::string>& args) {
+  return CliUsage::Find(args[0]) != nullptr &&
+         std::find(args.begin() + 1, args.end(), CliUsage::kHelpOption) != args.end();
+}
+
 }  // namespace
 
 std::optional<CliOptions> CliOptions::Parse(const std::vector<std::string>& args, std::string& error) {
@@ -113,9 +137,15 @@ std::optional<CliOptions> CliOptions::Parse(const std::vector<std::string>& args
     error = "no command given";
     return std::nullopt;
   }
+  if (args[0] == CliUsage::kHelpOption || args[0] == CliUsage::kVersionOption) {
+    return ProgramOption(args, error);
+  }
   options.command = args[0];
-  if (options.command != "run" && options.command != "asm" && options.command != "mc" &&
-      options.command != "rom" && options.command != "test" && options.command != "debug") {
+  if (AsksForHelp(args)) {
+    options.help = true;
+    return options;
+  }
+  if (std::find(Commands().begin(), Commands().end(), options.command) == Commands().end()) {
     error = "unknown command: " + options.command;
     return std::nullopt;
   }
@@ -131,7 +161,7 @@ std::optional<CliOptions> CliOptions::Parse(const std::vector<std::string>& args
       joined = arg.substr(2);
       arg = "-j";
     }
-    if (AllowedOptions(options.command).count(arg) == 0) {
+    if (OptionsOf(options.command).count(arg) == 0) {
       error = "unknown option for " + options.command + ": " + arg;
       return std::nullopt;
     }

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -13,7 +14,9 @@ struct CliOptions {
     int count;
   };
 
-  std::string command;  // run, asm, mc, rom, test or debug
+  std::string command;   // run, asm, mc, rom, test or debug; empty for the program's own --help and --version
+  bool help = false;     // --help: print the usage of the command, or of the program
+  bool version = false;  // --version
   std::optional<std::string> microcode;
   std::optional<uint16_t> start;
   std::optional<uint16_t> stackPointer;
@@ -38,6 +41,11 @@ struct CliOptions {
 
   // The options, or the reason they are wrong.
   static std::optional<CliOptions> Parse(const std::vector<std::string>& args, std::string& error);
+
+  // The commands the parser takes, and the options it takes after each
+  // (besides --help, which every command takes).
+  static const std::vector<std::string>& Commands();
+  static const std::set<std::string>& OptionsOf(const std::string& command);
 };
 
 // A hex word, with or without "0x"; false when `text` is none.

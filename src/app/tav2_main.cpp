@@ -8,6 +8,8 @@
 
 int main(int argc, char** argv) {
   tav2::WorkbenchApplication app(argc, argv);
+  // The installed desktop entry (tav2.desktop), which names the icon.
+  QGuiApplication::setDesktopFileName("tav2");
   QStringList arguments{QCoreApplication::applicationFilePath()};
   // Made absolute now: reading the options may change the current directory.
   if (argc > 1) arguments << QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();

@@ -8,6 +8,7 @@
 
 #include "clidisplay.h"
 #include "debugcommand.h"
+#include "cliusage.h"
 #include "core/lang/buildreporter.h"
 #include "core/lang/sourcefile.h"
 #include "core/lang/assembler.h"
@@ -67,19 +68,13 @@ std::string WithLineFeeds(const std::string& text) {
   return result;
 }
 
-}  // namespace
-
-const char* Tav2Cli::Usage() {
-  return "usage: tav2-cli run [--microcode FILE] [--start HEX] [--sp HEX] [--max-steps N]\n"
-         "                    [--echo] [--stats] [--regs] [--mem ADDR:COUNT]...\n"
-         "                    [--trace FILE] [--trace-clocks FILE] PROGRAM.asm\n"
-         "       tav2-cli asm [--microcode FILE] [--start HEX] [--listing FILE|-] PROGRAM.asm\n"
-         "       tav2-cli mc  FILE.mca\n"
-         "       tav2-cli rom [--microcode FILE]\n"
-         "       tav2-cli test [--junit FILE] [--json FILE] [--csv FILE] [-j N] [--allow-any-include]\n"
-         "                     CASES.toml PROGRAM.asm...\n"
-         "       tav2-cli debug [--microcode FILE] [--start HEX] [--sp HEX] [--input FILE] PROGRAM.asm\n";
+// `tav2-cli --help`, or `tav2-cli COMMAND --help`.
+std::string HelpText(const std::string& command) {
+  if (command.empty()) return CliUsage::Help();
+  return CliUsage::Help(*CliUsage::Find(command));
 }
+
+}  // namespace
 
 int Tav2Cli::CannotWrite(const std::string& file) {
   std::fprintf(err_, "can't write file: %s\n", file.c_str());
@@ -90,7 +85,7 @@ int Tav2Cli::Main(const std::vector<std::string>& args) {
   std::string error;
   const std::optional<CliOptions> options = CliOptions::Parse(args, error);
   if (!options) {
-    std::fprintf(err_, "tav2-cli: %s\n%s", error.c_str(), Usage());
+    std::fprintf(err_, "tav2-cli: %s\n%s", error.c_str(), CliUsage::Usage().c_str());
     return kUsage;
   }
   const int status = Execute(*options);
@@ -98,12 +93,19 @@ int Tav2Cli::Main(const std::vector<std::string>& args) {
 }
 
 int Tav2Cli::Execute(const CliOptions& options) {
+  if (options.version) return Print(CliUsage::Version());
+  if (options.help) return Print(HelpText(options.command));
   if (options.command == "run") return Run(options);
   if (options.command == "asm") return Assemble(options);
   if (options.command == "mc") return CheckMicrocode(options);
   if (options.command == "test") return TestCommand(homeDir_, out_, err_).Run(options);
   if (options.command == "debug") return DebugCommand(*this).Main(options);
   return ListRom(options);
+}
+
+int Tav2Cli::Print(const std::string& text) {
+  std::fputs(text.c_str(), out_);
+  return kSuccess;
 }
 
 void Tav2Cli::FlushOutput() {

@@ -38,14 +38,14 @@ class Tav2Cli {
 
   int Main(const std::vector<std::string>& args);
 
-  static const char* Usage();
-
  private:
   // The debug command builds, dumps and counts as run does.
   friend class DebugCommand;
   friend class DebugSession;
 
   int Execute(const CliOptions& options);
+  // Writes a usage text or the version to standard output.
+  int Print(const std::string& text);
   int Run(const CliOptions& options);
   int Assemble(const CliOptions& options);
   int CheckMicrocode(const CliOptions& options);

@@ -2,13 +2,13 @@
 #include <string>
 #include <vector>
 
+#include "core/util/homedirectory.h"
 #include "tav2cli.h"
 
 namespace {
 
-// The directory of the running executable: the home directory with the
-// start-up micro-code and include/.
-std::filesystem::path HomeDir(const char* argv0) {
+// The directory of the running executable.
+std::filesystem::path ProgramDir(const char* argv0) {
   std::error_code error;
   const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", error);
   if (!error) return self.parent_path();
@@ -19,6 +19,6 @@ std::filesystem::path HomeDir(const char* argv0) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
-  tav2::Tav2Cli cli(HomeDir(argv[0]), stdin, stdout, stderr);
+  tav2::Tav2Cli cli(tav2::HomeDirectory::Of(ProgramDir(argv[0])).path, stdin, stdout, stderr);
   return cli.Main(args);
 }

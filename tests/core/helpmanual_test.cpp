@@ -98,7 +98,7 @@ TEST(HelpManual, EveryWordOfTheLanguagesReachesItsEntry) {
   Mcrom rom;
   MicrocodeParser parser(rom);
   parser.loadAfterBuild = true;
-  ASSERT_TRUE(parser.ParseSourceFile(TAV2_SOURCE_DIR "/data/microdefs.~mc"));
+  ASSERT_TRUE(parser.ParseSourceFile(TAV2_SOURCE_DIR "/data/microdefs.mca"));
   for (int opcode = 1; opcode < Mcrom::kEntries; ++opcode) {
     if (!rom.Entry(opcode).NameView().empty()) words.emplace_back(rom.Entry(opcode).NameView());
   }

@@ -38,7 +38,7 @@ std::unique_ptr<Machine> MachineWith(const std::string& program) {
   auto machine = std::make_unique<Machine>();
   MicrocodeParser microcode(machine->mcrom);
   microcode.loadAfterBuild = true;
-  EXPECT_TRUE(microcode.ParseSourceFile(TAV2_SOURCE_DIR "/data/microdefs.~mc"));
+  EXPECT_TRUE(microcode.ParseSourceFile(TAV2_SOURCE_DIR "/data/microdefs.mca"));
   Assembler assembler(*machine);
   assembler.loadAfterBuild = true;
   EXPECT_TRUE(assembler.ParseSource(program, "figure.asm")) << program;

@@ -211,25 +211,33 @@ class OptionsFileDisk : public ::testing::Test {
     ASSERT_EQ(AtomicFileWriter::Replace(dir / OptionsFile::kFileName, kTitle + "\n" + line + "\n"),
               std::nullopt);
   }
+
+  // Reads with a file in the current directory and one in `kept`, where
+  // Read is told the file is kept (`keptIn`, empty for HomeDir): the
+  // current directory's comes first, then the kept one; with neither, the
+  // defaults stand and the current directory is to move to HomeDir.
+  void ExpectTheCurrentDirectoryFirstThen(const fs::path& kept, const fs::path& keptIn) {
+    WriteOptions(start, "HD = from start");
+    WriteOptions(kept, "HD = from kept");
+    for (const auto& [expected, from] : {std::pair{"from start", start}, {"from kept", kept}}) {
+      WorkbenchSettings settings = InitialSettings(home);
+      const OptionsReadResult result = OptionsFile::Read(settings, start, keptIn);
+      EXPECT_EQ(settings.environment.homeDir, expected);
+      EXPECT_EQ(result.readFrom, from);
+      EXPECT_EQ(result.currentDir, start);
+      fs::remove(start / OptionsFile::kFileName);
+    }
+    fs::remove(kept / OptionsFile::kFileName);
+    WorkbenchSettings settings = InitialSettings(home);
+    const OptionsReadResult none = OptionsFile::Read(settings, start, keptIn);
+    EXPECT_EQ(settings, InitialSettings(home)) << "without any file nothing changes";
+    EXPECT_TRUE(none.readFrom.empty());
+    EXPECT_EQ(none.currentDir, home);
+  }
 };
 
 TEST_F(OptionsFileDisk, FileInTheCurrentDirectoryComesBeforeTheOneInHome) {
-  WriteOptions(start, "HD = from start");
-  WriteOptions(home, "HD = from home");
-  for (const auto& [expected, from] : {std::pair{"from start", start}, {"from home", home}}) {
-    WorkbenchSettings settings = InitialSettings(home);
-    const OptionsReadResult result = OptionsFile::Read(settings, start);
-    EXPECT_EQ(settings.environment.homeDir, expected);
-    EXPECT_EQ(result.readFrom, from);
-    EXPECT_EQ(result.currentDir, start);
-    fs::remove(start / OptionsFile::kFileName);
-  }
-  fs::remove(home / OptionsFile::kFileName);
-  WorkbenchSettings settings = InitialSettings(home);
-  const OptionsReadResult none = OptionsFile::Read(settings, start);
-  EXPECT_EQ(settings, InitialSettings(home)) << "without any file nothing changes";
-  EXPECT_TRUE(none.readFrom.empty());
-  EXPECT_EQ(none.currentDir, home);
+  ExpectTheCurrentDirectoryFirstThen(home, {});
 }
 
 TEST_F(OptionsFileDisk, CarriageReturnsAndRelativeHome) {
@@ -272,6 +280,27 @@ TEST_F(OptionsFileDisk, UnwritableHomeSendsTheFileToTheWorkingDirectoryOrFails) 
   EXPECT_FALSE(failed.written);
   EXPECT_EQ(failed.message, "Cannot write file 'options.~ds'. No such file or directory");
   EXPECT_FALSE(fs::exists(home / "options.~ds"));
+}
+
+// A per-user directory standing in for a home directory the user cannot
+// write: the file is read from there after the current directory and
+// written there before the working directory; the home directory's file is
+// neither read nor touched.
+TEST_F(OptionsFileDisk, APerUserDirectoryKeepsTheFileInsteadOfHome) {
+  const fs::path perUser = temp.Dir("config");
+  WriteOptions(home, "HD = from home");
+  ExpectTheCurrentDirectoryFirstThen(perUser, perUser);
+
+  WorkbenchSettings settings = Changed(home);
+  settings.environment.workingDir = start;
+  const OptionsWriteResult written = OptionsFile::Write(settings, start, perUser);
+  EXPECT_EQ(written.message, "Configuration stored in " + perUser.string());
+  EXPECT_EQ(ReadWhole(perUser / OptionsFile::kFileName), OptionsFile::Text(settings));
+  EXPECT_EQ(ReadWhole(home / OptionsFile::kFileName), kTitle + "\nHD = from home\n");
+  EXPECT_FALSE(fs::exists(start / OptionsFile::kFileName));
+
+  const OptionsWriteResult fallback = OptionsFile::Write(settings, start, temp.Write("not a directory", "x"));
+  EXPECT_EQ(fallback.message, "Configuration stored in " + start.string());
 }
 
 TEST_F(OptionsFileDisk, AFailedWriteKeepsTheOldFileAndGivesTheReason) {

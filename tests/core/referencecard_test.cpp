@@ -54,7 +54,7 @@ TEST(ReferenceCard, OpcodesAreThoseOfTheDefaultMicrocode) {
   Mcrom rom;
   MicrocodeParser parser(rom);
   parser.loadAfterBuild = true;
-  ASSERT_TRUE(parser.ParseSourceFile(TAV2_SOURCE_DIR "/data/microdefs.~mc"));
+  ASSERT_TRUE(parser.ParseSourceFile(TAV2_SOURCE_DIR "/data/microdefs.mca"));
   std::set<std::string> named;
   for (int opcode = 1; opcode < Mcrom::kFetchSequence; ++opcode) {
     const std::string name(rom.Entry(opcode).NameView());

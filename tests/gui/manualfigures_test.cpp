@@ -71,7 +71,7 @@ TEST(ManualFiguresShown, TheSequencerFigureLightsFdeAsTheProcessorWindow) {
   test::FakeHost host;
   MicrocodeParser microcode(host.machine->mcrom);
   microcode.loadAfterBuild = true;
-  ASSERT_TRUE(microcode.ParseSourceFile(TAV2_SOURCE_DIR "/data/microdefs.~mc"));
+  ASSERT_TRUE(microcode.ParseSourceFile(TAV2_SOURCE_DIR "/data/microdefs.mca"));
   Assembler assembler(*host.machine);
   assembler.loadAfterBuild = true;
   ASSERT_TRUE(assembler.ParseSource("##\nbegin INC (count)\n        HALT\ncount   DAT 5\n##\n", "fde.asm"));

@@ -13,7 +13,7 @@ namespace tav2::test {
 void WorkbenchTest::SetUp() {
   ASSERT_TRUE(home_.isValid());
   for (const char* name : {MainWindow::kStartupMicrocode, MainWindow::kNewMicrocode}) {
-    ASSERT_TRUE(QFile::copy(QString(TAV2_SOURCE_DIR "/data/") + name, home_.filePath(name)));
+    ASSERT_TRUE(QFile::copy(QString(TAV2_HOME "/") + name, home_.filePath(name)));
   }
   QDir(home_.path()).mkpath("sources");
   QDir(home_.path()).mkpath("include");

@@ -17,11 +17,6 @@ namespace tav2 {
 
 namespace {
 
-constexpr std::string_view kFileKeys[] = {"microcode", "max_steps", "max_output", "max_seconds", "case"};
-constexpr std::string_view kCaseKeys[] = {
-    "name",  "input",     "points",     "output",           "output_contains",
-    "exit",  "registers", "memory",     "max_instructions", "max_steps",
-    "start", "sp",        "max_output", "max_seconds"};
 // Above this a wall-clock limit would be no limit at all.
 constexpr double kMaxSecondsLimit = 1'000'000;
 constexpr int64_t kLowestWord = -0x8000;
@@ -113,7 +108,7 @@ class CaseFileReader {
 };
 
 CaseFile CaseFileReader::Read(const toml::table& root) const {
-  CheckKeys(root, kFileKeys, "a case file");
+  CheckKeys(root, CaseFile::kFileKeys, "a case file");
   CaseFile file;
   file.fileName = fileName_;
   if (const toml::node* microcode = root.get("microcode")) {
@@ -162,7 +157,7 @@ void CaseFileReader::ReadLimits(const toml::table& table, FileLimits& limits) co
 
 TestCase CaseFileReader::ReadCase(const toml::table& table, const FileLimits& fileLimits,
                                   std::size_t number) const {
-  CheckKeys(table, kCaseKeys, "a case");
+  CheckKeys(table, CaseFile::kCaseKeys, "a case");
   TestCase testCase;
   testCase.name = Formatted("case %zu", number);
   if (const toml::node* node = table.get("name")) testCase.name = Text(*node, "name");

@@ -27,6 +27,14 @@ class CaseFileError : public std::runtime_error {
 // A TOML case file: the micro-code the programs are built against and the
 // cases each program is run and checked with.
 struct CaseFile {
+  // The keys a case file may hold at its top, and in a case.
+  static constexpr std::string_view kFileKeys[] = {"microcode", "max_steps", "max_output", "max_seconds",
+                                                   "case"};
+  static constexpr std::string_view kCaseKeys[] = {
+      "name",  "input",     "points",     "output",           "output_contains",
+      "exit",  "registers", "memory",     "max_instructions", "max_steps",
+      "start", "sp",        "max_output", "max_seconds"};
+
   std::string fileName;  // as it was named
   // Resolved against the case file's directory; the home directory's
   // start-up micro-code when the file names none.

@@ -77,6 +77,11 @@ void AppendKey(std::string& text, std::string_view key, std::string_view value,
 
 std::string Flag(bool value) { return value ? "1" : "0"; }
 
+// Where the file is kept: HomeDir, or `keptIn` when that is given.
+fs::path KeptIn(const WorkbenchSettings& settings, const fs::path& currentDir, const fs::path& keptIn) {
+  return currentDir / (keptIn.empty() ? settings.environment.homeDir : keptIn);
+}
+
 }  // namespace
 
 std::string OptionsFile::Text(const WorkbenchSettings& settings) {
@@ -148,31 +153,32 @@ void OptionsFile::ReadAssembler(const std::vector<std::string>& lines, Assembler
   });
 }
 
-OptionsReadResult OptionsFile::Read(WorkbenchSettings& settings, const fs::path& currentDir) {
+OptionsReadResult OptionsFile::Read(WorkbenchSettings& settings, const fs::path& currentDir,
+                                    const fs::path& keptIn) {
   const fs::path homeDir = currentDir / settings.environment.homeDir;
   std::error_code error;
   const bool inCurrentDir = fs::exists(currentDir / kFileName, error);
-  const fs::path directory = inCurrentDir ? currentDir : homeDir;
+  const fs::path directory = inCurrentDir ? currentDir : KeptIn(settings, currentDir, keptIn);
   const auto lines = TextFile::ReadLines(directory / kFileName);
   if (!lines) return {{}, inCurrentDir ? currentDir : homeDir};
   Apply(*lines, settings);
   return {directory, currentDir};
 }
 
-OptionsWriteResult OptionsFile::Write(const WorkbenchSettings& settings, const fs::path& currentDir) {
-  const EnvironmentSettings& environment = settings.environment;
+OptionsWriteResult OptionsFile::Write(const WorkbenchSettings& settings, const fs::path& currentDir,
+                                      const fs::path& keptIn) {
   std::string failure;
-  const auto directory =
-      TextFile::ReplaceInFirst({currentDir / environment.homeDir, currentDir / environment.workingDir},
-                               kFileName, Text(settings), &failure);
+  const auto directory = TextFile::ReplaceInFirst(
+      {KeptIn(settings, currentDir, keptIn), currentDir / settings.environment.workingDir}, kFileName,
+      Text(settings), &failure);
   if (!directory) return {false, {}, kCannotWrite + (". " + failure)};
   return {true, *directory, kStoredIn + directory->string()};
 }
 
-OptionsReadResult OptionsFile::ReadOptionsFile(WorkbenchSettings& settings) {
+OptionsReadResult OptionsFile::ReadOptionsFile(WorkbenchSettings& settings, const fs::path& keptIn) {
   std::error_code error;
   const fs::path currentDir = fs::current_path(error);
-  OptionsReadResult result = Read(settings, currentDir);
+  OptionsReadResult result = Read(settings, currentDir, keptIn);
   if (result.currentDir != currentDir) {
     fs::current_path(result.currentDir, error);
     if (error) result.currentDir = currentDir;
@@ -180,9 +186,9 @@ OptionsReadResult OptionsFile::ReadOptionsFile(WorkbenchSettings& settings) {
   return result;
 }
 
-OptionsWriteResult OptionsFile::WriteOptionsFile(const WorkbenchSettings& settings) {
+OptionsWriteResult OptionsFile::WriteOptionsFile(const WorkbenchSettings& settings, const fs::path& keptIn) {
   std::error_code error;
-  return Write(settings, fs::current_path(error));
+  return Write(settings, fs::current_path(error), keptIn);
 }
 
 }  // namespace tav2

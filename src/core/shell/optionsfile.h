@@ -37,19 +37,27 @@ class OptionsFile {
   // ignored, and a key given twice takes its last value.
   static void Apply(const std::vector<std::string>& lines, WorkbenchSettings& settings);
 
-  // Reads the file from `currentDir`, or when it is not there from HomeDir.
-  // When it is in neither, the current directory is to be left at HomeDir;
-  // otherwise it stays `currentDir`.
-  static OptionsReadResult Read(WorkbenchSettings& settings, const std::filesystem::path& currentDir);
-  // Writes the file into HomeDir, or when that fails into WorkingDir;
+  // The file is kept in HomeDir, or in `keptIn` when that is given (a
+  // per-user directory standing in for a home directory the user cannot
+  // write).
+
+  // Reads the file from `currentDir`, or when it is not there from where it
+  // is kept. When it is in neither, the current directory is to be left at
+  // HomeDir; otherwise it stays `currentDir`.
+  static OptionsReadResult Read(WorkbenchSettings& settings, const std::filesystem::path& currentDir,
+                                const std::filesystem::path& keptIn = {});
+  // Writes the file where it is kept, or when that fails into WorkingDir;
   // relative directories are taken from `currentDir`. When neither takes
-  // it, the message gives the reason HomeDir refused it.
-  static OptionsWriteResult Write(const WorkbenchSettings& settings, const std::filesystem::path& currentDir);
+  // it, the message gives the reason the first refused it.
+  static OptionsWriteResult Write(const WorkbenchSettings& settings, const std::filesystem::path& currentDir,
+                                  const std::filesystem::path& keptIn = {});
 
   // Read and Write on the process's current directory, which reading leaves
   // at HomeDir when it found no file.
-  static OptionsReadResult ReadOptionsFile(WorkbenchSettings& settings);
-  static OptionsWriteResult WriteOptionsFile(const WorkbenchSettings& settings);
+  static OptionsReadResult ReadOptionsFile(WorkbenchSettings& settings,
+                                           const std::filesystem::path& keptIn = {});
+  static OptionsWriteResult WriteOptionsFile(const WorkbenchSettings& settings,
+                                             const std::filesystem::path& keptIn = {});
 
  private:
   static void WriteEnvironment(const EnvironmentSettings& environment, std::string& text);

@@ -12,6 +12,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QStandardPaths>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -41,6 +42,7 @@
 #include "gui/sim/processorwindow.h"
 #include "core/lang/helptopics.h"
 #include "core/shell/optionsfile.h"
+#include "core/util/homedirectory.h"
 
 namespace tav2 {
 
@@ -87,16 +89,19 @@ MainWindow::~MainWindow() {
   delete mdiArea_;
 }
 
-// Directories from the program's place, the command-line file, the
-// open-file list, then the options file (which may move the directories).
+// Directories from the home directory the program finds from its place,
+// the command-line file, the open-file list, then the options file (which
+// may move the directories).
 void MainWindow::ReadSettings(const QStringList& arguments) {
-  programDir_ = QFileInfo(arguments.value(0)).absolutePath();
-  settings_.environment = EnvironmentSettings::ForHomeDir(ToPath(programDir_));
+  const HomeDirectory home = HomeDirectory::Of(ToPath(QFileInfo(arguments.value(0)).absolutePath()));
+  programDir_ = FromPath(home.path);
+  homeInstalled_ = home.installed;
+  settings_.environment = EnvironmentSettings::ForHomeDir(home.path);
   commandLineFile_ = arguments.value(1);
   std::error_code error;
-  recentFiles_.Read(std::filesystem::current_path(error), settings_.environment.homeDir);
+  recentFiles_.Read(std::filesystem::current_path(error), ToPath(OwnFilesDir()));
   RefreshReopenItems();
-  OptionsFile::ReadOptionsFile(settings_);
+  OptionsFile::ReadOptionsFile(settings_, PerUserDir());
   ApplyAssemblerOptions();
 }
 
@@ -122,7 +127,20 @@ void MainWindow::ApplyAssemblerOptions() {
 
 QString MainWindow::HomeDir() const { return FromPath(settings_.environment.homeDir); }
 
-QString MainWindow::ListingFile() const { return QDir(HomeDir()).filePath(kListingFile); }
+QString MainWindow::ListingFile() const { return QDir(OwnFilesDir()).filePath(kListingFile); }
+
+std::filesystem::path MainWindow::PerUserDir() const {
+  const QString home = HomeDir();
+  if (!(homeInstalled_ && home == programDir_) && QFileInfo(home).isWritable()) return {};
+  const QString dir = QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/tav2";
+  QDir().mkpath(dir);
+  return ToPath(dir);
+}
+
+QString MainWindow::OwnFilesDir() const {
+  const std::filesystem::path perUser = PerUserDir();
+  return perUser.empty() ? HomeDir() : FromPath(perUser);
+}
 
 bool MainWindow::ReplaceFile(const QString& name, const QByteArray& bytes) {
   QString error;
@@ -774,7 +792,7 @@ void MainWindow::ShowAssemblerOptions() {
 }
 
 void MainWindow::WriteOptionsFile() {
-  const OptionsWriteResult result = OptionsFile::WriteOptionsFile(settings_);
+  const OptionsWriteResult result = OptionsFile::WriteOptionsFile(settings_, PerUserDir());
   const QString message = QString::fromStdString(result.message);
   if (result.written) {
     ShowInfo(message);
@@ -858,12 +876,13 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-// Into HomeDir, or the working directory when HomeDir refuses it.
+// Into HomeDir (or the per-user directory standing in for it), or the
+// working directory when that refuses it.
 void MainWindow::WriteRecentFiles() {
-  const EnvironmentSettings& environment = settings_.environment;
+  const std::filesystem::path ownFilesDir = ToPath(OwnFilesDir());
   std::string failure;
-  if (recentFiles_.Write(environment.homeDir, environment.workingDir, &failure)) return;
-  ShowCannotSave(FromPath(environment.homeDir / RecentFiles::kFileName), QString::fromStdString(failure));
+  if (recentFiles_.Write(ownFilesDir, settings_.environment.workingDir, &failure)) return;
+  ShowCannotSave(FromPath(ownFilesDir / RecentFiles::kFileName), QString::fromStdString(failure));
 }
 
 // Every editor is asked before any of them lets go of its text: a Cancel

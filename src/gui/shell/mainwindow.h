@@ -1,4 +1,5 @@
 #pragma once
+#include <filesystem>
 #include <QMainWindow>
 #include <QPointer>
 #include <QString>
@@ -210,6 +211,13 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   void ViewEditorOfKind(EditKind kind, SlotCursor& cursor, int openFilterIndex);
   EditorWindow* FirstEditorOfKind(EditKind kind) const;
   QString ListingFile() const;
+  // The per-user directory ($XDG_CONFIG_HOME/tav2, made when missing) that
+  // keeps the workbench's own files (options, open-file list, listing) when
+  // the home directory is the installed one shared by every user, or one
+  // the user cannot write; empty when the home directory keeps them.
+  std::filesystem::path PerUserDir() const;
+  // The home directory or the per-user directory standing in for it.
+  QString OwnFilesDir() const;
   // The assembler's listing sink: the listing file in HomeDir.
   bool WriteListing(std::string_view listing);
   OpenWindows CurrentWindows() const;
@@ -227,7 +235,8 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   HelpWindow* OpenHelp(const QString& file);
 
   WorkbenchSettings settings_;
-  QString programDir_;
+  QString programDir_;  // the home directory the program found (HomeDirectory)
+  bool homeInstalled_ = false;
   QString commandLineFile_;
   Machine machine_;
   MicrocodeParser mcParser_;
