@@ -10,8 +10,8 @@
 
 #include "core/lang/buildreporter.h"
 #include "core/lang/assembler.h"
-#include "simsupport.h"
-#include "tempdir.h"
+#include "support/simsupport.h"
+#include "support/tempdir.h"
 #include "core/util/atomicfilewriter.h"
 
 namespace tav2 {

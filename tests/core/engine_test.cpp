@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/sim/alufunctions.h"
-#include "simsupport.h"
+#include "support/simsupport.h"
 
 namespace tav2 {
 namespace {

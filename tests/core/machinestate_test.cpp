@@ -6,7 +6,7 @@
 #include "core/sim/disassemble.h"
 #include "core/sim/machine.h"
 #include "core/sim/microinstructiontext.h"
-#include "simsupport.h"
+#include "support/simsupport.h"
 
 namespace tav2 {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "core/lang/microcodeparser.h"
 #include "core/sim/mcrom.h"
-#include "tempdir.h"
+#include "support/tempdir.h"
 
 namespace tav2 {
 namespace {

@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "tempdir.h"
+#include "support/tempdir.h"
 #include "core/util/atomicfilewriter.h"
-#include "writefault.h"
+#include "support/writefault.h"
 
 namespace tav2 {
 

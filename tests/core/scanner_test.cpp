@@ -7,7 +7,7 @@
 
 #include "core/lang/helptopics.h"
 #include "core/lang/scanner.h"
-#include "tempdir.h"
+#include "support/tempdir.h"
 
 namespace tav2 {
 namespace {

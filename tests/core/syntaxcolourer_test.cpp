@@ -8,7 +8,7 @@
 #include "core/editor/syntaxcolourer.h"
 #include "core/editor/tokenclass.h"
 #include "core/sim/mcrom.h"
-#include "simsupport.h"
+#include "support/simsupport.h"
 
 namespace tav2 {
 

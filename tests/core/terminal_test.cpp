@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/sim/terminal.h"
-#include "simsupport.h"
+#include "support/simsupport.h"
 
 namespace tav2 {
 namespace {

@@ -15,7 +15,7 @@
 #include "gui/common/windowframe.h"
 #include "guitest.h"
 #include "scripteddialogs.h"
-#include "simsupport.h"
+#include "support/simsupport.h"
 
 namespace tav2 {
 namespace {

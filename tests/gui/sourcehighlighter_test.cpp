@@ -8,7 +8,7 @@
 
 #include "guitest.h"
 #include "core/sim/mcrom.h"
-#include "simsupport.h"
+#include "support/simsupport.h"
 
 namespace tav2 {
 namespace {
