@@ -6,6 +6,7 @@
 #include "core/sim/disassemble.h"
 #include "core/sim/machine.h"
 #include "core/sim/microinstructiontext.h"
+#include "support/caseprinter.h"
 #include "support/simsupport.h"
 
 namespace tav2 {
@@ -23,6 +24,17 @@ struct DecodeCase {
   Operand op2;
 };
 
+void PrintTo(const DecodeCase& c, std::ostream* out) {
+  test::CasePrinter(out)
+      .Hex("word", c.word)
+      .Hex("opcode", c.opcode)
+      .Field("op1", OperandName(c.op1))
+      .Field("extension", c.extension)
+      .Field("indirect", c.indirect)
+      .Field("writeBack", c.writeBack)
+      .Field("op2", OperandName(c.op2));
+}
+
 class DecodeTable : public ::testing::TestWithParam<DecodeCase> {};
 
 TEST_P(DecodeTable, DecodesEveryField) {
@@ -36,20 +48,22 @@ TEST_P(DecodeTable, DecodesEveryField) {
   EXPECT_EQ(d.op2, c.op2);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Decoding, DecodeTable,
-    ::testing::Values(DecodeCase{0x1224, 0x12, Operand::R1, false, false, false, Operand::T1},
-                      DecodeCase{0x0150, 0x01, Operand::R2, true, false, false, Operand::T1},
-                      DecodeCase{0x0100, 0x01, Operand::None, false, false, false, Operand::None},
-                      DecodeCase{0x01E7, 0x01, Operand::PC, false, false, false, Operand::PC},
-                      DecodeCase{0x01C6, 0x01, Operand::SP, false, false, false, Operand::SP},
-                      DecodeCase{0x0161, 0x01, Operand::None, false, false, false, Operand::R1},
-                      DecodeCase{0x0185, 0x01, Operand::None, false, false, false, Operand::T1},
-                      DecodeCase{0x2008, 0x20, Operand::None, false, false, false, Operand::None},
-                      DecodeCase{0x1808, 0x18, Operand::None, false, true, true, Operand::None},
-                      DecodeCase{0x2808, 0x28, Operand::None, false, true, false, Operand::None},
-                      DecodeCase{0x1800, 0x18, Operand::None, false, false, false, Operand::None},
-                      DecodeCase{0x0F0A, 0x0F, Operand::None, false, true, false, Operand::R2}));
+const DecodeCase kDecodeCases[] = {
+    {0x1224, 0x12, Operand::R1, false, false, false, Operand::T1},
+    {0x0150, 0x01, Operand::R2, true, false, false, Operand::T1},
+    {0x0100, 0x01, Operand::None, false, false, false, Operand::None},
+    {0x01E7, 0x01, Operand::PC, false, false, false, Operand::PC},
+    {0x01C6, 0x01, Operand::SP, false, false, false, Operand::SP},
+    {0x0161, 0x01, Operand::None, false, false, false, Operand::R1},
+    {0x0185, 0x01, Operand::None, false, false, false, Operand::T1},
+    {0x2008, 0x20, Operand::None, false, false, false, Operand::None},
+    {0x1808, 0x18, Operand::None, false, true, true, Operand::None},
+    {0x2808, 0x28, Operand::None, false, true, false, Operand::None},
+    {0x1800, 0x18, Operand::None, false, false, false, Operand::None},
+    {0x0F0A, 0x0F, Operand::None, false, true, false, Operand::R2},
+};
+
+INSTANTIATE_TEST_SUITE_P(Decoding, DecodeTable, ::testing::ValuesIn(kDecodeCases));
 
 TEST(Disassemble, OperandFormsAndTheirLengths) {
   using namespace test;

@@ -5,6 +5,9 @@
 #include "core/editor/editkind.h"
 #include "core/editor/tabs.h"
 #include "core/editor/textcommands.h"
+#include "support/casename.h"
+#include "support/caseprinter.h"
+#include "support/editorprinters.h"
 
 namespace tav2 {
 namespace {
@@ -17,7 +20,14 @@ struct EditCase {
   Selection after;
 };
 
-std::string CaseName(const ::testing::TestParamInfo<EditCase>& info) { return info.param.name; }
+void PrintTo(const EditCase& c, std::ostream* out) {
+  test::CasePrinter(out)
+      .Field("name", c.name)
+      .Field("text", c.text)
+      .Field("before", c.before)
+      .Field("result", c.result)
+      .Field("after", c.after);
+}
 
 // Checks a command's result against a case: the text it gives and the
 // selection it leaves.
@@ -38,42 +48,47 @@ class RevertCaseTable : public ::testing::TestWithParam<EditCase> {};
 TEST_P(RevertCaseTable, FlipsLetters) {
   ExpectEdit(GetParam(), RevertCase(GetParam().text, GetParam().before));
 }
-INSTANTIATE_TEST_SUITE_P(
-    RevertCase, RevertCaseTable,
-    ::testing::Values(EditCase{"LetterAfterTheCaret", "abc", {0, 0}, "Abc", {1, 0}},
-                      EditCase{"UpperToLower", "aBc", {1, 0}, "abc", {2, 0}},
-                      EditCase{"DigitOnlyMovesTheCaret", "a1c", {1, 0}, "a1c", {2, 0}},
-                      EditCase{"LineBreakIsPassedAsOne", "a\nb", {1, 0}, "a\nb", {2, 0}},
-                      EditCase{"AtTheEndNothing", "abc", {3, 0}, nullptr, {}},
-                      EditCase{"SelectionStaysSelected", "Hello World 1", {0, 13}, "hELLO wORLD 1", {0, 13}}),
-    CaseName);
+const EditCase kRevertCaseCases[] = {
+    {"LetterAfterTheCaret", "abc", {0, 0}, "Abc", {1, 0}},
+    {"UpperToLower", "aBc", {1, 0}, "abc", {2, 0}},
+    {"DigitOnlyMovesTheCaret", "a1c", {1, 0}, "a1c", {2, 0}},
+    {"LineBreakIsPassedAsOne", "a\nb", {1, 0}, "a\nb", {2, 0}},
+    {"AtTheEndNothing", "abc", {3, 0}, nullptr, {}},
+    {"SelectionStaysSelected", "Hello World 1", {0, 13}, "hELLO wORLD 1", {0, 13}},
+};
+
+INSTANTIATE_TEST_SUITE_P(RevertCase, RevertCaseTable, ::testing::ValuesIn(kRevertCaseCases),
+                         test::CaseNamed());
 
 class IndentTable : public ::testing::TestWithParam<EditCase> {};
 TEST_P(IndentTable, IndentsByOneSpace) {
   ExpectEdit(GetParam(), IndentSelection(GetParam().text, GetParam().before));
 }
-INSTANTIATE_TEST_SUITE_P(
-    IndentSelection, IndentTable,
-    ::testing::Values(EditCase{"ThreeWholeLines", "l1\nl2\nl3\nl4", {0, 9}, " l1\n l2\n l3\nl4", {0, 12}},
-                      EditCase{"LineWithTwoSelectedCharacters", "ab\ncd", {0, 5}, " ab\n cd", {0, 7}},
-                      EditCase{"LineWithOneSelectedCharacter", "ab\ncd", {0, 4}, " ab\ncd", {0, 5}},
-                      EditCase{"FromTheMiddleOfALine", "ab\ncd\n", {1, 5}, "a b\n cd\n", {1, 7}},
-                      EditCase{"NoSelection", "ab", {1, 0}, nullptr, {}}),
-    CaseName);
+const EditCase kIndentCases[] = {
+    {"ThreeWholeLines", "l1\nl2\nl3\nl4", {0, 9}, " l1\n l2\n l3\nl4", {0, 12}},
+    {"LineWithTwoSelectedCharacters", "ab\ncd", {0, 5}, " ab\n cd", {0, 7}},
+    {"LineWithOneSelectedCharacter", "ab\ncd", {0, 4}, " ab\ncd", {0, 5}},
+    {"FromTheMiddleOfALine", "ab\ncd\n", {1, 5}, "a b\n cd\n", {1, 7}},
+    {"NoSelection", "ab", {1, 0}, nullptr, {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(IndentSelection, IndentTable, ::testing::ValuesIn(kIndentCases), test::CaseNamed());
 
 class UnindentTable : public ::testing::TestWithParam<EditCase> {};
 TEST_P(UnindentTable, RemovesOneSpacePerLine) {
   ExpectEdit(GetParam(), UnindentSelection(GetParam().text, GetParam().before));
 }
-INSTANTIATE_TEST_SUITE_P(
-    UnindentSelection, UnindentTable,
-    ::testing::Values(EditCase{"ThreeWholeLines", " l1\n l2\n l3\nl4", {0, 12}, "l1\nl2\nl3\nl4", {0, 9}},
-                      EditCase{"OnlyOneSpacePerLine", "  a\n  b", {0, 7}, " a\n b", {0, 5}},
-                      EditCase{"TabsStay", "\ta\n\tb", {0, 5}, "\ta\n\tb", {0, 5}},
-                      EditCase{"SpaceWithNothingAfterIt", "a\n ", {0, 3}, "a\n ", {0, 3}},
-                      EditCase{"SelectionFromALineEnd", "a\n b", {1, 3}, "a\nb", {1, 2}},
-                      EditCase{"NoSelection", " ab", {0, 0}, nullptr, {}}),
-    CaseName);
+const EditCase kUnindentCases[] = {
+    {"ThreeWholeLines", " l1\n l2\n l3\nl4", {0, 12}, "l1\nl2\nl3\nl4", {0, 9}},
+    {"OnlyOneSpacePerLine", "  a\n  b", {0, 7}, " a\n b", {0, 5}},
+    {"TabsStay", "\ta\n\tb", {0, 5}, "\ta\n\tb", {0, 5}},
+    {"SpaceWithNothingAfterIt", "a\n ", {0, 3}, "a\n ", {0, 3}},
+    {"SelectionFromALineEnd", "a\n b", {1, 3}, "a\nb", {1, 2}},
+    {"NoSelection", " ab", {0, 0}, nullptr, {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(UnindentSelection, UnindentTable, ::testing::ValuesIn(kUnindentCases),
+                         test::CaseNamed());
 
 TEST(IndentSelection, UnindentUndoesIndent) {
   const std::string text = "MOVE R1, 2\n  ADD R1, R2\nHALT\n";
@@ -90,15 +105,17 @@ class AutoIndentTable : public ::testing::TestWithParam<EditCase> {};
 TEST_P(AutoIndentTable, CopiesTheIndentOfTheLineJustEnded) {
   ExpectEdit(GetParam(), AutoIndent(GetParam().text, GetParam().before.start));
 }
-INSTANTIATE_TEST_SUITE_P(
-    AutoIndent, AutoIndentTable,
-    ::testing::Values(EditCase{"TabAndTwoSpaces", "\t  x\n", {5, 0}, "\t  x\n\t  ", {8, 0}},
-                      EditCase{"LineSplitInTheMiddle", "x\n  ab\ncd", {7, 0}, "x\n  ab\n  cd", {9, 0}},
-                      EditCase{"EmptyLineGivesNothing", "  a\n\n", {5, 0}, nullptr, {}},
-                      EditCase{"UnindentedLineGivesNothing", "ab\n", {3, 0}, nullptr, {}},
-                      EditCase{"FirstLineBreakOfTheText", "\n", {1, 0}, nullptr, {}},
-                      EditCase{"CaretAtTheStart", "  a", {0, 0}, nullptr, {}}),
-    CaseName);
+const EditCase kAutoIndentCases[] = {
+    {"TabAndTwoSpaces", "\t  x\n", {5, 0}, "\t  x\n\t  ", {8, 0}},
+    {"LineSplitInTheMiddle", "x\n  ab\ncd", {7, 0}, "x\n  ab\n  cd", {9, 0}},
+    {"EmptyLineGivesNothing", "  a\n\n", {5, 0}, nullptr, {}},
+    {"UnindentedLineGivesNothing", "ab\n", {3, 0}, nullptr, {}},
+    {"FirstLineBreakOfTheText", "\n", {1, 0}, nullptr, {}},
+    {"CaretAtTheStart", "  a", {0, 0}, nullptr, {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(AutoIndent, AutoIndentTable, ::testing::ValuesIn(kAutoIndentCases),
+                         test::CaseNamed());
 
 TEST(AutoIndent, CopiesAtMost255Characters) {
   const std::string text = std::string(300, ' ') + "x\n";
@@ -153,16 +170,17 @@ class TypedTabTable : public ::testing::TestWithParam<EditCase> {};
 TEST_P(TypedTabTable, BecomesSpacesToTheNextStop) {
   ExpectEdit(GetParam(), TranslateTypedTab(GetParam().text, GetParam().before.start, 8));
 }
-INSTANTIATE_TEST_SUITE_P(
-    TranslateTypedTab, TypedTabTable,
-    ::testing::Values(
-        EditCase{"AtColumnZero", "\t", {1, 0}, "        ", {8, 0}},
-        EditCase{"AtColumnThree", "abc\tz", {4, 0}, "abc     z", {8, 0}},
-        EditCase{"AtColumnSeven", "abcdefg\t", {8, 0}, "abcdefg ", {8, 0}},
-        EditCase{"ColumnCountsFromTheLineStart", "abcdefgh\nab\t", {12, 0}, "abcdefgh\nab      ", {17, 0}},
-        EditCase{"NoTabBeforeTheCaret", "ab", {2, 0}, nullptr, {}},
-        EditCase{"CaretAtTheStart", "\t", {0, 0}, nullptr, {}}),
-    CaseName);
+const EditCase kTypedTabCases[] = {
+    {"AtColumnZero", "\t", {1, 0}, "        ", {8, 0}},
+    {"AtColumnThree", "abc\tz", {4, 0}, "abc     z", {8, 0}},
+    {"AtColumnSeven", "abcdefg\t", {8, 0}, "abcdefg ", {8, 0}},
+    {"ColumnCountsFromTheLineStart", "abcdefgh\nab\t", {12, 0}, "abcdefgh\nab      ", {17, 0}},
+    {"NoTabBeforeTheCaret", "ab", {2, 0}, nullptr, {}},
+    {"CaretAtTheStart", "\t", {0, 0}, nullptr, {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(TranslateTypedTab, TypedTabTable, ::testing::ValuesIn(kTypedTabCases),
+                         test::CaseNamed());
 
 TEST(TranslateTypedTab, UsesTheTabWidth) {
   const std::optional<EditResult> edit = TranslateTypedTab("abcde\t", 6, 4);

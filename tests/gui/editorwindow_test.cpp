@@ -13,6 +13,7 @@
 #include "gui/editor/coretext.h"
 #include "gui/editor/editcommands.h"
 #include "guitest.h"
+#include "support/caseprinter.h"
 #include "workbenchtest.h"
 
 namespace tav2 {
@@ -169,6 +170,14 @@ struct SaveAsCase {
   EditKind kind;
 };
 
+void PrintTo(const SaveAsCase& c, std::ostream* out) {
+  test::CasePrinter(out)
+      .Field("chosen", c.chosen)
+      .Field("fileType", c.fileType)
+      .Field("saved", c.saved)
+      .Field("kind", c.kind);
+}
+
 class EditformSaveAs : public Editform, public testing::WithParamInterface<SaveAsCase> {};
 
 TEST_P(EditformSaveAs, ForcesTheExtensionOfTheFileType) {
@@ -182,12 +191,17 @@ TEST_P(EditformSaveAs, ForcesTheExtensionOfTheFileType) {
   EXPECT_EQ(editor->Kind(), GetParam().kind);
 }
 
-INSTANTIATE_TEST_SUITE_P(Editform, EditformSaveAs,
-                         testing::Values(SaveAsCase{"x.txt", 1, "x.asm", EditKind::AssemblerSource},
-                                         SaveAsCase{"x.asm", 2, "x.mca", EditKind::MicrocodeSource},
-                                         SaveAsCase{"x.asm", 3, "x.txt", EditKind::TextFile},
-                                         SaveAsCase{"x.txt", 4, "x.txt", EditKind::TextFile},
-                                         SaveAsCase{"x.dat", 4, "x.dat", EditKind::TextFile}),
+// clang-format off
+const SaveAsCase kSaveAsCases[] = {
+    {"x.txt", 1, "x.asm", EditKind::AssemblerSource},
+    {"x.asm", 2, "x.mca", EditKind::MicrocodeSource},
+    {"x.asm", 3, "x.txt", EditKind::TextFile},
+    {"x.txt", 4, "x.txt", EditKind::TextFile},
+    {"x.dat", 4, "x.dat", EditKind::TextFile},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Editform, EditformSaveAs, ::testing::ValuesIn(kSaveAsCases),
                          [](const testing::TestParamInfo<SaveAsCase>& test) {
                            return QString(test.param.chosen + "_type" + QString::number(test.param.fileType))
                                .replace('.', '_')

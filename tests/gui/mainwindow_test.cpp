@@ -14,6 +14,8 @@
 #include "gui/editor/editcommands.h"
 #include "gui/common/paths.h"
 #include "gui/shell/newfilechooser.h"
+#include "qtprinters.h"
+#include "support/caseprinter.h"
 #include "workbenchtest.h"
 
 namespace tav2 {
@@ -285,6 +287,23 @@ struct ShutdownCase {
   QByteArray fileAfterwards;
 };
 
+std::string AnswerName(Dialogs::Answer answer) {
+  switch (answer) {
+    case Dialogs::Answer::Ok: return "Ok";
+    case Dialogs::Answer::Yes: return "Yes";
+    case Dialogs::Answer::No: return "No";
+    case Dialogs::Answer::Cancel: return "Cancel";
+  }
+  return "?";
+}
+
+void PrintTo(const ShutdownCase& c, std::ostream* out) {
+  test::CasePrinter(out)
+      .Field("answer", AnswerName(c.answer))
+      .Field("closes", c.closes)
+      .Field("fileAfterwards", c.fileAfterwards);
+}
+
 class MainformShutdown : public WorkbenchTest, public testing::WithParamInterface<ShutdownCase> {};
 
 TEST_P(MainformShutdown, AsksAboutAModifiedEditor) {
@@ -299,14 +318,15 @@ TEST_P(MainformShutdown, AsksAboutAModifiedEditor) {
   EXPECT_EQ(Slot(1) != nullptr, !GetParam().closes);
 }
 
-INSTANTIATE_TEST_SUITE_P(Mainform, MainformShutdown,
-                         testing::Values(ShutdownCase{Dialogs::Answer::Yes, true, "new\r\n"},
-                                         ShutdownCase{Dialogs::Answer::No, true, "old\n"},
-                                         ShutdownCase{Dialogs::Answer::Cancel, false, "old\n"}),
+const ShutdownCase kShutdownCases[] = {
+    {Dialogs::Answer::Yes, true, "new\r\n"},
+    {Dialogs::Answer::No, true, "old\n"},
+    {Dialogs::Answer::Cancel, false, "old\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Mainform, MainformShutdown, ::testing::ValuesIn(kShutdownCases),
                          [](const testing::TestParamInfo<ShutdownCase>& test) {
-                           return std::string(test.param.answer == Dialogs::Answer::Yes  ? "Yes"
-                                              : test.param.answer == Dialogs::Answer::No ? "No"
-                                                                                         : "Cancel");
+                           return AnswerName(test.param.answer);
                          });
 
 TEST_F(Mainform, UntitledEditorWhoseSaveIsCancelledStaysOpen) {
