@@ -122,11 +122,12 @@ TEST(Alu, TscSetsConditionFailedWithoutTouchingFlags) {
       {14, V, true}, {14, N | V, false}, {15, 0, true},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "condition " << c.k << " sr " << c.sr);
     uint16_t sr = c.sr;
     bool failed = !c.holds;
     const uint16_t a = static_cast<uint16_t>(0x3000 | (c.k << 8) | 0x42);
     EXPECT_EQ(Alu::Evaluate(kAluTsc, a, 0, true, sr, failed), a);
-    EXPECT_EQ(failed, !c.holds) << "condition " << c.k << " sr " << c.sr;
+    EXPECT_EQ(failed, !c.holds);
     EXPECT_EQ(sr, c.sr);
   }
 }

@@ -139,10 +139,11 @@ TEST(Assembler, SourcesGiveTheirWords) {
       {"MOVE R1, 65536", 0, {0x0230, 0}},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.source);
     Rig rig;
     for (uint16_t a = 0; a < 16; ++a) rig.machine->memory.Write(a, 0x5555);
     EXPECT_TRUE(rig.Load(c.source)) << c.source << ": " << rig.FirstError();
-    EXPECT_EQ(rig.Words(c.address, static_cast<int>(c.words.size())), c.words) << c.source;
+    EXPECT_EQ(rig.Words(c.address, static_cast<int>(c.words.size())), c.words);
   }
 }
 
@@ -242,13 +243,14 @@ TEST(Assembler, FailuresAreReportedWithTheirMessages) {
       {"ORG 0xFFFF\nDAT 1, 2\nORG 0\nNOP", "Memory overwrite in code at address 0X0000: 6000", 0, 0},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.source);
     Rig rig;
-    EXPECT_FALSE(rig.Load(c.source)) << c.source;
-    ASSERT_FALSE(rig.assembler.Errors().empty()) << c.source;
+    EXPECT_FALSE(rig.Load(c.source));
+    ASSERT_FALSE(rig.assembler.Errors().empty());
     const BuildError& error = rig.assembler.Errors()[0];
-    EXPECT_EQ(error.message, c.message) << c.source;
-    EXPECT_EQ(error.line, c.line) << c.source;
-    EXPECT_EQ(error.column, c.column) << c.source;
+    EXPECT_EQ(error.message, c.message);
+    EXPECT_EQ(error.line, c.line);
+    EXPECT_EQ(error.column, c.column);
     EXPECT_EQ(error.fileName, "prog.asm");
     EXPECT_TRUE(rig.reporter.log.empty()) << c.source << ": no message after errors";
     EXPECT_EQ(rig.machine->memory.Read(0), 0) << c.source << ": nothing is loaded";
@@ -397,12 +399,13 @@ TEST(Assembler, WarningsAndInformation) {
       {true, false, false, "JMP nowhere", {}},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.source);
     Rig rig;
     rig.assembler.loadAfterBuild = c.load;
     rig.assembler.runAfterLoad = c.run;
     rig.assembler.breakpointsOnly = c.breakpointsOnly;
     rig.assembler.ParseSource(c.source, "prog.asm");
-    EXPECT_EQ(rig.reporter.log, c.log) << c.source;
+    EXPECT_EQ(rig.reporter.log, c.log);
   }
 }
 

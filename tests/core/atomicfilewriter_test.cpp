@@ -106,7 +106,8 @@ TEST(AtomicFileWriter, RealFailuresAreReported) {
                {dir.Path() / "missing" / "x.txt", "No such file or directory"},
                {notADirectory / "x.txt", "Not a directory"}};
   for (const auto& c : cases) {
-    EXPECT_EQ(AtomicFileWriter::Replace(c.file, kNew), c.reason) << c.file;
+    SCOPED_TRACE(c.file);
+    EXPECT_EQ(AtomicFileWriter::Replace(c.file, kNew), c.reason);
   }
   EXPECT_TRUE(fs::is_directory(inTheWay));
   EXPECT_TRUE(fs::is_empty(inTheWay));

@@ -37,7 +37,10 @@ TEST(RunStatus, TextsOfEveryState) {
       {{RunState::Halted}, "Halted (HALT)  0 instructions, 0 micro-steps"},
       {{RunState::HaltedUnknownOperation}, "Halted (unknown operation 0x00)  0 instructions, 0 micro-steps"},
   };
-  for (const Case& c : cases) EXPECT_EQ(c.status.Text(), c.text);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(c.status.Text(), c.text);
+  }
 }
 
 TEST(RunSpeed, OfferedSpeedsAndTheirIntervals) {
@@ -140,17 +143,18 @@ TEST(Debugger, WatchesStopAfterTheInstructionThatTouchedTheWord) {
       {WatchKind::ReadWrite, read, 4, read},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "watch kind " << static_cast<int>(c.kind));
     DebugRig rig(Program(kTouchesData));
     ASSERT_EQ(rig.machine->memory.Read(kData), 0);
     ASSERT_TRUE(rig.debugger->SetWatch(kData, c.kind));
     rig.debugger->Go();
     rig.debugger->RunToEnd();
-    EXPECT_EQ(rig.debugger->LastStop(), c.first) << static_cast<int>(c.kind);
-    EXPECT_EQ(rig.Reg(Reg::PC), c.pc) << static_cast<int>(c.kind);
+    EXPECT_EQ(rig.debugger->LastStop(), c.first);
+    EXPECT_EQ(rig.Reg(Reg::PC), c.pc);
     EXPECT_TRUE(rig.State().AtInstructionStart());
     rig.debugger->Go();
     rig.debugger->RunToEnd();
-    EXPECT_EQ(rig.debugger->LastStop(), c.second) << static_cast<int>(c.kind);
+    EXPECT_EQ(rig.debugger->LastStop(), c.second);
   }
 }
 

@@ -90,6 +90,7 @@ const uint64_t kClockCounts[] = {1, 2, 7, 40, 333, 1500, 6000};
 
 TEST(History, EveryExampleGoesBackExactlyByClocks) {
   for (const Example& example : kExamples) {
+    SCOPED_TRACE(example.file);
     for (const uint64_t prefix : {uint64_t{0}, uint64_t{5}, uint64_t{123}}) {
       DebugRig rig(DataFile(std::string("sources/") + example.file), example.microcode);
       rig.Type(kKeys);
@@ -104,6 +105,7 @@ TEST(History, EveryExampleGoesBackExactlyByClocks) {
 
 TEST(History, EveryExampleGoesBackExactlyByInstructions) {
   for (const Example& example : kExamples) {
+    SCOPED_TRACE(example.file);
     DebugRig rig(DataFile(std::string("sources/") + example.file), example.microcode);
     rig.Type(kKeys);
     Clocks(rig, 3);

@@ -185,10 +185,11 @@ TEST_F(InstructionSet, BranchesFollowTheirConditions) {
                               {"MOVE R1, 1", "BVC", true},
                               {"NOP", "BRA", true}};
   for (const BranchCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.setup << " " << c.branch);
     const std::string body =
         std::string(c.setup) + "\n LEA R2, (1)\n " + c.branch + " over\n LEA R2, (2)\nover NOP";
     ASSERT_TRUE(Run(body)) << body;
-    EXPECT_EQ(R(Reg::R2), c.taken ? 1 : 2) << c.setup << " " << c.branch;
+    EXPECT_EQ(R(Reg::R2), c.taken ? 1 : 2);
   }
 }
 

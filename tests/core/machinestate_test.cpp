@@ -131,7 +131,10 @@ TEST(MicroInstructionText, TextCases) {
       {Mi({9}, 0, {1, 2, 4, 5}), true, "C:=SR:=op2:=op1; op2; "},
       {Mi({17, 13, 19, 22, 18, 12}, 0, {0}), false, "T1:=IR:=MDR:=IR; MDR; SR; MAR; "},
   };
-  for (const Case& c : cases) EXPECT_EQ(MicroInstructionText(c.mi, c.showOperands), c.text);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(MicroInstructionText(c.mi, c.showOperands), c.text);
+  }
 }
 
 TEST(AluFunctions, NamesAndCodesRoundTrip) {

@@ -78,6 +78,7 @@ TEST_F(McParser, EncodesEachWordAsDestinationAndAsSource) {
       {"op2", Bits({}, {5}), Bits({}, {4})}, {"r1", Bits({1}), Bits({0})},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.word);
     const std::string word = c.word;
     EXPECT_EQ(FirstLineOf(word + " := T1;"), c.destination | Bits({16})) << word << " as destination";
     EXPECT_EQ(FirstLineOf("T1 := " + word + ";"), c.source | Bits({17})) << word << " as source";
@@ -215,11 +216,12 @@ TEST_F(McParser, FailureMessagesWithTheirPlace) {
       {"#A; 0x61", " RETURN expected", 2, 9},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
     Preset(0x60, "KEPT");
-    EXPECT_FALSE(Build(std::string("##\n") + c.text)) << c.text;
+    EXPECT_FALSE(Build(std::string("##\n") + c.text));
     ExpectError(0, c.message, c.line, c.column, c.text);
-    EXPECT_EQ(rom.Entry(0x60).Name(), "KEPT") << "nothing stored after an error: " << c.text;
-    EXPECT_EQ(rom.Entry(0x61).opcode, 0u) << c.text;
+    EXPECT_EQ(rom.Entry(0x60).Name(), "KEPT") << "nothing stored after an error: ";
+    EXPECT_EQ(rom.Entry(0x61).opcode, 0u);
   }
 }
 
@@ -244,8 +246,9 @@ TEST_F(McParser, ErrorListsOfWholeSources) {
       {"##\n#A; 0x61\n= 5;\n#B; 0x62\n", {{"Defined instruction expected", 3, 3}, {" '#' expected", 3, 3}}},
   };
   for (const Case& c : cases) {
-    EXPECT_FALSE(Build(c.text)) << c.text;
-    ASSERT_EQ(parser.Errors().size(), c.errors.size()) << c.text;
+    SCOPED_TRACE(c.text);
+    EXPECT_FALSE(Build(c.text));
+    ASSERT_EQ(parser.Errors().size(), c.errors.size());
     for (std::size_t i = 0; i < c.errors.size(); ++i) {
       ExpectError(i, c.errors[i].message, c.errors[i].line, c.errors[i].column, c.text);
     }
@@ -379,15 +382,16 @@ TEST(McTokens, KindsOfTheMicroCodeReader) {
       {"$12", 23, "$12", 0, 0},      {"\"MDR\"", 5, "MDR", 0, 0},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
     Mcrom rom;
     McTokenProbe probe(rom);
-    EXPECT_TRUE(probe.ParseSource(c.text, "t.mca")) << c.text;
+    EXPECT_TRUE(probe.ParseSource(c.text, "t.mca"));
     ASSERT_FALSE(probe.tokens.empty());
     const auto& t = probe.tokens[0];
-    EXPECT_EQ(t.kind, c.kind) << c.text;
-    EXPECT_EQ(t.text, c.tokenText) << c.text;
-    EXPECT_EQ(t.intValue, c.value) << c.text;
-    EXPECT_EQ(t.sign, c.sign) << c.text;
+    EXPECT_EQ(t.kind, c.kind);
+    EXPECT_EQ(t.text, c.tokenText);
+    EXPECT_EQ(t.intValue, c.value);
+    EXPECT_EQ(t.sign, c.sign);
   }
 }
 

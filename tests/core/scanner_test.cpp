@@ -84,14 +84,15 @@ TEST(Scanner, NumberForms) {
       {"0xFFFFFFFF", 21, -1, -1},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
     TokenProbe probe;
-    EXPECT_TRUE(probe.ParseSource(c.text, "n.asm")) << c.text;
-    ASSERT_EQ(probe.tokens.size(), 1u) << c.text;
+    EXPECT_TRUE(probe.ParseSource(c.text, "n.asm"));
+    ASSERT_EQ(probe.tokens.size(), 1u);
     const auto& t = probe.tokens[0];
     EXPECT_EQ(t.kind, kNumberToken);
-    EXPECT_EQ(t.form, c.form) << c.text;
-    EXPECT_EQ(t.intValue, c.value) << c.text;
-    EXPECT_DOUBLE_EQ(t.realValue, c.real) << c.text;
+    EXPECT_EQ(t.form, c.form);
+    EXPECT_EQ(t.intValue, c.value);
+    EXPECT_DOUBLE_EQ(t.realValue, c.real);
     EXPECT_EQ(t.text, c.text);
   }
 }
@@ -119,6 +120,7 @@ TEST(Scanner, TokenTextsAndLimits) {
       {"a // note\nb /* x\ny */ c /*/ d */ e 6/2", {"a", "\n", "b", "c", "e", "6", "/", "2"}, nullptr},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
     std::vector<std::string> errors;
     EXPECT_EQ(TokenTexts(c.text, &errors), c.tokens) << c.text.substr(0, 40);
     EXPECT_EQ(errors, c.error ? std::vector<std::string>{c.error} : std::vector<std::string>{})
@@ -304,18 +306,19 @@ TEST_F(IncludeTest, ErrorsStandAtTheDirective) {
       {"x\n#include \"gone.inc\ny", "Include: syntax error", 1},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.main);
     probe.tokens.clear();
     probe.ParseSource(c.main, "main.asm");
-    ASSERT_EQ(probe.Errors().size(), 1u) << c.main;
+    ASSERT_EQ(probe.Errors().size(), 1u);
     const BuildError& error = probe.Errors()[0];
-    EXPECT_EQ(error.message, c.message) << c.main;
+    EXPECT_EQ(error.message, c.message);
     EXPECT_EQ(error.fileName, "main.asm");
-    EXPECT_EQ(error.line, 2) << c.main;
-    EXPECT_EQ(error.column, c.column) << c.main;
-    EXPECT_EQ(error.position, static_cast<int>(c.main.find('#'))) << c.main;
+    EXPECT_EQ(error.line, 2);
+    EXPECT_EQ(error.column, c.column);
+    EXPECT_EQ(error.position, static_cast<int>(c.main.find('#')));
     const std::vector<std::string> rest =
         c.main.back() == 'y' ? std::vector<std::string>{"x", "y"} : std::vector<std::string>{"x"};
-    EXPECT_EQ(Texts(), rest) << c.main;
+    EXPECT_EQ(Texts(), rest);
   }
 }
 

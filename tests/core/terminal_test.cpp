@@ -125,6 +125,7 @@ TEST_F(TerminalTest, ReadString) {
       {{8, 'q', 13}, 0x0300, 0x02FF, 13, 0x02FF, {13, 'q', 0}},   // backspace stays in the buffer
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "buffer " << c.buffer);
     MainMemory memory;
     memory.Write(c.presetAt, c.preset);
     ScriptedDevice fresh;

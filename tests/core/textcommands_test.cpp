@@ -136,8 +136,10 @@ TEST(MatchBracket, MovesToThePartner) {
       {"(a]b)", 0, 4},    {"{a}", 0, 2},      {"{a}", 2, 0},      {"f(a)", 4, 1},    {"(ab", 0, 0},
       {"ab)", 2, 2},      {"abc", 0, 1},      {"abc", 2, 3},      {"abc", 3, 3},     {"", 0, 0},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(MatchBracket(c.text, c.caret), c.result) << c.text << " at " << c.caret;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.text << " at " << c.caret);
+    EXPECT_EQ(MatchBracket(c.text, c.caret), c.result);
+  }
 }
 
 TEST(WordAtCursor, WordOrSelection) {
@@ -159,7 +161,10 @@ TEST(WordAtCursor, WordOrSelection) {
       {"", {0, 0}, ""},
       {"one two", {0, 7}, "one two"},
   };
-  for (const Case& c : cases) EXPECT_EQ(WordAtCursor(c.text, c.selection), c.word) << c.text;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(WordAtCursor(c.text, c.selection), c.word);
+  }
   const std::string sixty(60, 'x');
   EXPECT_EQ(WordAtCursor(sixty, {0, 60}), std::string(50, 'x'));
   const std::string longWord(120, 'w');
@@ -205,10 +210,11 @@ TEST(ConvertTabs, EveryTabOfTheText) {
       {"x\t", 1, 1, "x ", 1},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
     const std::optional<EditResult> edit = ConvertTabs(c.text, c.caret, c.tabNumber);
-    ASSERT_TRUE(edit) << c.text;
-    EXPECT_EQ(edit->AppliedTo(c.text), c.result) << c.text;
-    EXPECT_EQ(edit->selection, (Selection{c.newCaret, 0})) << c.text;
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->AppliedTo(c.text), c.result);
+    EXPECT_EQ(edit->selection, (Selection{c.newCaret, 0}));
   }
   EXPECT_FALSE(ConvertTabs("no tabs\n", 0, 8));
 }

@@ -202,9 +202,10 @@ TEST(TextChange, DifferingMiddle) {
       {"abc", "abd", {1, 2, "bd"}},  {"abc", "abcdef", {2, 1, "cdef"}},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.from << " -> " << c.to);
     const std::optional<TextChange> change = TextChange::Between(c.from, c.to);
-    ASSERT_TRUE(change) << c.from << " -> " << c.to;
-    EXPECT_EQ(*change, c.change) << c.from << " -> " << c.to;
+    ASSERT_TRUE(change);
+    EXPECT_EQ(*change, c.change);
     EXPECT_EQ(change->AppliedTo(c.from), c.to);
   }
   EXPECT_FALSE(TextChange::Between("same", "same"));

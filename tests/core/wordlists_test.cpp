@@ -30,10 +30,11 @@ TEST(KeywordLists, CaseRulesOfTheSharedLists) {
       {"T1", false, true, false, false},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(lists.IsAluFunction(c.word), c.alu) << c.word;
-    EXPECT_EQ(lists.IsRegisterWord(c.word), c.reg) << c.word;
-    EXPECT_EQ(lists.IsOperandWord(c.word), c.operand) << c.word;
-    EXPECT_EQ(lists.IsProgrammerRegister(c.word), c.programmer) << c.word;
+    SCOPED_TRACE(c.word);
+    EXPECT_EQ(lists.IsAluFunction(c.word), c.alu);
+    EXPECT_EQ(lists.IsRegisterWord(c.word), c.reg);
+    EXPECT_EQ(lists.IsOperandWord(c.word), c.operand);
+    EXPECT_EQ(lists.IsProgrammerRegister(c.word), c.programmer);
   }
 }
 

@@ -146,10 +146,11 @@ TEST(EditCommandsFind, FindsTheMatchTheOptionsAsk) {
                {"Abc xabc abc", 0, "abc", {true, true, true}, 9},
                {"text", 2, "", {}, 2}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.toStdString());
     Search search(c.text);
     search.editor.Place(c.caret);
     search.Find(c.what, c.options);
-    EXPECT_EQ(search.SelectionStart(), c.found) << c.text.toStdString();
+    EXPECT_EQ(search.SelectionStart(), c.found);
     EXPECT_TRUE(search.dialogs.messages.isEmpty());
   }
 }
@@ -289,6 +290,7 @@ TEST(EditCommandsText, MatchBracketKeysJumpBetweenTheOutermostParentheses) {
                {Qt::Key_BracketRight, 7, 1},
                {Qt::Key_B, 0, 1}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "key " << c.key << " from " << c.from);
     Editor editor("f(a(b)c)");
     editor.Place(c.from);
     editor.Key(c.key, Qt::ControlModifier);
@@ -378,6 +380,7 @@ TEST(EditCommandsKeys, AKeyReleaseWithoutItsPressChangesNothing) {
     QString text;
   } cases[] = {{Qt::Key_Return, "\r"}, {Qt::Key_Enter, "\r"}, {Qt::Key_Tab, "\t"}, {Qt::Key_Insert, ""}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "key " << c.key);
     Editor editor("  abc\ndef");
     editor.commands->SetAutoIndent(true);
     editor.commands->SetTabsToSpaces(true);

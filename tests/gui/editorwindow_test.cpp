@@ -120,9 +120,10 @@ TEST_F(Editform, SavingKeepsTheBytesOfEveryEncoding) {
       {"a\xE2\x80\x94z\r\n", QString::fromLatin1("a\xE2\x80\x94z")},  // UTF-8 beyond it: its bytes
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.bytes.toHex().constData());
     const QString file = Write("enc.txt", c.bytes);
     EditorWindow* editor = Main().OpenSourceFile(file);
-    EXPECT_EQ(CoreText::PlainText(*editor->Text()), c.shown) << c.bytes.toHex().constData();
+    EXPECT_EQ(CoreText::PlainText(*editor->Text()), c.shown);
     editor->SaveFile();
     EXPECT_EQ(Read(file), c.bytes);
     editor->close();
@@ -305,9 +306,10 @@ TEST_F(Editform, WordAtCursorIsTheSelectionOrTheWordAtTheCaret) {
                {QString::fromUtf8("\u00e9x"), 2, 2, "x"}};
   EditorWindow* editor = Main().NewSourceFile(EditKind::TextFile);
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.toStdString());
     Type(editor, c.text);
     Select(editor, c.start, c.end);
-    EXPECT_EQ(editor->WordAtCursor(), c.word) << c.text.toStdString();
+    EXPECT_EQ(editor->WordAtCursor(), c.word);
   }
 }
 

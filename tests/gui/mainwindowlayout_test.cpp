@@ -245,6 +245,7 @@ TEST_F(MainformWindows, BuildButtonsReportTheirSuccess) {
                {EditKind::AssemblerSource, "Makeknop", "info: Program assembled", false},
                {EditKind::AssemblerSource, "Loadknop", "info: Program loaded", true}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.button);
     dialogs.messages.clear();
     EditorWindow* editor = NewEditor(c.kind, c.kind == EditKind::AssemblerSource ? "##\nbegin HALT\n##" : "");
     ClickControl(editor, c.button);

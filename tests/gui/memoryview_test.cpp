@@ -72,6 +72,7 @@ TEST(MemoryViewColumns, EachShownColumnStartsWhereTheOneBeforeEnds) {
       {{.hex = false, .decimal = false, .ascii = false, .binary = false}, 45, 45, 45, 45},
   };
   for (const ColumnCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << "columns after " << c.decimal);
     EXPECT_EQ(MemoryView::ColumnX(Column::Address, c.switches), 10);
     EXPECT_EQ(MemoryView::ColumnX(Column::Hex, c.switches), 45);
     EXPECT_EQ(MemoryView::ColumnX(Column::Decimal, c.switches), c.decimal);
@@ -249,9 +250,10 @@ TEST_F(MemoryOptionsTest, PagesFromOneToFfMoveTheSpinner) {
                             {"0000000000000000A0", 0xA0},
                             {"0000000000000000A01", 0xA0}};
   for (const PageCase& c : cases) {
+    SCOPED_TRACE(c.typed);
     Open(0x0500);
     EnterPage(c.typed);
-    EXPECT_EQ(pageUpDown->Position(), c.position) << c.typed;
+    EXPECT_EQ(pageUpDown->Position(), c.position);
   }
 }
 

@@ -120,11 +120,13 @@ TEST_F(ProcessorWindowTest, ButtonsCarryTheirCaptionsAndHintsInBothSizes) {
                {"Resetknop", "Reset", "Rst", "Reset processor "}};
   ProcessorWindow& window = Open(kTwoAddsAndHalt);
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
     EXPECT_EQ(Button(c.name)->text(), c.largeCaption);
     EXPECT_EQ(Button(c.name)->toolTip(), c.hint);
   }
   window.SetSizeMode(SizeMode::Small);
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
     EXPECT_EQ(Button(c.name)->text(), c.smallCaption);
     EXPECT_EQ(Button(c.name)->size(), QSize(32, 25));
   }
@@ -377,6 +379,7 @@ TEST_F(ProcessorWindowTest, EveryRegisterFieldIsJoinedToItsBus) {
   };
   ProcessorWindow& window = Open(kTwoAddsAndHalt);
   for (const BranchCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << "size mode " << static_cast<int>(c.mode));
     window.SetSizeMode(c.mode);
     const QImage image = Grabbed(&window);
     for (const Branch& branch : c.branches) {
@@ -412,6 +415,7 @@ TEST_F(ProcessorWindowTest, BusesRunAtTheirPlaceBesideTheColumns) {
   };
   ProcessorWindow& window = Open(kTwoAddsAndHalt);
   for (const BusCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.column << " in size mode " << static_cast<int>(c.mode));
     window.SetSizeMode(c.mode);
     const QImage image = Grabbed(&window);
     const QRect column = Field(c.column);
@@ -445,6 +449,7 @@ TEST_F(ProcessorWindowTest, ClockHalvesDrawTheFieldsTheyUseInTheirColours) {
   QPushButton* clock = Button("Clockknop");
   int clocks = 0;
   for (const ClockColourCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.field << " at clock " << c.clock);
     while (clocks < c.clock) {
       Press(clock);
       ++clocks;
