@@ -29,11 +29,29 @@ class RecordingReporter : public BuildReporter {
 
 // The mnemonics the tests assemble against, named in the ROM by hand as a
 // loaded micro-code names them.
+// clang-format off
 const std::pair<int, const char*> kMnemonics[] = {
-    {0x01, "ADD"}, {0x02, "MOVE"},  {0x11, "INC"},   {0x20, "LEA"},  {0x21, "X21"},
-    {0x30, "B30"}, {0x31, "BCS"},   {0x3F, "BRA"},   {0x40, "JMP"},  {0x50, "JSR"},
-    {0x52, "X52"}, {0x53, "BSR"},   {0x60, "NOP"},   {0x6F, "HALT"}, {0x81, "STORE"},
-    {0xA0, "XA0"}, {0xE0, "TRAP0"}, {0xF0, "Fetch"}, {0xFF, "SYS"}};
+    {0x01, "ADD"},
+    {0x02, "MOVE"},
+    {0x11, "INC"},
+    {0x20, "LEA"},
+    {0x21, "X21"},
+    {0x30, "B30"},
+    {0x31, "BCS"},
+    {0x3F, "BRA"},
+    {0x40, "JMP"},
+    {0x50, "JSR"},
+    {0x52, "X52"},
+    {0x53, "BSR"},
+    {0x60, "NOP"},
+    {0x6F, "HALT"},
+    {0x81, "STORE"},
+    {0xA0, "XA0"},
+    {0xE0, "TRAP0"},
+    {0xF0, "Fetch"},
+    {0xFF, "SYS"},
+};
+// clang-format on
 
 struct Rig {
   std::unique_ptr<Machine> machine = std::make_unique<Machine>();
@@ -379,24 +397,25 @@ TEST(Assembler, BreakpointMarksRecordTheirAddressesUpToTheCapacity) {
 
 TEST(Assembler, WarningsAndInformation) {
   struct Case {
-    bool load, run, breakpointsOnly;
+    bool load = false, run = false, breakpointsOnly = false;
     const char* source;
     std::vector<std::string> log;
   };
   const Case cases[] = {
-      {false, false, false, "NOP", {"info Program assembled", "listing written"}},
-      {true, false, false, "begin NOP", {"memory loaded", "info Program loaded", "listing written"}},
-      {true,
-       false,
-       false,
-       "NOP",
-       {"memory loaded", "warning LOAD: No begin label found", "info Program loaded", "listing written"}},
-      {true, true, false, "BEGIN NOP", {"memory loaded", "listing written"}},
-      {true, false, false, "X EQU 5", {"warning LOAD: no data found", "listing written"}},
-      {true, false, false, "; only a comment\nlabel", {"warning No code", "listing written"}},
-      {false, false, true, "NOP", {}},
-      {false, false, true, "label", {"warning No code"}},
-      {true, false, false, "JMP nowhere", {}},
+      {.source = "NOP", .log = {"info Program assembled", "listing written"}},
+      {.load = true,
+       .source = "begin NOP",
+       .log = {"memory loaded", "info Program loaded", "listing written"}},
+      {.load = true,
+       .source = "NOP",
+       .log = {"memory loaded", "warning LOAD: No begin label found", "info Program loaded",
+               "listing written"}},
+      {.load = true, .run = true, .source = "BEGIN NOP", .log = {"memory loaded", "listing written"}},
+      {.load = true, .source = "X EQU 5", .log = {"warning LOAD: no data found", "listing written"}},
+      {.load = true, .source = "; only a comment\nlabel", .log = {"warning No code", "listing written"}},
+      {.breakpointsOnly = true, .source = "NOP", .log = {}},
+      {.breakpointsOnly = true, .source = "label", .log = {"warning No code"}},
+      {.load = true, .source = "JMP nowhere", .log = {}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.source);

@@ -64,14 +64,20 @@ TEST(AtomicFileWriter, KeepsThePermissionsAndFollowsALink) {
 // behind and the reason is the system's; a file that did not exist is not
 // created.
 TEST(AtomicFileWriter, AFailingStepLeavesTheOldFileAsItWas) {
+  // clang-format off
   const struct {
     Step step;
     int error;
     const char* reason;
   } cases[] = {
-      {Step::Create, EACCES, "Permission denied"},      {Step::Write, ENOSPC, "No space left on device"},
-      {Step::Flush, ENOSPC, "No space left on device"}, {Step::Sync, EIO, "Input/output error"},
-      {Step::Close, EDQUOT, "Disk quota exceeded"},     {Step::Rename, EXDEV, "Invalid cross-device link"}};
+      {Step::Create, EACCES, "Permission denied"},
+      {Step::Write, ENOSPC, "No space left on device"},
+      {Step::Flush, ENOSPC, "No space left on device"},
+      {Step::Sync, EIO, "Input/output error"},
+      {Step::Close, EDQUOT, "Disk quota exceeded"},
+      {Step::Rename, EXDEV, "Invalid cross-device link"},
+  };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.reason);
     test::TempDir dir;

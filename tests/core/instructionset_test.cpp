@@ -168,22 +168,23 @@ TEST_F(InstructionSet, BranchesFollowTheirConditions) {
     const char* branch;
     bool taken;
   };
-  const BranchCase cases[] = {{"MOVE R1, 0", "BEQ", true},
-                              {"MOVE R1, 1", "BEQ", false},
-                              {"MOVE R1, 1", "BNE", true},
-                              {"MOVE R1, -1", "BMI", true},
-                              {"MOVE R1, 1", "BPL", true},
-                              {"SEC", "BCS", true},
-                              {"CLC", "BCC", true},
-                              {"CLC", "BCS", false},
-                              {"MOVE R1, 2\n CMP R1, 3", "BLT", true},
-                              {"MOVE R1, 3\n CMP R1, 2", "BGT", true},
-                              {"MOVE R1, 3\n CMP R1, 3", "BGE", true},
-                              {"MOVE R1, 3\n CMP R1, 3", "BLE", true},
-                              {"MOVE R1, 4\n CMP R1, 3", "BLE", false},
-                              {"MOVE R1, 0x7FFF\n ADD R1, 1", "BVS", true},
-                              {"MOVE R1, 1", "BVC", true},
-                              {"NOP", "BRA", true}};
+  constexpr bool kTaken = true, kNotTaken = false;
+  const BranchCase cases[] = {{"MOVE R1, 0", "BEQ", kTaken},
+                              {"MOVE R1, 1", "BEQ", kNotTaken},
+                              {"MOVE R1, 1", "BNE", kTaken},
+                              {"MOVE R1, -1", "BMI", kTaken},
+                              {"MOVE R1, 1", "BPL", kTaken},
+                              {"SEC", "BCS", kTaken},
+                              {"CLC", "BCC", kTaken},
+                              {"CLC", "BCS", kNotTaken},
+                              {"MOVE R1, 2\n CMP R1, 3", "BLT", kTaken},
+                              {"MOVE R1, 3\n CMP R1, 2", "BGT", kTaken},
+                              {"MOVE R1, 3\n CMP R1, 3", "BGE", kTaken},
+                              {"MOVE R1, 3\n CMP R1, 3", "BLE", kTaken},
+                              {"MOVE R1, 4\n CMP R1, 3", "BLE", kNotTaken},
+                              {"MOVE R1, 0x7FFF\n ADD R1, 1", "BVS", kTaken},
+                              {"MOVE R1, 1", "BVC", kTaken},
+                              {"NOP", "BRA", kTaken}};
   for (const BranchCase& c : cases) {
     SCOPED_TRACE(testing::Message() << c.setup << " " << c.branch);
     const std::string body =

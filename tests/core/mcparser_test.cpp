@@ -66,17 +66,28 @@ TEST_F(McParser, EncodesEachWordAsDestinationAndAsSource) {
     const char* word;
     MicroInstruction destination, source;
   };
+  // clang-format off
   const Case cases[] = {
-      {"R1", Bits({1}), Bits({0})},          {"R2", Bits({3}), Bits({2})},
-      {"A", Bits({5}), Bits({4})},           {"B", Bits({7}), Bits({6})},
-      {"C", Bits({9}), Bits({8})},           {"PC", Bits({11}), Bits({10})},
-      {"IR", Bits({13}), Bits({12})},        {"SP", Bits({15}), Bits({14})},
-      {"T1", Bits({17}), Bits({16})},        {"MDR", Bits({19}), Bits({18})},
-      {"MAR", Bits({23}), Bits({22})},       {"MEM", Bits({25}), Bits({21, 24})},
-      {"SR", Bits({}, {1}), Bits({}, {0})},  {"OP1", Bits({}, {3}), Bits({}, {2})},
-      {"OP2", Bits({}, {5}), Bits({}, {4})}, {"mdr", Bits({19}), Bits({18})},
-      {"op2", Bits({}, {5}), Bits({}, {4})}, {"r1", Bits({1}), Bits({0})},
+      {"R1", Bits({1}), Bits({0})},
+      {"R2", Bits({3}), Bits({2})},
+      {"A", Bits({5}), Bits({4})},
+      {"B", Bits({7}), Bits({6})},
+      {"C", Bits({9}), Bits({8})},
+      {"PC", Bits({11}), Bits({10})},
+      {"IR", Bits({13}), Bits({12})},
+      {"SP", Bits({15}), Bits({14})},
+      {"T1", Bits({17}), Bits({16})},
+      {"MDR", Bits({19}), Bits({18})},
+      {"MAR", Bits({23}), Bits({22})},
+      {"MEM", Bits({25}), Bits({21, 24})},
+      {"SR", Bits({}, {1}), Bits({}, {0})},
+      {"OP1", Bits({}, {3}), Bits({}, {2})},
+      {"OP2", Bits({}, {5}), Bits({}, {4})},
+      {"mdr", Bits({19}), Bits({18})},
+      {"op2", Bits({}, {5}), Bits({}, {4})},
+      {"r1", Bits({1}), Bits({0})},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.word);
     const std::string word = c.word;
@@ -100,19 +111,59 @@ TEST_F(McParser, MemoryTransfersAluFunctionsAndMergedMicroOperations) {
       {"OP1 := OP2; SR := SR;", Bits({}, {0, 1, 3, 4})},
   };
   for (const auto& [line, expected] : cases) EXPECT_EQ(FirstLineOf(line), expected) << line;
-  const char* names[] = {"_ADD", "_ADC", "_SUB", "_SUBC", "_MUL",  "_DIV",  "_MOD", "_AND",
-                         "_OR",  "_XOR", "_INC", "_DEC",  "_CLR",  "_ASL",  "_ASR", "_LSL",
-                         "_LSR", "_ROR", "_ROL", "_RORC", "_ROLC", "_TST",  "_TSC", "_CLC",
-                         "_CLI", "_SEC", "_SEI", "_ABCD", "_SBCD", "_NBCD", "_NEG", "_CIV"};
+  // clang-format off
+  const char* names[] = {
+      "_ADD",
+      "_ADC",
+      "_SUB",
+      "_SUBC",
+      "_MUL",
+      "_DIV",
+      "_MOD",
+      "_AND",
+      "_OR",
+      "_XOR",
+      "_INC",
+      "_DEC",
+      "_CLR",
+      "_ASL",
+      "_ASR",
+      "_LSL",
+      "_LSR",
+      "_ROR",
+      "_ROL",
+      "_RORC",
+      "_ROLC",
+      "_TST",
+      "_TSC",
+      "_CLC",
+      "_CLI",
+      "_SEC",
+      "_SEI",
+      "_ABCD",
+      "_SBCD",
+      "_NBCD",
+      "_NEG",
+      "_CIV",
+  };
+  // clang-format on
   for (int code = 1; code <= 32; ++code) {
     EXPECT_EQ(FirstLineOf(std::string("ALU := ") + names[code - 1] + ";").AluCode(), code) << names[code - 1];
   }
 }
 
 TEST_F(McParser, OperandKindsFromTheHeader) {
+  // clang-format off
   const std::pair<const char*, int> cases[] = {
-      {"#NOP; 0x60", 0}, {"#INC OP1; 0x60", 1}, {"#ADD OP1,OP2; 0x60", 2}, {"#X op2 OP1; 0x60", 1},
-      {"#Y ,; 0x60", 2}, {"#Z , op1; 0x60", 2}, {"#W OP2 ; 0x60", 1}};
+      {"#NOP; 0x60", 0},
+      {"#INC OP1; 0x60", 1},
+      {"#ADD OP1,OP2; 0x60", 2},
+      {"#X op2 OP1; 0x60", 1},
+      {"#Y ,; 0x60", 2},
+      {"#Z , op1; 0x60", 2},
+      {"#W OP2 ; 0x60", 1},
+  };
+  // clang-format on
   for (const auto& [header, kind] : cases) {
     ASSERT_TRUE(Build(std::string("##\n") + header + "\n A := R1;\n")) << header;
     EXPECT_EQ(rom.Entry(0x60).operandKind, kind) << header;
@@ -371,16 +422,33 @@ TEST(McTokens, KindsOfTheMicroCodeReader) {
     int value;
     char sign;
   };
+  // clang-format off
   const Case cases[] = {
-      {"OP1", 32, "OP1", 0, 0},      {"op2", 32, "op2", 0, 0},    {"mdr", 29, "mdr", 0, 0},
-      {"ALU", 29, "ALU", 0, 0},      {"_NEG", 30, "_NEG", 0, 0},  {"_neg", 23, "_neg", 0, 0},
-      {"NOP", 23, "NOP", 0, 0},      {":=", 25, ":=", 0, 0},      {"# x", 27, "#", 0, 0},
-      {"##", 14, "##", 0, 0},        {"#", 14, "##", 0, 0},       {"-5", 1, "5", -5, '-'},
-      {"+0x10", 1, "0x10", 16, '+'}, {"- 5", 1, "5", 5, 0},       {"-x", 23, "x", 0, 0},
-      {"(", 0, "(", 0, 0},           {"]", 17, "]", 0, 0},        {",", 8, ",", 0, 0},
-      {";", 12, ";", 0, 0},          {"=", 11, "=", 0, 0},        {"\n", 26, "\n", 0, 0},
-      {"$12", 23, "$12", 0, 0},      {"\"MDR\"", 5, "MDR", 0, 0},
+      {"OP1", 32, "OP1", 0, 0},
+      {"op2", 32, "op2", 0, 0},
+      {"mdr", 29, "mdr", 0, 0},
+      {"ALU", 29, "ALU", 0, 0},
+      {"_NEG", 30, "_NEG", 0, 0},
+      {"_neg", 23, "_neg", 0, 0},
+      {"NOP", 23, "NOP", 0, 0},
+      {":=", 25, ":=", 0, 0},
+      {"# x", 27, "#", 0, 0},
+      {"##", 14, "##", 0, 0},
+      {"#", 14, "##", 0, 0},
+      {"-5", 1, "5", -5, '-'},
+      {"+0x10", 1, "0x10", 16, '+'},
+      {"- 5", 1, "5", 5, 0},
+      {"-x", 23, "x", 0, 0},
+      {"(", 0, "(", 0, 0},
+      {"]", 17, "]", 0, 0},
+      {",", 8, ",", 0, 0},
+      {";", 12, ";", 0, 0},
+      {"=", 11, "=", 0, 0},
+      {"\n", 26, "\n", 0, 0},
+      {"$12", 23, "$12", 0, 0},
+      {"\"MDR\"", 5, "MDR", 0, 0},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     Mcrom rom;

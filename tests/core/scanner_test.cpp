@@ -75,14 +75,21 @@ TEST(Scanner, NumberForms) {
     int value;
     double real;
   };
+  // clang-format off
   const Case cases[] = {
-      {"0x1F", 21, 31, 31},       {"0XffFF", 21, 65535, 65535},
-      {"0b102", 22, 2, 2},        {"0B1111", 22, 15, 15},
-      {"12", 2, 12, 12},          {"1.5", 3, 1, 1.5},
-      {"1e3", 3, 1000, 1000},     {"2E-1", 3, 0, 0.2},
-      {"0123", 0, 123, 123},      {"0", 0, 0, 0},
+      {"0x1F", 21, 31, 31},
+      {"0XffFF", 21, 65535, 65535},
+      {"0b102", 22, 2, 2},
+      {"0B1111", 22, 15, 15},
+      {"12", 2, 12, 12},
+      {"1.5", 3, 1, 1.5},
+      {"1e3", 3, 1000, 1000},
+      {"2E-1", 3, 0, 0.2},
+      {"0123", 0, 123, 123},
+      {"0", 0, 0, 0},
       {"0xFFFFFFFF", 21, -1, -1},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     TokenProbe probe;
@@ -183,16 +190,17 @@ TEST(Scanner, AtMostFiveErrorsAreRecorded) {
 }
 
 TEST(Scanner, SameWordAndHelpTopics) {
-  const std::tuple<const char*, const char*, bool> same[] = {{"add", "ADD", true},
-                                                             {"  add", "ADD", true},
-                                                             {"ADD X", "add", true},
-                                                             {"add", "ADD\tY", true},
-                                                             {"ADDX", "ADD", false},
-                                                             {"ADD", "ADDX", false},
-                                                             {"", "", true},
-                                                             {"a\x80", "A", true},
-                                                             {"Branch", "Branch instructions", true},
-                                                             {"Branches", "Branch instructions", false}};
+  constexpr bool kSame = true, kDifferent = false;
+  const std::tuple<const char*, const char*, bool> same[] = {{"add", "ADD", kSame},
+                                                             {"  add", "ADD", kSame},
+                                                             {"ADD X", "add", kSame},
+                                                             {"add", "ADD\tY", kSame},
+                                                             {"ADDX", "ADD", kDifferent},
+                                                             {"ADD", "ADDX", kDifferent},
+                                                             {"", "", kSame},
+                                                             {"a\x80", "A", kSame},
+                                                             {"Branch", "Branch instructions", kSame},
+                                                             {"Branches", "Branch instructions", kDifferent}};
   for (const auto& [a, b, expected] : same) EXPECT_EQ(Scanner::SameWord(a, b), expected) << a << "|" << b;
 
   const std::pair<const char*, const char*> topics[] = {// nullptr: none

@@ -131,11 +131,25 @@ TEST(MatchBracket, MovesToThePartner) {
     int caret;
     int result;
   };
+  // clang-format off
   const Case cases[] = {
-      {"f(a(b)c)", 1, 7}, {"f(a(b)c)", 7, 1}, {"f(a(b)c)", 3, 5}, {"x[a(]b]", 1, 4}, {"x[a[]b]", 1, 6},
-      {"(a]b)", 0, 4},    {"{a}", 0, 2},      {"{a}", 2, 0},      {"f(a)", 4, 1},    {"(ab", 0, 0},
-      {"ab)", 2, 2},      {"abc", 0, 1},      {"abc", 2, 3},      {"abc", 3, 3},     {"", 0, 0},
+      {"f(a(b)c)", 1, 7},
+      {"f(a(b)c)", 7, 1},
+      {"f(a(b)c)", 3, 5},
+      {"x[a(]b]", 1, 4},
+      {"x[a[]b]", 1, 6},
+      {"(a]b)", 0, 4},
+      {"{a}", 0, 2},
+      {"{a}", 2, 0},
+      {"f(a)", 4, 1},
+      {"(ab", 0, 0},
+      {"ab)", 2, 2},
+      {"abc", 0, 1},
+      {"abc", 2, 3},
+      {"abc", 3, 3},
+      {"", 0, 0},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.text << " at " << c.caret);
     EXPECT_EQ(MatchBracket(c.text, c.caret), c.result);
@@ -220,7 +234,17 @@ TEST(ConvertTabs, EveryTabOfTheText) {
 }
 
 TEST(Tabs, TabNumberIsKeptInRange) {
-  const std::pair<int, int> cases[] = {{8, 8}, {1, 1}, {48, 48}, {0, 1}, {-5, 1}, {49, 48}, {1000, 48}};
+  // clang-format off
+  const std::pair<int, int> cases[] = {
+      {8, 8},
+      {1, 1},
+      {48, 48},
+      {0, 1},
+      {-5, 1},
+      {49, 48},
+      {1000, 48},
+  };
+  // clang-format on
   for (const auto& [given, usable] : cases) EXPECT_EQ(UsableTabNumber(given), usable) << given;
   const std::optional<EditResult> edit = ConvertTabs("\tx", 0, 0);
   ASSERT_TRUE(edit) << "a tab width of 0 does not divide by zero";

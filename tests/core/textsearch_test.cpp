@@ -11,7 +11,7 @@ namespace tav2 {
 namespace {
 
 constexpr SearchOptions kDown{};
-constexpr SearchOptions kUp{false, false, false};
+constexpr SearchOptions kUp{.down = false};
 
 struct FindCase {
   const char* name;
@@ -47,15 +47,15 @@ const FindCase kFindCases[] = {
     {"NotAtTheCaretItself", "abc abc", "abc", kDown, {4, 0}, std::nullopt},
     {"DownFromTheCaret", "x abc", "abc", kDown, {1, 0}, Selection{2, 3}},
     {"IgnoresCaseByDefault", "LOAD", "load", kDown, {0, 0}, Selection{0, 4}},
-    {"MatchCase", "LOAD Load", "Load", {true, false, true}, {0, 0}, Selection{5, 4}},
-    {"WholeWord", "LOADER LOAD_X LOAD", "LOAD", {false, true, true}, {0, 0}, Selection{14, 4}},
+    {"MatchCase", "LOAD Load", "Load", {.matchCase = true}, {0, 0}, Selection{5, 4}},
+    {"WholeWord", "LOADER LOAD_X LOAD", "LOAD", {.wholeWord = true}, {0, 0}, Selection{14, 4}},
     {"PartOfAWord", "LOADER", "LOAD", kDown, {0, 0}, Selection{0, 4}},
     {"UpFindsTheNearestEarlierMatch", "LOAD a LOAD b LOAD", "LOAD", kUp, {18, 0}, Selection{14, 4}},
     {"UpMovesOnFromAFoundMatch", "LOAD a LOAD b LOAD", "LOAD", kUp, {14, 4}, Selection{7, 4}},
     {"UpFindsTheFirstCharacter", "LOAD a LOAD b LOAD", "LOAD", kUp, {7, 4}, Selection{0, 4}},
     {"UpFromTheStart", "LOAD a LOAD", "LOAD", kUp, {0, 4}, std::nullopt},
     {"UpMatchMayReachPastTheCaret", "xx LOAD", "LOAD", kUp, {5, 0}, Selection{3, 4}},
-    {"UpWholeWord", "LOAD LOADER x", "LOAD", {false, true, false}, {13, 0}, Selection{0, 4}},
+    {"UpWholeWord", "LOAD LOADER x", "LOAD", {.wholeWord = true, .down = false}, {13, 0}, Selection{0, 4}},
     {"NothingInTheText", "MOVE R1, 2", "HALT", kDown, {0, 0}, std::nullopt},
 };
 
@@ -96,7 +96,7 @@ TEST(TextSearch, ReplaceHonoursMatchCase) {
   const std::optional<EditResult> anyCase = TextSearch("abc", kDown).Replace(text, {2, 3}, "z");
   ASSERT_TRUE(anyCase) << "a match found without regard to case is replaced";
   EXPECT_EQ(anyCase->AppliedTo(text), "x z y");
-  EXPECT_FALSE(TextSearch("abc", {true, false, true}).Replace(text, {2, 3}, "z"));
+  EXPECT_FALSE(TextSearch("abc", {.matchCase = true}).Replace(text, {2, 3}, "z"));
 }
 
 struct ReplaceAllCase {
@@ -137,8 +137,8 @@ const ReplaceAllCase kReplaceAllCases[] = {
     {"ReplacementHoldsTheSearchText", "x.y.z", ".", "..", kDown, {0, 0}, "x..y..z", 2},
     {"EmptyReplacement", "a-b-c", "-", "", kDown, {0, 0}, "abc", 2},
     {"AnyCase", "Ab aB", "ab", "X", kDown, {0, 0}, "X X", 2},
-    {"MatchCase", "Ab ab", "ab", "X", {true, false, true}, {0, 0}, "Ab X", 1},
-    {"WholeWords", "a ab a", "a", "b", {false, true, true}, {0, 0}, "b ab b", 2},
+    {"MatchCase", "Ab ab", "ab", "X", {.matchCase = true}, {0, 0}, "Ab X", 1},
+    {"WholeWords", "a ab a", "a", "b", {.wholeWord = true}, {0, 0}, "b ab b", 2},
     {"FromTheSelectedMatchOn", "a a a", "a", "b", kDown, {2, 1}, "a b b", 2},
     {"FromTheCaretOn", "a a a", "a", "b", kDown, {1, 0}, "a b b", 2},
     {"NoMatch", "abc", "x", "y", kDown, {0, 0}, "abc", 0},

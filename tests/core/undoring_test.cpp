@@ -195,12 +195,18 @@ TEST(TextChange, DifferingMiddle) {
     const char* to;
     TextChange change;
   };
+  // clang-format off
   const Case cases[] = {
-      {"abc", "abXc", {1, 1, "bX"}}, {"hello world", "hello brave world", {5, 1, " brave "}},
-      {"abc", "xbc", {0, 1, "x"}},   {"", "abc", {0, 0, "abc"}},
-      {"abc", "", {0, 3, ""}},       {"aaa", "aa", {1, 2, "a"}},
-      {"abc", "abd", {1, 2, "bd"}},  {"abc", "abcdef", {2, 1, "cdef"}},
+      {"abc", "abXc", {1, 1, "bX"}},
+      {"hello world", "hello brave world", {5, 1, " brave "}},
+      {"abc", "xbc", {0, 1, "x"}},
+      {"", "abc", {0, 0, "abc"}},
+      {"abc", "", {0, 3, ""}},
+      {"aaa", "aa", {1, 2, "a"}},
+      {"abc", "abd", {1, 2, "bd"}},
+      {"abc", "abcdef", {2, 1, "cdef"}},
   };
+  // clang-format on
   for (const Case& c : cases) {
     SCOPED_TRACE(testing::Message() << c.from << " -> " << c.to);
     const std::optional<TextChange> change = TextChange::Between(c.from, c.to);
@@ -213,13 +219,30 @@ TEST(TextChange, DifferingMiddle) {
 
 TEST(UndoRunFlags, SnapshotsAtEveryChangeOfTheKindOfWork) {
   using T = SnapshotTrigger;
+  constexpr bool kNewRun = true, kSameRun = false;  // whether the key takes a snapshot
+  // clang-format off
   const std::pair<T, bool> sequence[] = {
-      {T::Typing, false},    {T::Backspace, true}, {T::Backspace, false}, {T::Delete, true},
-      {T::Delete, false},    {T::Move, true},      {T::Move, false},      {T::Typing, true},
-      {T::Typing, false},    {T::Enter, true},     {T::Enter, true},      {T::MouseDown, true},
-      {T::MouseDown, false}, {T::Move, false},     {T::Delete, true},     {T::MouseDown, true},
-      {T::Delete, false},    {T::Backspace, true}, {T::Typing, true},
+      {T::Typing, kSameRun},
+      {T::Backspace, kNewRun},
+      {T::Backspace, kSameRun},
+      {T::Delete, kNewRun},
+      {T::Delete, kSameRun},
+      {T::Move, kNewRun},
+      {T::Move, kSameRun},
+      {T::Typing, kNewRun},
+      {T::Typing, kSameRun},
+      {T::Enter, kNewRun},
+      {T::Enter, kNewRun},
+      {T::MouseDown, kNewRun},
+      {T::MouseDown, kSameRun},
+      {T::Move, kSameRun},
+      {T::Delete, kNewRun},
+      {T::MouseDown, kNewRun},
+      {T::Delete, kSameRun},
+      {T::Backspace, kNewRun},
+      {T::Typing, kNewRun},
   };
+  // clang-format on
   UndoRunFlags flags;
   int step = 0;
   for (const auto& [trigger, snapshot] : sequence) {

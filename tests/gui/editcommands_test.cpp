@@ -142,8 +142,8 @@ TEST(EditCommandsFind, FindsTheMatchTheOptionsAsk) {
     SearchOptions options;
     int found;
   } cases[] = {{"abc abc", 0, "abc", {}, 0},
-               {"ab ab ab\nab", 8, "ab", {false, false, false}, 6},
-               {"Abc xabc abc", 0, "abc", {true, true, true}, 9},
+               {"ab ab ab\nab", 8, "ab", {.down = false}, 6},
+               {"Abc xabc abc", 0, "abc", {.matchCase = true, .wholeWord = true}, 9},
                {"text", 2, "", {}, 2}};
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text.toStdString());
@@ -375,10 +375,17 @@ TEST(EditCommandsText, AReadOnlyTextIsNotChanged) {
 // A release whose press went elsewhere changes nothing: auto indent, tab
 // translation and the insert mode follow the key press alone.
 TEST(EditCommandsKeys, AKeyReleaseWithoutItsPressChangesNothing) {
+  // clang-format off
   const struct {
     int key;
     QString text;
-  } cases[] = {{Qt::Key_Return, "\r"}, {Qt::Key_Enter, "\r"}, {Qt::Key_Tab, "\t"}, {Qt::Key_Insert, ""}};
+  } cases[] = {
+      {Qt::Key_Return, "\r"},
+      {Qt::Key_Enter, "\r"},
+      {Qt::Key_Tab, "\t"},
+      {Qt::Key_Insert, ""},
+  };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::Message() << "key " << c.key);
     Editor editor("  abc\ndef");

@@ -43,14 +43,32 @@ TEST_F(Editform, KindFollowsTheFilesExtension) {
     EditKind kind;
     QString caption;
     uint32_t background;
-    bool make, go, readOnly, colouring;
+    bool make = false, go = false, readOnly = false, colouring = false;
   } cases[] = {
-      {"prog.asm", EditKind::AssemblerSource, "TAV Assembler file: prog.asm", 0xE1FFFF, true, true, false,
-       true},
-      {"listing.~zj", EditKind::AssemblerListing, "Assembler output", 0xC0C0C0, false, false, true, true},
-      {"defs.MCA", EditKind::MicrocodeSource, "Micro Code Source: defs.MCA", 0xE1FFFF, true, false, false,
-       true},
-      {"notes.txt", EditKind::TextFile, "Textfile: notes.txt", 0xFFFFFF, false, false, false, false}};
+      {.file = "prog.asm",
+       .kind = EditKind::AssemblerSource,
+       .caption = "TAV Assembler file: prog.asm",
+       .background = 0xE1FFFF,
+       .make = true,
+       .go = true,
+       .colouring = true},
+      {.file = "listing.~zj",
+       .kind = EditKind::AssemblerListing,
+       .caption = "Assembler output",
+       .background = 0xC0C0C0,
+       .readOnly = true,
+       .colouring = true},
+      {.file = "defs.MCA",
+       .kind = EditKind::MicrocodeSource,
+       .caption = "Micro Code Source: defs.MCA",
+       .background = 0xE1FFFF,
+       .make = true,
+       .colouring = true},
+      {.file = "notes.txt",
+       .kind = EditKind::TextFile,
+       .caption = "Textfile: notes.txt",
+       .background = 0xFFFFFF},
+  };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file.toStdString());
     EditorWindow* editor = Open(c.file, "text");

@@ -43,11 +43,16 @@ TEST_F(Mainform, CommandsCarryTheirTexts) {
     EXPECT_EQ(Item(item.name)->shortcut(), item.shortcut) << item.name;
     EXPECT_EQ(Item(item.name)->statusTip(), item.hint) << item.name;
   }
+  // clang-format off
   const struct {
     const char* name;
     QString caption;
     QString hint;
-  } buttons[] = {{"Assemblerknop", "Assembler", "View assembler source"}, {"TAV_go", ">>", "Run processor"}};
+  } buttons[] = {
+      {"Assemblerknop", "Assembler", "View assembler source"},
+      {"TAV_go", ">>", "Run processor"},
+  };
+  // clang-format on
   for (const auto& button : buttons) {
     ASSERT_NE(Button(button.name), nullptr) << button.name;
     EXPECT_EQ(Button(button.name)->text(), button.caption);
@@ -318,10 +323,12 @@ TEST_P(MainformShutdown, AsksAboutAModifiedEditor) {
   EXPECT_EQ(Slot(1) != nullptr, !GetParam().closes);
 }
 
+constexpr bool kCloses = true, kStaysOpen = false;
+
 const ShutdownCase kShutdownCases[] = {
-    {Dialogs::Answer::Yes, true, "new\r\n"},
-    {Dialogs::Answer::No, true, "old\n"},
-    {Dialogs::Answer::Cancel, false, "old\n"},
+    {Dialogs::Answer::Yes, kCloses, "new\r\n"},
+    {Dialogs::Answer::No, kCloses, "old\n"},
+    {Dialogs::Answer::Cancel, kStaysOpen, "old\n"},
 };
 
 INSTANTIATE_TEST_SUITE_P(Mainform, MainformShutdown, ::testing::ValuesIn(kShutdownCases),

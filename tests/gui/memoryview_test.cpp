@@ -47,10 +47,22 @@ TEST_F(MemoryViewTest, RowShowsAddressHexDecimalCharacterAndBinary) {
 
 // Only the high byte differs from the low byte's character.
 TEST_F(MemoryViewTest, ControlCodesShowAsABlank) {
+  // clang-format off
   const std::pair<uint16_t, QChar> cases[] = {
-      {0x0000, ' '}, {0x001F, ' '},         {0x0020, ' '},         {0x0041, 'A'},
-      {0x127E, '~'}, {0x007F, ' '},         {0x0080, ' '},         {0x0085, ' '},
-      {0xFF9F, ' '}, {0x00A0, QChar(0xA0)}, {0x00E9, QChar(0xE9)}, {0x01FF, QChar(0xFF)}};
+      {0x0000, ' '},
+      {0x001F, ' '},
+      {0x0020, ' '},
+      {0x0041, 'A'},
+      {0x127E, '~'},
+      {0x007F, ' '},
+      {0x0080, ' '},
+      {0x0085, ' '},
+      {0xFF9F, ' '},
+      {0x00A0, QChar(0xA0)},
+      {0x00E9, QChar(0xE9)},
+      {0x01FF, QChar(0xFF)},
+  };
+  // clang-format on
   MemoryView& view = View(0x0000);
   for (const auto& [word, shown] : cases) {
     Memory().Write(0x0030, word);

@@ -437,14 +437,23 @@ struct ClockColourCase {
   QColor colour;
 };
 
+constexpr bool kPress = true, kRelease = false;
+
 // Each half of a clock draws the fields it uses in their colour; MDR is
 // blue while it sends a word to memory and aqua when it takes one.
 TEST_F(ProcessorWindowTest, ClockHalvesDrawTheFieldsTheyUseInTheirColours) {
+  // clang-format off
   const ClockColourCase cases[] = {
-      {1, true, "PCEdit", kGreen},    {1, false, "AEdit", kYellow}, {1, false, "MAREdit", kYellow},
-      {2, false, "MDREdit", kAqua},   {5, false, "MDREdit", kAqua}, {9, true, "T1Edit", kGreen},
-      {9, false, "MDREdit", kYellow}, {10, true, "MDREdit", kBlue},
+      {1, kPress, "PCEdit", kGreen},
+      {1, kRelease, "AEdit", kYellow},
+      {1, kRelease, "MAREdit", kYellow},
+      {2, kRelease, "MDREdit", kAqua},
+      {5, kRelease, "MDREdit", kAqua},
+      {9, kPress, "T1Edit", kGreen},
+      {9, kRelease, "MDREdit", kYellow},
+      {10, kPress, "MDREdit", kBlue},
   };
+  // clang-format on
   Open(kIncIndirect);
   QPushButton* clock = Button("Clockknop");
   int clocks = 0;
