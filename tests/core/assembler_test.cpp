@@ -10,8 +10,8 @@
 
 #include "core/lang/buildreporter.h"
 #include "core/lang/assembler.h"
-#include "simsupport.h"
-#include "tempdir.h"
+#include "support/simsupport.h"
+#include "support/tempdir.h"
 #include "core/util/atomicfilewriter.h"
 
 namespace tav2 {
@@ -29,11 +29,29 @@ class RecordingReporter : public BuildReporter {
 
 // The mnemonics the tests assemble against, named in the ROM by hand as a
 // loaded micro-code names them.
+// clang-format off
 const std::pair<int, const char*> kMnemonics[] = {
-    {0x01, "ADD"}, {0x02, "MOVE"},  {0x11, "INC"},   {0x20, "LEA"},  {0x21, "X21"},
-    {0x30, "B30"}, {0x31, "BCS"},   {0x3F, "BRA"},   {0x40, "JMP"},  {0x50, "JSR"},
-    {0x52, "X52"}, {0x53, "BSR"},   {0x60, "NOP"},   {0x6F, "HALT"}, {0x81, "STORE"},
-    {0xA0, "XA0"}, {0xE0, "TRAP0"}, {0xF0, "Fetch"}, {0xFF, "SYS"}};
+    {0x01, "ADD"},
+    {0x02, "MOVE"},
+    {0x11, "INC"},
+    {0x20, "LEA"},
+    {0x21, "X21"},
+    {0x30, "B30"},
+    {0x31, "BCS"},
+    {0x3F, "BRA"},
+    {0x40, "JMP"},
+    {0x50, "JSR"},
+    {0x52, "X52"},
+    {0x53, "BSR"},
+    {0x60, "NOP"},
+    {0x6F, "HALT"},
+    {0x81, "STORE"},
+    {0xA0, "XA0"},
+    {0xE0, "TRAP0"},
+    {0xF0, "Fetch"},
+    {0xFF, "SYS"},
+};
+// clang-format on
 
 struct Rig {
   std::unique_ptr<Machine> machine = std::make_unique<Machine>();
@@ -139,10 +157,11 @@ TEST(Assembler, SourcesGiveTheirWords) {
       {"MOVE R1, 65536", 0, {0x0230, 0}},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.source);
     Rig rig;
     for (uint16_t a = 0; a < 16; ++a) rig.machine->memory.Write(a, 0x5555);
     EXPECT_TRUE(rig.Load(c.source)) << c.source << ": " << rig.FirstError();
-    EXPECT_EQ(rig.Words(c.address, static_cast<int>(c.words.size())), c.words) << c.source;
+    EXPECT_EQ(rig.Words(c.address, static_cast<int>(c.words.size())), c.words);
   }
 }
 
@@ -242,13 +261,14 @@ TEST(Assembler, FailuresAreReportedWithTheirMessages) {
       {"ORG 0xFFFF\nDAT 1, 2\nORG 0\nNOP", "Memory overwrite in code at address 0X0000: 6000", 0, 0},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.source);
     Rig rig;
-    EXPECT_FALSE(rig.Load(c.source)) << c.source;
-    ASSERT_FALSE(rig.assembler.Errors().empty()) << c.source;
+    EXPECT_FALSE(rig.Load(c.source));
+    ASSERT_FALSE(rig.assembler.Errors().empty());
     const BuildError& error = rig.assembler.Errors()[0];
-    EXPECT_EQ(error.message, c.message) << c.source;
-    EXPECT_EQ(error.line, c.line) << c.source;
-    EXPECT_EQ(error.column, c.column) << c.source;
+    EXPECT_EQ(error.message, c.message);
+    EXPECT_EQ(error.line, c.line);
+    EXPECT_EQ(error.column, c.column);
     EXPECT_EQ(error.fileName, "prog.asm");
     EXPECT_TRUE(rig.reporter.log.empty()) << c.source << ": no message after errors";
     EXPECT_EQ(rig.machine->memory.Read(0), 0) << c.source << ": nothing is loaded";
@@ -377,32 +397,34 @@ TEST(Assembler, BreakpointMarksRecordTheirAddressesUpToTheCapacity) {
 
 TEST(Assembler, WarningsAndInformation) {
   struct Case {
-    bool load, run, breakpointsOnly;
+    bool load = false, run = false, breakpointsOnly = false;
     const char* source;
     std::vector<std::string> log;
   };
   const Case cases[] = {
-      {false, false, false, "NOP", {"info Program assembled", "listing written"}},
-      {true, false, false, "begin NOP", {"memory loaded", "info Program loaded", "listing written"}},
-      {true,
-       false,
-       false,
-       "NOP",
-       {"memory loaded", "warning LOAD: No begin label found", "info Program loaded", "listing written"}},
-      {true, true, false, "BEGIN NOP", {"memory loaded", "listing written"}},
-      {true, false, false, "X EQU 5", {"warning LOAD: no data found", "listing written"}},
-      {true, false, false, "; only a comment\nlabel", {"warning No code", "listing written"}},
-      {false, false, true, "NOP", {}},
-      {false, false, true, "label", {"warning No code"}},
-      {true, false, false, "JMP nowhere", {}},
+      {.source = "NOP", .log = {"info Program assembled", "listing written"}},
+      {.load = true,
+       .source = "begin NOP",
+       .log = {"memory loaded", "info Program loaded", "listing written"}},
+      {.load = true,
+       .source = "NOP",
+       .log = {"memory loaded", "warning LOAD: No begin label found", "info Program loaded",
+               "listing written"}},
+      {.load = true, .run = true, .source = "BEGIN NOP", .log = {"memory loaded", "listing written"}},
+      {.load = true, .source = "X EQU 5", .log = {"warning LOAD: no data found", "listing written"}},
+      {.load = true, .source = "; only a comment\nlabel", .log = {"warning No code", "listing written"}},
+      {.breakpointsOnly = true, .source = "NOP", .log = {}},
+      {.breakpointsOnly = true, .source = "label", .log = {"warning No code"}},
+      {.load = true, .source = "JMP nowhere", .log = {}},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.source);
     Rig rig;
     rig.assembler.loadAfterBuild = c.load;
     rig.assembler.runAfterLoad = c.run;
     rig.assembler.breakpointsOnly = c.breakpointsOnly;
     rig.assembler.ParseSource(c.source, "prog.asm");
-    EXPECT_EQ(rig.reporter.log, c.log) << c.source;
+    EXPECT_EQ(rig.reporter.log, c.log);
   }
 }
 

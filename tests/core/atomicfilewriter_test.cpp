@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "tempdir.h"
-#include "writefault.h"
+#include "support/tempdir.h"
+#include "support/writefault.h"
 
 namespace tav2 {
 namespace {
@@ -64,14 +64,20 @@ TEST(AtomicFileWriter, KeepsThePermissionsAndFollowsALink) {
 // behind and the reason is the system's; a file that did not exist is not
 // created.
 TEST(AtomicFileWriter, AFailingStepLeavesTheOldFileAsItWas) {
+  // clang-format off
   const struct {
     Step step;
     int error;
     const char* reason;
   } cases[] = {
-      {Step::Create, EACCES, "Permission denied"},      {Step::Write, ENOSPC, "No space left on device"},
-      {Step::Flush, ENOSPC, "No space left on device"}, {Step::Sync, EIO, "Input/output error"},
-      {Step::Close, EDQUOT, "Disk quota exceeded"},     {Step::Rename, EXDEV, "Invalid cross-device link"}};
+      {Step::Create, EACCES, "Permission denied"},
+      {Step::Write, ENOSPC, "No space left on device"},
+      {Step::Flush, ENOSPC, "No space left on device"},
+      {Step::Sync, EIO, "Input/output error"},
+      {Step::Close, EDQUOT, "Disk quota exceeded"},
+      {Step::Rename, EXDEV, "Invalid cross-device link"},
+  };
+  // clang-format on
   for (const auto& c : cases) {
     SCOPED_TRACE(c.reason);
     test::TempDir dir;
@@ -106,7 +112,8 @@ TEST(AtomicFileWriter, RealFailuresAreReported) {
                {dir.Path() / "missing" / "x.txt", "No such file or directory"},
                {notADirectory / "x.txt", "Not a directory"}};
   for (const auto& c : cases) {
-    EXPECT_EQ(AtomicFileWriter::Replace(c.file, kNew), c.reason) << c.file;
+    SCOPED_TRACE(c.file);
+    EXPECT_EQ(AtomicFileWriter::Replace(c.file, kNew), c.reason);
   }
   EXPECT_TRUE(fs::is_directory(inTheWay));
   EXPECT_TRUE(fs::is_empty(inTheWay));

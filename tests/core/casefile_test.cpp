@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/grading/casefile.h"
-#include "tempdir.h"
+#include "support/tempdir.h"
 
 namespace tav2 {
 namespace {
@@ -149,12 +149,13 @@ TEST(CaseFile, RefusesBadFilesNamingLineColumnAndKey) {
        "cases.toml:2:27: a word of memory at 0x0200 must be a word: 0 to 0xFFFF, or -32768 to -1"},
   };
   for (const BadFile& bad : cases) {
+    SCOPED_TRACE(bad.text);
     try {
       Parse(bad.text);
-      ADD_FAILURE() << "accepted: " << bad.text;
+      ADD_FAILURE() << "accepted: ";
     } catch (const CaseFileError& error) {
-      EXPECT_EQ(error.GetKind(), CaseFileError::Kind::Invalid) << bad.text;
-      EXPECT_EQ(error.what(), bad.message) << bad.text;
+      EXPECT_EQ(error.GetKind(), CaseFileError::Kind::Invalid);
+      EXPECT_EQ(error.what(), bad.message);
     }
   }
 }

@@ -22,22 +22,25 @@ TEST(RunStatus, TextsOfEveryState) {
   };
   const Case cases[] = {
       {{RunState::Ready}, "Ready  0 instructions, 0 micro-steps"},
-      {{RunState::Running, 0, 0, false, 1, 9},
+      {{.state = RunState::Running, .instructions = 1, .microSteps = 9},
        "Running  1 instruction, 9 micro-steps, 9.00 micro-steps per instruction"},
-      {{RunState::WaitingForInput, 0, 0, false, 3, 10},
+      {{.state = RunState::WaitingForInput, .instructions = 3, .microSteps = 10},
        "Waiting for input  3 instructions, 10 micro-steps, 3.33 micro-steps per instruction"},
-      {{RunState::StoppedAtBreakpoint, 12, 0x0010, false, 0, 1},
+      {{.state = RunState::StoppedAtBreakpoint, .line = 12, .address = 0x0010, .microSteps = 1},
        "Stopped at breakpoint (line 12)  0 instructions, 1 micro-step"},
-      {{RunState::StoppedAtBreakpoint, 0, 0x0010},
+      {{.state = RunState::StoppedAtBreakpoint, .address = 0x0010},
        "Stopped at breakpoint (0010)  0 instructions, 0 micro-steps"},
-      {{RunState::StoppedByWatch, 0, 0x01A0, true},
+      {{.state = RunState::StoppedByWatch, .address = 0x01A0, .written = true},
        "Stopped by watch (01A0 written)  0 instructions, 0 micro-steps"},
-      {{RunState::StoppedByWatch, 0, 0x01A0, false},
+      {{.state = RunState::StoppedByWatch, .address = 0x01A0},
        "Stopped by watch (01A0 read)  0 instructions, 0 micro-steps"},
       {{RunState::Halted}, "Halted (HALT)  0 instructions, 0 micro-steps"},
       {{RunState::HaltedUnknownOperation}, "Halted (unknown operation 0x00)  0 instructions, 0 micro-steps"},
   };
-  for (const Case& c : cases) EXPECT_EQ(c.status.Text(), c.text);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(c.status.Text(), c.text);
+  }
 }
 
 TEST(RunSpeed, OfferedSpeedsAndTheirIntervals) {
@@ -57,7 +60,18 @@ TEST(RunSpeed, OfferedSpeedsAndTheirIntervals) {
 TEST(SourceLines, LinesAndPositions) {
   const SourceLines lines("ab\n\ncd\n");
   EXPECT_EQ(lines.Count(), 3);
-  const std::pair<int, int> cases[] = {{0, 1}, {2, 1}, {3, 2}, {4, 3}, {6, 3}, {7, 3}, {8, 0}, {-1, 0}};
+  // clang-format off
+  const std::pair<int, int> cases[] = {
+      {0, 1},
+      {2, 1},
+      {3, 2},
+      {4, 3},
+      {6, 3},
+      {7, 3},
+      {8, 0},
+      {-1, 0},
+  };
+  // clang-format on
   for (const auto& [position, line] : cases) EXPECT_EQ(lines.LineAt(position), line) << position;
   EXPECT_EQ(lines.StartOf(1), 0);
   EXPECT_EQ(lines.StartOf(3), 4);
@@ -133,24 +147,25 @@ TEST(Debugger, WatchesStopAfterTheInstructionThatTouchedTheWord) {
     uint16_t pc;  // where the run stands then
     StopReason second;
   };
-  const StopReason read{StopKind::Watch, kData, false};
+  const StopReason read{.kind = StopKind::Watch, .address = kData};
   const Case cases[] = {
       {WatchKind::Read, read, 4, read},
-      {WatchKind::Write, {StopKind::Watch, kData, true}, 6, {StopKind::Halted}},
+      {WatchKind::Write, {.kind = StopKind::Watch, .address = kData, .written = true}, 6, {StopKind::Halted}},
       {WatchKind::ReadWrite, read, 4, read},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "watch kind " << static_cast<int>(c.kind));
     DebugRig rig(Program(kTouchesData));
     ASSERT_EQ(rig.machine->memory.Read(kData), 0);
     ASSERT_TRUE(rig.debugger->SetWatch(kData, c.kind));
     rig.debugger->Go();
     rig.debugger->RunToEnd();
-    EXPECT_EQ(rig.debugger->LastStop(), c.first) << static_cast<int>(c.kind);
-    EXPECT_EQ(rig.Reg(Reg::PC), c.pc) << static_cast<int>(c.kind);
+    EXPECT_EQ(rig.debugger->LastStop(), c.first);
+    EXPECT_EQ(rig.Reg(Reg::PC), c.pc);
     EXPECT_TRUE(rig.State().AtInstructionStart());
     rig.debugger->Go();
     rig.debugger->RunToEnd();
-    EXPECT_EQ(rig.debugger->LastStop(), c.second) << static_cast<int>(c.kind);
+    EXPECT_EQ(rig.debugger->LastStop(), c.second);
   }
 }
 

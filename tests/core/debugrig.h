@@ -12,7 +12,7 @@
 #include "core/sim/machine.h"
 #include "core/sim/processor.h"
 #include "core/sim/terminal.h"
-#include "simsupport.h"
+#include "support/simsupport.h"
 
 namespace tav2::test {
 

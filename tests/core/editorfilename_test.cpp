@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "support/caseprinter.h"
+
 namespace tav2 {
 namespace {
 
@@ -28,25 +30,33 @@ struct CaptionCase {
   std::string caption;
 };
 
+void PrintTo(const CaptionCase& c, std::ostream* out) {
+  test::CasePrinter(out).Field("kind", c.kind).Field("fileName", c.fileName).Field("caption", c.caption);
+}
+
 class EditorCaption : public testing::TestWithParam<CaptionCase> {};
 
 TEST_P(EditorCaption, NamesTheKindAndTheFileNamePart) {
   EXPECT_EQ(EditorFileName::Caption(GetParam().kind, GetParam().fileName), GetParam().caption);
 }
 
-INSTANTIATE_TEST_SUITE_P(EditorFileName, EditorCaption,
-                         testing::Values(CaptionCase{EditKind::AssemblerSource, "/data/sources/hello.asm",
-                                                     "TAV Assembler file: hello.asm"},
-                                         CaptionCase{EditKind::AssemblerListing, "/home/assembler output.~zj",
-                                                     "Assembler output"},
-                                         CaptionCase{EditKind::MicrocodeSource, "/x.y/microdefs.mca",
-                                                     "Micro Code Source: microdefs.mca"},
-                                         CaptionCase{EditKind::TextFile, "notes", "Textfile: notes"}));
+const CaptionCase kCaptionCases[] = {
+    {EditKind::AssemblerSource, "/data/sources/hello.asm", "TAV Assembler file: hello.asm"},
+    {EditKind::AssemblerListing, "/home/assembler output.~zj", "Assembler output"},
+    {EditKind::MicrocodeSource, "/x.y/microdefs.mca", "Micro Code Source: microdefs.mca"},
+    {EditKind::TextFile, "notes", "Textfile: notes"},
+};
+
+INSTANTIATE_TEST_SUITE_P(EditorFileName, EditorCaption, ::testing::ValuesIn(kCaptionCases));
 
 struct FileTypeCase {
   std::string fileName;
   std::optional<int> type;
 };
+
+void PrintTo(const FileTypeCase& c, std::ostream* out) {
+  test::CasePrinter(out).Field("fileName", c.fileName).Field("type", c.type);
+}
 
 class SaveAsFileType : public testing::TestWithParam<FileTypeCase> {};
 
@@ -54,12 +64,21 @@ TEST_P(SaveAsFileType, ComesFromTheFirstThreeCharactersOfTheExtension) {
   EXPECT_EQ(EditorFileName::FileTypeOf(GetParam().fileName), GetParam().type);
 }
 
-INSTANTIATE_TEST_SUITE_P(EditorFileName, SaveAsFileType,
-                         testing::Values(FileTypeCase{"/w/prog.asm", 1}, FileTypeCase{"/w/PROG.ASM", 1},
-                                         FileTypeCase{"m.mca", 2}, FileTypeCase{"t.TxT", 3},
-                                         FileTypeCase{"t.txtx", 3}, FileTypeCase{"a.~zj", 4},
-                                         FileTypeCase{"a.as", 4}, FileTypeCase{"/w.asm/prog", std::nullopt},
-                                         FileTypeCase{"noname1.asm", 1}));
+// clang-format off
+const FileTypeCase kFileTypeCases[] = {
+    {"/w/prog.asm", 1},
+    {"/w/PROG.ASM", 1},
+    {"m.mca", 2},
+    {"t.TxT", 3},
+    {"t.txtx", 3},
+    {"a.~zj", 4},
+    {"a.as", 4},
+    {"/w.asm/prog", std::nullopt},
+    {"noname1.asm", 1},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(EditorFileName, SaveAsFileType, ::testing::ValuesIn(kFileTypeCases));
 
 TEST(EditorFileName, TypesOneToThreeForceTheirExtension) {
   EXPECT_EQ(EditorFileName::WithTypeExtension("/work/prog", 1), "/work/prog.asm");

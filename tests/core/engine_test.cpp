@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "core/sim/alufunctions.h"
-#include "simsupport.h"
+#include "support/casename.h"
+#include "support/caseprinter.h"
+#include "support/simsupport.h"
 
 namespace tav2 {
 namespace {
@@ -44,6 +46,15 @@ struct PathCase {
   uint16_t pcAfter;
 };
 
+void PrintTo(const PathCase& c, std::ostream* out) {
+  CasePrinter(out)
+      .Field("name", c.name)
+      .Hex("words", c.words)
+      .Field("microSteps", c.microSteps)
+      .Hex("r1After", c.r1After)
+      .Hex("pcAfter", c.pcAfter);
+}
+
 class SequencerPaths : public EngineTest, public ::testing::WithParamInterface<PathCase> {};
 
 TEST_P(SequencerPaths, ReachTheOperand) {
@@ -61,17 +72,16 @@ TEST_P(SequencerPaths, ReachTheOperand) {
   EXPECT_TRUE(rig.State().instructionDone);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Engine, SequencerPaths,
-    ::testing::Values(
-        PathCase{"register", {Word(kAdd, 1, false, false, 2)}, 6, 0x0201, kStart + 1},
-        PathCase{"immediate", {Word(kAdd, 1, true, false, 0), 0x0010}, 9, 0x0011, kStart + 2},
-        PathCase{"indirect", {Word(kAdd, 1, false, true, 2)}, 9, 0x0031, kStart + 1},
-        PathCase{"immediate_indirect", {Word(kAdd, 1, true, true, 0), 0x0200}, 12, 0x0031, kStart + 2},
-        PathCase{
-            "load_address_skips_indirect", {Word(kLea, 1, true, true, 0), 0x0300}, 7, 0x0300, kStart + 2},
-        PathCase{"register_operand_is_not_written_back", {Word(kInc, 0, false, false, 1)}, 5, 2, kStart + 1}),
-    [](const auto& test) { return std::string(test.param.name); });
+const PathCase kPathCases[] = {
+    {"register", {Word(kAdd, 1, false, false, 2)}, 6, 0x0201, kStart + 1},
+    {"immediate", {Word(kAdd, 1, true, false, 0), 0x0010}, 9, 0x0011, kStart + 2},
+    {"indirect", {Word(kAdd, 1, false, true, 2)}, 9, 0x0031, kStart + 1},
+    {"immediate_indirect", {Word(kAdd, 1, true, true, 0), 0x0200}, 12, 0x0031, kStart + 2},
+    {"load_address_skips_indirect", {Word(kLea, 1, true, true, 0), 0x0300}, 7, 0x0300, kStart + 2},
+    {"register_operand_is_not_written_back", {Word(kInc, 0, false, false, 1)}, 5, 2, kStart + 1},
+};
+
+INSTANTIATE_TEST_SUITE_P(Engine, SequencerPaths, ::testing::ValuesIn(kPathCases), CaseNamed());
 
 TEST_F(EngineTest, WriteBackStoresTheUpdatedMemoryOperand) {
   Program({Word(kInc, 0, true, true, 0), 0x0200});

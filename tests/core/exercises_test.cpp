@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/grading/casefile.h"
-#include "tempdir.h"
+#include "support/tempdir.h"
 
 namespace tav2 {
 namespace {

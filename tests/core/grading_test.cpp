@@ -35,14 +35,15 @@ TEST(Grading, EndsOfARun) {
        RunExit::TimeLimit, "time limit reached"},
   };
   for (const ExitCase& c : cases) {
+    SCOPED_TRACE(c.body);
     test::GradingPlace place;
     const ProgramResult result = place.Grade("[[case]]\n" + c.limits + "\n", place.Program("p.asm", c.body));
     ASSERT_EQ(result.cases.size(), 1u);
     const CaseResult& run = result.cases[0];
-    EXPECT_TRUE(run.ran) << c.body;
-    EXPECT_EQ(run.exit, c.exit) << c.body;
-    EXPECT_EQ(run.passed, c.message.empty()) << c.body;
-    EXPECT_EQ(run.message, c.message) << c.body;
+    EXPECT_TRUE(run.ran);
+    EXPECT_EQ(run.exit, c.exit);
+    EXPECT_EQ(run.passed, c.message.empty());
+    EXPECT_EQ(run.message, c.message);
   }
 }
 
@@ -98,13 +99,14 @@ TEST(Grading, FirstDifferenceWithExpectedAndActual) {
   test::GradingPlace place;
   const std::string program = place.Program("p.asm", body);
   for (const DifferenceCase& c : cases) {
+    SCOPED_TRACE(c.expectation);
     const ProgramResult result = place.Grade("[[case]]\n" + c.expectation + "\n", program);
     ASSERT_EQ(result.cases.size(), 1u);
     const CaseResult& r = result.cases[0];
-    ASSERT_FALSE(r.passed) << c.expectation;
-    EXPECT_EQ(r.message, c.message) << c.expectation;
-    EXPECT_EQ(r.expected, c.expected) << c.expectation;
-    EXPECT_EQ(r.actual, c.actual) << c.expectation;
+    ASSERT_FALSE(r.passed);
+    EXPECT_EQ(r.message, c.message);
+    EXPECT_EQ(r.expected, c.expected);
+    EXPECT_EQ(r.actual, c.actual);
   }
 }
 
@@ -177,13 +179,14 @@ TEST(Grading, IncludesAreConfinedToTheSubmission) {
       {"\"missing.inc\"", "File " + (root / "sub/missing.inc").string() + " not found"},
   };
   for (const IncludeCase& c : cases) {
+    SCOPED_TRACE(c.name);
     const std::string program = place.Dir().Write("sub/p.asm", "##\n#include " + c.name + "\n##\n").string();
     const ProgramResult result = place.Grade("[[case]]\noutput = \"ok\"\n", program);
     if (c.error.empty()) {
-      EXPECT_TRUE(result.AllPassed()) << c.name;
+      EXPECT_TRUE(result.AllPassed());
     } else {
-      ASSERT_EQ(result.buildErrors.size(), 1u) << c.name;
-      EXPECT_EQ(result.buildErrors[0], "p.asm: line 2: \t" + c.error) << c.name;
+      ASSERT_EQ(result.buildErrors.size(), 1u);
+      EXPECT_EQ(result.buildErrors[0], "p.asm: line 2: \t" + c.error);
     }
   }
   const std::string outside = place.Dir().Write("sub/p.asm", "##\n#include \"../secret.inc\"\n##\n").string();

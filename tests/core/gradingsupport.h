@@ -7,7 +7,7 @@
 #include "core/grading/casefile.h"
 #include "core/grading/programresult.h"
 #include "core/sim/mcrom.h"
-#include "tempdir.h"
+#include "support/tempdir.h"
 
 namespace tav2::test {
 

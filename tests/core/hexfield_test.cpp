@@ -5,6 +5,8 @@
 #include <optional>
 #include <string>
 
+#include "support/caseprinter.h"
+
 namespace tav2 {
 namespace {
 
@@ -19,19 +21,35 @@ struct HexCase {
   std::optional<uint16_t> word;
 };
 
+void PrintTo(const HexCase& c, std::ostream* out) {
+  test::CasePrinter(out).Field("text", c.text).Hex("word", c.word);
+}
+
 class HexFieldRead : public testing::TestWithParam<HexCase> {};
 
 TEST_P(HexFieldRead, TakesTheLow16BitsOfTheLeadingHexNumber) {
   EXPECT_EQ(HexField::Read(GetParam().text), GetParam().word);
 }
 
-INSTANTIATE_TEST_SUITE_P(HexField, HexFieldRead,
-                         testing::Values(HexCase{"1000", 0x1000}, HexCase{"  7FFF", 0x7FFF},
-                                         HexCase{"12345", 0x2345}, HexCase{"ffff", 0xFFFF},
-                                         HexCase{"0x100", 0x100}, HexCase{" 0X1f", 0x1F},
-                                         HexCase{"\t20", 0x20}, HexCase{"12zz", 0x12}, HexCase{"0x", 0},
-                                         HexCase{"xyz", std::nullopt}, HexCase{"", std::nullopt},
-                                         HexCase{"   ", std::nullopt}, HexCase{"-1", std::nullopt}));
+// clang-format off
+const HexCase kHexCases[] = {
+    {"1000", 0x1000},
+    {"  7FFF", 0x7FFF},
+    {"12345", 0x2345},
+    {"ffff", 0xFFFF},
+    {"0x100", 0x100},
+    {" 0X1f", 0x1F},
+    {"\t20", 0x20},
+    {"12zz", 0x12},
+    {"0x", 0},
+    {"xyz", std::nullopt},
+    {"", std::nullopt},
+    {"   ", std::nullopt},
+    {"-1", std::nullopt},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(HexField, HexFieldRead, ::testing::ValuesIn(kHexCases));
 
 }  // namespace
 }  // namespace tav2

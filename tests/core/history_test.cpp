@@ -86,10 +86,21 @@ void CheckInstructionsThereAndBack(DebugRig& rig, uint64_t n, const std::string&
 
 // Clock counts that stay inside an instruction, cross instruction ends,
 // checkpoints (every 64 instructions) and terminal services.
-const uint64_t kClockCounts[] = {1, 2, 7, 40, 333, 1500, 6000};
+// clang-format off
+const uint64_t kClockCounts[] = {
+    1,
+    2,
+    7,
+    40,
+    333,
+    1500,
+    6000,
+};
+// clang-format on
 
 TEST(History, EveryExampleGoesBackExactlyByClocks) {
   for (const Example& example : kExamples) {
+    SCOPED_TRACE(example.file);
     for (const uint64_t prefix : {uint64_t{0}, uint64_t{5}, uint64_t{123}}) {
       DebugRig rig(DataFile(std::string("sources/") + example.file), example.microcode);
       rig.Type(kKeys);
@@ -104,6 +115,7 @@ TEST(History, EveryExampleGoesBackExactlyByClocks) {
 
 TEST(History, EveryExampleGoesBackExactlyByInstructions) {
   for (const Example& example : kExamples) {
+    SCOPED_TRACE(example.file);
     DebugRig rig(DataFile(std::string("sources/") + example.file), example.microcode);
     rig.Type(kKeys);
     Clocks(rig, 3);
@@ -132,10 +144,50 @@ TEST(History, GoForwardClocksBack) {
 // Random words in the default instruction set, terminal services among
 // them: whatever they do, back and forward again are exact.
 TEST(History, RandomProgramsGoBackExactly) {
-  const uint8_t opcodes[] = {0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A,
-                             0x0B, 0x0C, 0x0D, 0x0E, 0x10, 0x11, 0x12, 0x13, 0x14, 0x15,
-                             0x18, 0x1B, 0x1D, 0x1E, 0x20, 0x31, 0x36, 0x37, 0x3F, 0x40,
-                             0x41, 0x42, 0x50, 0x53, 0x60, 0x61, 0x62, 0x63, 0xE0, 0x81};
+  // clang-format off
+  const uint8_t opcodes[] = {
+      0x01,
+      0x02,
+      0x03,
+      0x04,
+      0x05,
+      0x06,
+      0x07,
+      0x08,
+      0x09,
+      0x0A,
+      0x0B,
+      0x0C,
+      0x0D,
+      0x0E,
+      0x10,
+      0x11,
+      0x12,
+      0x13,
+      0x14,
+      0x15,
+      0x18,
+      0x1B,
+      0x1D,
+      0x1E,
+      0x20,
+      0x31,
+      0x36,
+      0x37,
+      0x3F,
+      0x40,
+      0x41,
+      0x42,
+      0x50,
+      0x53,
+      0x60,
+      0x61,
+      0x62,
+      0x63,
+      0xE0,
+      0x81,
+  };
+  // clang-format on
   for (unsigned seed = 1; seed <= 12; ++seed) {
     DebugRig rig(Program("HALT"));
     std::mt19937 random(seed);

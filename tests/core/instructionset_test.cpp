@@ -10,6 +10,7 @@
 #include "core/sim/machine.h"
 #include "core/sim/mcromlisting.h"
 #include "core/sim/processor.h"
+#include "support/caseprinter.h"
 
 namespace tav2 {
 namespace {
@@ -112,6 +113,10 @@ struct Case {
   uint16_t flags;  // N Z V C of SR after the last flag-setting instruction
 };
 
+void PrintTo(const Case& c, std::ostream* out) {
+  test::CasePrinter(out).Field("program", c.program).Hex("r1", c.r1).Hex("flags", c.flags);
+}
+
 class Arithmetic : public InstructionSet, public ::testing::WithParamInterface<Case> {};
 
 TEST_P(Arithmetic, ResultAndFlags) {
@@ -121,27 +126,42 @@ TEST_P(Arithmetic, ResultAndFlags) {
   EXPECT_EQ(R(Reg::SR) & 0x0F, c.flags) << c.program;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    DefaultMicrocode, Arithmetic,
-    ::testing::Values(
-        Case{"MOVE R1, 5\n ADD R1, 7", 12, 0}, Case{"MOVE R1, 0x7FFF\n ADD R1, 1", 0x8000, 0x0A},
-        Case{"MOVE R1, 0xFFFF\n ADD R1, 1", 0, 0x05}, Case{"MOVE R1, 0", 0, 0x04},
-        Case{"MOVE R1, -3", 0xFFFD, 0x08}, Case{"MOVE R1, 3\n SUB R1, 5", 0xFFFE, 0x08},
-        Case{"MOVE R1, 9\n CMP R1, 9", 9, 0x04}, Case{"MOVE R1, 6\n MUL R1, 7", 42, 0},
-        Case{"MOVE R1, 45\n DIV R1, 7", 6, 0}, Case{"MOVE R1, 45\n MOD R1, 7", 3, 0},
-        Case{"MOVE R1, 0x0FF0\n AND R1, 0x00FF", 0x00F0, 0},
-        Case{"MOVE R1, 0x0F00\n OR R1, 0x00F0", 0x0FF0, 0},
-        Case{"MOVE R1, 0xFFFF\n XOR R1, 0x00FF", 0xFF00, 0x08}, Case{"SEC\n MOVE R1, 1\n ADC R1, 1", 3, 0x01},
-        Case{"SEC\n MOVE R1, 5\n SUBC R1, 2", 4, 0x01},
-        Case{"CLC\n MOVE R1, 0x0199\n ABCD R1, 0x0001", 0x0200, 0},
-        Case{"CLC\n MOVE R1, 0x0200\n SBCD R1, 0x0001", 0x0199, 0}, Case{"MOVE R1, 7\n CLR R1", 0, 0x04},
-        Case{"MOVE R1, 7\n INC R1", 8, 0}, Case{"MOVE R1, 0\n DEC R1", 0xFFFF, 0x08},
-        Case{"MOVE R1, 5\n NEG R1", 0xFFFB, 0x08}, Case{"MOVE R1, 0x00F0\n NOT R1", 0xFF0F, 0x08},
-        Case{"MOVE R1, 0x4001\n ASL R1", 0x8002, 0x08}, Case{"MOVE R1, 0x8000\n ASR R1", 0xC000, 0x08},
-        Case{"CLC\n MOVE R1, 0x8001\n LSL R1", 0x0002, 0x01}, Case{"MOVE R1, 0x0003\n LSR R1", 0x0001, 0x01},
-        Case{"MOVE R1, 0x8001\n ROL R1", 0x0003, 0x01}, Case{"MOVE R1, 0x0001\n ROR R1", 0x8000, 0x08},
-        Case{"MOVE R1, 0x8000\n TST R1", 0x8000, 0x08}, Case{"CLC\n MOVE R1, 0x0001\n NBCD R1", 0x9999, 0x08},
-        Case{"LEA R1, (0x1234)", 0x1234, 0}, Case{"MOVE R2, 0x0200\n LEA R1, (R2)", 0x0200, 0}));
+const Case kArithmeticCases[] = {
+    {"MOVE R1, 5\n ADD R1, 7", 12, 0},
+    {"MOVE R1, 0x7FFF\n ADD R1, 1", 0x8000, 0x0A},
+    {"MOVE R1, 0xFFFF\n ADD R1, 1", 0, 0x05},
+    {"MOVE R1, 0", 0, 0x04},
+    {"MOVE R1, -3", 0xFFFD, 0x08},
+    {"MOVE R1, 3\n SUB R1, 5", 0xFFFE, 0x08},
+    {"MOVE R1, 9\n CMP R1, 9", 9, 0x04},
+    {"MOVE R1, 6\n MUL R1, 7", 42, 0},
+    {"MOVE R1, 45\n DIV R1, 7", 6, 0},
+    {"MOVE R1, 45\n MOD R1, 7", 3, 0},
+    {"MOVE R1, 0x0FF0\n AND R1, 0x00FF", 0x00F0, 0},
+    {"MOVE R1, 0x0F00\n OR R1, 0x00F0", 0x0FF0, 0},
+    {"MOVE R1, 0xFFFF\n XOR R1, 0x00FF", 0xFF00, 0x08},
+    {"SEC\n MOVE R1, 1\n ADC R1, 1", 3, 0x01},
+    {"SEC\n MOVE R1, 5\n SUBC R1, 2", 4, 0x01},
+    {"CLC\n MOVE R1, 0x0199\n ABCD R1, 0x0001", 0x0200, 0},
+    {"CLC\n MOVE R1, 0x0200\n SBCD R1, 0x0001", 0x0199, 0},
+    {"MOVE R1, 7\n CLR R1", 0, 0x04},
+    {"MOVE R1, 7\n INC R1", 8, 0},
+    {"MOVE R1, 0\n DEC R1", 0xFFFF, 0x08},
+    {"MOVE R1, 5\n NEG R1", 0xFFFB, 0x08},
+    {"MOVE R1, 0x00F0\n NOT R1", 0xFF0F, 0x08},
+    {"MOVE R1, 0x4001\n ASL R1", 0x8002, 0x08},
+    {"MOVE R1, 0x8000\n ASR R1", 0xC000, 0x08},
+    {"CLC\n MOVE R1, 0x8001\n LSL R1", 0x0002, 0x01},
+    {"MOVE R1, 0x0003\n LSR R1", 0x0001, 0x01},
+    {"MOVE R1, 0x8001\n ROL R1", 0x0003, 0x01},
+    {"MOVE R1, 0x0001\n ROR R1", 0x8000, 0x08},
+    {"MOVE R1, 0x8000\n TST R1", 0x8000, 0x08},
+    {"CLC\n MOVE R1, 0x0001\n NBCD R1", 0x9999, 0x08},
+    {"LEA R1, (0x1234)", 0x1234, 0},
+    {"MOVE R2, 0x0200\n LEA R1, (R2)", 0x0200, 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(DefaultMicrocode, Arithmetic, ::testing::ValuesIn(kArithmeticCases));
 
 TEST_F(InstructionSet, MemoryOperandsAndWriteBack) {
   ASSERT_TRUE(
@@ -157,27 +177,29 @@ TEST_F(InstructionSet, BranchesFollowTheirConditions) {
     const char* branch;
     bool taken;
   };
-  const BranchCase cases[] = {{"MOVE R1, 0", "BEQ", true},
-                              {"MOVE R1, 1", "BEQ", false},
-                              {"MOVE R1, 1", "BNE", true},
-                              {"MOVE R1, -1", "BMI", true},
-                              {"MOVE R1, 1", "BPL", true},
-                              {"SEC", "BCS", true},
-                              {"CLC", "BCC", true},
-                              {"CLC", "BCS", false},
-                              {"MOVE R1, 2\n CMP R1, 3", "BLT", true},
-                              {"MOVE R1, 3\n CMP R1, 2", "BGT", true},
-                              {"MOVE R1, 3\n CMP R1, 3", "BGE", true},
-                              {"MOVE R1, 3\n CMP R1, 3", "BLE", true},
-                              {"MOVE R1, 4\n CMP R1, 3", "BLE", false},
-                              {"MOVE R1, 0x7FFF\n ADD R1, 1", "BVS", true},
-                              {"MOVE R1, 1", "BVC", true},
-                              {"NOP", "BRA", true}};
+  constexpr bool kTaken = true, kNotTaken = false;
+  const BranchCase cases[] = {{"MOVE R1, 0", "BEQ", kTaken},
+                              {"MOVE R1, 1", "BEQ", kNotTaken},
+                              {"MOVE R1, 1", "BNE", kTaken},
+                              {"MOVE R1, -1", "BMI", kTaken},
+                              {"MOVE R1, 1", "BPL", kTaken},
+                              {"SEC", "BCS", kTaken},
+                              {"CLC", "BCC", kTaken},
+                              {"CLC", "BCS", kNotTaken},
+                              {"MOVE R1, 2\n CMP R1, 3", "BLT", kTaken},
+                              {"MOVE R1, 3\n CMP R1, 2", "BGT", kTaken},
+                              {"MOVE R1, 3\n CMP R1, 3", "BGE", kTaken},
+                              {"MOVE R1, 3\n CMP R1, 3", "BLE", kTaken},
+                              {"MOVE R1, 4\n CMP R1, 3", "BLE", kNotTaken},
+                              {"MOVE R1, 0x7FFF\n ADD R1, 1", "BVS", kTaken},
+                              {"MOVE R1, 1", "BVC", kTaken},
+                              {"NOP", "BRA", kTaken}};
   for (const BranchCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.setup << " " << c.branch);
     const std::string body =
         std::string(c.setup) + "\n LEA R2, (1)\n " + c.branch + " over\n LEA R2, (2)\nover NOP";
     ASSERT_TRUE(Run(body)) << body;
-    EXPECT_EQ(R(Reg::R2), c.taken ? 1 : 2) << c.setup << " " << c.branch;
+    EXPECT_EQ(R(Reg::R2), c.taken ? 1 : 2);
   }
 }
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "support/caseprinter.h"
+
 namespace tav2 {
 namespace {
 
@@ -12,17 +14,30 @@ struct LineEndCase {
   std::string text;
 };
 
+void PrintTo(const LineEndCase& c, std::ostream* out) {
+  test::CasePrinter(out).Field("file", c.file).Field("text", c.text);
+}
+
 class LineEndsFromFile : public testing::TestWithParam<LineEndCase> {};
 
 TEST_P(LineEndsFromFile, EveryLineEndBecomesOneNewlineAndTheLastIsDropped) {
   EXPECT_EQ(LineEnds::TextFromFile(GetParam().file), GetParam().text);
 }
 
-INSTANTIATE_TEST_SUITE_P(LineEnds, LineEndsFromFile,
-                         testing::Values(LineEndCase{"a\r\nb\r\n", "a\nb"}, LineEndCase{"a\nb\n", "a\nb"},
-                                         LineEndCase{"a\rb\r", "a\nb"}, LineEndCase{"a\r\n\r\nb", "a\n\nb"},
-                                         LineEndCase{"a\n\r\nb\r", "a\n\nb"}, LineEndCase{"a\r\n\r\n", "a\n"},
-                                         LineEndCase{"\xFFy", "\xFFy"}, LineEndCase{"", ""}));
+// clang-format off
+const LineEndCase kLineEndCases[] = {
+    {"a\r\nb\r\n", "a\nb"},
+    {"a\nb\n", "a\nb"},
+    {"a\rb\r", "a\nb"},
+    {"a\r\n\r\nb", "a\n\nb"},
+    {"a\n\r\nb\r", "a\n\nb"},
+    {"a\r\n\r\n", "a\n"},
+    {"\xFFy", "\xFFy"},
+    {"", ""},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(LineEnds, LineEndsFromFile, ::testing::ValuesIn(kLineEndCases));
 
 TEST(LineEnds, EveryLineIsWrittenWithCrLf) {
   EXPECT_EQ(LineEnds::FileFromText("a\nb"), "a\r\nb\r\n");

@@ -6,7 +6,8 @@
 #include "core/sim/disassemble.h"
 #include "core/sim/machine.h"
 #include "core/sim/microinstructiontext.h"
-#include "simsupport.h"
+#include "support/caseprinter.h"
+#include "support/simsupport.h"
 
 namespace tav2 {
 namespace {
@@ -17,11 +18,22 @@ struct DecodeCase {
   uint16_t word;
   uint8_t opcode;
   Operand op1;
-  bool extension;
-  bool indirect;
-  bool writeBack;
+  bool extension = false;
+  bool indirect = false;
+  bool writeBack = false;
   Operand op2;
 };
+
+void PrintTo(const DecodeCase& c, std::ostream* out) {
+  test::CasePrinter(out)
+      .Hex("word", c.word)
+      .Hex("opcode", c.opcode)
+      .Field("op1", OperandName(c.op1))
+      .Field("extension", c.extension)
+      .Field("indirect", c.indirect)
+      .Field("writeBack", c.writeBack)
+      .Field("op2", OperandName(c.op2));
+}
 
 class DecodeTable : public ::testing::TestWithParam<DecodeCase> {};
 
@@ -36,20 +48,27 @@ TEST_P(DecodeTable, DecodesEveryField) {
   EXPECT_EQ(d.op2, c.op2);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Decoding, DecodeTable,
-    ::testing::Values(DecodeCase{0x1224, 0x12, Operand::R1, false, false, false, Operand::T1},
-                      DecodeCase{0x0150, 0x01, Operand::R2, true, false, false, Operand::T1},
-                      DecodeCase{0x0100, 0x01, Operand::None, false, false, false, Operand::None},
-                      DecodeCase{0x01E7, 0x01, Operand::PC, false, false, false, Operand::PC},
-                      DecodeCase{0x01C6, 0x01, Operand::SP, false, false, false, Operand::SP},
-                      DecodeCase{0x0161, 0x01, Operand::None, false, false, false, Operand::R1},
-                      DecodeCase{0x0185, 0x01, Operand::None, false, false, false, Operand::T1},
-                      DecodeCase{0x2008, 0x20, Operand::None, false, false, false, Operand::None},
-                      DecodeCase{0x1808, 0x18, Operand::None, false, true, true, Operand::None},
-                      DecodeCase{0x2808, 0x28, Operand::None, false, true, false, Operand::None},
-                      DecodeCase{0x1800, 0x18, Operand::None, false, false, false, Operand::None},
-                      DecodeCase{0x0F0A, 0x0F, Operand::None, false, true, false, Operand::R2}));
+const DecodeCase kDecodeCases[] = {
+    {.word = 0x1224, .opcode = 0x12, .op1 = Operand::R1, .op2 = Operand::T1},
+    {.word = 0x0150, .opcode = 0x01, .op1 = Operand::R2, .extension = true, .op2 = Operand::T1},
+    {.word = 0x0100, .opcode = 0x01, .op1 = Operand::None, .op2 = Operand::None},
+    {.word = 0x01E7, .opcode = 0x01, .op1 = Operand::PC, .op2 = Operand::PC},
+    {.word = 0x01C6, .opcode = 0x01, .op1 = Operand::SP, .op2 = Operand::SP},
+    {.word = 0x0161, .opcode = 0x01, .op1 = Operand::None, .op2 = Operand::R1},
+    {.word = 0x0185, .opcode = 0x01, .op1 = Operand::None, .op2 = Operand::T1},
+    {.word = 0x2008, .opcode = 0x20, .op1 = Operand::None, .op2 = Operand::None},
+    {.word = 0x1808,
+     .opcode = 0x18,
+     .op1 = Operand::None,
+     .indirect = true,
+     .writeBack = true,
+     .op2 = Operand::None},
+    {.word = 0x2808, .opcode = 0x28, .op1 = Operand::None, .indirect = true, .op2 = Operand::None},
+    {.word = 0x1800, .opcode = 0x18, .op1 = Operand::None, .op2 = Operand::None},
+    {.word = 0x0F0A, .opcode = 0x0F, .op1 = Operand::None, .indirect = true, .op2 = Operand::R2},
+};
+
+INSTANTIATE_TEST_SUITE_P(Decoding, DecodeTable, ::testing::ValuesIn(kDecodeCases));
 
 TEST(Disassemble, OperandFormsAndTheirLengths) {
   using namespace test;
@@ -103,21 +122,25 @@ TEST(MicroInstructionText, TextCases) {
     bool showOperands;
     const char* text;
   };
+  constexpr bool kWithOperands = true, kWithoutOperands = false;
   const Case cases[] = {
-      {Mi({10, 23, 5}, kAluInc), false, "A:=MAR:=PC;  ALU:=_INC; "},
-      {Mi({21, 24}), false, "MDR:=MEM;"},
-      {Mi({20, 25}), false, "MEM:=MDR;"},
-      {Mi({1, 0}), false, "R1 :=R1; "},
-      {Mi({}, kAluAbcd), false, " ALU:="},
-      {Mi({}, kAluCiv), false, " ALU:=_CIV; "},
-      {Mi({}, 40), false, " ALU:="},
-      {Mi({4, 6}), false, ""},
-      {Mi({}, 0, {3}), false, ""},
-      {Mi({}, 0, {3}), true, "op1:="},
-      {Mi({9}, 0, {1, 2, 4, 5}), true, "C:=SR:=op2:=op1; op2; "},
-      {Mi({17, 13, 19, 22, 18, 12}, 0, {0}), false, "T1:=IR:=MDR:=IR; MDR; SR; MAR; "},
+      {Mi({10, 23, 5}, kAluInc), kWithoutOperands, "A:=MAR:=PC;  ALU:=_INC; "},
+      {Mi({21, 24}), kWithoutOperands, "MDR:=MEM;"},
+      {Mi({20, 25}), kWithoutOperands, "MEM:=MDR;"},
+      {Mi({1, 0}), kWithoutOperands, "R1 :=R1; "},
+      {Mi({}, kAluAbcd), kWithoutOperands, " ALU:="},
+      {Mi({}, kAluCiv), kWithoutOperands, " ALU:=_CIV; "},
+      {Mi({}, 40), kWithoutOperands, " ALU:="},
+      {Mi({4, 6}), kWithoutOperands, ""},
+      {Mi({}, 0, {3}), kWithoutOperands, ""},
+      {Mi({}, 0, {3}), kWithOperands, "op1:="},
+      {Mi({9}, 0, {1, 2, 4, 5}), kWithOperands, "C:=SR:=op2:=op1; op2; "},
+      {Mi({17, 13, 19, 22, 18, 12}, 0, {0}), kWithoutOperands, "T1:=IR:=MDR:=IR; MDR; SR; MAR; "},
   };
-  for (const Case& c : cases) EXPECT_EQ(MicroInstructionText(c.mi, c.showOperands), c.text);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(MicroInstructionText(c.mi, c.showOperands), c.text);
+  }
 }
 
 TEST(AluFunctions, NamesAndCodesRoundTrip) {

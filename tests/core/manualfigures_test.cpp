@@ -18,9 +18,9 @@
 #include "core/sim/decodedinstruction.h"
 #include "core/sim/machine.h"
 #include "core/sim/processor.h"
-#include "manualfigure.h"
-#include "simsupport.h"
-#include "tempdir.h"
+#include "support/manualfigure.h"
+#include "support/simsupport.h"
+#include "support/tempdir.h"
 
 namespace tav2 {
 namespace {

@@ -8,7 +8,7 @@
 
 #include "core/lang/microcodeparser.h"
 #include "core/sim/mcrom.h"
-#include "tempdir.h"
+#include "support/tempdir.h"
 
 namespace tav2 {
 namespace {
@@ -96,10 +96,11 @@ bool Matches(const std::string& message, const std::string& manualText) {
 
 TEST(MicrocodeMessages, EachCauseGivesItsMessage) {
   for (const MessageCase& c : kCases) {
+    SCOPED_TRACE(c.message);
     Mcrom rom;
     MicrocodeParser parser(rom);
     parser.loadAfterBuild = true;
-    EXPECT_FALSE(parser.ParseSource(std::string("##\n") + c.source, "t.mca")) << c.source;
+    EXPECT_FALSE(parser.ParseSource(std::string("##\n") + c.source, "t.mca"));
     std::vector<std::string> reported;
     for (const BuildError& error : parser.Errors()) reported.push_back(error.message);
     EXPECT_TRUE(std::find(reported.begin(), reported.end(), c.message) != reported.end())
@@ -117,6 +118,7 @@ TEST(MicrocodeMessages, TheManualListsEachMessage) {
   const std::vector<std::string> listed = ManualMessages();
   ASSERT_FALSE(listed.empty()) << "the table of micro-code messages has lost its mark";
   for (const MessageCase& c : kCases) {
+    SCOPED_TRACE(c.message);
     EXPECT_TRUE(std::any_of(listed.begin(), listed.end(),
                             [&](const std::string& m) { return Matches(c.message, m); }))
         << "the manual does not list \"" << c.message << "\"";

@@ -9,7 +9,7 @@
 
 #include "core/lang/microcodeparser.h"
 #include "core/sim/mcrom.h"
-#include "tempdir.h"
+#include "support/tempdir.h"
 
 namespace tav2 {
 namespace {
@@ -66,18 +66,30 @@ TEST_F(McParser, EncodesEachWordAsDestinationAndAsSource) {
     const char* word;
     MicroInstruction destination, source;
   };
+  // clang-format off
   const Case cases[] = {
-      {"R1", Bits({1}), Bits({0})},          {"R2", Bits({3}), Bits({2})},
-      {"A", Bits({5}), Bits({4})},           {"B", Bits({7}), Bits({6})},
-      {"C", Bits({9}), Bits({8})},           {"PC", Bits({11}), Bits({10})},
-      {"IR", Bits({13}), Bits({12})},        {"SP", Bits({15}), Bits({14})},
-      {"T1", Bits({17}), Bits({16})},        {"MDR", Bits({19}), Bits({18})},
-      {"MAR", Bits({23}), Bits({22})},       {"MEM", Bits({25}), Bits({21, 24})},
-      {"SR", Bits({}, {1}), Bits({}, {0})},  {"OP1", Bits({}, {3}), Bits({}, {2})},
-      {"OP2", Bits({}, {5}), Bits({}, {4})}, {"mdr", Bits({19}), Bits({18})},
-      {"op2", Bits({}, {5}), Bits({}, {4})}, {"r1", Bits({1}), Bits({0})},
+      {"R1", Bits({1}), Bits({0})},
+      {"R2", Bits({3}), Bits({2})},
+      {"A", Bits({5}), Bits({4})},
+      {"B", Bits({7}), Bits({6})},
+      {"C", Bits({9}), Bits({8})},
+      {"PC", Bits({11}), Bits({10})},
+      {"IR", Bits({13}), Bits({12})},
+      {"SP", Bits({15}), Bits({14})},
+      {"T1", Bits({17}), Bits({16})},
+      {"MDR", Bits({19}), Bits({18})},
+      {"MAR", Bits({23}), Bits({22})},
+      {"MEM", Bits({25}), Bits({21, 24})},
+      {"SR", Bits({}, {1}), Bits({}, {0})},
+      {"OP1", Bits({}, {3}), Bits({}, {2})},
+      {"OP2", Bits({}, {5}), Bits({}, {4})},
+      {"mdr", Bits({19}), Bits({18})},
+      {"op2", Bits({}, {5}), Bits({}, {4})},
+      {"r1", Bits({1}), Bits({0})},
   };
+  // clang-format on
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.word);
     const std::string word = c.word;
     EXPECT_EQ(FirstLineOf(word + " := T1;"), c.destination | Bits({16})) << word << " as destination";
     EXPECT_EQ(FirstLineOf("T1 := " + word + ";"), c.source | Bits({17})) << word << " as source";
@@ -99,19 +111,59 @@ TEST_F(McParser, MemoryTransfersAluFunctionsAndMergedMicroOperations) {
       {"OP1 := OP2; SR := SR;", Bits({}, {0, 1, 3, 4})},
   };
   for (const auto& [line, expected] : cases) EXPECT_EQ(FirstLineOf(line), expected) << line;
-  const char* names[] = {"_ADD", "_ADC", "_SUB", "_SUBC", "_MUL",  "_DIV",  "_MOD", "_AND",
-                         "_OR",  "_XOR", "_INC", "_DEC",  "_CLR",  "_ASL",  "_ASR", "_LSL",
-                         "_LSR", "_ROR", "_ROL", "_RORC", "_ROLC", "_TST",  "_TSC", "_CLC",
-                         "_CLI", "_SEC", "_SEI", "_ABCD", "_SBCD", "_NBCD", "_NEG", "_CIV"};
+  // clang-format off
+  const char* names[] = {
+      "_ADD",
+      "_ADC",
+      "_SUB",
+      "_SUBC",
+      "_MUL",
+      "_DIV",
+      "_MOD",
+      "_AND",
+      "_OR",
+      "_XOR",
+      "_INC",
+      "_DEC",
+      "_CLR",
+      "_ASL",
+      "_ASR",
+      "_LSL",
+      "_LSR",
+      "_ROR",
+      "_ROL",
+      "_RORC",
+      "_ROLC",
+      "_TST",
+      "_TSC",
+      "_CLC",
+      "_CLI",
+      "_SEC",
+      "_SEI",
+      "_ABCD",
+      "_SBCD",
+      "_NBCD",
+      "_NEG",
+      "_CIV",
+  };
+  // clang-format on
   for (int code = 1; code <= 32; ++code) {
     EXPECT_EQ(FirstLineOf(std::string("ALU := ") + names[code - 1] + ";").AluCode(), code) << names[code - 1];
   }
 }
 
 TEST_F(McParser, OperandKindsFromTheHeader) {
+  // clang-format off
   const std::pair<const char*, int> cases[] = {
-      {"#NOP; 0x60", 0}, {"#INC OP1; 0x60", 1}, {"#ADD OP1,OP2; 0x60", 2}, {"#X op2 OP1; 0x60", 1},
-      {"#Y ,; 0x60", 2}, {"#Z , op1; 0x60", 2}, {"#W OP2 ; 0x60", 1}};
+      {"#NOP; 0x60", 0},
+      {"#INC OP1; 0x60", 1},
+      {"#ADD OP1,OP2; 0x60", 2},
+      {"#X op2 OP1; 0x60", 1},
+      {"#Y ,; 0x60", 2},
+      {"#Z , op1; 0x60", 2},
+      {"#W OP2 ; 0x60", 1},
+  };
+  // clang-format on
   for (const auto& [header, kind] : cases) {
     ASSERT_TRUE(Build(std::string("##\n") + header + "\n A := R1;\n")) << header;
     EXPECT_EQ(rom.Entry(0x60).operandKind, kind) << header;
@@ -215,11 +267,12 @@ TEST_F(McParser, FailureMessagesWithTheirPlace) {
       {"#A; 0x61", " RETURN expected", 2, 9},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
     Preset(0x60, "KEPT");
-    EXPECT_FALSE(Build(std::string("##\n") + c.text)) << c.text;
+    EXPECT_FALSE(Build(std::string("##\n") + c.text));
     ExpectError(0, c.message, c.line, c.column, c.text);
-    EXPECT_EQ(rom.Entry(0x60).Name(), "KEPT") << "nothing stored after an error: " << c.text;
-    EXPECT_EQ(rom.Entry(0x61).opcode, 0u) << c.text;
+    EXPECT_EQ(rom.Entry(0x60).Name(), "KEPT") << "nothing stored after an error: ";
+    EXPECT_EQ(rom.Entry(0x61).opcode, 0u);
   }
 }
 
@@ -244,8 +297,9 @@ TEST_F(McParser, ErrorListsOfWholeSources) {
       {"##\n#A; 0x61\n= 5;\n#B; 0x62\n", {{"Defined instruction expected", 3, 3}, {" '#' expected", 3, 3}}},
   };
   for (const Case& c : cases) {
-    EXPECT_FALSE(Build(c.text)) << c.text;
-    ASSERT_EQ(parser.Errors().size(), c.errors.size()) << c.text;
+    SCOPED_TRACE(c.text);
+    EXPECT_FALSE(Build(c.text));
+    ASSERT_EQ(parser.Errors().size(), c.errors.size());
     for (std::size_t i = 0; i < c.errors.size(); ++i) {
       ExpectError(i, c.errors[i].message, c.errors[i].line, c.errors[i].column, c.text);
     }
@@ -368,26 +422,44 @@ TEST(McTokens, KindsOfTheMicroCodeReader) {
     int value;
     char sign;
   };
+  // clang-format off
   const Case cases[] = {
-      {"OP1", 32, "OP1", 0, 0},      {"op2", 32, "op2", 0, 0},    {"mdr", 29, "mdr", 0, 0},
-      {"ALU", 29, "ALU", 0, 0},      {"_NEG", 30, "_NEG", 0, 0},  {"_neg", 23, "_neg", 0, 0},
-      {"NOP", 23, "NOP", 0, 0},      {":=", 25, ":=", 0, 0},      {"# x", 27, "#", 0, 0},
-      {"##", 14, "##", 0, 0},        {"#", 14, "##", 0, 0},       {"-5", 1, "5", -5, '-'},
-      {"+0x10", 1, "0x10", 16, '+'}, {"- 5", 1, "5", 5, 0},       {"-x", 23, "x", 0, 0},
-      {"(", 0, "(", 0, 0},           {"]", 17, "]", 0, 0},        {",", 8, ",", 0, 0},
-      {";", 12, ";", 0, 0},          {"=", 11, "=", 0, 0},        {"\n", 26, "\n", 0, 0},
-      {"$12", 23, "$12", 0, 0},      {"\"MDR\"", 5, "MDR", 0, 0},
+      {"OP1", 32, "OP1", 0, 0},
+      {"op2", 32, "op2", 0, 0},
+      {"mdr", 29, "mdr", 0, 0},
+      {"ALU", 29, "ALU", 0, 0},
+      {"_NEG", 30, "_NEG", 0, 0},
+      {"_neg", 23, "_neg", 0, 0},
+      {"NOP", 23, "NOP", 0, 0},
+      {":=", 25, ":=", 0, 0},
+      {"# x", 27, "#", 0, 0},
+      {"##", 14, "##", 0, 0},
+      {"#", 14, "##", 0, 0},
+      {"-5", 1, "5", -5, '-'},
+      {"+0x10", 1, "0x10", 16, '+'},
+      {"- 5", 1, "5", 5, 0},
+      {"-x", 23, "x", 0, 0},
+      {"(", 0, "(", 0, 0},
+      {"]", 17, "]", 0, 0},
+      {",", 8, ",", 0, 0},
+      {";", 12, ";", 0, 0},
+      {"=", 11, "=", 0, 0},
+      {"\n", 26, "\n", 0, 0},
+      {"$12", 23, "$12", 0, 0},
+      {"\"MDR\"", 5, "MDR", 0, 0},
   };
+  // clang-format on
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
     Mcrom rom;
     McTokenProbe probe(rom);
-    EXPECT_TRUE(probe.ParseSource(c.text, "t.mca")) << c.text;
+    EXPECT_TRUE(probe.ParseSource(c.text, "t.mca"));
     ASSERT_FALSE(probe.tokens.empty());
     const auto& t = probe.tokens[0];
-    EXPECT_EQ(t.kind, c.kind) << c.text;
-    EXPECT_EQ(t.text, c.tokenText) << c.text;
-    EXPECT_EQ(t.intValue, c.value) << c.text;
-    EXPECT_EQ(t.sign, c.sign) << c.text;
+    EXPECT_EQ(t.kind, c.kind);
+    EXPECT_EQ(t.text, c.tokenText);
+    EXPECT_EQ(t.intValue, c.value);
+    EXPECT_EQ(t.sign, c.sign);
   }
 }
 

@@ -3,7 +3,7 @@
 #include "core/sim/alufunctions.h"
 #include "core/sim/machine.h"
 #include "core/sim/mcromlisting.h"
-#include "simsupport.h"
+#include "support/simsupport.h"
 
 namespace tav2 {
 namespace {

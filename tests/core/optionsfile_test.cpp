@@ -8,9 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "tempdir.h"
+#include "support/tempdir.h"
 #include "core/util/atomicfilewriter.h"
-#include "writefault.h"
+#include "support/writefault.h"
+#include "support/casename.h"
+#include "support/caseprinter.h"
 
 namespace tav2 {
 
@@ -97,6 +99,10 @@ struct LineCase {
   std::vector<std::string> lines;
   std::function<void(WorkbenchSettings&)> change;  // what the lines change in the initial settings
 };
+
+void PrintTo(const LineCase& c, std::ostream* out) {
+  test::CasePrinter(out).Field("name", c.name).Field("lines", c.lines);
+}
 
 class OptionsFileReading : public ::testing::TestWithParam<LineCase> {};
 
@@ -185,7 +191,7 @@ INSTANTIATE_TEST_SUITE_P(
                    s.assembler.defaultStackPointer = 65535;
                    s.assembler.programStart = 74565;
                  }}),
-    [](const ::testing::TestParamInfo<LineCase>& test) { return std::string(test.param.name); });
+    test::CaseNamed());
 
 TEST(AssemblerOptions, WordsAreTheLowSixteenBitsOfSignedNumbers) {
   AssemblerOptions options;

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tempdir.h"
-#include "writefault.h"
+#include "support/tempdir.h"
+#include "support/writefault.h"
 
 namespace tav2 {
 namespace {

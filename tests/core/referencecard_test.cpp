@@ -10,7 +10,7 @@
 #include "core/lang/microcodeparser.h"
 #include "core/sim/alufunctions.h"
 #include "core/sim/mcrom.h"
-#include "tempdir.h"
+#include "support/tempdir.h"
 
 namespace tav2 {
 namespace {

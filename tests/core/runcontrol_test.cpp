@@ -3,7 +3,7 @@
 #include <chrono>
 
 #include "core/sim/runcontrol.h"
-#include "simsupport.h"
+#include "support/simsupport.h"
 
 namespace tav2 {
 namespace {

@@ -8,7 +8,7 @@
 #include "core/lang/helptopics.h"
 #include "core/lang/scanner.h"
 #include "core/lang/words.h"
-#include "tempdir.h"
+#include "support/tempdir.h"
 
 namespace tav2 {
 namespace {
@@ -76,23 +76,31 @@ TEST(Scanner, NumberForms) {
     int value;
     double real;
   };
+  // clang-format off
   const Case cases[] = {
-      {"0x1F", 21, 31, 31},       {"0XffFF", 21, 65535, 65535},
-      {"0b102", 22, 2, 2},        {"0B1111", 22, 15, 15},
-      {"12", 2, 12, 12},          {"1.5", 3, 1, 1.5},
-      {"1e3", 3, 1000, 1000},     {"2E-1", 3, 0, 0.2},
-      {"0123", 0, 123, 123},      {"0", 0, 0, 0},
+      {"0x1F", 21, 31, 31},
+      {"0XffFF", 21, 65535, 65535},
+      {"0b102", 22, 2, 2},
+      {"0B1111", 22, 15, 15},
+      {"12", 2, 12, 12},
+      {"1.5", 3, 1, 1.5},
+      {"1e3", 3, 1000, 1000},
+      {"2E-1", 3, 0, 0.2},
+      {"0123", 0, 123, 123},
+      {"0", 0, 0, 0},
       {"0xFFFFFFFF", 21, -1, -1},
   };
+  // clang-format on
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
     TokenProbe probe;
-    EXPECT_TRUE(probe.ParseSource(c.text, "n.asm")) << c.text;
-    ASSERT_EQ(probe.tokens.size(), 1u) << c.text;
+    EXPECT_TRUE(probe.ParseSource(c.text, "n.asm"));
+    ASSERT_EQ(probe.tokens.size(), 1u);
     const auto& t = probe.tokens[0];
     EXPECT_EQ(t.kind, kNumberToken);
-    EXPECT_EQ(t.form, c.form) << c.text;
-    EXPECT_EQ(t.intValue, c.value) << c.text;
-    EXPECT_DOUBLE_EQ(t.realValue, c.real) << c.text;
+    EXPECT_EQ(t.form, c.form);
+    EXPECT_EQ(t.intValue, c.value);
+    EXPECT_DOUBLE_EQ(t.realValue, c.real);
     EXPECT_EQ(t.text, c.text);
   }
 }
@@ -120,6 +128,7 @@ TEST(Scanner, TokenTextsAndLimits) {
       {"a // note\nb /* x\ny */ c /*/ d */ e 6/2", {"a", "\n", "b", "c", "e", "6", "/", "2"}, nullptr},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
     std::vector<std::string> errors;
     EXPECT_EQ(TokenTexts(c.text, &errors), c.tokens) << c.text.substr(0, 40);
     EXPECT_EQ(errors, c.error ? std::vector<std::string>{c.error} : std::vector<std::string>{})
@@ -182,16 +191,17 @@ TEST(Scanner, AtMostFiveErrorsAreRecorded) {
 }
 
 TEST(Scanner, SameWordAndHelpTopics) {
-  const std::tuple<const char*, const char*, bool> same[] = {{"add", "ADD", true},
-                                                             {"  add", "ADD", true},
-                                                             {"ADD X", "add", true},
-                                                             {"add", "ADD\tY", true},
-                                                             {"ADDX", "ADD", false},
-                                                             {"ADD", "ADDX", false},
-                                                             {"", "", true},
-                                                             {"a\x80", "A", true},
-                                                             {"Branch", "Branch instructions", true},
-                                                             {"Branches", "Branch instructions", false}};
+  constexpr bool kSame = true, kDifferent = false;
+  const std::tuple<const char*, const char*, bool> same[] = {{"add", "ADD", kSame},
+                                                             {"  add", "ADD", kSame},
+                                                             {"ADD X", "add", kSame},
+                                                             {"add", "ADD\tY", kSame},
+                                                             {"ADDX", "ADD", kDifferent},
+                                                             {"ADD", "ADDX", kDifferent},
+                                                             {"", "", kSame},
+                                                             {"a\x80", "A", kSame},
+                                                             {"Branch", "Branch instructions", kSame},
+                                                             {"Branches", "Branch instructions", kDifferent}};
   for (const auto& [a, b, expected] : same) EXPECT_EQ(Words::Same(a, b), expected) << a << "|" << b;
 
   const std::pair<const char*, const char*> topics[] = {// nullptr: none
@@ -305,18 +315,19 @@ TEST_F(IncludeTest, ErrorsStandAtTheDirective) {
       {"x\n#include \"gone.inc\ny", "Include: syntax error", 1},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.main);
     probe.tokens.clear();
     probe.ParseSource(c.main, "main.asm");
-    ASSERT_EQ(probe.Errors().size(), 1u) << c.main;
+    ASSERT_EQ(probe.Errors().size(), 1u);
     const BuildError& error = probe.Errors()[0];
-    EXPECT_EQ(error.message, c.message) << c.main;
+    EXPECT_EQ(error.message, c.message);
     EXPECT_EQ(error.fileName, "main.asm");
-    EXPECT_EQ(error.line, 2) << c.main;
-    EXPECT_EQ(error.column, c.column) << c.main;
-    EXPECT_EQ(error.position, static_cast<int>(c.main.find('#'))) << c.main;
+    EXPECT_EQ(error.line, 2);
+    EXPECT_EQ(error.column, c.column);
+    EXPECT_EQ(error.position, static_cast<int>(c.main.find('#')));
     const std::vector<std::string> rest =
         c.main.back() == 'y' ? std::vector<std::string>{"x", "y"} : std::vector<std::string>{"x"};
-    EXPECT_EQ(Texts(), rest) << c.main;
+    EXPECT_EQ(Texts(), rest);
   }
 }
 

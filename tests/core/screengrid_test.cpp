@@ -44,6 +44,7 @@ TEST(ScreenGridLayout, CellsThatStillFitStayAndTheCursorStaysInside) {
       {99, 999, 3, 2, "abcd |efgh |ijkl |     |", 3, 2},  // capped at the grid's limits
   };
   for (const LayoutCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.lines << " lines of " << c.chars);
     ScreenGrid grid = Filled();
     grid.column = c.column;
     grid.row = c.row;

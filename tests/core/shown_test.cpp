@@ -34,9 +34,10 @@ TEST(Shown, EscapesWhatCannotStand) {
        "\"\\xED\\xA0\\x80\\xEF\\xBF\\xBE\\xF4\\x90\\x80\\x80\""},
   };
   for (const ShownCase& c : cases) {
-    EXPECT_EQ(Shown::Text(c.bytes), c.text) << c.bytes;
-    EXPECT_EQ(Shown::Line(c.bytes), c.line) << c.bytes;
-    EXPECT_EQ(Shown::Quoted(c.bytes, 1000), c.quoted) << c.bytes;
+    SCOPED_TRACE(c.bytes);
+    EXPECT_EQ(Shown::Text(c.bytes), c.text);
+    EXPECT_EQ(Shown::Line(c.bytes), c.line);
+    EXPECT_EQ(Shown::Quoted(c.bytes, 1000), c.quoted);
   }
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "core/lang/sourcefile.h"
-#include "tempdir.h"
+#include "support/tempdir.h"
 
 namespace tav2 {
 namespace {

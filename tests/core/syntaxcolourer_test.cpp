@@ -8,7 +8,9 @@
 #include "core/editor/syntaxcolourer.h"
 #include "core/editor/tokenclass.h"
 #include "core/sim/mcrom.h"
-#include "simsupport.h"
+#include "support/simsupport.h"
+#include "support/casename.h"
+#include "support/caseprinter.h"
 
 namespace tav2 {
 
@@ -156,12 +158,27 @@ struct Covered {
   int occurrence = 0;
 };
 
+void PrintTo(const Covered& c, std::ostream* out) {
+  test::CasePrinter(out)
+      .Field("covered", c.covered)
+      .Field("tokenClass", c.tokenClass)
+      .Field("occurrence", c.occurrence);
+}
+
 struct TextCase {
   const char* name;
   EditKind kind;
   const char* text;
   std::vector<Covered> spans;
 };
+
+void PrintTo(const TextCase& c, std::ostream* out) {
+  test::CasePrinter(out)
+      .Field("name", c.name)
+      .Field("kind", c.kind)
+      .Field("text", c.text)
+      .Field("spans", c.spans);
+}
 
 class ColouredText : public ::testing::TestWithParam<TextCase> {};
 
@@ -236,7 +253,7 @@ INSTANTIATE_TEST_SUITE_P(
             EditKind::AssemblerListing,
             "##\nMOVE 12 #a // x\n##",
             {{"##", TC::HashWord}, {"#a", TC::HashWord}, {"// x", TC::Comment}, {"##", TC::HashWord, 1}}}),
-    [](const ::testing::TestParamInfo<TextCase>& test) { return test.param.name; });
+    test::CaseNamed());
 
 TEST_F(ColouringTest, CommentStateIsHandedFromLineToLine) {
   const std::optional<ColourRegion> region = ColourRegion{0, 100};

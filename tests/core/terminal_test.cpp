@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/sim/terminal.h"
-#include "simsupport.h"
+#include "support/simsupport.h"
 
 namespace tav2 {
 namespace {
@@ -125,6 +125,7 @@ TEST_F(TerminalTest, ReadString) {
       {{8, 'q', 13}, 0x0300, 0x02FF, 13, 0x02FF, {13, 'q', 0}},   // backspace stays in the buffer
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "buffer " << c.buffer);
     MainMemory memory;
     memory.Write(c.presetAt, c.preset);
     ScriptedDevice fresh;

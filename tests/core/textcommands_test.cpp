@@ -5,6 +5,9 @@
 #include "core/editor/editkind.h"
 #include "core/editor/tabs.h"
 #include "core/editor/textcommands.h"
+#include "support/casename.h"
+#include "support/caseprinter.h"
+#include "support/editorprinters.h"
 
 namespace tav2 {
 namespace {
@@ -17,7 +20,14 @@ struct EditCase {
   Selection after;
 };
 
-std::string CaseName(const ::testing::TestParamInfo<EditCase>& info) { return info.param.name; }
+void PrintTo(const EditCase& c, std::ostream* out) {
+  test::CasePrinter(out)
+      .Field("name", c.name)
+      .Field("text", c.text)
+      .Field("before", c.before)
+      .Field("result", c.result)
+      .Field("after", c.after);
+}
 
 // Checks a command's result against a case: the text it gives and the
 // selection it leaves.
@@ -38,42 +48,47 @@ class RevertCaseTable : public ::testing::TestWithParam<EditCase> {};
 TEST_P(RevertCaseTable, FlipsLetters) {
   ExpectEdit(GetParam(), RevertCase(GetParam().text, GetParam().before));
 }
-INSTANTIATE_TEST_SUITE_P(
-    RevertCase, RevertCaseTable,
-    ::testing::Values(EditCase{"LetterAfterTheCaret", "abc", {0, 0}, "Abc", {1, 0}},
-                      EditCase{"UpperToLower", "aBc", {1, 0}, "abc", {2, 0}},
-                      EditCase{"DigitOnlyMovesTheCaret", "a1c", {1, 0}, "a1c", {2, 0}},
-                      EditCase{"LineBreakIsPassedAsOne", "a\nb", {1, 0}, "a\nb", {2, 0}},
-                      EditCase{"AtTheEndNothing", "abc", {3, 0}, nullptr, {}},
-                      EditCase{"SelectionStaysSelected", "Hello World 1", {0, 13}, "hELLO wORLD 1", {0, 13}}),
-    CaseName);
+const EditCase kRevertCaseCases[] = {
+    {"LetterAfterTheCaret", "abc", {0, 0}, "Abc", {1, 0}},
+    {"UpperToLower", "aBc", {1, 0}, "abc", {2, 0}},
+    {"DigitOnlyMovesTheCaret", "a1c", {1, 0}, "a1c", {2, 0}},
+    {"LineBreakIsPassedAsOne", "a\nb", {1, 0}, "a\nb", {2, 0}},
+    {"AtTheEndNothing", "abc", {3, 0}, nullptr, {}},
+    {"SelectionStaysSelected", "Hello World 1", {0, 13}, "hELLO wORLD 1", {0, 13}},
+};
+
+INSTANTIATE_TEST_SUITE_P(RevertCase, RevertCaseTable, ::testing::ValuesIn(kRevertCaseCases),
+                         test::CaseNamed());
 
 class IndentTable : public ::testing::TestWithParam<EditCase> {};
 TEST_P(IndentTable, IndentsByOneSpace) {
   ExpectEdit(GetParam(), IndentSelection(GetParam().text, GetParam().before));
 }
-INSTANTIATE_TEST_SUITE_P(
-    IndentSelection, IndentTable,
-    ::testing::Values(EditCase{"ThreeWholeLines", "l1\nl2\nl3\nl4", {0, 9}, " l1\n l2\n l3\nl4", {0, 12}},
-                      EditCase{"LineWithTwoSelectedCharacters", "ab\ncd", {0, 5}, " ab\n cd", {0, 7}},
-                      EditCase{"LineWithOneSelectedCharacter", "ab\ncd", {0, 4}, " ab\ncd", {0, 5}},
-                      EditCase{"FromTheMiddleOfALine", "ab\ncd\n", {1, 5}, "a b\n cd\n", {1, 7}},
-                      EditCase{"NoSelection", "ab", {1, 0}, nullptr, {}}),
-    CaseName);
+const EditCase kIndentCases[] = {
+    {"ThreeWholeLines", "l1\nl2\nl3\nl4", {0, 9}, " l1\n l2\n l3\nl4", {0, 12}},
+    {"LineWithTwoSelectedCharacters", "ab\ncd", {0, 5}, " ab\n cd", {0, 7}},
+    {"LineWithOneSelectedCharacter", "ab\ncd", {0, 4}, " ab\ncd", {0, 5}},
+    {"FromTheMiddleOfALine", "ab\ncd\n", {1, 5}, "a b\n cd\n", {1, 7}},
+    {"NoSelection", "ab", {1, 0}, nullptr, {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(IndentSelection, IndentTable, ::testing::ValuesIn(kIndentCases), test::CaseNamed());
 
 class UnindentTable : public ::testing::TestWithParam<EditCase> {};
 TEST_P(UnindentTable, RemovesOneSpacePerLine) {
   ExpectEdit(GetParam(), UnindentSelection(GetParam().text, GetParam().before));
 }
-INSTANTIATE_TEST_SUITE_P(
-    UnindentSelection, UnindentTable,
-    ::testing::Values(EditCase{"ThreeWholeLines", " l1\n l2\n l3\nl4", {0, 12}, "l1\nl2\nl3\nl4", {0, 9}},
-                      EditCase{"OnlyOneSpacePerLine", "  a\n  b", {0, 7}, " a\n b", {0, 5}},
-                      EditCase{"TabsStay", "\ta\n\tb", {0, 5}, "\ta\n\tb", {0, 5}},
-                      EditCase{"SpaceWithNothingAfterIt", "a\n ", {0, 3}, "a\n ", {0, 3}},
-                      EditCase{"SelectionFromALineEnd", "a\n b", {1, 3}, "a\nb", {1, 2}},
-                      EditCase{"NoSelection", " ab", {0, 0}, nullptr, {}}),
-    CaseName);
+const EditCase kUnindentCases[] = {
+    {"ThreeWholeLines", " l1\n l2\n l3\nl4", {0, 12}, "l1\nl2\nl3\nl4", {0, 9}},
+    {"OnlyOneSpacePerLine", "  a\n  b", {0, 7}, " a\n b", {0, 5}},
+    {"TabsStay", "\ta\n\tb", {0, 5}, "\ta\n\tb", {0, 5}},
+    {"SpaceWithNothingAfterIt", "a\n ", {0, 3}, "a\n ", {0, 3}},
+    {"SelectionFromALineEnd", "a\n b", {1, 3}, "a\nb", {1, 2}},
+    {"NoSelection", " ab", {0, 0}, nullptr, {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(UnindentSelection, UnindentTable, ::testing::ValuesIn(kUnindentCases),
+                         test::CaseNamed());
 
 TEST(IndentSelection, UnindentUndoesIndent) {
   const std::string text = "MOVE R1, 2\n  ADD R1, R2\nHALT\n";
@@ -90,15 +105,17 @@ class AutoIndentTable : public ::testing::TestWithParam<EditCase> {};
 TEST_P(AutoIndentTable, CopiesTheIndentOfTheLineJustEnded) {
   ExpectEdit(GetParam(), AutoIndent(GetParam().text, GetParam().before.start));
 }
-INSTANTIATE_TEST_SUITE_P(
-    AutoIndent, AutoIndentTable,
-    ::testing::Values(EditCase{"TabAndTwoSpaces", "\t  x\n", {5, 0}, "\t  x\n\t  ", {8, 0}},
-                      EditCase{"LineSplitInTheMiddle", "x\n  ab\ncd", {7, 0}, "x\n  ab\n  cd", {9, 0}},
-                      EditCase{"EmptyLineGivesNothing", "  a\n\n", {5, 0}, nullptr, {}},
-                      EditCase{"UnindentedLineGivesNothing", "ab\n", {3, 0}, nullptr, {}},
-                      EditCase{"FirstLineBreakOfTheText", "\n", {1, 0}, nullptr, {}},
-                      EditCase{"CaretAtTheStart", "  a", {0, 0}, nullptr, {}}),
-    CaseName);
+const EditCase kAutoIndentCases[] = {
+    {"TabAndTwoSpaces", "\t  x\n", {5, 0}, "\t  x\n\t  ", {8, 0}},
+    {"LineSplitInTheMiddle", "x\n  ab\ncd", {7, 0}, "x\n  ab\n  cd", {9, 0}},
+    {"EmptyLineGivesNothing", "  a\n\n", {5, 0}, nullptr, {}},
+    {"UnindentedLineGivesNothing", "ab\n", {3, 0}, nullptr, {}},
+    {"FirstLineBreakOfTheText", "\n", {1, 0}, nullptr, {}},
+    {"CaretAtTheStart", "  a", {0, 0}, nullptr, {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(AutoIndent, AutoIndentTable, ::testing::ValuesIn(kAutoIndentCases),
+                         test::CaseNamed());
 
 TEST(AutoIndent, CopiesAtMost255Characters) {
   const std::string text = std::string(300, ' ') + "x\n";
@@ -114,13 +131,29 @@ TEST(MatchBracket, MovesToThePartner) {
     int caret;
     int result;
   };
+  // clang-format off
   const Case cases[] = {
-      {"f(a(b)c)", 1, 7}, {"f(a(b)c)", 7, 1}, {"f(a(b)c)", 3, 5}, {"x[a(]b]", 1, 4}, {"x[a[]b]", 1, 6},
-      {"(a]b)", 0, 4},    {"{a}", 0, 2},      {"{a}", 2, 0},      {"f(a)", 4, 1},    {"(ab", 0, 0},
-      {"ab)", 2, 2},      {"abc", 0, 1},      {"abc", 2, 3},      {"abc", 3, 3},     {"", 0, 0},
+      {"f(a(b)c)", 1, 7},
+      {"f(a(b)c)", 7, 1},
+      {"f(a(b)c)", 3, 5},
+      {"x[a(]b]", 1, 4},
+      {"x[a[]b]", 1, 6},
+      {"(a]b)", 0, 4},
+      {"{a}", 0, 2},
+      {"{a}", 2, 0},
+      {"f(a)", 4, 1},
+      {"(ab", 0, 0},
+      {"ab)", 2, 2},
+      {"abc", 0, 1},
+      {"abc", 2, 3},
+      {"abc", 3, 3},
+      {"", 0, 0},
   };
-  for (const Case& c : cases)
-    EXPECT_EQ(MatchBracket(c.text, c.caret), c.result) << c.text << " at " << c.caret;
+  // clang-format on
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.text << " at " << c.caret);
+    EXPECT_EQ(MatchBracket(c.text, c.caret), c.result);
+  }
 }
 
 TEST(WordAtCursor, WordOrSelection) {
@@ -142,7 +175,10 @@ TEST(WordAtCursor, WordOrSelection) {
       {"", {0, 0}, ""},
       {"one two", {0, 7}, "one two"},
   };
-  for (const Case& c : cases) EXPECT_EQ(WordAtCursor(c.text, c.selection), c.word) << c.text;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(WordAtCursor(c.text, c.selection), c.word);
+  }
   const std::string sixty(60, 'x');
   EXPECT_EQ(WordAtCursor(sixty, {0, 60}), std::string(50, 'x'));
   const std::string longWord(120, 'w');
@@ -153,16 +189,17 @@ class TypedTabTable : public ::testing::TestWithParam<EditCase> {};
 TEST_P(TypedTabTable, BecomesSpacesToTheNextStop) {
   ExpectEdit(GetParam(), TranslateTypedTab(GetParam().text, GetParam().before.start, 8));
 }
-INSTANTIATE_TEST_SUITE_P(
-    TranslateTypedTab, TypedTabTable,
-    ::testing::Values(
-        EditCase{"AtColumnZero", "\t", {1, 0}, "        ", {8, 0}},
-        EditCase{"AtColumnThree", "abc\tz", {4, 0}, "abc     z", {8, 0}},
-        EditCase{"AtColumnSeven", "abcdefg\t", {8, 0}, "abcdefg ", {8, 0}},
-        EditCase{"ColumnCountsFromTheLineStart", "abcdefgh\nab\t", {12, 0}, "abcdefgh\nab      ", {17, 0}},
-        EditCase{"NoTabBeforeTheCaret", "ab", {2, 0}, nullptr, {}},
-        EditCase{"CaretAtTheStart", "\t", {0, 0}, nullptr, {}}),
-    CaseName);
+const EditCase kTypedTabCases[] = {
+    {"AtColumnZero", "\t", {1, 0}, "        ", {8, 0}},
+    {"AtColumnThree", "abc\tz", {4, 0}, "abc     z", {8, 0}},
+    {"AtColumnSeven", "abcdefg\t", {8, 0}, "abcdefg ", {8, 0}},
+    {"ColumnCountsFromTheLineStart", "abcdefgh\nab\t", {12, 0}, "abcdefgh\nab      ", {17, 0}},
+    {"NoTabBeforeTheCaret", "ab", {2, 0}, nullptr, {}},
+    {"CaretAtTheStart", "\t", {0, 0}, nullptr, {}},
+};
+
+INSTANTIATE_TEST_SUITE_P(TranslateTypedTab, TypedTabTable, ::testing::ValuesIn(kTypedTabCases),
+                         test::CaseNamed());
 
 TEST(TranslateTypedTab, UsesTheTabWidth) {
   const std::optional<EditResult> edit = TranslateTypedTab("abcde\t", 6, 4);
@@ -187,16 +224,27 @@ TEST(ConvertTabs, EveryTabOfTheText) {
       {"x\t", 1, 1, "x ", 1},
   };
   for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
     const std::optional<EditResult> edit = ConvertTabs(c.text, c.caret, c.tabNumber);
-    ASSERT_TRUE(edit) << c.text;
-    EXPECT_EQ(edit->AppliedTo(c.text), c.result) << c.text;
-    EXPECT_EQ(edit->selection, (Selection{c.newCaret, 0})) << c.text;
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->AppliedTo(c.text), c.result);
+    EXPECT_EQ(edit->selection, (Selection{c.newCaret, 0}));
   }
   EXPECT_FALSE(ConvertTabs("no tabs\n", 0, 8));
 }
 
 TEST(Tabs, TabNumberIsKeptInRange) {
-  const std::pair<int, int> cases[] = {{8, 8}, {1, 1}, {48, 48}, {0, 1}, {-5, 1}, {49, 48}, {1000, 48}};
+  // clang-format off
+  const std::pair<int, int> cases[] = {
+      {8, 8},
+      {1, 1},
+      {48, 48},
+      {0, 1},
+      {-5, 1},
+      {49, 48},
+      {1000, 48},
+  };
+  // clang-format on
   for (const auto& [given, usable] : cases) EXPECT_EQ(UsableTabNumber(given), usable) << given;
   const std::optional<EditResult> edit = ConvertTabs("\tx", 0, 0);
   ASSERT_TRUE(edit) << "a tab width of 0 does not divide by zero";

@@ -3,12 +3,15 @@
 #include <string>
 
 #include "core/editor/textsearch.h"
+#include "support/casename.h"
+#include "support/caseprinter.h"
+#include "support/editorprinters.h"
 
 namespace tav2 {
 namespace {
 
 constexpr SearchOptions kDown{};
-constexpr SearchOptions kUp{false, false, false};
+constexpr SearchOptions kUp{.down = false};
 
 struct FindCase {
   const char* name;
@@ -19,6 +22,16 @@ struct FindCase {
   std::optional<Selection> match;
 };
 
+void PrintTo(const FindCase& c, std::ostream* out) {
+  test::CasePrinter(out)
+      .Field("name", c.name)
+      .Field("text", c.text)
+      .Field("search", c.search)
+      .Field("options", c.options)
+      .Field("from", c.from)
+      .Field("match", c.match);
+}
+
 class FindTable : public ::testing::TestWithParam<FindCase> {};
 
 TEST_P(FindTable, FindsTheExpectedMatch) {
@@ -28,26 +41,25 @@ TEST_P(FindTable, FindsTheExpectedMatch) {
   EXPECT_EQ(result.message, c.match ? "" : "No match found");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Find, FindTable,
-    ::testing::Values(
-        FindCase{"FirstCharacterFromTheStart", "abc abc", "abc", kDown, {0, 0}, Selection{0, 3}},
-        FindCase{"MovesOnFromAFoundMatch", "abc abc", "abc", kDown, {0, 3}, Selection{4, 3}},
-        FindCase{"NotAtTheCaretItself", "abc abc", "abc", kDown, {4, 0}, std::nullopt},
-        FindCase{"DownFromTheCaret", "x abc", "abc", kDown, {1, 0}, Selection{2, 3}},
-        FindCase{"IgnoresCaseByDefault", "LOAD", "load", kDown, {0, 0}, Selection{0, 4}},
-        FindCase{"MatchCase", "LOAD Load", "Load", {true, false, true}, {0, 0}, Selection{5, 4}},
-        FindCase{"WholeWord", "LOADER LOAD_X LOAD", "LOAD", {false, true, true}, {0, 0}, Selection{14, 4}},
-        FindCase{"PartOfAWord", "LOADER", "LOAD", kDown, {0, 0}, Selection{0, 4}},
-        FindCase{
-            "UpFindsTheNearestEarlierMatch", "LOAD a LOAD b LOAD", "LOAD", kUp, {18, 0}, Selection{14, 4}},
-        FindCase{"UpMovesOnFromAFoundMatch", "LOAD a LOAD b LOAD", "LOAD", kUp, {14, 4}, Selection{7, 4}},
-        FindCase{"UpFindsTheFirstCharacter", "LOAD a LOAD b LOAD", "LOAD", kUp, {7, 4}, Selection{0, 4}},
-        FindCase{"UpFromTheStart", "LOAD a LOAD", "LOAD", kUp, {0, 4}, std::nullopt},
-        FindCase{"UpMatchMayReachPastTheCaret", "xx LOAD", "LOAD", kUp, {5, 0}, Selection{3, 4}},
-        FindCase{"UpWholeWord", "LOAD LOADER x", "LOAD", {false, true, false}, {13, 0}, Selection{0, 4}},
-        FindCase{"NothingInTheText", "MOVE R1, 2", "HALT", kDown, {0, 0}, std::nullopt}),
-    [](const ::testing::TestParamInfo<FindCase>& test) { return test.param.name; });
+const FindCase kFindCases[] = {
+    {"FirstCharacterFromTheStart", "abc abc", "abc", kDown, {0, 0}, Selection{0, 3}},
+    {"MovesOnFromAFoundMatch", "abc abc", "abc", kDown, {0, 3}, Selection{4, 3}},
+    {"NotAtTheCaretItself", "abc abc", "abc", kDown, {4, 0}, std::nullopt},
+    {"DownFromTheCaret", "x abc", "abc", kDown, {1, 0}, Selection{2, 3}},
+    {"IgnoresCaseByDefault", "LOAD", "load", kDown, {0, 0}, Selection{0, 4}},
+    {"MatchCase", "LOAD Load", "Load", {.matchCase = true}, {0, 0}, Selection{5, 4}},
+    {"WholeWord", "LOADER LOAD_X LOAD", "LOAD", {.wholeWord = true}, {0, 0}, Selection{14, 4}},
+    {"PartOfAWord", "LOADER", "LOAD", kDown, {0, 0}, Selection{0, 4}},
+    {"UpFindsTheNearestEarlierMatch", "LOAD a LOAD b LOAD", "LOAD", kUp, {18, 0}, Selection{14, 4}},
+    {"UpMovesOnFromAFoundMatch", "LOAD a LOAD b LOAD", "LOAD", kUp, {14, 4}, Selection{7, 4}},
+    {"UpFindsTheFirstCharacter", "LOAD a LOAD b LOAD", "LOAD", kUp, {7, 4}, Selection{0, 4}},
+    {"UpFromTheStart", "LOAD a LOAD", "LOAD", kUp, {0, 4}, std::nullopt},
+    {"UpMatchMayReachPastTheCaret", "xx LOAD", "LOAD", kUp, {5, 0}, Selection{3, 4}},
+    {"UpWholeWord", "LOAD LOADER x", "LOAD", {.wholeWord = true, .down = false}, {13, 0}, Selection{0, 4}},
+    {"NothingInTheText", "MOVE R1, 2", "HALT", kDown, {0, 0}, std::nullopt},
+};
+
+INSTANTIATE_TEST_SUITE_P(Find, FindTable, ::testing::ValuesIn(kFindCases), test::CaseNamed());
 
 TEST(TextSearch, EmptySearchTextDoesNothing) {
   const FindResult down = TextSearch("", kDown).Find("abc", {0, 0});
@@ -84,7 +96,7 @@ TEST(TextSearch, ReplaceHonoursMatchCase) {
   const std::optional<EditResult> anyCase = TextSearch("abc", kDown).Replace(text, {2, 3}, "z");
   ASSERT_TRUE(anyCase) << "a match found without regard to case is replaced";
   EXPECT_EQ(anyCase->AppliedTo(text), "x z y");
-  EXPECT_FALSE(TextSearch("abc", {true, false, true}).Replace(text, {2, 3}, "z"));
+  EXPECT_FALSE(TextSearch("abc", {.matchCase = true}).Replace(text, {2, 3}, "z"));
 }
 
 struct ReplaceAllCase {
@@ -98,6 +110,18 @@ struct ReplaceAllCase {
   int replaced;
 };
 
+void PrintTo(const ReplaceAllCase& c, std::ostream* out) {
+  test::CasePrinter(out)
+      .Field("name", c.name)
+      .Field("text", c.text)
+      .Field("search", c.search)
+      .Field("replacement", c.replacement)
+      .Field("options", c.options)
+      .Field("from", c.from)
+      .Field("result", c.result)
+      .Field("replaced", c.replaced);
+}
+
 class ReplaceAllTable : public ::testing::TestWithParam<ReplaceAllCase> {};
 
 TEST_P(ReplaceAllTable, ReplacesEveryMatchAndEndsWithNoMatch) {
@@ -108,19 +132,20 @@ TEST_P(ReplaceAllTable, ReplacesEveryMatchAndEndsWithNoMatch) {
   EXPECT_EQ(all.message, "No match found");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ReplaceAll, ReplaceAllTable,
-    ::testing::Values(
-        ReplaceAllCase{"AdjacentMatches", "aaaa", "a", "b", kDown, {0, 0}, "bbbb", 4},
-        ReplaceAllCase{"ReplacementHoldsTheSearchText", "x.y.z", ".", "..", kDown, {0, 0}, "x..y..z", 2},
-        ReplaceAllCase{"EmptyReplacement", "a-b-c", "-", "", kDown, {0, 0}, "abc", 2},
-        ReplaceAllCase{"AnyCase", "Ab aB", "ab", "X", kDown, {0, 0}, "X X", 2},
-        ReplaceAllCase{"MatchCase", "Ab ab", "ab", "X", {true, false, true}, {0, 0}, "Ab X", 1},
-        ReplaceAllCase{"WholeWords", "a ab a", "a", "b", {false, true, true}, {0, 0}, "b ab b", 2},
-        ReplaceAllCase{"FromTheSelectedMatchOn", "a a a", "a", "b", kDown, {2, 1}, "a b b", 2},
-        ReplaceAllCase{"FromTheCaretOn", "a a a", "a", "b", kDown, {1, 0}, "a b b", 2},
-        ReplaceAllCase{"NoMatch", "abc", "x", "y", kDown, {0, 0}, "abc", 0}),
-    [](const ::testing::TestParamInfo<ReplaceAllCase>& test) { return test.param.name; });
+const ReplaceAllCase kReplaceAllCases[] = {
+    {"AdjacentMatches", "aaaa", "a", "b", kDown, {0, 0}, "bbbb", 4},
+    {"ReplacementHoldsTheSearchText", "x.y.z", ".", "..", kDown, {0, 0}, "x..y..z", 2},
+    {"EmptyReplacement", "a-b-c", "-", "", kDown, {0, 0}, "abc", 2},
+    {"AnyCase", "Ab aB", "ab", "X", kDown, {0, 0}, "X X", 2},
+    {"MatchCase", "Ab ab", "ab", "X", {.matchCase = true}, {0, 0}, "Ab X", 1},
+    {"WholeWords", "a ab a", "a", "b", {.wholeWord = true}, {0, 0}, "b ab b", 2},
+    {"FromTheSelectedMatchOn", "a a a", "a", "b", kDown, {2, 1}, "a b b", 2},
+    {"FromTheCaretOn", "a a a", "a", "b", kDown, {1, 0}, "a b b", 2},
+    {"NoMatch", "abc", "x", "y", kDown, {0, 0}, "abc", 0},
+};
+
+INSTANTIATE_TEST_SUITE_P(ReplaceAll, ReplaceAllTable, ::testing::ValuesIn(kReplaceAllCases),
+                         test::CaseNamed());
 
 TEST(TextSearch, ReplaceAllLeavesTheCaretAfterTheLastReplacement) {
   const ReplaceAllResult all = TextSearch("ab", kDown).ReplaceAll("ab x ab y", {0, 0}, "Z");

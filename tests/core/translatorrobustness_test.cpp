@@ -8,7 +8,7 @@
 #include "core/lang/assembler.h"
 #include "core/lang/microcodeparser.h"
 #include "core/sim/machine.h"
-#include "tempdir.h"
+#include "support/tempdir.h"
 
 namespace tav2 {
 namespace {

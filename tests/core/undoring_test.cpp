@@ -1,6 +1,9 @@
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -79,32 +82,71 @@ TEST(UndoRing, SlotsAndSnapshots) {
   EXPECT_FALSE(ring.TakeSnapshot("abcd", 1)) << "a stored snapshot clears the force";
 }
 
+// The number a step carries after its letter; fails the test and gives
+// nothing when the rest of the step is no number.
+std::optional<int> StepNumber(const std::string& rest) {
+  int number = 0;
+  const char* last = rest.data() + rest.size();
+  const auto [end, error] = std::from_chars(rest.data(), last, number);
+  if (error != std::errc() || end != last) {
+    ADD_FAILURE() << "the step needs a number, not \"" << rest << '"';
+    return std::nullopt;
+  }
+  return number;
+}
+
+// Plays one step of a script on the editor (see Play).
+void PlayStep(UndoEditor& editor, const std::string& step) {
+  if (step.empty()) {
+    ADD_FAILURE() << "empty step";
+    return;
+  }
+  const char action = step[0];
+  const std::string rest = step.substr(1);
+  switch (action) {
+    case 't': editor.Type(rest); return;
+    case 'b':
+      if (const std::optional<int> times = StepNumber(rest)) editor.Backspace(*times);
+      return;
+    case 'c':
+      if (const std::optional<int> position = StepNumber(rest)) editor.Click(*position);
+      return;
+    case 'u':
+    case 'U': EXPECT_EQ(editor.Undo(), action == 'u'); return;
+    case 'x':
+    case 'X': EXPECT_EQ(editor.CancelUndos(), action == 'x'); return;
+    case '=': EXPECT_EQ(editor.text, rest); return;
+    case '!': EXPECT_NE(editor.text, rest); return;
+    case '@':
+      if (const std::optional<int> caret = StepNumber(rest)) {
+        EXPECT_EQ(editor.caret, *caret);
+      }
+      return;
+    default: ADD_FAILURE() << "unknown step '" << action << "'";
+  }
+}
+
 // Plays a script of steps split by '|': tTEXT types, bN backspaces N times,
 // cN clicks at N, u / U undo (which must succeed / fail), x / X cancel the
 // undos likewise, =TEXT and @N check the text and the caret, !TEXT that
-// the text differs.
+// the text differs. Any other step fails the test.
 void Play(const std::string& script) {
   UndoEditor editor;
   std::size_t at = 0;
-  for (int step = 1; at <= script.size(); ++step) {
+  for (int number = 1; at <= script.size(); ++number) {
     const std::size_t end = std::min(script.find('|', at), script.size());
-    const char action = script[at];
-    const std::string rest = script.substr(at + 1, end - at - 1);
+    const std::string step = script.substr(at, end - at);
     at = end + 1;
-    const auto number = [&] { return std::stoi(rest); };
-    switch (action) {
-      case 't': editor.Type(rest); break;
-      case 'b': editor.Backspace(number()); break;
-      case 'c': editor.Click(number()); break;
-      case 'u':
-      case 'U': EXPECT_EQ(editor.Undo(), action == 'u') << script << " step " << step; break;
-      case 'x':
-      case 'X': EXPECT_EQ(editor.CancelUndos(), action == 'x') << script << " step " << step; break;
-      case '=': EXPECT_EQ(editor.text, rest) << script << " step " << step; break;
-      case '!': EXPECT_NE(editor.text, rest) << script << " step " << step; break;
-      default: EXPECT_EQ(editor.caret, number()) << script << " step " << step; break;
-    }
+    SCOPED_TRACE(script + " step " + std::to_string(number) + ": " + step);
+    PlayStep(editor, step);
   }
+}
+
+TEST(UndoRing, ScriptPlayerFailsOnAStepItDoesNotKnow) {
+  EXPECT_NONFATAL_FAILURE(Play("tabc|?3"), "unknown step '?'");
+  EXPECT_NONFATAL_FAILURE(Play("tabc|@x"), "the step needs a number, not \"x\"");
+  EXPECT_NONFATAL_FAILURE(Play("tabc|b"), "the step needs a number");
+  EXPECT_NONFATAL_FAILURE(Play("tabc|"), "empty step");
 }
 
 TEST(UndoRing, Sequences) {
@@ -153,16 +195,23 @@ TEST(TextChange, DifferingMiddle) {
     const char* to;
     TextChange change;
   };
+  // clang-format off
   const Case cases[] = {
-      {"abc", "abXc", {1, 1, "bX"}}, {"hello world", "hello brave world", {5, 1, " brave "}},
-      {"abc", "xbc", {0, 1, "x"}},   {"", "abc", {0, 0, "abc"}},
-      {"abc", "", {0, 3, ""}},       {"aaa", "aa", {1, 2, "a"}},
-      {"abc", "abd", {1, 2, "bd"}},  {"abc", "abcdef", {2, 1, "cdef"}},
+      {"abc", "abXc", {1, 1, "bX"}},
+      {"hello world", "hello brave world", {5, 1, " brave "}},
+      {"abc", "xbc", {0, 1, "x"}},
+      {"", "abc", {0, 0, "abc"}},
+      {"abc", "", {0, 3, ""}},
+      {"aaa", "aa", {1, 2, "a"}},
+      {"abc", "abd", {1, 2, "bd"}},
+      {"abc", "abcdef", {2, 1, "cdef"}},
   };
+  // clang-format on
   for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.from << " -> " << c.to);
     const std::optional<TextChange> change = TextChange::Between(c.from, c.to);
-    ASSERT_TRUE(change) << c.from << " -> " << c.to;
-    EXPECT_EQ(*change, c.change) << c.from << " -> " << c.to;
+    ASSERT_TRUE(change);
+    EXPECT_EQ(*change, c.change);
     EXPECT_EQ(change->AppliedTo(c.from), c.to);
   }
   EXPECT_FALSE(TextChange::Between("same", "same"));
@@ -170,13 +219,30 @@ TEST(TextChange, DifferingMiddle) {
 
 TEST(UndoRunFlags, SnapshotsAtEveryChangeOfTheKindOfWork) {
   using T = SnapshotTrigger;
+  constexpr bool kNewRun = true, kSameRun = false;  // whether the key takes a snapshot
+  // clang-format off
   const std::pair<T, bool> sequence[] = {
-      {T::Typing, false},    {T::Backspace, true}, {T::Backspace, false}, {T::Delete, true},
-      {T::Delete, false},    {T::Move, true},      {T::Move, false},      {T::Typing, true},
-      {T::Typing, false},    {T::Enter, true},     {T::Enter, true},      {T::MouseDown, true},
-      {T::MouseDown, false}, {T::Move, false},     {T::Delete, true},     {T::MouseDown, true},
-      {T::Delete, false},    {T::Backspace, true}, {T::Typing, true},
+      {T::Typing, kSameRun},
+      {T::Backspace, kNewRun},
+      {T::Backspace, kSameRun},
+      {T::Delete, kNewRun},
+      {T::Delete, kSameRun},
+      {T::Move, kNewRun},
+      {T::Move, kSameRun},
+      {T::Typing, kNewRun},
+      {T::Typing, kSameRun},
+      {T::Enter, kNewRun},
+      {T::Enter, kNewRun},
+      {T::MouseDown, kNewRun},
+      {T::MouseDown, kSameRun},
+      {T::Move, kSameRun},
+      {T::Delete, kNewRun},
+      {T::MouseDown, kNewRun},
+      {T::Delete, kSameRun},
+      {T::Backspace, kNewRun},
+      {T::Typing, kNewRun},
   };
+  // clang-format on
   UndoRunFlags flags;
   int step = 0;
   for (const auto& [trigger, snapshot] : sequence) {

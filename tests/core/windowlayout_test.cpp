@@ -5,6 +5,8 @@
 #include <ostream>
 #include <vector>
 
+#include "support/caseprinter.h"
+
 namespace tav2 {
 
 void PrintTo(const WindowBounds& b, std::ostream* out) {
@@ -19,6 +21,10 @@ struct CascadeCase {
   std::vector<WindowBounds> editors;
   int offset;
 };
+
+void PrintTo(const CascadeCase& c, std::ostream* out) {
+  test::CasePrinter(out).Field("editors", c.editors).Field("offset", c.offset);
+}
 
 class CascadePosition : public ::testing::TestWithParam<CascadeCase> {};
 
@@ -36,17 +42,23 @@ std::vector<WindowBounds> Diagonal(int count) {
   return editors;
 }
 
-INSTANTIATE_TEST_SUITE_P(Offsets, CascadePosition,
-                         ::testing::Values(CascadeCase{{}, 0}, CascadeCase{Diagonal(1), 20},
-                                           CascadeCase{Diagonal(2), 40}, CascadeCase{Diagonal(3), 60},
-                                           // Top alone or Left alone within 19 pixels pushes on.
-                                           CascadeCase{{{300, 19, 1, 1}}, 20},
-                                           CascadeCase{{{-19, 300, 1, 1}}, 20},
-                                           CascadeCase{{{20, 300, 1, 1}}, 0},
-                                           CascadeCase{{{300, -20, 1, 1}}, 0},
-                                           // Slot order counts: a far editor first does not push.
-                                           CascadeCase{{{40, 40, 1, 1}, {0, 0, 1, 1}}, 20},
-                                           CascadeCase{Diagonal(10), 200}, CascadeCase{Diagonal(11), 10}));
+const CascadeCase kCascadeCases[] = {
+    {{}, 0},
+    {Diagonal(1), 20},
+    {Diagonal(2), 40},
+    {Diagonal(3), 60},
+    // Top alone or Left alone within 19 pixels pushes on.
+    {{{300, 19, 1, 1}}, 20},
+    {{{-19, 300, 1, 1}}, 20},
+    {{{20, 300, 1, 1}}, 0},
+    {{{300, -20, 1, 1}}, 0},
+    // Slot order counts: a far editor first does not push.
+    {{{40, 40, 1, 1}, {0, 0, 1, 1}}, 20},
+    {Diagonal(10), 200},
+    {Diagonal(11), 10},
+};
+
+INSTANTIATE_TEST_SUITE_P(Offsets, CascadePosition, ::testing::ValuesIn(kCascadeCases));
 
 struct DistributeCase {
   int mainWidth;
@@ -54,6 +66,18 @@ struct DistributeCase {
   int e, d, c, b, a;
   SizeMode resultMode;
 };
+
+void PrintTo(const DistributeCase& c, std::ostream* out) {
+  test::CasePrinter(out)
+      .Field("mainWidth", c.mainWidth)
+      .Field("defaultMode", c.defaultMode)
+      .Field("e", c.e)
+      .Field("d", c.d)
+      .Field("c", c.c)
+      .Field("b", c.b)
+      .Field("a", c.a)
+      .Field("resultMode", c.resultMode);
+}
 
 class DistributeWithoutWindows : public ::testing::TestWithParam<DistributeCase> {};
 
@@ -74,12 +98,14 @@ TEST_P(DistributeWithoutWindows, SetsEveryDefault) {
   EXPECT_FALSE(plan.editorsToRecordedBounds);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, DistributeWithoutWindows,
-    ::testing::Values(DistributeCase{750, SizeMode::Big, 350, 600, 777, 324, 494, SizeMode::Small},
-                      DistributeCase{899, SizeMode::Small, 350, 600, 777, 324, 494, SizeMode::Small},
-                      DistributeCase{900, SizeMode::Big, 360, 710, 1000, 410, 660, SizeMode::Big},
-                      DistributeCase{1600, SizeMode::Small, 460, 710, 1000, 324, 660, SizeMode::Small}));
+const DistributeCase kDistributeCases[] = {
+    {750, SizeMode::Big, 350, 600, 777, 324, 494, SizeMode::Small},
+    {899, SizeMode::Small, 350, 600, 777, 324, 494, SizeMode::Small},
+    {900, SizeMode::Big, 360, 710, 1000, 410, 660, SizeMode::Big},
+    {1600, SizeMode::Small, 460, 710, 1000, 324, 660, SizeMode::Small},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, DistributeWithoutWindows, ::testing::ValuesIn(kDistributeCases));
 
 TEST(LayoutDefaults, InitialValuesMatchTheWideDistribution) {
   WindowLayout layout;

@@ -19,21 +19,27 @@ TEST(KeywordLists, CaseRulesOfTheSharedLists) {
   const KeywordLists& lists = KeywordLists::Shared();
   struct Case {
     const char* word;
-    bool alu, reg, operand, programmer;
+    bool alu = false, reg = false, operand = false, programmer = false;
   };
   const Case cases[] = {
-      {"_ADD", true, false, false, false}, {"_add", false, false, false, false},
-      {"_CLR", true, false, false, false}, {"mdr", false, true, false, false},
-      {"Op2", false, true, true, false},   {"sp", false, true, false, true},
-      {"IR", false, true, false, true},    {"ALU", false, true, false, false},
-      {"R3", false, false, false, false},  {"R1xxxxxxx", false, false, false, false},
-      {"T1", false, true, false, false},
+      {.word = "_ADD", .alu = true},
+      {.word = "_add"},
+      {.word = "_CLR", .alu = true},
+      {.word = "mdr", .reg = true},
+      {.word = "Op2", .reg = true, .operand = true},
+      {.word = "sp", .reg = true, .programmer = true},
+      {.word = "IR", .reg = true, .programmer = true},
+      {.word = "ALU", .reg = true},
+      {.word = "R3"},
+      {.word = "R1xxxxxxx"},
+      {.word = "T1", .reg = true},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(lists.IsAluFunction(c.word), c.alu) << c.word;
-    EXPECT_EQ(lists.IsRegisterWord(c.word), c.reg) << c.word;
-    EXPECT_EQ(lists.IsOperandWord(c.word), c.operand) << c.word;
-    EXPECT_EQ(lists.IsProgrammerRegister(c.word), c.programmer) << c.word;
+    SCOPED_TRACE(c.word);
+    EXPECT_EQ(lists.IsAluFunction(c.word), c.alu);
+    EXPECT_EQ(lists.IsRegisterWord(c.word), c.reg);
+    EXPECT_EQ(lists.IsOperandWord(c.word), c.operand);
+    EXPECT_EQ(lists.IsProgrammerRegister(c.word), c.programmer);
   }
 }
 

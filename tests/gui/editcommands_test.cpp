@@ -142,14 +142,15 @@ TEST(EditCommandsFind, FindsTheMatchTheOptionsAsk) {
     SearchOptions options;
     int found;
   } cases[] = {{"abc abc", 0, "abc", {}, 0},
-               {"ab ab ab\nab", 8, "ab", {false, false, false}, 6},
-               {"Abc xabc abc", 0, "abc", {true, true, true}, 9},
+               {"ab ab ab\nab", 8, "ab", {.down = false}, 6},
+               {"Abc xabc abc", 0, "abc", {.matchCase = true, .wholeWord = true}, 9},
                {"text", 2, "", {}, 2}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.toStdString());
     Search search(c.text);
     search.editor.Place(c.caret);
     search.Find(c.what, c.options);
-    EXPECT_EQ(search.SelectionStart(), c.found) << c.text.toStdString();
+    EXPECT_EQ(search.SelectionStart(), c.found);
     EXPECT_TRUE(search.dialogs.messages.isEmpty());
   }
 }
@@ -289,6 +290,7 @@ TEST(EditCommandsText, MatchBracketKeysJumpBetweenTheOutermostParentheses) {
                {Qt::Key_BracketRight, 7, 1},
                {Qt::Key_B, 0, 1}};
   for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "key " << c.key << " from " << c.from);
     Editor editor("f(a(b)c)");
     editor.Place(c.from);
     editor.Key(c.key, Qt::ControlModifier);
@@ -373,11 +375,19 @@ TEST(EditCommandsText, AReadOnlyTextIsNotChanged) {
 // A release whose press went elsewhere changes nothing: auto indent, tab
 // translation and the insert mode follow the key press alone.
 TEST(EditCommandsKeys, AKeyReleaseWithoutItsPressChangesNothing) {
+  // clang-format off
   const struct {
     int key;
     QString text;
-  } cases[] = {{Qt::Key_Return, "\r"}, {Qt::Key_Enter, "\r"}, {Qt::Key_Tab, "\t"}, {Qt::Key_Insert, ""}};
+  } cases[] = {
+      {Qt::Key_Return, "\r"},
+      {Qt::Key_Enter, "\r"},
+      {Qt::Key_Tab, "\t"},
+      {Qt::Key_Insert, ""},
+  };
+  // clang-format on
   for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << "key " << c.key);
     Editor editor("  abc\ndef");
     editor.commands->SetAutoIndent(true);
     editor.commands->SetTabsToSpaces(true);

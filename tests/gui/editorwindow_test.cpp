@@ -13,6 +13,7 @@
 #include "gui/editor/coretext.h"
 #include "gui/editor/editcommands.h"
 #include "guitest.h"
+#include "support/caseprinter.h"
 #include "workbenchtest.h"
 
 namespace tav2 {
@@ -42,14 +43,32 @@ TEST_F(Editform, KindFollowsTheFilesExtension) {
     EditKind kind;
     QString caption;
     uint32_t background;
-    bool make, go, readOnly, colouring;
+    bool make = false, go = false, readOnly = false, colouring = false;
   } cases[] = {
-      {"prog.asm", EditKind::AssemblerSource, "TAV Assembler file: prog.asm", 0xE1FFFF, true, true, false,
-       true},
-      {"listing.~zj", EditKind::AssemblerListing, "Assembler output", 0xC0C0C0, false, false, true, true},
-      {"defs.MCA", EditKind::MicrocodeSource, "Micro Code Source: defs.MCA", 0xE1FFFF, true, false, false,
-       true},
-      {"notes.txt", EditKind::TextFile, "Textfile: notes.txt", 0xFFFFFF, false, false, false, false}};
+      {.file = "prog.asm",
+       .kind = EditKind::AssemblerSource,
+       .caption = "TAV Assembler file: prog.asm",
+       .background = 0xE1FFFF,
+       .make = true,
+       .go = true,
+       .colouring = true},
+      {.file = "listing.~zj",
+       .kind = EditKind::AssemblerListing,
+       .caption = "Assembler output",
+       .background = 0xC0C0C0,
+       .readOnly = true,
+       .colouring = true},
+      {.file = "defs.MCA",
+       .kind = EditKind::MicrocodeSource,
+       .caption = "Micro Code Source: defs.MCA",
+       .background = 0xE1FFFF,
+       .make = true,
+       .colouring = true},
+      {.file = "notes.txt",
+       .kind = EditKind::TextFile,
+       .caption = "Textfile: notes.txt",
+       .background = 0xFFFFFF},
+  };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.file.toStdString());
     EditorWindow* editor = Open(c.file, "text");
@@ -119,9 +138,10 @@ TEST_F(Editform, SavingKeepsTheBytesOfEveryEncoding) {
       {"a\xE2\x80\x94z\r\n", QString::fromLatin1("a\xE2\x80\x94z")},  // UTF-8 beyond it: its bytes
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.bytes.toHex().constData());
     const QString file = Write("enc.txt", c.bytes);
     EditorWindow* editor = Main().OpenSourceFile(file);
-    EXPECT_EQ(CoreText::PlainText(*editor->Text()), c.shown) << c.bytes.toHex().constData();
+    EXPECT_EQ(CoreText::PlainText(*editor->Text()), c.shown);
     editor->SaveFile();
     EXPECT_EQ(Read(file), c.bytes);
     editor->close();
@@ -169,6 +189,14 @@ struct SaveAsCase {
   EditKind kind;
 };
 
+void PrintTo(const SaveAsCase& c, std::ostream* out) {
+  test::CasePrinter(out)
+      .Field("chosen", c.chosen)
+      .Field("fileType", c.fileType)
+      .Field("saved", c.saved)
+      .Field("kind", c.kind);
+}
+
 class EditformSaveAs : public Editform, public testing::WithParamInterface<SaveAsCase> {};
 
 TEST_P(EditformSaveAs, ForcesTheExtensionOfTheFileType) {
@@ -182,12 +210,17 @@ TEST_P(EditformSaveAs, ForcesTheExtensionOfTheFileType) {
   EXPECT_EQ(editor->Kind(), GetParam().kind);
 }
 
-INSTANTIATE_TEST_SUITE_P(Editform, EditformSaveAs,
-                         testing::Values(SaveAsCase{"x.txt", 1, "x.asm", EditKind::AssemblerSource},
-                                         SaveAsCase{"x.asm", 2, "x.mca", EditKind::MicrocodeSource},
-                                         SaveAsCase{"x.asm", 3, "x.txt", EditKind::TextFile},
-                                         SaveAsCase{"x.txt", 4, "x.txt", EditKind::TextFile},
-                                         SaveAsCase{"x.dat", 4, "x.dat", EditKind::TextFile}),
+// clang-format off
+const SaveAsCase kSaveAsCases[] = {
+    {"x.txt", 1, "x.asm", EditKind::AssemblerSource},
+    {"x.asm", 2, "x.mca", EditKind::MicrocodeSource},
+    {"x.asm", 3, "x.txt", EditKind::TextFile},
+    {"x.txt", 4, "x.txt", EditKind::TextFile},
+    {"x.dat", 4, "x.dat", EditKind::TextFile},
+};
+// clang-format on
+
+INSTANTIATE_TEST_SUITE_P(Editform, EditformSaveAs, ::testing::ValuesIn(kSaveAsCases),
                          [](const testing::TestParamInfo<SaveAsCase>& test) {
                            return QString(test.param.chosen + "_type" + QString::number(test.param.fileType))
                                .replace('.', '_')
@@ -291,9 +324,10 @@ TEST_F(Editform, WordAtCursorIsTheSelectionOrTheWordAtTheCaret) {
                {QString::fromUtf8("\u00e9x"), 2, 2, "x"}};
   EditorWindow* editor = Main().NewSourceFile(EditKind::TextFile);
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.text.toStdString());
     Type(editor, c.text);
     Select(editor, c.start, c.end);
-    EXPECT_EQ(editor->WordAtCursor(), c.word) << c.text.toStdString();
+    EXPECT_EQ(editor->WordAtCursor(), c.word);
   }
 }
 

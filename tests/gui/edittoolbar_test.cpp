@@ -37,8 +37,23 @@ class EditToolBar : public test::WorkbenchTest {
 };
 
 TEST_F(EditToolBar, IndicatorsNeverCoverAButton) {
-  const char* const buttons[] = {"Makeknop", "Loadknop", "Goknop", "Herstelknop", "breakpointknop"};
-  const char* const indicators[] = {"syncolvenster", "insertvenster", "positievenster", "wrapvenster"};
+  // clang-format off
+  const char* const buttons[] = {
+      "Makeknop",
+      "Loadknop",
+      "Goknop",
+      "Herstelknop",
+      "breakpointknop",
+  };
+  // clang-format on
+  // clang-format off
+  const char* const indicators[] = {
+      "syncolvenster",
+      "insertvenster",
+      "positievenster",
+      "wrapvenster",
+  };
+  // clang-format on
   EditorWindow* editor = EditorWithEveryButton();
   const auto* toolBar = Control<QWidget>(editor, "Panel3");
   for (const char* button : buttons) ASSERT_TRUE(Control<QWidget>(editor, button)->isVisible()) << button;

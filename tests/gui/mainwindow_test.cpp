@@ -14,6 +14,8 @@
 #include "gui/editor/editcommands.h"
 #include "gui/common/paths.h"
 #include "gui/shell/newfilechooser.h"
+#include "qtprinters.h"
+#include "support/caseprinter.h"
 #include "workbenchtest.h"
 
 namespace tav2 {
@@ -41,11 +43,16 @@ TEST_F(Mainform, CommandsCarryTheirTexts) {
     EXPECT_EQ(Item(item.name)->shortcut(), item.shortcut) << item.name;
     EXPECT_EQ(Item(item.name)->statusTip(), item.hint) << item.name;
   }
+  // clang-format off
   const struct {
     const char* name;
     QString caption;
     QString hint;
-  } buttons[] = {{"Assemblerknop", "Assembler", "View assembler source"}, {"TAV_go", ">>", "Run processor"}};
+  } buttons[] = {
+      {"Assemblerknop", "Assembler", "View assembler source"},
+      {"TAV_go", ">>", "Run processor"},
+  };
+  // clang-format on
   for (const auto& button : buttons) {
     ASSERT_NE(Button(button.name), nullptr) << button.name;
     EXPECT_EQ(Button(button.name)->text(), button.caption);
@@ -285,6 +292,23 @@ struct ShutdownCase {
   QByteArray fileAfterwards;
 };
 
+std::string AnswerName(Dialogs::Answer answer) {
+  switch (answer) {
+    case Dialogs::Answer::Ok: return "Ok";
+    case Dialogs::Answer::Yes: return "Yes";
+    case Dialogs::Answer::No: return "No";
+    case Dialogs::Answer::Cancel: return "Cancel";
+  }
+  return "?";
+}
+
+void PrintTo(const ShutdownCase& c, std::ostream* out) {
+  test::CasePrinter(out)
+      .Field("answer", AnswerName(c.answer))
+      .Field("closes", c.closes)
+      .Field("fileAfterwards", c.fileAfterwards);
+}
+
 class MainformShutdown : public WorkbenchTest, public testing::WithParamInterface<ShutdownCase> {};
 
 TEST_P(MainformShutdown, AsksAboutAModifiedEditor) {
@@ -299,14 +323,17 @@ TEST_P(MainformShutdown, AsksAboutAModifiedEditor) {
   EXPECT_EQ(Slot(1) != nullptr, !GetParam().closes);
 }
 
-INSTANTIATE_TEST_SUITE_P(Mainform, MainformShutdown,
-                         testing::Values(ShutdownCase{Dialogs::Answer::Yes, true, "new\r\n"},
-                                         ShutdownCase{Dialogs::Answer::No, true, "old\n"},
-                                         ShutdownCase{Dialogs::Answer::Cancel, false, "old\n"}),
+constexpr bool kCloses = true, kStaysOpen = false;
+
+const ShutdownCase kShutdownCases[] = {
+    {Dialogs::Answer::Yes, kCloses, "new\r\n"},
+    {Dialogs::Answer::No, kCloses, "old\n"},
+    {Dialogs::Answer::Cancel, kStaysOpen, "old\n"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Mainform, MainformShutdown, ::testing::ValuesIn(kShutdownCases),
                          [](const testing::TestParamInfo<ShutdownCase>& test) {
-                           return std::string(test.param.answer == Dialogs::Answer::Yes  ? "Yes"
-                                              : test.param.answer == Dialogs::Answer::No ? "No"
-                                                                                         : "Cancel");
+                           return AnswerName(test.param.answer);
                          });
 
 TEST_F(Mainform, UntitledEditorWhoseSaveIsCancelledStaysOpen) {

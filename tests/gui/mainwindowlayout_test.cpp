@@ -239,12 +239,18 @@ TEST_F(MainformWindows, BuildButtonsReportTheirSuccess) {
     EditKind kind;
     const char* button;
     QString message;
-    bool breakpointButton;
-  } cases[] = {{EditKind::MicrocodeSource, "Makeknop", "info: Microcode OK", false},
-               {EditKind::MicrocodeSource, "Loadknop", "info: MCROM is updated", false},
-               {EditKind::AssemblerSource, "Makeknop", "info: Program assembled", false},
-               {EditKind::AssemblerSource, "Loadknop", "info: Program loaded", true}};
+    bool breakpointButton = false;
+  } cases[] = {
+      {.kind = EditKind::MicrocodeSource, .button = "Makeknop", .message = "info: Microcode OK"},
+      {.kind = EditKind::MicrocodeSource, .button = "Loadknop", .message = "info: MCROM is updated"},
+      {.kind = EditKind::AssemblerSource, .button = "Makeknop", .message = "info: Program assembled"},
+      {.kind = EditKind::AssemblerSource,
+       .button = "Loadknop",
+       .message = "info: Program loaded",
+       .breakpointButton = true},
+  };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.button);
     dialogs.messages.clear();
     EditorWindow* editor = NewEditor(c.kind, c.kind == EditKind::AssemblerSource ? "##\nbegin HALT\n##" : "");
     ClickControl(editor, c.button);

@@ -20,7 +20,7 @@
 #include "fakehost.h"
 #include "gui/shell/helpwindow.h"
 #include "guitest.h"
-#include "manualfigure.h"
+#include "support/manualfigure.h"
 #include "scripteddialogs.h"
 
 namespace tav2 {

@@ -15,7 +15,7 @@
 #include "gui/common/windowframe.h"
 #include "guitest.h"
 #include "scripteddialogs.h"
-#include "simsupport.h"
+#include "support/simsupport.h"
 
 namespace tav2 {
 namespace {
@@ -47,10 +47,22 @@ TEST_F(MemoryViewTest, RowShowsAddressHexDecimalCharacterAndBinary) {
 
 // Only the high byte differs from the low byte's character.
 TEST_F(MemoryViewTest, ControlCodesShowAsABlank) {
+  // clang-format off
   const std::pair<uint16_t, QChar> cases[] = {
-      {0x0000, ' '}, {0x001F, ' '},         {0x0020, ' '},         {0x0041, 'A'},
-      {0x127E, '~'}, {0x007F, ' '},         {0x0080, ' '},         {0x0085, ' '},
-      {0xFF9F, ' '}, {0x00A0, QChar(0xA0)}, {0x00E9, QChar(0xE9)}, {0x01FF, QChar(0xFF)}};
+      {0x0000, ' '},
+      {0x001F, ' '},
+      {0x0020, ' '},
+      {0x0041, 'A'},
+      {0x127E, '~'},
+      {0x007F, ' '},
+      {0x0080, ' '},
+      {0x0085, ' '},
+      {0xFF9F, ' '},
+      {0x00A0, QChar(0xA0)},
+      {0x00E9, QChar(0xE9)},
+      {0x01FF, QChar(0xFF)},
+  };
+  // clang-format on
   MemoryView& view = View(0x0000);
   for (const auto& [word, shown] : cases) {
     Memory().Write(0x0030, word);
@@ -72,6 +84,7 @@ TEST(MemoryViewColumns, EachShownColumnStartsWhereTheOneBeforeEnds) {
       {{.hex = false, .decimal = false, .ascii = false, .binary = false}, 45, 45, 45, 45},
   };
   for (const ColumnCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << "columns after " << c.decimal);
     EXPECT_EQ(MemoryView::ColumnX(Column::Address, c.switches), 10);
     EXPECT_EQ(MemoryView::ColumnX(Column::Hex, c.switches), 45);
     EXPECT_EQ(MemoryView::ColumnX(Column::Decimal, c.switches), c.decimal);
@@ -249,9 +262,10 @@ TEST_F(MemoryOptionsTest, PagesFromOneToFfMoveTheSpinner) {
                             {"0000000000000000A0", 0xA0},
                             {"0000000000000000A01", 0xA0}};
   for (const PageCase& c : cases) {
+    SCOPED_TRACE(c.typed);
     Open(0x0500);
     EnterPage(c.typed);
-    EXPECT_EQ(pageUpDown->Position(), c.position) << c.typed;
+    EXPECT_EQ(pageUpDown->Position(), c.position);
   }
 }
 

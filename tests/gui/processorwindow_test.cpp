@@ -17,7 +17,7 @@
 #include "gui/common/windowframe.h"
 #include "guitest.h"
 #include "scripteddialogs.h"
-#include "simsupport.h"
+#include "support/simsupport.h"
 
 namespace tav2 {
 namespace {
@@ -120,11 +120,13 @@ TEST_F(ProcessorWindowTest, ButtonsCarryTheirCaptionsAndHintsInBothSizes) {
                {"Resetknop", "Reset", "Rst", "Reset processor "}};
   ProcessorWindow& window = Open(kTwoAddsAndHalt);
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
     EXPECT_EQ(Button(c.name)->text(), c.largeCaption);
     EXPECT_EQ(Button(c.name)->toolTip(), c.hint);
   }
   window.SetSizeMode(SizeMode::Small);
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
     EXPECT_EQ(Button(c.name)->text(), c.smallCaption);
     EXPECT_EQ(Button(c.name)->size(), QSize(32, 25));
   }
@@ -377,6 +379,7 @@ TEST_F(ProcessorWindowTest, EveryRegisterFieldIsJoinedToItsBus) {
   };
   ProcessorWindow& window = Open(kTwoAddsAndHalt);
   for (const BranchCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << "size mode " << static_cast<int>(c.mode));
     window.SetSizeMode(c.mode);
     const QImage image = Grabbed(&window);
     for (const Branch& branch : c.branches) {
@@ -412,6 +415,7 @@ TEST_F(ProcessorWindowTest, BusesRunAtTheirPlaceBesideTheColumns) {
   };
   ProcessorWindow& window = Open(kTwoAddsAndHalt);
   for (const BusCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.column << " in size mode " << static_cast<int>(c.mode));
     window.SetSizeMode(c.mode);
     const QImage image = Grabbed(&window);
     const QRect column = Field(c.column);
@@ -433,18 +437,28 @@ struct ClockColourCase {
   QColor colour;
 };
 
+constexpr bool kPress = true, kRelease = false;
+
 // Each half of a clock draws the fields it uses in their colour; MDR is
 // blue while it sends a word to memory and aqua when it takes one.
 TEST_F(ProcessorWindowTest, ClockHalvesDrawTheFieldsTheyUseInTheirColours) {
+  // clang-format off
   const ClockColourCase cases[] = {
-      {1, true, "PCEdit", kGreen},    {1, false, "AEdit", kYellow}, {1, false, "MAREdit", kYellow},
-      {2, false, "MDREdit", kAqua},   {5, false, "MDREdit", kAqua}, {9, true, "T1Edit", kGreen},
-      {9, false, "MDREdit", kYellow}, {10, true, "MDREdit", kBlue},
+      {1, kPress, "PCEdit", kGreen},
+      {1, kRelease, "AEdit", kYellow},
+      {1, kRelease, "MAREdit", kYellow},
+      {2, kRelease, "MDREdit", kAqua},
+      {5, kRelease, "MDREdit", kAqua},
+      {9, kPress, "T1Edit", kGreen},
+      {9, kRelease, "MDREdit", kYellow},
+      {10, kPress, "MDREdit", kBlue},
   };
+  // clang-format on
   Open(kIncIndirect);
   QPushButton* clock = Button("Clockknop");
   int clocks = 0;
   for (const ClockColourCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.field << " at clock " << c.clock);
     while (clocks < c.clock) {
       Press(clock);
       ++clocks;

@@ -7,7 +7,7 @@
 #include "fakehost.h"
 #include "gui/common/windowframe.h"
 #include "guitest.h"
-#include "simsupport.h"
+#include "support/simsupport.h"
 
 namespace tav2 {
 namespace {

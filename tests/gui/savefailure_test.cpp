@@ -13,7 +13,7 @@
 
 #include "guitest.h"
 #include "workbenchtest.h"
-#include "writefault.h"
+#include "support/writefault.h"
 
 namespace tav2 {
 namespace {

@@ -12,7 +12,7 @@
 #include "gui/common/windowframe.h"
 #include "guitest.h"
 #include "scripteddialogs.h"
-#include "simsupport.h"
+#include "support/simsupport.h"
 
 namespace tav2 {
 namespace {
@@ -96,6 +96,7 @@ TEST_F(ScreenTest, ReadCharacterSignExtendsTheKeyCode) {
   const CharacterCase cases[] = {{{Qt::Key_A, "A"}, 0x0041},
                                  {{Qt::Key_Eacute, QString(QChar(0xE9))}, 0xFFE9}};
   for (const CharacterCase& c : cases) {
+    SCOPED_TRACE(testing::Message() << "r1 " << c.r1);
     host = std::make_unique<FakeHost>();
     SetUp();
     keys = {c.key};

@@ -191,7 +191,10 @@ TEST(QtDialogsPrint, PdfFileIsTheSourcesFolderAndBaseName) {
                {"/work/my.prog.mca", "/work/my.prog.pdf"},
                {"/work/notes", "/work/notes.pdf"},
                {"/work/.hidden", "/work/.hidden.pdf"}};
-  for (const auto& c : cases) EXPECT_EQ(QtDialogs::PdfFileName(c.title), c.pdf) << c.title.toStdString();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.title.toStdString());
+    EXPECT_EQ(QtDialogs::PdfFileName(c.title), c.pdf);
+  }
   EXPECT_EQ(QtDialogs::PdfFileName("noname1.asm"), QDir::current().filePath("noname1.pdf"));
 }
 

@@ -110,6 +110,7 @@ TEST_F(SourceFiles, MakeWithAnIncludedDirectoryListsItAtTheInclude) {
        "noname2.mca"},
   };
   for (const auto& c : cases) {
+    SCOPED_TRACE(c.fileName.toStdString());
     EditorWindow* editor = NewEditor(c.kind, c.text);
     ClickControl(editor, "Makeknop");
     EXPECT_EQ(Control<QPlainTextEdit>(editor, "Memo1")->toPlainText(),

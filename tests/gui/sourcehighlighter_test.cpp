@@ -8,7 +8,7 @@
 
 #include "guitest.h"
 #include "core/sim/mcrom.h"
-#include "simsupport.h"
+#include "support/simsupport.h"
 
 namespace tav2 {
 namespace {
@@ -64,6 +64,7 @@ struct WordLook {
 
 void ExpectLooks(const Coloured& source, const std::vector<WordLook>& looks) {
   for (const WordLook& expected : looks) {
+    SCOPED_TRACE(testing::Message() << expected.word << " #" << expected.occurrence);
     EXPECT_EQ(source.LookOf(expected.word, expected.occurrence), expected.look)
         << expected.word << " #" << expected.occurrence;
   }

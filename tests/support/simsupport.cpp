@@ -1,4 +1,4 @@
-#include "simsupport.h"
+#include "support/simsupport.h"
 
 #include <algorithm>
 
