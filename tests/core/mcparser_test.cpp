@@ -343,7 +343,7 @@ TEST_F(McParser, IncludedDefinitionsCountInBothPasses) {
 class McTokenProbe : public MicrocodeParser {
  public:
   struct Seen {
-    int kind;
+    TokenKind kind;
     std::string text;
     int intValue;
     char sign;
@@ -356,27 +356,42 @@ class McTokenProbe : public MicrocodeParser {
     do {
       ReadToken();
       tokens.push_back({token_.kind, token_.text, token_.intValue, token_.sign});
-    } while (token_.kind != kEndToken);
+    } while (token_.kind != TokenKind::End);
   }
 };
 
 TEST(McTokens, KindsOfTheMicroCodeReader) {
   struct Case {
     const char* text;
-    int kind;
+    TokenKind kind;
     const char* tokenText;
     int value;
     char sign;
   };
   const Case cases[] = {
-      {"OP1", 32, "OP1", 0, 0},      {"op2", 32, "op2", 0, 0},    {"mdr", 29, "mdr", 0, 0},
-      {"ALU", 29, "ALU", 0, 0},      {"_NEG", 30, "_NEG", 0, 0},  {"_neg", 23, "_neg", 0, 0},
-      {"NOP", 23, "NOP", 0, 0},      {":=", 25, ":=", 0, 0},      {"# x", 27, "#", 0, 0},
-      {"##", 14, "##", 0, 0},        {"#", 14, "##", 0, 0},       {"-5", 1, "5", -5, '-'},
-      {"+0x10", 1, "0x10", 16, '+'}, {"- 5", 1, "5", 5, 0},       {"-x", 23, "x", 0, 0},
-      {"(", 0, "(", 0, 0},           {"]", 17, "]", 0, 0},        {",", 8, ",", 0, 0},
-      {";", 12, ";", 0, 0},          {"=", 11, "=", 0, 0},        {"\n", 26, "\n", 0, 0},
-      {"$12", 23, "$12", 0, 0},      {"\"MDR\"", 5, "MDR", 0, 0},
+      {"OP1", TokenKind::OperandWord, "OP1", 0, 0},
+      {"op2", TokenKind::OperandWord, "op2", 0, 0},
+      {"mdr", TokenKind::Register, "mdr", 0, 0},
+      {"ALU", TokenKind::Register, "ALU", 0, 0},
+      {"_NEG", TokenKind::AluFunction, "_NEG", 0, 0},
+      {"_neg", TokenKind::Name, "_neg", 0, 0},
+      {"NOP", TokenKind::Name, "NOP", 0, 0},
+      {":=", TokenKind::Assign, ":=", 0, 0},
+      {"# x", TokenKind::Hash, "#", 0, 0},
+      {"##", TokenKind::End, "##", 0, 0},
+      {"#", TokenKind::End, "##", 0, 0},
+      {"-5", TokenKind::Number, "5", -5, '-'},
+      {"+0x10", TokenKind::Number, "0x10", 16, '+'},
+      {"- 5", TokenKind::Number, "5", 5, 0},
+      {"-x", TokenKind::Name, "x", 0, 0},
+      {"(", TokenKind::Unknown, "(", 0, 0},
+      {"]", TokenKind::CloseBracket, "]", 0, 0},
+      {",", TokenKind::Comma, ",", 0, 0},
+      {";", TokenKind::Semicolon, ";", 0, 0},
+      {"=", TokenKind::Equals, "=", 0, 0},
+      {"\n", TokenKind::EndOfLine, "\n", 0, 0},
+      {"$12", TokenKind::Name, "$12", 0, 0},
+      {"\"MDR\"", TokenKind::String, "MDR", 0, 0},
   };
   for (const Case& c : cases) {
     Mcrom rom;

@@ -82,7 +82,7 @@ class Assembler : public Scanner {
   void BeginLine();
   void FinishLine();
 
-  void ReadSingle(int kind);
+  void ReadSingle(TokenKind kind);
   void ReadHash();
   void ReadCharacterLiteral();
   void ReadComment();
@@ -98,7 +98,7 @@ class Assembler : public Scanner {
   int Term(bool negateFirst);
   int Factor();
   int LabelValue(const std::string& name);
-  int Combine(int left, int op, int right);
+  int Combine(int left, TokenKind op, int right);
 
   void DefineLabel();
   void MarkBreakpoint();

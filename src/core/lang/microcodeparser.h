@@ -54,7 +54,7 @@ class MicrocodeParser : public Scanner {
   void ReadHash();
 
   // Passes over tokens up to one of `kinds` or the end of the text.
-  void PassOverUntil(std::initializer_list<int> kinds);
+  void PassOverUntil(std::initializer_list<TokenKind> kinds);
   void PassOverEndsOfLine();
   void ReportAtToken(const std::string& text);
   DefinedName* FindName(std::string_view name);
