@@ -10,6 +10,7 @@
 
 #include "core/lang/buildreporter.h"
 #include "core/lang/assembler.h"
+#include "core/sim/disassemble.h"
 #include "simsupport.h"
 #include "tempdir.h"
 #include "core/util/atomicfilewriter.h"
@@ -262,6 +263,34 @@ TEST(Assembler, FailuresAreReportedWithTheirMessages) {
     ASSERT_EQ(rig.assembler.Errors().size(), 1u) << source;
     EXPECT_EQ(rig.assembler.Errors()[0].position, position) << source;
   }
+}
+
+// Loading hands the labels of the program's lines to the views, which
+// then read a relative branch as the source wrote it.
+TEST(Assembler, LoadingKeepsTheLabelsOfTheProgramsLines) {
+  Rig rig;
+  ASSERT_TRUE(rig.Load("count EQU 5\nbegin MOVE R1, count\nloop BCS loop\n   BRA done\ndone HALT"))
+      << rig.FirstError();
+  const ProgramLabels& labels = rig.machine->labels;
+  EXPECT_EQ(labels.FindAddress("begin"), 0x0000);
+  EXPECT_EQ(labels.FindAddress("loop"), 0x0002);
+  EXPECT_EQ(labels.FindAddress("done"), 0x0006);
+  EXPECT_EQ(labels.FindAddress("count"), std::nullopt) << "a constant names no address";
+  std::string text;
+  Disassemble(rig.machine->memory, rig.machine->mcrom, 0x0002, text, &labels);
+  EXPECT_EQ(text, "BCS loop");
+  Disassemble(rig.machine->memory, rig.machine->mcrom, 0x0004, text, &labels);
+  EXPECT_EQ(text, "BRA done");
+  Disassemble(rig.machine->memory, rig.machine->mcrom, 0x0002, text);
+  EXPECT_EQ(text, "BCS FFFE") << "without the labels the stored offset shows";
+
+  ASSERT_TRUE(rig.Make("other HALT"));
+  EXPECT_EQ(labels.FindAddress("loop"), 0x0002) << "only loading replaces the labels";
+  EXPECT_FALSE(rig.Load("here NOP\nJSR nowhere")) << "a failed load keeps them too";
+  EXPECT_EQ(labels.FindAddress("loop"), 0x0002);
+  ASSERT_TRUE(rig.Load("start HALT"));
+  EXPECT_EQ(labels.FindAddress("loop"), std::nullopt);
+  EXPECT_EQ(labels.FindAddress("start"), 0x0000);
 }
 
 TEST(Assembler, MnemonicsAreTheRomNamesOfEachBuild) {

@@ -1,5 +1,6 @@
 #include "core/lang/assembler.h"
 
+#include "core/sim/decodedinstruction.h"
 #include "core/lang/uppercased.h"
 #include "core/util/formatted.h"
 
@@ -63,9 +64,6 @@ bool StartsExpression(TokenKind kind) {
   return StartsIndirectExpression(kind) || kind == TokenKind::Plus || kind == TokenKind::Minus;
 }
 
-// Branches whose extension word counts from the word after the instruction.
-bool IsRelative(int opcode) { return (opcode >= 0x30 && opcode <= 0x3F) || opcode == 0x53; }
-
 // Operands an opcode requires: 0, 1, 2, or -1 when not checked.
 int RequiredOperands(int opcode) {
   if (opcode == 0x20) return 2;
@@ -113,6 +111,7 @@ void Assembler::Parse() {
   machine_.breakpoints.Clear();
   OpenListing();
   labels_.Clear();
+  lineLabels_.Clear();
   codeSeen_ = false;
   BuildMnemonicIndex();
   RunPass(1);
@@ -215,7 +214,15 @@ void Assembler::FinishLine() {
     line_.instructionWord = InstructionWord();
     AdvanceForInstruction();
   }
-  if (pass_ == 2 && Succeeded()) ListAndEmit();
+  if (pass_ == 2 && Succeeded()) {
+    NoteLineLabel();
+    ListAndEmit();
+  }
+}
+
+// The labels of lines, not the constants EQU defines, name addresses.
+void Assembler::NoteLineLabel() {
+  if (!line_.label.empty() && line_.directive != kEqu) lineLabels_.Add(line_.address, line_.label);
 }
 
 void Assembler::ReadToken() {
@@ -546,7 +553,7 @@ uint16_t Assembler::InstructionWord() const {
 
 void Assembler::AdvanceForInstruction() {
   locationCounter_ = static_cast<uint16_t>(locationCounter_ + (line_.extension ? 2 : 1));
-  if (IsRelative(line_.opcode) && line_.value) {
+  if (IsRelativeBranch(line_.opcode) && line_.value) {
     line_.value = Wrapped(static_cast<int64_t>(*line_.value) - locationCounter_);
   }
 }
@@ -640,6 +647,7 @@ void Assembler::ReportOutcome() {
 void Assembler::Load() {
   for (const AssembledWords::Tuplet& word : results_.Tuplets())
     machine_.memory.Write(word.address, word.value);
+  machine_.labels = lineLabels_;
   reporter_->MemoryLoaded();
   if (const LabelList::Labelitem* begin = labels_.Find("begin"); begin != nullptr && begin->value) {
     machine_.startAddress = static_cast<uint16_t>(*begin->value);

@@ -20,7 +20,7 @@ namespace tav2 {
 // passes against the mnemonics of the loaded micro-code. Every build
 // rewrites the breakpoint list and the line map; unless only breakpoints
 // are asked for it writes the listing; when asked to load it writes main
-// memory and the start address.
+// memory, the start address and the labels of the program's lines.
 class Assembler : public Scanner {
  public:
   // What a label not defined yet stands for in an expression: one above the
@@ -101,6 +101,7 @@ class Assembler : public Scanner {
   int Combine(int left, TokenKind op, int right);
 
   void DefineLabel();
+  void NoteLineLabel();
   void MarkBreakpoint();
   void ApplyDirective();
   void DefineByEqu();
@@ -127,6 +128,7 @@ class Assembler : public Scanner {
   std::string listing_;
   std::unordered_map<std::string, int> mnemonics_;  // upper-case name -> ROM index
   LabelList labels_;
+  ProgramLabels lineLabels_;  // of this build's lines, for the program's views once loaded
   AssembledWords results_;
   int pass_ = 1;
   uint16_t locationCounter_ = 0;
