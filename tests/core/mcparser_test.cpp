@@ -200,11 +200,11 @@ TEST_F(McParser, FailureMessagesWithTheirPlace) {
       {"#A; 0x60\n#B; 0x160\n", "opcode 0x160 allready exists", 3, 5},
       {"#A; 0x61\n  = R1;\n", "Defined instruction expected", 3, 5},
       {"#A; 0x61\n= FOO;\n", "opcode for FOO does not exist", 3, 3},
-      {"#A; 0x61\n X := R1;\n", "Register, operand or 'ALU' expected", 3, 2},
+      {"#A; 0x61\n X := R1;\n", "unknown register \"X\"", 3, 2},
       {"#A; 0x61\n A := R1;\n (A) := R1;\n", "Register, operand or 'ALU' expected", 4, 2},
-      {"#A; 0x61\n ALU := _add;\n", "ALU-function expected", 3, 9},
+      {"#A; 0x61\n ALU := _add;\n", "unknown ALU function \"_add\"", 3, 9},
       {"#A; 0x61\n A := 5;\n", "Register or operand expected", 3, 7},
-      {"#A; 0x61\n A := _add;\n", "Register or operand expected", 3, 7},
+      {"#A; 0x61\n A := _add;\n", "unknown register \"_add\"", 3, 7},
       {"#A; 0x61\n ALU := R1;\n", "Unknown ALU-function", 3, 9},
       {"#A; 0x61\n A := ALU;\n", "Unknown or unreadable TAV-register", 3, 7},
       {"#A; 0x61\n A := _ADD;\n", "Unknown or unreadable TAV-register", 3, 7},
@@ -238,7 +238,7 @@ TEST_F(McParser, ErrorListsOfWholeSources) {
   };
   const Case cases[] = {
       {"##\n#A; 0x61\n A := (R1); B := ; C\n B := R1;\n Q := R1;\n",
-       {{"Register or operand expected", 3, 7}, {"Register, operand or 'ALU' expected", 5, 2}}},
+       {{"Register or operand expected", 3, 7}, {"unknown register \"Q\"", 5, 2}}},
       {"##\n#A; 0x61\n= LATER;\n#LATER; 0x62\n",
        {{"opcode for LATER does not exist", 3, 3}, {"opcode LATER allready exists", 4, 2}}},
       {"##\n#A; 0x61\n= 5;\n#B; 0x62\n", {{"Defined instruction expected", 3, 3}, {" '#' expected", 3, 3}}},

@@ -155,6 +155,7 @@ void Assembler::StartPass() {
 
 void Assembler::ParseLine() {
   line_ = Line{};
+  statementOk_ = true;
   SkipToLineEnd();
   if (token_.kind == TokenKind::End) {
     endReached_ = true;
@@ -165,8 +166,10 @@ void Assembler::ParseLine() {
     line_.breakpoint = true;
     ReadToken();
   }
+  Token labelToken;
   if (token_.kind == TokenKind::Name || token_.kind == TokenKind::Label) {
     line_.label = token_.text;
+    labelToken = token_;
     ReadToken();
   }
   if (token_.kind == TokenKind::Mnemonic) line_.opcode = token_.intValue;
@@ -175,12 +178,36 @@ void Assembler::ParseLine() {
     codeSeen_ = true;
     ReadToken();
     if (StartsOperand(token_.kind)) ParseOperands();
+  } else if (!line_.label.empty() && ReportUnknownInstruction(labelToken)) {
+    SkipToLineEnd();
   }
   if (!AtLineEnd()) {
     Expect(TokenKind::Semicolon);
     SkipToLineEnd();
   }
   FinishLine();
+}
+
+// A word where an instruction belongs that names none: the second word of
+// the line ("loop DEX R2"), or the first when operands follow it ("DEX R2").
+// True when it reported one.
+bool Assembler::ReportUnknownInstruction(const Token& label) {
+  if (token_.kind == TokenKind::Name || token_.kind == TokenKind::Label) {
+    Report(Formatted("unknown instruction \"%s\"", token_.text.c_str()));
+    return true;
+  }
+  if (StartsOperand(token_.kind) && token_.kind != TokenKind::String) {
+    ErrorAt(Formatted("unknown instruction \"%s\"", label.text.c_str()), label.line, label.column);
+    return true;
+  }
+  return false;
+}
+
+// What stands where an operand was expected, for the messages.
+std::string Assembler::Found() const {
+  if (AtLineEnd()) return "found the end of the line";
+  if (token_.kind == TokenKind::String) return "found the string \"" + token_.text + "\"";
+  return "found \"" + token_.text + "\"";
 }
 
 bool Assembler::AtLineEnd() const {
@@ -355,7 +382,13 @@ void Assembler::ParseOperandForms() {
     return;
   }
   if (token_.kind != TokenKind::Register) {
+    const Token first = token_;
     ParseImmediate();
+    if (token_.kind == TokenKind::Comma && statementOk_) {
+      ErrorAt(Formatted("first operand: register expected before ',', found \"%s\"", first.text.c_str()),
+              first.line, first.column);
+      SkipToLineEnd();
+    }
     return;
   }
   const unsigned reg = static_cast<unsigned>(token_.intValue);
@@ -379,7 +412,7 @@ void Assembler::ParseSecondOperand() {
   } else if (StartsExpression(token_.kind)) {
     ParseImmediate();
   } else {
-    Report("Unvalid second operand");
+    Report("Unvalid second operand: register, bracket or value expected, " + Found());
   }
 }
 
@@ -393,7 +426,7 @@ void Assembler::ParseIndirect() {
   } else if (StartsIndirectExpression(token_.kind)) {
     ParseImmediate();
   } else {
-    Report("Unvalid indirect operand");
+    Report("Unvalid indirect operand: register or value expected, " + Found());
     return;
   }
   Expect(TokenKind::AsmCloseBracket);
@@ -444,7 +477,7 @@ int Assembler::Factor() {
   } else if (token_.kind == TokenKind::Label || token_.kind == TokenKind::Name) {
     value = LabelValue(token_.text);
   } else {
-    Report("syntax error in immediate operand");
+    Report("syntax error in immediate operand: value expected, " + Found());
     return value;
   }
   ReadToken();

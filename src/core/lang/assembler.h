@@ -78,6 +78,8 @@ class Assembler : public Scanner {
   void StartPass();
   void ParseLine();
   void SkipToLineEnd();
+  bool ReportUnknownInstruction(const Token& label);
+  std::string Found() const;
   bool AtLineEnd() const;
   void BeginLine();
   void FinishLine();

@@ -310,7 +310,8 @@ void MicrocodeParser::ParseMicroOperation() {
 // must then be an ALU function.
 bool MicrocodeParser::ParseDestination() {
   if (!KeywordLists::Shared().IsRegisterWord(token_.text)) {
-    ReportAtToken("Register, operand or 'ALU' expected");
+    ReportAtToken(token_.kind == TokenKind::Name ? UnknownWord("register")
+                                                 : "Register, operand or 'ALU' expected");
     return false;
   }
   const RegisterBits* reg = FindRegister(token_.text);
@@ -322,7 +323,11 @@ bool MicrocodeParser::ParseDestination() {
 void MicrocodeParser::ParseOperationSource(bool aluPending) {
   const TokenKind kind = token_.kind;
   if (kind != TokenKind::Register && kind != TokenKind::AluFunction && kind != TokenKind::OperandWord) {
-    ReportAtToken(aluPending ? "ALU-function expected" : "Register or operand expected");
+    if (kind == TokenKind::Name) {
+      ReportAtToken(UnknownWord(aluPending ? "ALU function" : "register"));
+    } else {
+      ReportAtToken(aluPending ? "ALU-function expected" : "Register or operand expected");
+    }
     return;
   }
   if (aluPending) {
@@ -351,6 +356,11 @@ void MicrocodeParser::PassOverUntil(std::initializer_list<TokenKind> kinds) {
 
 void MicrocodeParser::PassOverEndsOfLine() {
   while (token_.kind == TokenKind::EndOfLine) ReadToken();
+}
+
+// A word that names no register or ALU function where one belongs.
+std::string MicrocodeParser::UnknownWord(const char* what) const {
+  return Formatted("unknown %s \"%s\"", what, token_.text.c_str());
 }
 
 void MicrocodeParser::ReportAtToken(const std::string& text) { ErrorAt(text, token_.line, token_.column); }
