@@ -35,29 +35,6 @@ class MemoryViewTest : public ::testing::Test {
   MainMemory& Memory() { return host->machine->memory; }
 };
 
-TEST_F(MemoryViewTest, RowShowsAddressHexDecimalCharacterAndBinary) {
-  Memory().Write(0x0012, 0xFFFF);
-  const MemoryView::RowTexts texts = View(0x0000).TextsOf(0x0012);
-  EXPECT_EQ(texts.address, "0012");
-  EXPECT_EQ(texts.hex, "FFFF");
-  EXPECT_EQ(texts.decimal, "    -1");
-  EXPECT_EQ(texts.ascii, QString(QChar(0xFF)));
-  EXPECT_EQ(texts.binary, "1111111111111111");
-}
-
-// Only the high byte differs from the low byte's character.
-TEST_F(MemoryViewTest, ControlCodesShowAsABlank) {
-  const std::pair<uint16_t, QChar> cases[] = {
-      {0x0000, ' '}, {0x001F, ' '},         {0x0020, ' '},         {0x0041, 'A'},
-      {0x127E, '~'}, {0x007F, ' '},         {0x0080, ' '},         {0x0085, ' '},
-      {0xFF9F, ' '}, {0x00A0, QChar(0xA0)}, {0x00E9, QChar(0xE9)}, {0x01FF, QChar(0xFF)}};
-  MemoryView& view = View(0x0000);
-  for (const auto& [word, shown] : cases) {
-    Memory().Write(0x0030, word);
-    EXPECT_EQ(view.TextsOf(0x0030).ascii, QString(shown)) << std::hex << word;
-  }
-}
-
 struct ColumnCase {
   MemoryView::Switches switches;
   int decimal, ascii, binary, disassembly;
@@ -187,6 +164,21 @@ TEST_F(MemoryViewTest, WrittenWordsAreHandledOnceTheEventLoopRuns) {
   view.WordWritten(0x00F0);
   ProcessEvents();
   EXPECT_EQ(view.verticalScrollBar()->value(), 0);
+}
+
+// What a student reads in the view: the branch's target by its label, and
+// the label in front of the row that carries it.
+TEST_F(MemoryViewTest, DisassemblyNamesLabelsAndBranchTargets) {
+  Place(Memory(), 0x0012, {Word(kAdd, 1, false, false, 2)});
+  Place(Memory(), 0x0014, {Word(kBeq, 0, true, false, 0), 0xFFFC});
+  MemoryView& view = View(0x0000);
+  view.grab();
+  EXPECT_EQ(view.DisassemblyShown(0x0014), "BEQ 0012");
+  host->machine->labels.Add(0x0012, "loop");
+  view.PaintPage();
+  view.grab();
+  EXPECT_EQ(view.DisassemblyShown(0x0012), "loop: ADD R1, R2");
+  EXPECT_EQ(view.DisassemblyShown(0x0014), "BEQ loop");
 }
 
 TEST_F(MemoryViewTest, ClosingStoresBoundsAndPageForTheNextViewInTheSlot) {

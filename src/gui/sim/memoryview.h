@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/shell/layoutdefaults.h"
+#include "core/sim/pagedisassembly.h"
 
 class QMenu;
 
@@ -37,10 +38,6 @@ class MemoryView : public QAbstractScrollArea {
     bool operator==(const Switches&) const = default;
   };
   enum class Column { Address, Hex, Decimal, Ascii, Binary, Disassembly };
-  // The texts of the first five columns of a row.
-  struct RowTexts {
-    QString address, hex, decimal, ascii, binary;
-  };
 
   // Where a column starts: each shown column starts where the one before ends.
   static int ColumnX(Column column, const Switches& switches);
@@ -56,7 +53,6 @@ class MemoryView : public QAbstractScrollArea {
   int RowTop(uint16_t address) const;
   bool OnPage(uint16_t address) const { return (address & 0xFF00) == pageBase_; }
 
-  RowTexts TextsOf(uint16_t address) const;
   // The disassembly drawn on the row at the last painting (empty when the
   // row belongs to the instruction above or the column is off).
   QString DisassemblyShown(uint16_t address) const;
@@ -101,13 +97,9 @@ class MemoryView : public QAbstractScrollArea {
   void CreatePopupMenu();
   void UpdateScrollRange();
   void UpdateRow(uint16_t address);
-  void DrawRow(QPainter& painter, uint16_t address, bool withDisassembly, bool visible,
-               const RowColours& colours);
+  void DrawRow(QPainter& painter, uint16_t address, bool withDisassembly, const RowColours& colours);
   void DrawPcMark(QPainter& painter, uint16_t address);
   void FlushWrittenWords();
-
-  // Rows left to the instruction disassembled last, shared by all views.
-  static inline int disassemblySkip_ = 0;
 
   ProcessorHost& host_;
   int slot_;
@@ -116,7 +108,7 @@ class MemoryView : public QAbstractScrollArea {
   int rowHeight_ = 12;
   std::optional<uint16_t> accessMark_;
   std::optional<uint16_t> pcMark_;
-  std::array<QString, kRows> disassembly_;
+  PageDisassembly disassembly_;
   std::bitset<kRows> writtenRows_;
   uint16_t lastWritten_ = 0;
   bool flushQueued_ = false;
