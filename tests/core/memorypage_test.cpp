@@ -1,12 +1,15 @@
-// The texts of a memory view's rows and its disassembly column.
+// The texts of a memory view's rows, its disassembly column and its
+// navigation.
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "core/sim/machine.h"
 #include "core/sim/memoryrowtext.h"
+#include "core/sim/memorysearch.h"
 #include "core/sim/pagedisassembly.h"
 #include "core/sim/programlabels.h"
 #include "simsupport.h"
@@ -132,6 +135,60 @@ TEST(ProgramLabels, FoundByAddressAndByNameInAnyCase) {
   labels.Clear();
   EXPECT_TRUE(labels.Empty());
   EXPECT_EQ(labels.FindAddress("done"), std::nullopt);
+}
+
+struct AddressCase {
+  const char* text;
+  std::optional<uint16_t> address;
+};
+
+TEST(MemorySearch, AddressesAreHexadecimalOrLabels) {
+  ProgramLabels labels;
+  labels.Add(0x0123, "loop");
+  labels.Add(0x0200, "beef");
+  const AddressCase cases[] = {
+      {.text = "1A", .address = 0x001A},       {.text = " 0x7fff ", .address = 0x7FFF},
+      {.text = "FFFF", .address = 0xFFFF},     {.text = "LOOP", .address = 0x0123},
+      {.text = "beef", .address = 0x0200},     {.text = "10000", .address = std::nullopt},
+      {.text = "", .address = std::nullopt},   {.text = "nowhere", .address = std::nullopt},
+      {.text = "0x", .address = std::nullopt},
+  };
+  for (const AddressCase& c : cases) EXPECT_EQ(MemorySearch::AddressOf(c.text, labels), c.address) << c.text;
+}
+
+struct WordsCase {
+  const char* text;
+  std::vector<uint16_t> words;
+};
+
+TEST(MemorySearch, AValueIsAWordOrAText) {
+  const WordsCase cases[] = {
+      {.text = "FFFF", .words = {0xFFFF}},
+      {.text = " 0x12 ", .words = {0x0012}},
+      {.text = "Hi", .words = {'H', 'i'}},
+      {.text = "\"ABC\"", .words = {'A', 'B', 'C'}},
+      {.text = "'a b'", .words = {'a', ' ', 'b'}},
+      {.text = "", .words = {}},
+      {.text = "12345", .words = {'1', '2', '3', '4', '5'}},
+  };
+  for (const WordsCase& c : cases) EXPECT_EQ(MemorySearch::WordsOf(c.text), c.words) << c.text;
+}
+
+TEST(MemorySearch, FindsTheNextPlaceAfterTheStartAndWrapsRound) {
+  auto machine = std::make_unique<Machine>();
+  Place(machine->memory, 0x0100, {'H', 'i', 0});
+  Place(machine->memory, 0x8000, {'H', 'i', 0});
+  const std::vector<uint16_t> hi = MemorySearch::WordsOf("Hi");
+  EXPECT_EQ(MemorySearch::Find(machine->memory, hi, 0x0000), 0x0100);
+  EXPECT_EQ(MemorySearch::Find(machine->memory, hi, 0x0100), 0x8000) << "the start itself comes last";
+  EXPECT_EQ(MemorySearch::Find(machine->memory, hi, 0x8000), 0x0100) << "round the end of memory";
+  machine->memory.Write(0x0100, 0);
+  EXPECT_EQ(MemorySearch::Find(machine->memory, hi, 0x8000), 0x8000) << "the start is found when alone";
+  EXPECT_EQ(MemorySearch::Find(machine->memory, MemorySearch::WordsOf("Ho"), 0), std::nullopt);
+  EXPECT_EQ(MemorySearch::Find(machine->memory, {}, 0), std::nullopt);
+  Place(machine->memory, 0xFFFF, {0x1234});
+  machine->memory.Write(0x0000, 0x5678);
+  EXPECT_EQ(MemorySearch::Find(machine->memory, {0x1234, 0x5678}, 0x0000), 0xFFFF) << "a row across the end";
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QAction>
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
@@ -12,6 +14,8 @@
 #include "gui/sim/processorhost.h"
 #include "gui/sim/processorwindow.h"
 #include "core/sim/memoryrowtext.h"
+#include "core/sim/memorysearch.h"
+#include "gui/common/dialogs.h"
 
 namespace tav2 {
 
@@ -81,6 +85,74 @@ void MemoryView::CreatePopupMenu() {
       ->setObjectName(QStringLiteral("Settings1"));
   popupMenu_->addAction(QStringLiteral("&New page"), this, &MemoryView::OpenNewPage)
       ->setObjectName(QStringLiteral("Newpage1"));
+  AddNavigationItems();
+}
+
+// The menu shows Ctrl+G; the view's own key handling runs it.
+void MemoryView::AddNavigationItems() {
+  popupMenu_->addSeparator();
+  QAction* goTo = popupMenu_->addAction(QStringLiteral("&Go to address..."), this, &MemoryView::GoToAddress);
+  goTo->setObjectName(QStringLiteral("GoToAddress1"));
+  goTo->setShortcut(QKeySequence(QStringLiteral("Ctrl+G")));
+  goTo->setShortcutContext(Qt::WidgetShortcut);
+  popupMenu_->addAction(QStringLiteral("&Find value..."), this, &MemoryView::FindValue)
+      ->setObjectName(QStringLiteral("FindValue1"));
+  followPcItem_ = popupMenu_->addAction(QStringLiteral("Follow &PC"), this, &MemoryView::SetFollowPc);
+  followPcItem_->setObjectName(QStringLiteral("FollowPc1"));
+  followPcItem_->setCheckable(true);
+}
+
+void MemoryView::GoToAddress() {
+  const std::optional<QString> text =
+      Dialogs::Current().AskText(this, tr("Go to address"), tr("Address or label:"));
+  if (!text) return;
+  const std::optional<uint16_t> address =
+      MemorySearch::AddressOf(text->toLatin1().toStdString(), host_.Hardware().labels);
+  if (!address) {
+    Dialogs::Current().ShowError(
+        this, tr("\"%1\" is no hexadecimal address and no label of the loaded program").arg(*text));
+    return;
+  }
+  ShowAddress(*address);
+}
+
+void MemoryView::FindValue() {
+  const std::optional<QString> text =
+      Dialogs::Current().AskText(this, tr("Find value"), tr("Hexadecimal word or text:"));
+  if (!text) return;
+  const std::vector<uint16_t> words = MemorySearch::WordsOf(text->toLatin1().toStdString());
+  const auto from = shownAddress_.value_or(static_cast<uint16_t>(pageBase_ - 1));
+  const std::optional<uint16_t> found = MemorySearch::Find(host_.Hardware().memory, words, from);
+  if (!found) {
+    Dialogs::Current().ShowError(this, tr("\"%1\" not found in memory").arg(*text));
+    return;
+  }
+  ShowAddress(*found);
+}
+
+void MemoryView::ShowAddress(uint16_t address) {
+  if (!OnPage(address)) {
+    pageBase_ = address & 0xFF00;
+    PaintPage();
+  }
+  shownAddress_ = address;
+  verticalScrollBar()->setValue((address - pageBase_) * rowHeight_);
+  viewport()->update();
+}
+
+void MemoryView::SetFollowPc(bool on) {
+  followPc_ = on;
+  followPcItem_->setChecked(on);
+  const ProcessorWindow* processor = host_.FindProcessorWindow();
+  if (on && processor != nullptr) FollowPc(processor->Pc());
+}
+
+void MemoryView::FollowPc(uint16_t address) {
+  if (!OnPage(address)) {
+    pageBase_ = address & 0xFF00;
+    PaintPage();
+  }
+  ScrollIntoView(address);
 }
 
 // The page is 256 rows plus 20 pixels high; the scroll step is one row.
@@ -130,6 +202,7 @@ void MemoryView::UpdateRow(uint16_t address) {
 }
 
 void MemoryView::MarkPc(uint16_t address) {
+  if (followPc_) FollowPc(address);
   if (!switches_.pcMark) return;
   RemovePcMark();
   if (!OnPage(address)) return;
@@ -208,6 +281,16 @@ void MemoryView::paintEvent(QPaintEvent* event) {
   }
   if (pcMark_) DrawPcMark(painter, *pcMark_);
   if (accessMark_) DrawRow(painter, *accessMark_, false, {kBackground, kBlue});
+  if (shownAddress_ && OnPage(*shownAddress_)) DrawShownAddressFrame(painter);
+}
+
+void MemoryView::DrawShownAddressFrame(QPainter& painter) {
+  painter.save();
+  painter.setPen(kBlue);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(kPcMarkWidth + 1, RowTop(*shownAddress_), viewport()->width() - kPcMarkWidth - 3,
+                   rowHeight_ - 1);
+  painter.restore();
 }
 
 void MemoryView::DrawRow(QPainter& painter, uint16_t address, bool withDisassembly,
@@ -256,6 +339,14 @@ void MemoryView::closeEvent(QCloseEvent* event) {
   host_.Defaults().memoryViews[static_cast<std::size_t>(slot_)] = Settings();
   host_.MemoryViewClosed(this);
   event->accept();
+}
+
+void MemoryView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_G && event->modifiers() == Qt::ControlModifier) {
+    GoToAddress();
+    return;
+  }
+  QAbstractScrollArea::keyPressEvent(event);
 }
 
 void MemoryView::contextMenuEvent(QContextMenuEvent* event) { popupMenu_->popup(event->globalPos()); }

@@ -8,6 +8,7 @@
 #include "core/shell/layoutdefaults.h"
 #include "core/sim/pagedisassembly.h"
 
+class QAction;
 class QMenu;
 
 namespace tav2 {
@@ -81,12 +82,25 @@ class MemoryView : public QAbstractScrollArea {
   MemoryViewOptionsDialog* ShowOptions();
   void OpenNewPage();
 
+  // Navigation: Go to address asks for a hexadecimal address or a label of
+  // the loaded program, Find value for a word or a text after the row gone
+  // to last; both show the row found at the top of the view, framed.
+  void GoToAddress();
+  void FindValue();
+  void ShowAddress(uint16_t address);
+  std::optional<uint16_t> ShownAddress() const { return shownAddress_; }
+  // In follow-PC mode the view turns to the PC's page and keeps its row in
+  // view at every mark.
+  void SetFollowPc(bool on);
+  bool FollowsPc() const { return followPc_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   struct RowColours {
@@ -95,6 +109,9 @@ class MemoryView : public QAbstractScrollArea {
   };
 
   void CreatePopupMenu();
+  void AddNavigationItems();
+  void FollowPc(uint16_t address);
+  void DrawShownAddressFrame(QPainter& painter);
   void UpdateScrollRange();
   void UpdateRow(uint16_t address);
   void DrawRow(QPainter& painter, uint16_t address, bool withDisassembly, const RowColours& colours);
@@ -114,6 +131,9 @@ class MemoryView : public QAbstractScrollArea {
   bool flushQueued_ = false;
   bool placed_ = false;  // the frame has taken the slot's bounds
   QMenu* popupMenu_ = nullptr;
+  QAction* followPcItem_ = nullptr;
+  std::optional<uint16_t> shownAddress_;
+  bool followPc_ = false;
 };
 
 }  // namespace tav2
