@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QAbstractTextDocumentLayout>
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <algorithm>
@@ -23,7 +24,8 @@ int DigitsOf(int number) { return static_cast<int>(QString::number(number).size(
 
 LineNumberGutter::LineNumberGutter(QPlainTextEdit* text, QWidget* parent) : QWidget(parent), text_(text) {
   setObjectName(QStringLiteral("LineNumbers"));
-  connect(text_, &QPlainTextEdit::updateRequest, this, [this] { update(); });
+  setAttribute(Qt::WA_OpaquePaintEvent);
+  connect(text_, &QPlainTextEdit::updateRequest, this, &LineNumberGutter::FollowUpdate);
   connect(text_->document(), &QTextDocument::blockCountChanged, this, &LineNumberGutter::FollowText);
   text_->installEventFilter(this);
   FollowText();
@@ -54,32 +56,42 @@ bool LineNumberGutter::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-QTextBlock LineNumberGutter::FirstVisibleBlock(int* top) const {
+// A change of the text repaints the gutter beside it only; a scroll all of it.
+void LineNumberGutter::FollowUpdate(const QRect& rect, int dy) {
+  if (dy != 0) {
+    update();
+    return;
+  }
+  update(0, InGutter(rect.top()), width(), rect.height());
+}
+
+int LineNumberGutter::InGutter(int viewportY) const {
+  return mapFromGlobal(text_->viewport()->mapToGlobal(QPoint(0, viewportY))).y();
+}
+
+QTextBlock LineNumberGutter::FirstVisibleBlock(qreal* top) const {
   const QTextBlock block = text_->cursorForPosition(QPoint(0, 0)).block();
-  const QPoint inViewport(0, text_->cursorRect(QTextCursor(block)).top());
-  *top = mapFromGlobal(text_->viewport()->mapToGlobal(inViewport)).y();
+  *top = InGutter(text_->cursorRect(QTextCursor(block)).top());
   return block;
 }
 
-int LineNumberGutter::BlockHeight(const QTextBlock& block) const {
-  const QTextBlock next = block.next();
-  if (!next.isValid()) return QFontMetrics(text_->font()).lineSpacing() * std::max(1, block.lineCount());
-  return text_->cursorRect(QTextCursor(next)).top() - text_->cursorRect(QTextCursor(block)).top();
+qreal LineNumberGutter::BlockHeight(const QTextBlock& block) const {
+  return text_->document()->documentLayout()->blockBoundingRect(block).height();
 }
 
 std::optional<int> LineNumberGutter::LineTop(int line) const {
-  int top = 0;
+  qreal top = 0;
   for (QTextBlock block = FirstVisibleBlock(&top); block.isValid() && top < height(); block = block.next()) {
-    if (block.blockNumber() == line) return top;
+    if (block.blockNumber() == line) return qRound(top);
     top += BlockHeight(block);
   }
   return std::nullopt;
 }
 
 int LineNumberGutter::LineAt(int y) const {
-  int top = 0;
+  qreal top = 0;
   for (QTextBlock block = FirstVisibleBlock(&top); block.isValid() && top <= y; block = block.next()) {
-    const int bottom = top + BlockHeight(block);
+    const qreal bottom = top + BlockHeight(block);
     if (y < bottom) return block.blockNumber();
     top = bottom;
   }
@@ -93,19 +105,24 @@ void LineNumberGutter::paintEvent(QPaintEvent* event) {
   painter.setFont(text_->font());
   const QFontMetrics metrics(text_->font());
   const int dot = metrics.ascent();
-  int top = 0;
+  qreal top = 0;
   for (QTextBlock block = FirstVisibleBlock(&top); block.isValid() && top <= event->rect().bottom();
        block = block.next()) {
-    const QRect line(0, top, width() - kMargin, metrics.lineSpacing());
+    const qreal height = BlockHeight(block);
+    if (top + height < event->rect().top()) {
+      top += height;
+      continue;
+    }
+    const QRect line(0, qRound(top), width() - kMargin, metrics.lineSpacing());
     painter.setPen(colours.color(QPalette::Text));
     painter.drawText(line, Qt::AlignRight | Qt::AlignVCenter, QString::number(block.blockNumber() + 1));
     if (marksShown_ && BreakpointMark::Carries(block.text().toLatin1().toStdString())) {
       painter.setPen(Qt::NoPen);
       painter.setBrush(kBreakpointRed);
-      painter.drawEllipse(kMargin, top + (metrics.lineSpacing() - dot) / 2, dot, dot);
+      painter.drawEllipse(kMargin, line.top() + (metrics.lineSpacing() - dot) / 2, dot, dot);
       painter.setBrush(Qt::NoBrush);
     }
-    top += BlockHeight(block);
+    top += height;
   }
 }
 

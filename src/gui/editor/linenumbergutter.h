@@ -35,8 +35,11 @@ class LineNumberGutter : public QWidget {
 
  private:
   // The first line in view and its top in the gutter.
-  QTextBlock FirstVisibleBlock(int* top) const;
-  int BlockHeight(const QTextBlock& block) const;
+  QTextBlock FirstVisibleBlock(qreal* top) const;
+  qreal BlockHeight(const QTextBlock& block) const;
+  // A y position in the text's viewport as one in the gutter.
+  int InGutter(int viewportY) const;
+  void FollowUpdate(const QRect& rect, int dy);
   int LineAt(int y) const;
   void FollowText();
 
