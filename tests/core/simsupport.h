@@ -46,7 +46,8 @@ void InstallTestMicroCode(Mcrom& mcrom);
 
 // Instruction words: opcode, op1 code, extension, indirect, op2 code.
 constexpr uint16_t Word(uint8_t opcode, unsigned op1, bool ext, bool ind, unsigned op2) {
-  return static_cast<uint16_t>(opcode << 8 | op1 << 5 | (ext ? 0x10 : 0) | (ind ? 0x08 : 0) | op2);
+  return static_cast<uint16_t>(static_cast<unsigned>(opcode) << 8 | op1 << 5 | (ext ? 0x10u : 0u) |
+                               (ind ? 0x08u : 0u) | op2);
 }
 
 // Writes words into memory from `address` on.

@@ -1,5 +1,7 @@
 #include "core/sim/memoryrowtext.h"
 
+#include <bitset>
+
 #include "core/sim/mainmemory.h"
 #include "core/util/formatted.h"
 
@@ -7,15 +9,7 @@ namespace tav2 {
 
 namespace {
 
-constexpr int kWordBits = 16;
-
-std::string Binary(uint16_t word) {
-  std::string bits(kWordBits, '0');
-  for (int bit = 0; bit < kWordBits; ++bit) {
-    if ((word >> bit) & 1u) bits[static_cast<std::size_t>(kWordBits - 1 - bit)] = '1';
-  }
-  return bits;
-}
+std::string Binary(uint16_t word) { return std::bitset<16>(word).to_string(); }
 
 // The control codes of Latin-1: below 0x20 and from DEL to 0x9F.
 bool IsControlCode(uint8_t code) { return code < 0x20 || (code >= 0x7F && code <= 0x9F); }
