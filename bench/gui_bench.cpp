@@ -39,6 +39,7 @@ class PrintingDialogs : public tav2::Dialogs {
   }
   std::optional<QFont> ChooseFont(QWidget*, const QFont&) override { return std::nullopt; }
   std::optional<QColor> ChooseColour(QWidget*, const QColor&) override { return std::nullopt; }
+  std::optional<QString> AskText(QWidget*, const QString&, const QString&) override { return std::nullopt; }
   bool Print(QWidget*, QTextDocument&) override { return false; }
 
  private:

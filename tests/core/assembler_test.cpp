@@ -10,6 +10,7 @@
 
 #include "core/lang/buildreporter.h"
 #include "core/lang/assembler.h"
+#include "core/sim/disassemble.h"
 #include "support/simsupport.h"
 #include "support/tempdir.h"
 #include "core/util/atomicfilewriter.h"
@@ -238,11 +239,18 @@ TEST(Assembler, FailuresAreReportedWithTheirMessages) {
   const Case cases[] = {
       {"A NOP\na NOP", "label a allready exists", 2, 6},
       {"JMP nowhere", "Undefined constant or label: nowhere", 1, 5},
-      {"DAT 1 + )", "syntax error in immediate operand", 1, 9},
-      {"DAT \"x\"", "syntax error in immediate operand", 1, 5},
-      {"ADD R1, ,", "Unvalid second operand", 1, 9},
-      {"ADD R1, \"s\"", "Unvalid second operand", 1, 9},
-      {"JMP (-1)", "Unvalid indirect operand", 1, 6},
+      {"DAT 1 + )", "syntax error in immediate operand: value expected, found \")\"", 1, 9},
+      {"DAT 1 +", "syntax error in immediate operand: value expected, found the end of the line", 1, 8},
+      {"DAT \"x\"", "syntax error in immediate operand: value expected, found the string \"x\"", 1, 5},
+      {"ADD R1, ,", "Unvalid second operand: register, bracket or value expected, found \",\"", 1, 9},
+      {"ADD R1, \"s\"", "Unvalid second operand: register, bracket or value expected, found the string \"s\"",
+       1, 9},
+      {"JMP (-1)", "Unvalid indirect operand: register or value expected, found \"-\"", 1, 6},
+      {"DEX R2", "unknown instruction \"DEX\"", 1, 1},
+      {"  DEX 5", "unknown instruction \"DEX\"", 1, 3},
+      {"loop DEX R2", "unknown instruction \"DEX\"", 1, 6},
+      {"loop DEX", "unknown instruction \"DEX\"", 1, 6},
+      {"ADD 5, R1", "first operand: register expected before ',', found \"5\"", 1, 5},
       {"JMP (R1", " ')' expected", 1, 8},
       {"DAT 4 / 0", "expression: divide by zero", 1, 10},
       {"EQU 5", "EQU: syntaxerror", 1, 6},
@@ -254,7 +262,6 @@ TEST(Assembler, FailuresAreReportedWithTheirMessages) {
       {"ORG 2 * later\nlater NOP", "ORG: unvalid operand", 1, 1},
       {"STR", "STRING: no quoted string found", 1, 4},
       {"STR \"a#b\"", " ';' expected", 1, 8},
-      {"ADD 5, R1", " ';' expected", 1, 6},
       {"DAT 'A'B", " ';' expected", 1, 7},
       {"LOOP: ADD R1, R2", " ';' expected", 1, 5},
       {"NOP\nORG 0\nHALT", "Memory overwrite in code at address 0X0000: 6F00", 0, 0},
@@ -284,12 +291,40 @@ TEST(Assembler, FailuresAreReportedWithTheirMessages) {
   }
 }
 
+// Loading hands the labels of the program's lines to the views, which
+// then read a relative branch as the source wrote it.
+TEST(Assembler, LoadingKeepsTheLabelsOfTheProgramsLines) {
+  Rig rig;
+  ASSERT_TRUE(rig.Load("count EQU 5\nbegin MOVE R1, count\nloop BCS loop\n   BRA done\ndone HALT"))
+      << rig.FirstError();
+  const ProgramLabels& labels = rig.machine->labels;
+  EXPECT_EQ(labels.FindAddress("begin"), 0x0000);
+  EXPECT_EQ(labels.FindAddress("loop"), 0x0002);
+  EXPECT_EQ(labels.FindAddress("done"), 0x0006);
+  EXPECT_EQ(labels.FindAddress("count"), std::nullopt) << "a constant names no address";
+  std::string text;
+  Disassemble(rig.machine->memory, rig.machine->mcrom, 0x0002, text, &labels);
+  EXPECT_EQ(text, "BCS loop");
+  Disassemble(rig.machine->memory, rig.machine->mcrom, 0x0004, text, &labels);
+  EXPECT_EQ(text, "BRA done");
+  Disassemble(rig.machine->memory, rig.machine->mcrom, 0x0002, text);
+  EXPECT_EQ(text, "BCS FFFE") << "without the labels the stored offset shows";
+
+  ASSERT_TRUE(rig.Make("other HALT"));
+  EXPECT_EQ(labels.FindAddress("loop"), 0x0002) << "only loading replaces the labels";
+  EXPECT_FALSE(rig.Load("here NOP\nJSR nowhere")) << "a failed load keeps them too";
+  EXPECT_EQ(labels.FindAddress("loop"), 0x0002);
+  ASSERT_TRUE(rig.Load("start HALT"));
+  EXPECT_EQ(labels.FindAddress("loop"), std::nullopt);
+  EXPECT_EQ(labels.FindAddress("start"), 0x0000);
+}
+
 TEST(Assembler, MnemonicsAreTheRomNamesOfEachBuild) {
   Rig bare(false);
   bare.Load("ADD R1, R2");
   ASSERT_EQ(bare.assembler.Errors().size(), 1u) << "without micro-code no word is a mnemonic";
-  EXPECT_EQ(bare.assembler.Errors()[0].message, " ';' expected");
-  EXPECT_EQ(bare.assembler.Errors()[0].column, 5);
+  EXPECT_EQ(bare.assembler.Errors()[0].message, "unknown instruction \"ADD\"");
+  EXPECT_EQ(bare.assembler.Errors()[0].column, 1);
   EXPECT_TRUE(bare.Load("HALT\nNOP"));
   EXPECT_EQ(bare.reporter.log, (std::vector<std::string>{"warning No code", "listing written"}));
 

@@ -252,11 +252,11 @@ TEST_F(McParser, FailureMessagesWithTheirPlace) {
       {"#A; 0x60\n#B; 0x160\n", "opcode 0x160 allready exists", 3, 5},
       {"#A; 0x61\n  = R1;\n", "Defined instruction expected", 3, 5},
       {"#A; 0x61\n= FOO;\n", "opcode for FOO does not exist", 3, 3},
-      {"#A; 0x61\n X := R1;\n", "Register, operand or 'ALU' expected", 3, 2},
+      {"#A; 0x61\n X := R1;\n", "unknown register \"X\"", 3, 2},
       {"#A; 0x61\n A := R1;\n (A) := R1;\n", "Register, operand or 'ALU' expected", 4, 2},
-      {"#A; 0x61\n ALU := _add;\n", "ALU-function expected", 3, 9},
+      {"#A; 0x61\n ALU := _add;\n", "unknown ALU function \"_add\"", 3, 9},
       {"#A; 0x61\n A := 5;\n", "Register or operand expected", 3, 7},
-      {"#A; 0x61\n A := _add;\n", "Register or operand expected", 3, 7},
+      {"#A; 0x61\n A := _add;\n", "unknown register \"_add\"", 3, 7},
       {"#A; 0x61\n ALU := R1;\n", "Unknown ALU-function", 3, 9},
       {"#A; 0x61\n A := ALU;\n", "Unknown or unreadable TAV-register", 3, 7},
       {"#A; 0x61\n A := _ADD;\n", "Unknown or unreadable TAV-register", 3, 7},
@@ -291,7 +291,7 @@ TEST_F(McParser, ErrorListsOfWholeSources) {
   };
   const Case cases[] = {
       {"##\n#A; 0x61\n A := (R1); B := ; C\n B := R1;\n Q := R1;\n",
-       {{"Register or operand expected", 3, 7}, {"Register, operand or 'ALU' expected", 5, 2}}},
+       {{"Register or operand expected", 3, 7}, {"unknown register \"Q\"", 5, 2}}},
       {"##\n#A; 0x61\n= LATER;\n#LATER; 0x62\n",
        {{"opcode for LATER does not exist", 3, 3}, {"opcode LATER allready exists", 4, 2}}},
       {"##\n#A; 0x61\n= 5;\n#B; 0x62\n", {{"Defined instruction expected", 3, 3}, {" '#' expected", 3, 3}}},
@@ -397,7 +397,7 @@ TEST_F(McParser, IncludedDefinitionsCountInBothPasses) {
 class McTokenProbe : public MicrocodeParser {
  public:
   struct Seen {
-    int kind;
+    TokenKind kind;
     std::string text;
     int intValue;
     char sign;
@@ -410,43 +410,43 @@ class McTokenProbe : public MicrocodeParser {
     do {
       ReadToken();
       tokens.push_back({token_.kind, token_.text, token_.intValue, token_.sign});
-    } while (token_.kind != kEndToken);
+    } while (token_.kind != TokenKind::End);
   }
 };
 
 TEST(McTokens, KindsOfTheMicroCodeReader) {
   struct Case {
     const char* text;
-    int kind;
+    TokenKind kind;
     const char* tokenText;
     int value;
     char sign;
   };
   // clang-format off
   const Case cases[] = {
-      {"OP1", 32, "OP1", 0, 0},
-      {"op2", 32, "op2", 0, 0},
-      {"mdr", 29, "mdr", 0, 0},
-      {"ALU", 29, "ALU", 0, 0},
-      {"_NEG", 30, "_NEG", 0, 0},
-      {"_neg", 23, "_neg", 0, 0},
-      {"NOP", 23, "NOP", 0, 0},
-      {":=", 25, ":=", 0, 0},
-      {"# x", 27, "#", 0, 0},
-      {"##", 14, "##", 0, 0},
-      {"#", 14, "##", 0, 0},
-      {"-5", 1, "5", -5, '-'},
-      {"+0x10", 1, "0x10", 16, '+'},
-      {"- 5", 1, "5", 5, 0},
-      {"-x", 23, "x", 0, 0},
-      {"(", 0, "(", 0, 0},
-      {"]", 17, "]", 0, 0},
-      {",", 8, ",", 0, 0},
-      {";", 12, ";", 0, 0},
-      {"=", 11, "=", 0, 0},
-      {"\n", 26, "\n", 0, 0},
-      {"$12", 23, "$12", 0, 0},
-      {"\"MDR\"", 5, "MDR", 0, 0},
+      {"OP1", TokenKind::OperandWord, "OP1", 0, 0},
+      {"op2", TokenKind::OperandWord, "op2", 0, 0},
+      {"mdr", TokenKind::Register, "mdr", 0, 0},
+      {"ALU", TokenKind::Register, "ALU", 0, 0},
+      {"_NEG", TokenKind::AluFunction, "_NEG", 0, 0},
+      {"_neg", TokenKind::Name, "_neg", 0, 0},
+      {"NOP", TokenKind::Name, "NOP", 0, 0},
+      {":=", TokenKind::Assign, ":=", 0, 0},
+      {"# x", TokenKind::Hash, "#", 0, 0},
+      {"##", TokenKind::End, "##", 0, 0},
+      {"#", TokenKind::End, "##", 0, 0},
+      {"-5", TokenKind::Number, "5", -5, '-'},
+      {"+0x10", TokenKind::Number, "0x10", 16, '+'},
+      {"- 5", TokenKind::Number, "5", 5, 0},
+      {"-x", TokenKind::Name, "x", 0, 0},
+      {"(", TokenKind::Unknown, "(", 0, 0},
+      {"]", TokenKind::CloseBracket, "]", 0, 0},
+      {",", TokenKind::Comma, ",", 0, 0},
+      {";", TokenKind::Semicolon, ";", 0, 0},
+      {"=", TokenKind::Equals, "=", 0, 0},
+      {"\n", TokenKind::EndOfLine, "\n", 0, 0},
+      {"$12", TokenKind::Name, "$12", 0, 0},
+      {"\"MDR\"", TokenKind::String, "MDR", 0, 0},
   };
   // clang-format on
   for (const Case& c : cases) {

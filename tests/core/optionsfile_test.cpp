@@ -79,6 +79,7 @@ TEST(OptionsFileText, InitialSettingsGiveTheExactFile) {
       "CT = 16777215\t\t//text backgroundcolor\n"
       "TS = 0\t\t//tabs to spaces\n"
       "TN = 8\t\t//tabnumber\n"
+      "LN = 1\t\t//line numbers\n"
       "//assembler options\n"
       "PS = 0\t\t //assembler startadres(default)\n"
       "SP = 32767\t\t //stack pointer (default)\n";
@@ -175,6 +176,9 @@ INSTANTIATE_TEST_SUITE_P(
                    s.editor.sourcesBackground = 0xE1FFFF;
                    s.editor.textBackground = 0xFF;
                  }},
+        LineCase{"LineNumbersSwitchedOff",
+                 {kTitle, "LN = 0"},
+                 [](WS& s) { s.editor.options.lineNumbers = false; }},
         LineCase{
             "TabNumberBelowOneBecomesOne", {kTitle, "TN = 0"}, [](WS& s) { s.editor.options.tabNumber = 1; }},
         LineCase{"TabNumberAboveFortyEightBecomesFortyEight",

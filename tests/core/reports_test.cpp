@@ -97,7 +97,7 @@ TEST_F(Reports, JunitReadsBackWithOneSuitePerProgram) {
 
   const pugi::xml_node unbuilt = suite[1].child("testcase").child("failure");
   EXPECT_STREQ(unbuilt.attribute("message").value(), "build failed");
-  EXPECT_STREQ(unbuilt.text().get(), "broken.asm: line 2: \t ';' expected\n");
+  EXPECT_STREQ(unbuilt.text().get(), "broken.asm: line 2: \tunknown instruction \"ADDUP\"\n");
   EXPECT_FALSE(suite[1].child("testcase").child("system-out"));
 }
 
@@ -146,7 +146,7 @@ TEST_F(Reports, JsonHoldsTheWholeResult) {
   EXPECT_GT(failed["micro_steps"], 3);
   EXPECT_EQ(failed["difference"]["message"], "output differs at line 1, column 1");
   const nlohmann::json& broken = json["programs"][1];
-  EXPECT_EQ(broken["build_errors"][0], "broken.asm: line 2: \t ';' expected");
+  EXPECT_EQ(broken["build_errors"][0], "broken.asm: line 2: \tunknown instruction \"ADDUP\"");
   EXPECT_TRUE(broken["cases"][0]["actual"].is_null());
 }
 

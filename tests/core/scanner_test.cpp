@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 
 #include "core/lang/helptopics.h"
 #include "core/lang/scanner.h"
@@ -18,9 +19,9 @@ namespace {
 class TokenProbe : public Scanner {
  public:
   struct Seen {
-    int kind;
+    TokenKind kind;
     std::string text;
-    int form;
+    NumberForm form;
     int intValue;
     double realValue;
     int line;
@@ -28,16 +29,17 @@ class TokenProbe : public Scanner {
     std::size_t offset;
   };
   std::vector<Seen> tokens;
-  int expectKind = -1;  // when set, Expect()s this kind at the first token
+  std::optional<TokenKind> expectKind;  // when set, Expect()s this kind at the first token
 
   using Scanner::FindMarker;
+  using Scanner::NumberForm;
   using Scanner::ReadChar;
 
  protected:
   void Parse() override {
     ReadToken();
-    if (expectKind >= 0) Expect(expectKind);
-    while (token_.kind != kEndToken) {
+    if (expectKind) Expect(*expectKind);
+    while (token_.kind != TokenKind::End) {
       tokens.push_back({token_.kind, token_.text, token_.numberForm, token_.intValue, token_.realValue,
                         token_.line, token_.column, token_.offset});
       ReadToken();
@@ -54,7 +56,7 @@ class TokenProbe : public Scanner {
       ReadSpecial();
     }
   }
-  void ClassifyWord() override { token_.kind = kNameToken; }
+  void ClassifyWord() override { token_.kind = TokenKind::Name; }
 };
 
 // The texts of the tokens a text gives, and the errors it gives.
@@ -72,23 +74,24 @@ std::vector<std::string> TokenTexts(const std::string& text, std::vector<std::st
 TEST(Scanner, NumberForms) {
   struct Case {
     const char* text;
-    int form;
+    TokenProbe::NumberForm form;
     int value;
     double real;
   };
+  using Form = TokenProbe::NumberForm;
   // clang-format off
   const Case cases[] = {
-      {"0x1F", 21, 31, 31},
-      {"0XffFF", 21, 65535, 65535},
-      {"0b102", 22, 2, 2},
-      {"0B1111", 22, 15, 15},
-      {"12", 2, 12, 12},
-      {"1.5", 3, 1, 1.5},
-      {"1e3", 3, 1000, 1000},
-      {"2E-1", 3, 0, 0.2},
-      {"0123", 0, 123, 123},
-      {"0", 0, 0, 0},
-      {"0xFFFFFFFF", 21, -1, -1},
+      {"0x1F", Form::Hex, 31, 31},
+      {"0XffFF", Form::Hex, 65535, 65535},
+      {"0b102", Form::Binary, 2, 2},
+      {"0B1111", Form::Binary, 15, 15},
+      {"12", Form::DecimalInteger, 12, 12},
+      {"1.5", Form::DecimalReal, 1, 1.5},
+      {"1e3", Form::DecimalReal, 1000, 1000},
+      {"2E-1", Form::DecimalReal, 0, 0.2},
+      {"0123", Form::Plain, 123, 123},
+      {"0", Form::Plain, 0, 0},
+      {"0xFFFFFFFF", Form::Hex, -1, -1},
   };
   // clang-format on
   for (const Case& c : cases) {
@@ -97,7 +100,7 @@ TEST(Scanner, NumberForms) {
     EXPECT_TRUE(probe.ParseSource(c.text, "n.asm"));
     ASSERT_EQ(probe.tokens.size(), 1u);
     const auto& t = probe.tokens[0];
-    EXPECT_EQ(t.kind, kNumberToken);
+    EXPECT_EQ(t.kind, TokenKind::Number);
     EXPECT_EQ(t.form, c.form);
     EXPECT_EQ(t.intValue, c.value);
     EXPECT_DOUBLE_EQ(t.realValue, c.real);
@@ -158,16 +161,16 @@ TEST(Scanner, LinesColumnsAndOffsets) {
 }
 
 TEST(Scanner, ExpectReportsItsMessageAtTheToken) {
-  const std::pair<int, const char*> cases[] = {{kSemicolonToken, " ';' expected"},
-                                               {kColonToken, "  ':' expected"},
-                                               {kAssignToken, " ASSIGN expected"},
-                                               {kEndOfLineToken, " RETURN expected"},
-                                               {kNumberToken, " value expected"},
-                                               {kAluFunctionToken, " ALU functione expected"},
-                                               {kMnemonicToken, " operation or directive expected"},
-                                               {2, " value expected"},
-                                               {kBreakpointToken, "general syntax error"},
-                                               {99, "general syntax error"}};
+  const std::pair<TokenKind, const char*> cases[] = {
+      {TokenKind::Semicolon, " ';' expected"},
+      {TokenKind::Colon, "  ':' expected"},
+      {TokenKind::Assign, " ASSIGN expected"},
+      {TokenKind::EndOfLine, " RETURN expected"},
+      {TokenKind::Number, " value expected"},
+      {TokenKind::AluFunction, " ALU functione expected"},
+      {TokenKind::Mnemonic, " operation or directive expected"},
+      {TokenKind::Breakpoint, "general syntax error"},
+      {TokenKind::Unknown, "general syntax error"}};
   for (const auto& [kind, message] : cases) {
     TokenProbe probe;
     probe.expectKind = kind;
@@ -234,7 +237,7 @@ class IncludeTest : public ::testing::Test {
   std::vector<std::string> Texts() const {
     std::vector<std::string> texts;
     for (const auto& t : probe.tokens) {
-      if (t.kind != kEndOfLineToken) texts.push_back(t.text);
+      if (t.kind != TokenKind::EndOfLine) texts.push_back(t.text);
     }
     return texts;
   }

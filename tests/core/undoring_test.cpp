@@ -47,6 +47,7 @@ class UndoEditor {
     caret = position;
   }
   bool Undo() { return Apply(ring.Undo(text, caret)); }
+  bool Redo() { return Apply(ring.Redo(text, caret)); }
   bool CancelUndos() { return Apply(ring.CancelUndos(text, caret)); }
 
  private:
@@ -113,6 +114,8 @@ void PlayStep(UndoEditor& editor, const std::string& step) {
       return;
     case 'u':
     case 'U': EXPECT_EQ(editor.Undo(), action == 'u'); return;
+    case 'r':
+    case 'R': EXPECT_EQ(editor.Redo(), action == 'r'); return;
     case 'x':
     case 'X': EXPECT_EQ(editor.CancelUndos(), action == 'x'); return;
     case '=': EXPECT_EQ(editor.text, rest); return;
@@ -127,9 +130,9 @@ void PlayStep(UndoEditor& editor, const std::string& step) {
 }
 
 // Plays a script of steps split by '|': tTEXT types, bN backspaces N times,
-// cN clicks at N, u / U undo (which must succeed / fail), x / X cancel the
-// undos likewise, =TEXT and @N check the text and the caret, !TEXT that
-// the text differs. Any other step fails the test.
+// cN clicks at N, u / U undo (which must succeed / fail), r / R redo and
+// x / X cancel the undos likewise, =TEXT and @N check the text and the caret,
+// !TEXT that the text differs. Any other step fails the test.
 void Play(const std::string& script) {
   UndoEditor editor;
   std::size_t at = 0;
@@ -163,6 +166,40 @@ TEST(UndoRing, Sequences) {
       "tabc|b1|u|x|=ab|c0|b1|u|=ab|@2|u|=abc",
   };
   for (const char* script : scripts) Play(script);
+}
+
+TEST(UndoRing, RedoSequences) {
+  const char* scripts[] = {
+      // Nothing to redo before an undo.
+      "tabc|R|=abc",
+      // Redo steps forward again one stretch at a time, up to the newest state.
+      "tone|b1|tx|u|=on|u|=one|r|=on|r|=onx|R|=onx",
+      // Undo and redo take turns on the same states.
+      "tab|b1|u|=ab|r|=a|u|=ab|r|=a|R",
+      // A change after an undo ends redoing: the undone states are gone.
+      "tone|b1|u|=one|tx|R|=onex|u|=one",
+      // Cancel undo's after a redo still returns to the newest state.
+      "tone|b1|t2|u|u|r|x|=on2|R",
+      // Moving the caret between undo and redo keeps the undone states.
+      "tabc|b1|u|c0|r|=ab",
+  };
+  for (const char* script : scripts) Play(script);
+}
+
+TEST(UndoRing, RedoWalksBackThroughAFullRing) {
+  UndoEditor editor("x");
+  for (int i = 0; i < 20; ++i) {
+    editor.Type("a");
+    editor.Backspace(1);
+  }
+  editor.Type("b");
+  const std::string newest = editor.text;
+  int undone = 0;
+  while (editor.Undo()) ++undone;
+  EXPECT_EQ(undone, 31);
+  for (int i = 1; i <= undone; ++i) EXPECT_TRUE(editor.Redo()) << "redo " << i;
+  EXPECT_EQ(editor.text, newest);
+  EXPECT_FALSE(editor.Redo());
 }
 
 TEST(UndoRing, ThirtyOneUndosAfterAChange) {

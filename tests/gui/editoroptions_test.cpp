@@ -82,6 +82,18 @@ TEST(EditorOptionsDialog, OpensWithTheEditorsOptions) {
   EXPECT_EQ(Child<ColourEdit>(dialog, "Edit1")->Colour(), QColor(1, 2, 3));
 }
 
+TEST(EditorOptionsDialog, LineNumbersBoxSwitchesTheGutter) {
+  EditorWithDialog editor;
+  EXPECT_EQ(Box(*editor.dialog, "LineNumbers")->text(), "Line numbers");
+  EXPECT_TRUE(Box(*editor.dialog, "LineNumbers")->isChecked()) << "on by default";
+  std::optional<bool> shown;
+  QObject::connect(editor.commands, &EditCommands::lineNumbersChanged, [&shown](bool on) { shown = on; });
+  Tick(*editor.dialog, "LineNumbers", false);
+  Press(*editor.dialog, "OKknop");
+  EXPECT_FALSE(editor.commands->Options().lineNumbers);
+  EXPECT_EQ(shown, std::optional<bool>(false));
+}
+
 TEST(EditorOptionsDialog, WordwrapBoxCountsOnlyWithColouringOff) {
   for (const bool colouring : {true, false}) {
     EditorWithDialog editor;

@@ -29,6 +29,8 @@ class FakeEditorHost : public EditorHost {
   // The processor as the editor sees it: running, and its PC (none: no processor window).
   bool running = false;
   std::optional<uint16_t> pc;
+  // The editor whose program is in memory.
+  const EditorWindow* loadedFrom = nullptr;
   // Answers of AskYesNoCancel and ShowWarning, in turn; Cancel when they run out.
   QList<Dialogs::Answer> answers;
   // Files written through ReplaceFile, by name.
@@ -59,6 +61,7 @@ class FakeEditorHost : public EditorHost {
   void RunProgram() override { log << "run"; }
   void ClearErrorList(EditorWindow*) override { log << "clear errors"; }
   void SetProjectEditor(EditorWindow*) override { log << "project"; }
+  bool ProgramLoadedFrom(const EditorWindow* editor) const override { return editor == loadedFrom; }
   void EditorClosed(EditorWindow*) override { log << "closed"; }
   bool ProcessorRunning() const override { return running; }
   std::optional<uint16_t> ProcessorPc() const override { return pc; }

@@ -206,7 +206,7 @@ TEST_F(Mainform, BuildErrorsAreListedAndTheFirstIsMarkedInTheSource) {
   ClickControl(editor, "Makeknop");
   EXPECT_EQ(Control<QPlainTextEdit>(editor, "Memo1")->toPlainText(),
             "noname1.asm: line 2: \t ';' expected\n"
-            "noname1.asm: line 3: \t ';' expected\n"
+            "noname1.asm: line 3: \tunknown instruction \"FOO\"\n"
             "noname1.asm: \tThis instruction does not have operand(s)!\n");
   EXPECT_EQ(dialogs.messages, QStringList{"error: Errors in projectfile"});
   EXPECT_EQ(mainWindow.ProjectEditor(), editor);

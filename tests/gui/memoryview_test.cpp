@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QTest>
 #include <QToolButton>
 
 #include "fakehost.h"
@@ -34,41 +35,6 @@ class MemoryViewTest : public ::testing::Test {
   }
   MainMemory& Memory() { return host->machine->memory; }
 };
-
-TEST_F(MemoryViewTest, RowShowsAddressHexDecimalCharacterAndBinary) {
-  Memory().Write(0x0012, 0xFFFF);
-  const MemoryView::RowTexts texts = View(0x0000).TextsOf(0x0012);
-  EXPECT_EQ(texts.address, "0012");
-  EXPECT_EQ(texts.hex, "FFFF");
-  EXPECT_EQ(texts.decimal, "    -1");
-  EXPECT_EQ(texts.ascii, QString(QChar(0xFF)));
-  EXPECT_EQ(texts.binary, "1111111111111111");
-}
-
-// Only the high byte differs from the low byte's character.
-TEST_F(MemoryViewTest, ControlCodesShowAsABlank) {
-  // clang-format off
-  const std::pair<uint16_t, QChar> cases[] = {
-      {0x0000, ' '},
-      {0x001F, ' '},
-      {0x0020, ' '},
-      {0x0041, 'A'},
-      {0x127E, '~'},
-      {0x007F, ' '},
-      {0x0080, ' '},
-      {0x0085, ' '},
-      {0xFF9F, ' '},
-      {0x00A0, QChar(0xA0)},
-      {0x00E9, QChar(0xE9)},
-      {0x01FF, QChar(0xFF)},
-  };
-  // clang-format on
-  MemoryView& view = View(0x0000);
-  for (const auto& [word, shown] : cases) {
-    Memory().Write(0x0030, word);
-    EXPECT_EQ(view.TextsOf(0x0030).ascii, QString(shown)) << std::hex << word;
-  }
-}
 
 struct ColumnCase {
   MemoryView::Switches switches;
@@ -200,6 +166,102 @@ TEST_F(MemoryViewTest, WrittenWordsAreHandledOnceTheEventLoopRuns) {
   view.WordWritten(0x00F0);
   ProcessEvents();
   EXPECT_EQ(view.verticalScrollBar()->value(), 0);
+}
+
+// What a student reads in the view: the branch's target by its label, and
+// the label in front of the row that carries it.
+TEST_F(MemoryViewTest, DisassemblyNamesLabelsAndBranchTargets) {
+  Place(Memory(), 0x0012, {Word(kAdd, 1, false, false, 2)});
+  Place(Memory(), 0x0014, {Word(kBeq, 0, true, false, 0), 0xFFFC});
+  MemoryView& view = View(0x0000);
+  view.grab();
+  EXPECT_EQ(view.DisassemblyShown(0x0014), "BEQ 0012");
+  host->machine->labels.Add(0x0012, "loop");
+  view.PaintPage();
+  view.grab();
+  EXPECT_EQ(view.DisassemblyShown(0x0012), "loop: ADD R1, R2");
+  EXPECT_EQ(view.DisassemblyShown(0x0014), "BEQ loop");
+}
+
+class MemoryNavigationTest : public MemoryViewTest {
+ protected:
+  ScriptedDialogs dialogs;
+
+  // The row is the first one in view.
+  static bool AtTop(const MemoryView& view, uint16_t address) {
+    return view.OnPage(address) && view.RowTop(address) == MemoryView::kTopMargin;
+  }
+};
+
+TEST_F(MemoryNavigationTest, GoToAddressTakesAHexAddressOrALabel) {
+  host->machine->labels.Add(0x1234, "table");
+  MemoryView& view = View(0x0000);
+  dialogs.texts = {"4a0", "TABLE", "nowhere"};
+  view.findChild<QAction*>("GoToAddress1")->trigger();
+  EXPECT_EQ(view.PageBase(), 0x0400);
+  EXPECT_EQ(view.windowTitle(), "Memory page 4");
+  EXPECT_TRUE(AtTop(view, 0x04A0));
+  EXPECT_EQ(view.ShownAddress(), std::optional<uint16_t>(0x04A0));
+  QTest::keyClick(&view, Qt::Key_G, Qt::ControlModifier);
+  EXPECT_EQ(view.PageBase(), 0x1200);
+  EXPECT_TRUE(AtTop(view, 0x1234));
+  view.findChild<QAction*>("GoToAddress1")->trigger();
+  EXPECT_EQ(view.PageBase(), 0x1200) << "an unknown label leaves the view where it is";
+  EXPECT_EQ(dialogs.messages.last(),
+            "error: \"nowhere\" is no hexadecimal address and no label of the loaded program");
+  view.findChild<QAction*>("GoToAddress1")->trigger();
+  EXPECT_EQ(dialogs.messages.last(), "text: Go to address") << "cancelled: nothing happens";
+  EXPECT_EQ(view.PageBase(), 0x1200);
+}
+
+// The row found is framed in blue across the view.
+TEST_F(MemoryNavigationTest, TheRowGoneToIsFramed) {
+  MemoryView& view = View(0x0000);
+  view.ShowAddress(0x0030);
+  const QImage image = Grabbed(view.viewport());
+  const int middle = view.viewport()->width() / 2;
+  EXPECT_EQ(QColor(image.pixel(middle, view.RowTop(0x0030))), QColor(0, 0, 0xFF));
+  EXPECT_NE(QColor(image.pixel(middle, view.RowTop(0x0031) + view.RowHeight() / 2)), QColor(0, 0, 0xFF));
+}
+
+TEST_F(MemoryNavigationTest, FindValueLooksForAWordOrATextAfterTheRowShown) {
+  Place(Memory(), 0x0300, {'H', 'i', 0});
+  Place(Memory(), 0x0900, {'H', 'i', 0});
+  Memory().Write(0x2000, 0xBEEF);
+  MemoryView& view = View(0x0000);
+  dialogs.texts = {"\"Hi\"", "Hi", "beef", "Hi", "Nothing here"};
+  QAction* find = view.findChild<QAction*>("FindValue1");
+  find->trigger();
+  EXPECT_TRUE(AtTop(view, 0x0300));
+  find->trigger();
+  EXPECT_TRUE(AtTop(view, 0x0900)) << "the search goes on after the row found";
+  find->trigger();
+  EXPECT_TRUE(AtTop(view, 0x2000));
+  find->trigger();
+  EXPECT_TRUE(AtTop(view, 0x0300)) << "round the end of memory";
+  find->trigger();
+  EXPECT_EQ(dialogs.messages.last(), "error: \"Nothing here\" not found in memory");
+  EXPECT_TRUE(AtTop(view, 0x0300));
+}
+
+TEST_F(MemoryNavigationTest, FollowPcTurnsThePageAndKeepsThePcRowInView) {
+  MemoryView& view = View(0x0000);
+  view.MarkPc(0x05F0);
+  EXPECT_EQ(view.PageBase(), 0x0000) << "without following, the page stays";
+  view.findChild<QAction*>("FollowPc1")->trigger();
+  EXPECT_TRUE(view.FollowsPc());
+  view.MarkPc(0x05F0);
+  EXPECT_EQ(view.PageBase(), 0x0500);
+  EXPECT_EQ(view.PcMark(), std::optional<uint16_t>(0x05F0));
+  const int top = view.RowTop(0x05F0);
+  EXPECT_GE(top, 0);
+  EXPECT_LE(top + view.RowHeight(), view.viewport()->height());
+  view.MarkPc(0x0502);
+  EXPECT_GE(view.RowTop(0x0502), 0);
+  view.findChild<QAction*>("FollowPc1")->trigger();
+  EXPECT_FALSE(view.FollowsPc());
+  view.MarkPc(0x0700);
+  EXPECT_EQ(view.PageBase(), 0x0500);
 }
 
 TEST_F(MemoryViewTest, ClosingStoresBoundsAndPageForTheNextViewInTheSlot) {

@@ -130,7 +130,7 @@ TEST_F(ScreenTest, ReadStringRedrawsEachStoredWordInTheMemoryViews) {
   onKeyWait = atKeyWait;
   Run({Word(kAdd, 2, true, false, 0), kBuffer, kSysWord, 4, kHaltWord});
   EXPECT_EQ(redrawn, std::vector<bool>({true, true}));
-  EXPECT_EQ(view.TextsOf(kBuffer).ascii, "o");
+  EXPECT_EQ(host->machine->memory.Read(kBuffer), 'o');
   EXPECT_EQ(host->machine->memory.Read(kBuffer + 2), 0);
 }
 

@@ -29,6 +29,7 @@ class ScriptedDialogs : public Dialogs {
   std::deque<int> filterIndexes;  // chosen filter of the next file dialog, if any
   std::optional<QFont> font;
   std::optional<QColor> colour;
+  std::deque<QString> texts;  // typed into the next text questions; cancelled when empty
   int printed = 0;
   QStringList printedTitles;
   std::vector<FileRequest> fileRequests;
@@ -59,6 +60,11 @@ class ScriptedDialogs : public Dialogs {
   }
   std::optional<QFont> ChooseFont(QWidget*, const QFont&) override { return font; }
   std::optional<QColor> ChooseColour(QWidget*, const QColor&) override { return colour; }
+  std::optional<QString> AskText(QWidget*, const QString& caption, const QString&) override {
+    messages << "text: " + caption;
+    if (texts.empty()) return std::nullopt;
+    return Take(texts, QString());
+  }
   bool Print(QWidget*, QTextDocument& document) override {
     ++printed;
     printedTitles << document.metaInformation(QTextDocument::DocumentTitle);

@@ -2,7 +2,7 @@
 
 namespace tav2 {
 
-// The five options every editor holds; new editors copy the defaults.
+// The options every editor holds; new editors copy the defaults.
 struct EditorOptions {
   static constexpr int kMinTabNumber = 1;
   static constexpr int kMaxTabNumber = 48;
@@ -13,6 +13,7 @@ struct EditorOptions {
   bool syntaxColoring = true;
   bool tabsToSpaces = false;
   int tabNumber = kDefaultTabNumber;  // tab width in columns, 1 to 48
+  bool lineNumbers = true;            // the gutter left of the text
 
   bool operator==(const EditorOptions&) const = default;
 };

@@ -43,6 +43,12 @@ std::optional<EditResult> UndoRing::Undo(std::string_view text, int caret) {
   return MoveTo(target, text);
 }
 
+std::optional<EditResult> UndoRing::Redo(std::string_view text, int caret) {
+  if (!UndoneStatesWaiting()) return std::nullopt;
+  At(current_).caret = caret;
+  return MoveTo(Next(current_), text);
+}
+
 std::optional<EditResult> UndoRing::CancelUndos(std::string_view text, int caret) {
   if (changedSinceUndo_ || newest_ == 0 || current_ == newest_) return std::nullopt;
   TakeSnapshot(text, caret);

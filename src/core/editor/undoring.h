@@ -12,7 +12,7 @@ namespace tav2 {
 // Slots are numbered 1 to 32. A snapshot is taken when the kind of work
 // changes (see UndoRunFlags), before Cut, Paste and Revert Case of a
 // selection; Undo steps back one slot, Cancel undo's returns to the state
-// before the first of a series of undos.
+// before the first of a series of undos, and Redo takes one step towards it.
 //
 // Undo and CancelUndos give the stretch the editor must replace (its text
 // changes from `text` into the restored one; the editor makes that change
@@ -35,6 +35,9 @@ class UndoRing {
   bool TakeSnapshot(std::string_view text, int caret);
   // None when the ring holds no older state.
   std::optional<EditResult> Undo(std::string_view text, int caret);
+  // One step back towards the state before the first of a series of
+  // undos; none after a change since the last undo, or when nothing is undone.
+  std::optional<EditResult> Redo(std::string_view text, int caret);
   // None after a change since the last undo, or when nothing is undone.
   std::optional<EditResult> CancelUndos(std::string_view text, int caret);
 

@@ -1,5 +1,6 @@
 #include "core/lang/assembler.h"
 
+#include "core/sim/decodedinstruction.h"
 #include "core/lang/uppercased.h"
 #include "core/util/formatted.h"
 
@@ -41,30 +42,27 @@ bool IsLetter(int ch) { return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= '
 // Integer arithmetic of expressions wraps at 32 bits.
 int Wrapped(int64_t value) { return static_cast<int>(static_cast<uint32_t>(value)); }
 
-bool StartsOperand(int kind) {
+bool StartsOperand(TokenKind kind) {
   switch (kind) {
-    case kNameToken:
-    case kLabelToken:
-    case kRegisterToken:
-    case kNumberToken:
-    case kStringToken:
-    case kOpenBracketToken:
-    case kPlusToken:
-    case kMinusToken: return true;
+    case TokenKind::Name:
+    case TokenKind::Label:
+    case TokenKind::Register:
+    case TokenKind::Number:
+    case TokenKind::String:
+    case TokenKind::OpenBracket:
+    case TokenKind::Plus:
+    case TokenKind::Minus: return true;
     default: return false;
   }
 }
 
-bool StartsIndirectExpression(int kind) {
-  return kind == kNumberToken || kind == kLabelToken || kind == kNameToken;
+bool StartsIndirectExpression(TokenKind kind) {
+  return kind == TokenKind::Number || kind == TokenKind::Label || kind == TokenKind::Name;
 }
 
-bool StartsExpression(int kind) {
-  return StartsIndirectExpression(kind) || kind == kPlusToken || kind == kMinusToken;
+bool StartsExpression(TokenKind kind) {
+  return StartsIndirectExpression(kind) || kind == TokenKind::Plus || kind == TokenKind::Minus;
 }
-
-// Branches whose extension word counts from the word after the instruction.
-bool IsRelative(int opcode) { return (opcode >= 0x30 && opcode <= 0x3F) || opcode == 0x53; }
 
 // Operands an opcode requires: 0, 1, 2, or -1 when not checked.
 int RequiredOperands(int opcode) {
@@ -113,6 +111,7 @@ void Assembler::Parse() {
   machine_.breakpoints.Clear();
   OpenListing();
   labels_.Clear();
+  lineLabels_.Clear();
   codeSeen_ = false;
   BuildMnemonicIndex();
   RunPass(1);
@@ -136,7 +135,7 @@ void Assembler::BuildMnemonicIndex() {
 void Assembler::RunPass(int pass) {
   pass_ = pass;
   StartPass();
-  while (!endReached_ && token_.kind != kEndToken) ParseLine();
+  while (!endReached_ && token_.kind != TokenKind::End) ParseLine();
 }
 
 // Reading starts after the first "##", or at the start of a text without
@@ -151,40 +150,69 @@ void Assembler::StartPass() {
     Rewind();
     token_ = Token{};
   }
-  token_.kind = kEndOfLineToken;
+  token_.kind = TokenKind::EndOfLine;
 }
 
 void Assembler::ParseLine() {
   line_ = Line{};
+  statementOk_ = true;
   SkipToLineEnd();
-  if (token_.kind == kEndToken) {
+  if (token_.kind == TokenKind::End) {
     endReached_ = true;
     return;
   }
   BeginLine();
-  if (token_.kind == kBreakpointToken) {
+  if (token_.kind == TokenKind::Breakpoint) {
     line_.breakpoint = true;
     ReadToken();
   }
-  if (token_.kind == kNameToken || token_.kind == kLabelToken) {
+  Token labelToken;
+  if (token_.kind == TokenKind::Name || token_.kind == TokenKind::Label) {
     line_.label = token_.text;
+    labelToken = token_;
     ReadToken();
   }
-  if (token_.kind == kMnemonicToken) line_.opcode = token_.intValue;
-  if (token_.kind == kDirectiveToken) line_.directive = token_.intValue;
+  if (token_.kind == TokenKind::Mnemonic) line_.opcode = token_.intValue;
+  if (token_.kind == TokenKind::Directive) line_.directive = token_.intValue;
   if (line_.opcode != 0 || line_.directive != kNoDirective) {
     codeSeen_ = true;
     ReadToken();
     if (StartsOperand(token_.kind)) ParseOperands();
+  } else if (!line_.label.empty() && ReportUnknownInstruction(labelToken)) {
+    SkipToLineEnd();
   }
   if (!AtLineEnd()) {
-    Expect(kSemicolonToken);
+    Expect(TokenKind::Semicolon);
     SkipToLineEnd();
   }
   FinishLine();
 }
 
-bool Assembler::AtLineEnd() const { return token_.kind == kEndOfLineToken || token_.kind == kEndToken; }
+// A word where an instruction belongs that names none: the second word of
+// the line ("loop DEX R2"), or the first when operands follow it ("DEX R2").
+// True when it reported one.
+bool Assembler::ReportUnknownInstruction(const Token& label) {
+  if (token_.kind == TokenKind::Name || token_.kind == TokenKind::Label) {
+    Report(Formatted("unknown instruction \"%s\"", token_.text.c_str()));
+    return true;
+  }
+  if (StartsOperand(token_.kind) && token_.kind != TokenKind::String) {
+    ErrorAt(Formatted("unknown instruction \"%s\"", label.text.c_str()), label.line, label.column);
+    return true;
+  }
+  return false;
+}
+
+// What stands where an operand was expected, for the messages.
+std::string Assembler::Found() const {
+  if (AtLineEnd()) return "found the end of the line";
+  if (token_.kind == TokenKind::String) return "found the string \"" + token_.text + "\"";
+  return "found \"" + token_.text + "\"";
+}
+
+bool Assembler::AtLineEnd() const {
+  return token_.kind == TokenKind::EndOfLine || token_.kind == TokenKind::End;
+}
 
 void Assembler::SkipToLineEnd() {
   while (!AtLineEnd()) ReadToken();
@@ -198,7 +226,7 @@ void Assembler::BeginLine() {
   if (!IncludeOpen()) mainLineStart_ = start;
   line_.position = static_cast<int>(mainLineStart_);
   if (pass_ == 2 && listingOpen_ && Succeeded()) line_.text = ListedText(CurrentText(), start);
-  Expect(kEndOfLineToken);
+  Expect(TokenKind::EndOfLine);
 }
 
 void Assembler::FinishLine() {
@@ -213,7 +241,15 @@ void Assembler::FinishLine() {
     line_.instructionWord = InstructionWord();
     AdvanceForInstruction();
   }
-  if (pass_ == 2 && Succeeded()) ListAndEmit();
+  if (pass_ == 2 && Succeeded()) {
+    NoteLineLabel();
+    ListAndEmit();
+  }
+}
+
+// The labels of lines, not the constants EQU defines, name addresses.
+void Assembler::NoteLineLabel() {
+  if (!line_.label.empty() && line_.directive != kEqu) lineLabels_.Add(line_.address, line_.label);
 }
 
 void Assembler::ReadToken() {
@@ -224,17 +260,17 @@ void Assembler::ReadToken() {
   } else if (IsLetter(ch) || ch == '"' || ch == '$' || ch == '_') {
     ReadWord();
   } else if (IsOpenBracket(ch)) {
-    ReadSingle(kOpenBracketToken);
+    ReadSingle(TokenKind::OpenBracket);
   } else if (IsCloseBracket(ch)) {
-    ReadSingle(kAsmCloseBracketToken);
+    ReadSingle(TokenKind::AsmCloseBracket);
   } else {
     switch (ch) {
       case '#': ReadHash(); break;
       case '\'': ReadCharacterLiteral(); break;
-      case '*': ReadSingle(kTimesToken); break;
-      case '+': ReadSingle(kPlusToken); break;
-      case '-': ReadSingle(kMinusToken); break;
-      case '/': ReadSingle(kDivideToken); break;
+      case '*': ReadSingle(TokenKind::Times); break;
+      case '+': ReadSingle(TokenKind::Plus); break;
+      case '-': ReadSingle(TokenKind::Minus); break;
+      case '/': ReadSingle(TokenKind::Divide); break;
       case ';': ReadComment(); break;
       case '~': ReadLocation(); break;
       default: ReadSpecial(); break;
@@ -242,7 +278,7 @@ void Assembler::ReadToken() {
   }
 }
 
-void Assembler::ReadSingle(int kind) {
+void Assembler::ReadSingle(TokenKind kind) {
   token_.text.assign(1, static_cast<char>(ReadChar()));
   token_.kind = kind;
 }
@@ -253,12 +289,12 @@ void Assembler::ReadHash() {
   ReadChar();
   const int next = ReadChar();
   if (next == '#' || next == 0) {
-    token_.kind = kEndToken;
+    token_.kind = TokenKind::End;
     token_.text = "##";
     return;
   }
   UnreadChar(next);
-  token_.kind = kBreakpointToken;
+  token_.kind = TokenKind::Breakpoint;
   token_.text = "#";
 }
 
@@ -267,14 +303,14 @@ void Assembler::ReadCharacterLiteral() {
   ReadChar();
   int ch = ReadChar();
   if (ch == 0) {
-    token_.kind = kEndToken;
+    token_.kind = TokenKind::End;
     return;
   }
   if (ch == '\n') {
     UnreadChar(ch);
     ch = kCarriageReturn;
   }
-  token_.kind = kNumberToken;
+  token_.kind = TokenKind::Number;
   token_.intValue = ch;
   token_.realValue = ch;
   token_.text = Formatted("'%c'", ch);
@@ -283,7 +319,7 @@ void Assembler::ReadCharacterLiteral() {
 // A comment runs to the end of the line; the line end stays for the next token.
 void Assembler::ReadComment() {
   token_.text.assign(1, static_cast<char>(ReadChar()));
-  token_.kind = kSemicolonToken;
+  token_.kind = TokenKind::Semicolon;
   int ch;
   do {
     ch = ReadChar();
@@ -294,7 +330,7 @@ void Assembler::ReadComment() {
 // "~" is the address of the current line.
 void Assembler::ReadLocation() {
   token_.text.assign(1, static_cast<char>(ReadChar()));
-  token_.kind = kNumberToken;
+  token_.kind = TokenKind::Number;
   token_.intValue = locationCounter_;
   token_.realValue = locationCounter_;
 }
@@ -302,16 +338,16 @@ void Assembler::ReadLocation() {
 void Assembler::ClassifyWord() {
   const std::string upper = UpperCased(token_.text);
   if (const int code = CodeOf(kRegisters, upper)) {
-    token_.kind = kRegisterToken;
+    token_.kind = TokenKind::Register;
     token_.intValue = code;
   } else if (const auto mnemonic = mnemonics_.find(upper); mnemonic != mnemonics_.end()) {
-    token_.kind = kMnemonicToken;
+    token_.kind = TokenKind::Mnemonic;
     token_.intValue = mnemonic->second;
   } else if (const int directive = CodeOf(kDirectives, upper)) {
-    token_.kind = kDirectiveToken;
+    token_.kind = TokenKind::Directive;
     token_.intValue = directive;
   } else {
-    token_.kind = labels_.Find(token_.text) != nullptr ? kLabelToken : kNameToken;
+    token_.kind = labels_.Find(token_.text) != nullptr ? TokenKind::Label : TokenKind::Name;
   }
 }
 
@@ -319,7 +355,7 @@ void Assembler::ParseOperands() {
   switch (line_.directive) {
     case kDat: ParseDataList(); break;
     case kStr:
-      if (token_.kind == kStringToken) {
+      if (token_.kind == TokenKind::String) {
         line_.hasString = true;
         line_.stringText = token_.text.substr(0, kMaxStrCharacters);
         ReadToken();
@@ -331,7 +367,7 @@ void Assembler::ParseOperands() {
 
 void Assembler::ParseDataList() {
   line_.data.push_back(static_cast<uint16_t>(Expression()));
-  while (token_.kind == kCommaToken) {
+  while (token_.kind == TokenKind::Comma) {
     ReadToken();
     line_.data.push_back(static_cast<uint16_t>(Expression()));
   }
@@ -341,17 +377,23 @@ void Assembler::ParseDataList() {
 // A lone register is operand 2; only a register stands before a comma.
 void Assembler::ParseOperandForms() {
   line_.operandCount = 1;
-  if (token_.kind == kOpenBracketToken) {
+  if (token_.kind == TokenKind::OpenBracket) {
     ParseIndirect();
     return;
   }
-  if (token_.kind != kRegisterToken) {
+  if (token_.kind != TokenKind::Register) {
+    const Token first = token_;
     ParseImmediate();
+    if (token_.kind == TokenKind::Comma && statementOk_) {
+      ErrorAt(Formatted("first operand: register expected before ',', found \"%s\"", first.text.c_str()),
+              first.line, first.column);
+      SkipToLineEnd();
+    }
     return;
   }
   const unsigned reg = static_cast<unsigned>(token_.intValue);
   ReadToken();
-  if (token_.kind != kCommaToken) {
+  if (token_.kind != TokenKind::Comma) {
     line_.op2 = reg;
     return;
   }
@@ -362,15 +404,15 @@ void Assembler::ParseOperandForms() {
 }
 
 void Assembler::ParseSecondOperand() {
-  if (token_.kind == kRegisterToken) {
+  if (token_.kind == TokenKind::Register) {
     line_.op2 = static_cast<unsigned>(token_.intValue);
     ReadToken();
-  } else if (token_.kind == kOpenBracketToken) {
+  } else if (token_.kind == TokenKind::OpenBracket) {
     ParseIndirect();
   } else if (StartsExpression(token_.kind)) {
     ParseImmediate();
   } else {
-    Report("Unvalid second operand");
+    Report("Unvalid second operand: register, bracket or value expected, " + Found());
   }
 }
 
@@ -378,16 +420,16 @@ void Assembler::ParseSecondOperand() {
 void Assembler::ParseIndirect() {
   ReadToken();
   line_.indirect = true;
-  if (token_.kind == kRegisterToken) {
+  if (token_.kind == TokenKind::Register) {
     line_.op2 = static_cast<unsigned>(token_.intValue);
     ReadToken();
   } else if (StartsIndirectExpression(token_.kind)) {
     ParseImmediate();
   } else {
-    Report("Unvalid indirect operand");
+    Report("Unvalid indirect operand: register or value expected, " + Found());
     return;
   }
-  Expect(kAsmCloseBracketToken);
+  Expect(TokenKind::AsmCloseBracket);
 }
 
 // While an error is pending every expression gives 1, defined.
@@ -404,11 +446,11 @@ void Assembler::ParseImmediate() {
 // value and every expression gives 1.
 
 int Assembler::Expression() {
-  const bool negate = token_.kind == kMinusToken;
-  if (negate || token_.kind == kPlusToken) ReadToken();
+  const bool negate = token_.kind == TokenKind::Minus;
+  if (negate || token_.kind == TokenKind::Plus) ReadToken();
   int value = Term(negate);
-  while (token_.kind == kPlusToken || token_.kind == kMinusToken) {
-    const int op = token_.kind;
+  while (token_.kind == TokenKind::Plus || token_.kind == TokenKind::Minus) {
+    const TokenKind op = token_.kind;
     ReadToken();
     value = Combine(value, op, Term(false));
   }
@@ -418,8 +460,8 @@ int Assembler::Expression() {
 int Assembler::Term(bool negateFirst) {
   int value = Factor();
   if (negateFirst) value = Wrapped(-static_cast<int64_t>(value));
-  while (token_.kind == kTimesToken || token_.kind == kDivideToken) {
-    const int op = token_.kind;
+  while (token_.kind == TokenKind::Times || token_.kind == TokenKind::Divide) {
+    const TokenKind op = token_.kind;
     ReadToken();
     value = Combine(value, op, Factor());
   }
@@ -430,12 +472,12 @@ int Assembler::Term(bool negateFirst) {
 // which enters the label list as not yet defined.
 int Assembler::Factor() {
   int value = 0;
-  if (token_.kind == kNumberToken) {
+  if (token_.kind == TokenKind::Number) {
     value = token_.intValue;
-  } else if (token_.kind == kLabelToken || token_.kind == kNameToken) {
+  } else if (token_.kind == TokenKind::Label || token_.kind == TokenKind::Name) {
     value = LabelValue(token_.text);
   } else {
-    Report("syntax error in immediate operand");
+    Report("syntax error in immediate operand: value expected, " + Found());
     return value;
   }
   ReadToken();
@@ -451,12 +493,12 @@ int Assembler::LabelValue(const std::string& name) {
   return kUndefinedStandIn;
 }
 
-int Assembler::Combine(int left, int op, int right) {
+int Assembler::Combine(int left, TokenKind op, int right) {
   if (!Succeeded()) return left;
   switch (op) {
-    case kPlusToken: return Wrapped(static_cast<int64_t>(left) + right);
-    case kMinusToken: return Wrapped(static_cast<int64_t>(left) - right);
-    case kTimesToken: return Wrapped(static_cast<int64_t>(left) * right);
+    case TokenKind::Plus: return Wrapped(static_cast<int64_t>(left) + right);
+    case TokenKind::Minus: return Wrapped(static_cast<int64_t>(left) - right);
+    case TokenKind::Times: return Wrapped(static_cast<int64_t>(left) * right);
     default:
       if (right == 0) {
         Report("expression: divide by zero");
@@ -544,7 +586,7 @@ uint16_t Assembler::InstructionWord() const {
 
 void Assembler::AdvanceForInstruction() {
   locationCounter_ = static_cast<uint16_t>(locationCounter_ + (line_.extension ? 2 : 1));
-  if (IsRelative(line_.opcode) && line_.value) {
+  if (IsRelativeBranch(line_.opcode) && line_.value) {
     line_.value = Wrapped(static_cast<int64_t>(*line_.value) - locationCounter_);
   }
 }
@@ -638,6 +680,7 @@ void Assembler::ReportOutcome() {
 void Assembler::Load() {
   for (const AssembledWords::Tuplet& word : results_.Tuplets())
     machine_.memory.Write(word.address, word.value);
+  machine_.labels = lineLabels_;
   reporter_->MemoryLoaded();
   if (const LabelList::Labelitem* begin = labels_.Find("begin"); begin != nullptr && begin->value) {
     machine_.startAddress = static_cast<uint16_t>(*begin->value);

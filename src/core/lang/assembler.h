@@ -20,7 +20,7 @@ namespace tav2 {
 // passes against the mnemonics of the loaded micro-code. Every build
 // rewrites the breakpoint list and the line map; unless only breakpoints
 // are asked for it writes the listing; when asked to load it writes main
-// memory and the start address.
+// memory, the start address and the labels of the program's lines.
 class Assembler : public Scanner {
  public:
   // What a label not defined yet stands for in an expression: one above the
@@ -78,11 +78,13 @@ class Assembler : public Scanner {
   void StartPass();
   void ParseLine();
   void SkipToLineEnd();
+  bool ReportUnknownInstruction(const Token& label);
+  std::string Found() const;
   bool AtLineEnd() const;
   void BeginLine();
   void FinishLine();
 
-  void ReadSingle(int kind);
+  void ReadSingle(TokenKind kind);
   void ReadHash();
   void ReadCharacterLiteral();
   void ReadComment();
@@ -98,9 +100,10 @@ class Assembler : public Scanner {
   int Term(bool negateFirst);
   int Factor();
   int LabelValue(const std::string& name);
-  int Combine(int left, int op, int right);
+  int Combine(int left, TokenKind op, int right);
 
   void DefineLabel();
+  void NoteLineLabel();
   void MarkBreakpoint();
   void ApplyDirective();
   void DefineByEqu();
@@ -127,6 +130,7 @@ class Assembler : public Scanner {
   std::string listing_;
   std::unordered_map<std::string, int> mnemonics_;  // upper-case name -> ROM index
   LabelList labels_;
+  ProgramLabels lineLabels_;  // of this build's lines, for the program's views once loaded
   AssembledWords results_;
   int pass_ = 1;
   uint16_t locationCounter_ = 0;

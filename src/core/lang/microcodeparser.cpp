@@ -109,11 +109,11 @@ void MicrocodeParser::ReadColon() {
   ReadChar();
   if (PeekChar() == '=') {
     ReadChar();
-    token_.kind = kAssignToken;
+    token_.kind = TokenKind::Assign;
     token_.text = ":=";
     return;
   }
-  token_.kind = kColonToken;
+  token_.kind = TokenKind::Colon;
   token_.text = ":";
   ReportAtToken("single colon not allowed");
 }
@@ -124,10 +124,10 @@ void MicrocodeParser::ReadHash() {
   const int next = PeekChar();
   if (next == '#' || next == 0) {
     ReadChar();
-    token_.kind = kEndToken;
+    token_.kind = TokenKind::End;
     token_.text = "##";
   } else {
-    token_.kind = kHashToken;
+    token_.kind = TokenKind::Hash;
     token_.text = "#";
   }
 }
@@ -135,13 +135,13 @@ void MicrocodeParser::ReadHash() {
 void MicrocodeParser::ClassifyWord() {
   const KeywordLists& words = KeywordLists::Shared();
   if (words.IsOperandWord(token_.text)) {
-    token_.kind = kOperandWordToken;
+    token_.kind = TokenKind::OperandWord;
   } else if (words.IsRegisterWord(token_.text)) {
-    token_.kind = kRegisterToken;
+    token_.kind = TokenKind::Register;
   } else if (words.IsAluFunction(token_.text)) {
-    token_.kind = kAluFunctionToken;
+    token_.kind = TokenKind::AluFunction;
   } else {
-    token_.kind = kNameToken;
+    token_.kind = TokenKind::Name;
     token_.intValue = 0;
   }
 }
@@ -157,8 +157,8 @@ void MicrocodeParser::ParsePass() {
   if (!FindMarker("##")) return;
   ReadToken();  // the marker's second '#'
   ReadToken();
-  PassOverUntil({kHashToken});
-  while (token_.kind != kEndToken) {
+  PassOverUntil({TokenKind::Hash});
+  while (token_.kind != TokenKind::End) {
     ParseDefinition();
     if (Storing()) StoreEntry();
   }
@@ -171,19 +171,20 @@ void MicrocodeParser::ParseDefinition() {
   entry_ = McromEntry{};
   opcode_ = 0;
   entryName_.reset();
-  Expect(kHashToken);
+  Expect(TokenKind::Hash);
   if (statementOk_) ParseMnemonic();
   if (statementOk_) ParseOperands();
-  if (statementOk_) Expect(kSemicolonToken);
+  if (statementOk_) Expect(TokenKind::Semicolon);
   if (statementOk_) ParseOpcode();
-  if (!statementOk_) PassOverUntil({kEndOfLineToken});
-  Expect(kEndOfLineToken);
+  if (!statementOk_) PassOverUntil({TokenKind::EndOfLine});
+  Expect(TokenKind::EndOfLine);
   ParseBody();
 }
 
 // A header with nothing before its ';' or its line end has no mnemonic.
 void MicrocodeParser::ParseMnemonic() {
-  if (token_.kind == kEndOfLineToken || token_.kind == kSemicolonToken || token_.kind == kEndToken) {
+  if (token_.kind == TokenKind::EndOfLine || token_.kind == TokenKind::Semicolon ||
+      token_.kind == TokenKind::End) {
     ReportAtToken(kMnemonicExpected);
     return;
   }
@@ -203,10 +204,10 @@ void MicrocodeParser::ParseMnemonic() {
 void MicrocodeParser::ParseOperands() {
   bool any = false;
   bool comma = false;
-  while (token_.kind != kSemicolonToken) {
-    if (token_.kind == kCommaToken) {
+  while (token_.kind != TokenKind::Semicolon) {
+    if (token_.kind == TokenKind::Comma) {
       comma = true;
-    } else if (token_.kind != kOperandWordToken) {
+    } else if (token_.kind != TokenKind::OperandWord) {
       ReportAtToken("wrong operands for instruction");
       return;
     }
@@ -219,7 +220,7 @@ void MicrocodeParser::ParseOperands() {
 // Opcodes whose low byte is 0 are never stored and never count as defined,
 // so any number of them may appear.
 void MicrocodeParser::ParseOpcode() {
-  if (token_.kind != kNumberToken || token_.numberForm != kHexNumber) {
+  if (token_.kind != TokenKind::Number || token_.numberForm != NumberForm::Hex) {
     ReportAtToken("microcode definition must be hex value");
     return;
   }
@@ -237,18 +238,18 @@ void MicrocodeParser::ParseOpcode() {
 void MicrocodeParser::ParseBody() {
   entry_.count = 0;
   PassOverEndsOfLine();
-  if (token_.kind == kEqualsToken) {
+  if (token_.kind == TokenKind::Equals) {
     ParseCopy();
     return;
   }
-  while (token_.kind != kHashToken && token_.kind != kEndToken) ParseMicroCodeLine();
+  while (token_.kind != TokenKind::Hash && token_.kind != TokenKind::End) ParseMicroCodeLine();
 }
 
 // "= name ;": the micro-program of an instruction defined earlier in the
 // source; everything after it up to the next definition is passed over.
 void MicrocodeParser::ParseCopy() {
   ReadToken();
-  if (token_.kind != kNameToken) {
+  if (token_.kind != TokenKind::Name) {
     ReportAtToken("Defined instruction expected");
     return;
   }
@@ -260,8 +261,8 @@ void MicrocodeParser::ParseCopy() {
     names_.push_back({name, std::nullopt});
   }
   ReadToken();
-  Expect(kSemicolonToken);
-  PassOverUntil({kHashToken});
+  Expect(TokenKind::Semicolon);
+  PassOverUntil({TokenKind::Hash});
 }
 
 // Copies what this build wrote for the named instruction, never an older
@@ -282,13 +283,14 @@ void MicrocodeParser::CopyFromRom(const DefinedName& source) {
 void MicrocodeParser::ParseMicroCodeLine() {
   statementOk_ = true;
   PassOverEndsOfLine();
-  if (token_.kind == kHashToken || token_.kind == kEndToken) return;
+  if (token_.kind == TokenKind::Hash || token_.kind == TokenKind::End) return;
   micro_ = MicroInstruction{};
   const int line = token_.line;
   const int column = token_.column;
-  while (token_.kind != kEndOfLineToken && token_.kind != kHashToken && token_.kind != kEndToken) {
+  while (token_.kind != TokenKind::EndOfLine && token_.kind != TokenKind::Hash &&
+         token_.kind != TokenKind::End) {
     ParseMicroOperation();
-    if (!statementOk_) PassOverUntil({kEndOfLineToken, kHashToken});
+    if (!statementOk_) PassOverUntil({TokenKind::EndOfLine, TokenKind::Hash});
   }
   if (entry_.count < McromEntry::kMaxMicroInstructions) {
     entry_.program[static_cast<std::size_t>(entry_.count++)] = micro_;
@@ -300,16 +302,17 @@ void MicrocodeParser::ParseMicroCodeLine() {
 // "destination := source ;"; stops at its first error.
 void MicrocodeParser::ParseMicroOperation() {
   const bool aluPending = ParseDestination();
-  if (statementOk_) Expect(kAssignToken);
+  if (statementOk_) Expect(TokenKind::Assign);
   if (statementOk_) ParseOperationSource(aluPending);
-  if (statementOk_) Expect(kSemicolonToken);
+  if (statementOk_) Expect(TokenKind::Semicolon);
 }
 
 // Sets the destination bit; true when the destination is ALU, whose source
 // must then be an ALU function.
 bool MicrocodeParser::ParseDestination() {
   if (!KeywordLists::Shared().IsRegisterWord(token_.text)) {
-    ReportAtToken("Register, operand or 'ALU' expected");
+    ReportAtToken(token_.kind == TokenKind::Name ? UnknownWord("register")
+                                                 : "Register, operand or 'ALU' expected");
     return false;
   }
   const RegisterBits* reg = FindRegister(token_.text);
@@ -319,9 +322,13 @@ bool MicrocodeParser::ParseDestination() {
 }
 
 void MicrocodeParser::ParseOperationSource(bool aluPending) {
-  const int kind = token_.kind;
-  if (kind != kRegisterToken && kind != kAluFunctionToken && kind != kOperandWordToken) {
-    ReportAtToken(aluPending ? "ALU-function expected" : "Register or operand expected");
+  const TokenKind kind = token_.kind;
+  if (kind != TokenKind::Register && kind != TokenKind::AluFunction && kind != TokenKind::OperandWord) {
+    if (kind == TokenKind::Name) {
+      ReportAtToken(UnknownWord(aluPending ? "ALU function" : "register"));
+    } else {
+      ReportAtToken(aluPending ? "ALU-function expected" : "Register or operand expected");
+    }
     return;
   }
   if (aluPending) {
@@ -342,14 +349,19 @@ void MicrocodeParser::StoreEntry() {
   if (entryName_) names_[*entryName_].storedAt = opcode_;
 }
 
-void MicrocodeParser::PassOverUntil(std::initializer_list<int> kinds) {
-  while (token_.kind != kEndToken && std::find(kinds.begin(), kinds.end(), token_.kind) == kinds.end()) {
+void MicrocodeParser::PassOverUntil(std::initializer_list<TokenKind> kinds) {
+  while (token_.kind != TokenKind::End && std::find(kinds.begin(), kinds.end(), token_.kind) == kinds.end()) {
     ReadToken();
   }
 }
 
 void MicrocodeParser::PassOverEndsOfLine() {
-  while (token_.kind == kEndOfLineToken) ReadToken();
+  while (token_.kind == TokenKind::EndOfLine) ReadToken();
+}
+
+// A word that names no register or ALU function where one belongs.
+std::string MicrocodeParser::UnknownWord(const char* what) const {
+  return Formatted("unknown %s \"%s\"", what, token_.text.c_str());
 }
 
 void MicrocodeParser::ReportAtToken(const std::string& text) { ErrorAt(text, token_.line, token_.column); }

@@ -54,8 +54,9 @@ class MicrocodeParser : public Scanner {
   void ReadHash();
 
   // Passes over tokens up to one of `kinds` or the end of the text.
-  void PassOverUntil(std::initializer_list<int> kinds);
+  void PassOverUntil(std::initializer_list<TokenKind> kinds);
   void PassOverEndsOfLine();
+  std::string UnknownWord(const char* what) const;
   void ReportAtToken(const std::string& text);
   DefinedName* FindName(std::string_view name);
   // Pass 2 of a build that is still error-free and asked to load.

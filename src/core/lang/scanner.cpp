@@ -305,7 +305,7 @@ bool Scanner::FindMarker(std::string_view marker) {
 bool Scanner::IsWordChar(int ch) const { return IsLetter(ch) || IsDigit(ch) || ch == '_'; }
 
 int Scanner::BeginToken() {
-  token_.numberForm = kPlainNumber;
+  token_.numberForm = NumberForm::Plain;
   token_.sign = 0;
   token_.realValue = 0;
   token_.intValue = 0;
@@ -319,12 +319,12 @@ int Scanner::BeginToken() {
   token_.line = line_;
   token_.column = column_;
   token_.offset = pos_;
-  if (ch == 0) token_.kind = kEndToken;
+  if (ch == 0) token_.kind = TokenKind::End;
   return ch;
 }
 
 void Scanner::ReadNumber() {
-  token_.kind = kNumberToken;
+  token_.kind = TokenKind::Number;
   const int first = ReadChar();
   token_.text.assign(1, static_cast<char>(first));
   if (first == '0') {
@@ -347,7 +347,7 @@ void Scanner::ReadNumber() {
 // Hexadecimal digits after "0x", or decimal digits after "0b" of which the
 // leading 0s and 1s make the value.
 void Scanner::ReadRadixNumber(int base) {
-  token_.numberForm = base == 16 ? kHexNumber : kBinaryNumber;
+  token_.numberForm = base == 16 ? NumberForm::Hex : NumberForm::Binary;
   uint32_t value = 0;
   bool binaryDigits = true;
   std::size_t digits = 0;
@@ -397,7 +397,9 @@ void Scanner::ReadDecimal(char first) {
     ErrorAt("invalid decimal value ", token_.line, token_.column);
   }
   const bool allDigits = std::all_of(token_.text.begin(), token_.text.end(), IsDigit);
-  token_.numberForm = first == '0' ? kPlainNumber : allDigits ? kDecimalInteger : kDecimalReal;
+  token_.numberForm = first == '0' ? NumberForm::Plain
+                      : allDigits  ? NumberForm::DecimalInteger
+                                   : NumberForm::DecimalReal;
   double value = 0;
   std::from_chars(token_.text.data(), token_.text.data() + token_.text.size(), value);
   token_.realValue = value;
@@ -407,7 +409,7 @@ void Scanner::ReadDecimal(char first) {
 void Scanner::ReadWord() {
   const int first = ReadChar();
   if (first == '"') {
-    token_.kind = kStringToken;
+    token_.kind = TokenKind::String;
     while (token_.text.size() < kMaxStringToken) {
       const int ch = ReadChar();
       if (ch == '"' || IsWordEnd(ch)) break;
@@ -425,7 +427,7 @@ void Scanner::ReadWord() {
     token_.text += static_cast<char>(ch);
   }
   if (token_.text.size() >= kWordTooLong) {
-    token_.kind = kUnknownToken;
+    token_.kind = TokenKind::Unknown;
     ErrorAt("word too long ", token_.line, token_.column);
     return;
   }
@@ -436,16 +438,16 @@ void Scanner::ReadSpecial() {
   const int ch = ReadChar();
   token_.text.assign(1, static_cast<char>(ch));
   switch (ch) {
-    case '\n': token_.kind = kEndOfLineToken; break;
-    case ',': token_.kind = kCommaToken; break;
-    case ':': token_.kind = kColonToken; break;
-    case ';': token_.kind = kSemicolonToken; break;
-    case '=': token_.kind = kEqualsToken; break;
-    default: token_.kind = IsCloseBracket(ch) ? kCloseBracketToken : kUnknownToken; break;
+    case '\n': token_.kind = TokenKind::EndOfLine; break;
+    case ',': token_.kind = TokenKind::Comma; break;
+    case ':': token_.kind = TokenKind::Colon; break;
+    case ';': token_.kind = TokenKind::Semicolon; break;
+    case '=': token_.kind = TokenKind::Equals; break;
+    default: token_.kind = IsCloseBracket(ch) ? TokenKind::CloseBracket : TokenKind::Unknown; break;
   }
 }
 
-void Scanner::Expect(int kind) {
+void Scanner::Expect(TokenKind kind) {
   if (token_.kind == kind) {
     ReadToken();
   } else {

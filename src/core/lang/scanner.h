@@ -48,10 +48,13 @@ class Scanner {
   const std::vector<std::string>& IncludedFiles() const { return included_; }
 
  protected:
+  // How a number was written: with a leading 0 (plain), as a decimal
+  // integer or real, or with a hex or binary radix.
+  enum class NumberForm { Plain, DecimalInteger, DecimalReal, Hex, Binary };
   struct Token {
-    int kind = kEndToken;
+    TokenKind kind = TokenKind::End;
     std::size_t start = 0;  // scanner position when reading of the token began
-    int numberForm = 0;     // 0 plain, 2 decimal integer, 3 decimal real, 21 hex, 22 binary
+    NumberForm numberForm = NumberForm::Plain;
     std::string text;
     double realValue = 0;
     int intValue = 0;
@@ -59,13 +62,6 @@ class Scanner {
     int column = 1;
     std::size_t offset = 0;  // of its first character in the current text
     char sign = 0;
-  };
-  enum NumberForm {
-    kPlainNumber = 0,
-    kDecimalInteger = 2,
-    kDecimalReal = 3,
-    kHexNumber = 21,
-    kBinaryNumber = 22
   };
 
   virtual void Parse() = 0;
@@ -83,7 +79,7 @@ class Scanner {
 
   // The steps every token reader begins with: reset the value fields, skip
   // blanks, note where the token starts. Returns its first character (left
-  // unread), or 0 at the end of the text (the token is then kind 14).
+  // unread), or 0 at the end of the text (the token is then the end token).
   int BeginToken();
 
   int ReadChar();
@@ -95,7 +91,7 @@ class Scanner {
   // a text left inside an included file goes back to the main text.
   void ResetIncludes();
 
-  void Expect(int kind);
+  void Expect(TokenKind kind);
   void Error(const std::string& text) { ErrorAt(text, line_, column_); }
   void ErrorAt(const std::string& text, int line, int column);
   void ErrorAtPosition(const std::string& text, int position);

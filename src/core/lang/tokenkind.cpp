@@ -2,35 +2,30 @@
 
 namespace tav2 {
 
-std::string_view ExpectationMessage(int kind) {
+std::string_view ExpectationMessage(TokenKind kind) {
   switch (kind) {
-    case 1:
-    case 2:
-    case 3: return " value expected";
-    case kStringToken: return " String expected";
-    case kCommaToken: return " ',' expected";
-    case kColonToken: return "  ':' expected";
-    case kEqualsToken: return " '=' expected";
-    case kSemicolonToken: return " ';' expected";
-    case kCloseBracketToken: return " ')' expected";
-    case kLabelToken: return " label expected";
-    case 4:
-    case 6:
-    case kNameToken: return " Name or label expected";
-    case kAssignToken: return " ASSIGN expected";
-    case kEndOfLineToken: return " RETURN expected";
-    case kHashToken: return " '#' expected";
-    case kRegisterToken: return " Register expected";
-    case kAluFunctionToken: return " ALU functione expected";
-    case kMnemonicToken:
-    case kDirectiveToken: return " operation or directive expected";
-    case 16:
-    case kOpenBracketToken: return " '(' expected";
-    case kAsmCloseBracketToken: return " ')' expected";
-    case kPlusToken:
-    case kMinusToken:
-    case kTimesToken:
-    case kDivideToken: return " operator expected";
+    case TokenKind::Number: return " value expected";
+    case TokenKind::String: return " String expected";
+    case TokenKind::Comma: return " ',' expected";
+    case TokenKind::Colon: return "  ':' expected";
+    case TokenKind::Equals: return " '=' expected";
+    case TokenKind::Semicolon: return " ';' expected";
+    case TokenKind::CloseBracket: return " ')' expected";
+    case TokenKind::Label: return " label expected";
+    case TokenKind::Name: return " Name or label expected";
+    case TokenKind::Assign: return " ASSIGN expected";
+    case TokenKind::EndOfLine: return " RETURN expected";
+    case TokenKind::Hash: return " '#' expected";
+    case TokenKind::Register: return " Register expected";
+    case TokenKind::AluFunction: return " ALU functione expected";
+    case TokenKind::Mnemonic:
+    case TokenKind::Directive: return " operation or directive expected";
+    case TokenKind::OpenBracket: return " '(' expected";
+    case TokenKind::AsmCloseBracket: return " ')' expected";
+    case TokenKind::Plus:
+    case TokenKind::Minus:
+    case TokenKind::Times:
+    case TokenKind::Divide: return " operator expected";
     default: return "general syntax error";
   }
 }

@@ -110,6 +110,7 @@ void OptionsFile::WriteEditorDefaults(const EditorDefaults& editor, std::string&
   AppendKey(text, "CT", std::to_string(editor.textBackground), "//text backgroundcolor");
   AppendKey(text, "TS", Flag(editor.options.tabsToSpaces), "//tabs to spaces");
   AppendKey(text, "TN", std::to_string(editor.options.tabNumber), "//tabnumber");
+  AppendKey(text, "LN", Flag(editor.options.lineNumbers), "//line numbers");
 }
 
 void OptionsFile::WriteAssembler(const AssemblerOptions& assembler, std::string& text) {
@@ -143,6 +144,7 @@ void OptionsFile::ReadEditorDefaults(const std::vector<std::string>& lines, Edit
     if (line.key == "CT") editor.textBackground = ReadDecimal(line.value);
     if (line.key == "TS") editor.options.tabsToSpaces = ReadFlag(line.value);
     if (line.key == "TN") editor.options.tabNumber = UsableTabNumber(ReadDecimal(line.value));
+    if (line.key == "LN") editor.options.lineNumbers = ReadFlag(line.value);
   });
 }
 

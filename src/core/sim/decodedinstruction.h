@@ -11,6 +11,10 @@ constexpr int kOperandKinds = 6;
 // "R1", "R2", "T1", "SP", "PC"; empty for None.
 std::string_view OperandName(Operand operand);
 
+// The branches whose extension word holds an offset from the word after
+// the instruction rather than an address.
+constexpr bool IsRelativeBranch(int opcode) { return (opcode >= 0x30 && opcode <= 0x3F) || opcode == 0x53; }
+
 // The fields of an instruction word.
 struct DecodedInstruction {
   uint8_t opcode = 0;

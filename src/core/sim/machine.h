@@ -5,6 +5,7 @@
 #include "core/sim/linemap.h"
 #include "core/sim/mainmemory.h"
 #include "core/sim/mcrom.h"
+#include "core/sim/programlabels.h"
 
 namespace tav2 {
 
@@ -16,6 +17,7 @@ struct Machine {
   bool halted = false;
   BreakpointList breakpoints;
   LineMap lineMap;
+  ProgramLabels labels;  // of the program loaded last
   uint16_t startAddress = 0;
   uint16_t defaultStackPointer = 0x7FFF;
 };

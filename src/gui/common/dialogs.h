@@ -32,6 +32,8 @@ class Dialogs {
                                const QString& filters, int* filterIndex, bool confirmOverwrite) = 0;
   virtual std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) = 0;
   virtual std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial) = 0;
+  // A line of text the user types, or none when cancelled.
+  virtual std::optional<QString> AskText(QWidget* parent, const QString& caption, const QString& label) = 0;
   // Prints a document, titled by its DocumentTitle, after the print dialog;
   // false when cancelled.
   virtual bool Print(QWidget* parent, QTextDocument& document) = 0;

@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -89,6 +91,12 @@ std::optional<QFont> QtDialogs::ChooseFont(QWidget* parent, const QFont& initial
 std::optional<QColor> QtDialogs::ChooseColour(QWidget* parent, const QColor& initial) {
   const QColor colour = QColorDialog::getColor(initial, parent);
   return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
+}
+
+std::optional<QString> QtDialogs::AskText(QWidget* parent, const QString& caption, const QString& label) {
+  bool accepted = false;
+  const QString text = QInputDialog::getText(parent, caption, label, QLineEdit::Normal, QString(), &accepted);
+  return accepted ? std::optional<QString>(text) : std::nullopt;
 }
 
 bool QtDialogs::Print(QWidget* parent, QTextDocument& document) {

@@ -18,6 +18,7 @@ class QtDialogs : public Dialogs {
                        const QString& filters, int* filterIndex, bool confirmOverwrite) override;
   std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
   std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial) override;
+  std::optional<QString> AskText(QWidget* parent, const QString& caption, const QString& label) override;
   bool Print(QWidget* parent, QTextDocument& document) override;
 
   // Print to PDF proposes the document's own folder and base name with

@@ -28,7 +28,9 @@ struct KeyBinding {
   void (EditCommands::*command)();
 };
 
-const std::array<KeyBinding, 9> kKeyBindings = {{
+const std::array<KeyBinding, 11> kKeyBindings = {{
+    {Qt::Key_Y, Qt::ControlModifier, &EditCommands::Redo},
+    {Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, &EditCommands::Redo},
     {Qt::Key_F, Qt::ControlModifier, &EditCommands::Find},
     {Qt::Key_R, Qt::ControlModifier, &EditCommands::Replace},
     {Qt::Key_F3, Qt::NoModifier, &EditCommands::SearchAgain},
@@ -125,6 +127,12 @@ void EditCommands::SetOptions(const EditorOptions& options) {
   SwitchColouring(options.syntaxColoring);
   if (!options.syntaxColoring) SetWordWrap(options.wordWrap);
   SetTabNumber(options.tabNumber);
+  SetLineNumbers(options.lineNumbers);
+}
+
+void EditCommands::SetLineNumbers(bool on) {
+  options_.lineNumbers = on;
+  emit lineNumbersChanged(on);
 }
 
 void EditCommands::SetAutoIndent(bool on) { options_.autoIndent = on; }
@@ -224,20 +232,35 @@ void EditCommands::NarrowWideCharacters() {
   cursor.endEditBlock();
 }
 
+void EditCommands::ApplyUserChange(const TextChange& change) {
+  TakeSnapshot();
+  int caret = CurrentSelection().start;
+  if (caret > change.start) caret += static_cast<int>(change.inserted.size()) - change.removed;
+  Apply(EditResult{change, Selection{std::max(caret, change.start), 0}}, ChangeSource::User);
+}
+
+void EditCommands::MarkSaved() { savedText_ = std::string(CoreText(*edit_).View()); }
+
 void EditCommands::Undo() {
   const CoreText text(*edit_);
-  if (const std::optional<EditResult> result = ring_.Undo(text.View(), CurrentSelection().start)) {
-    Apply(*result, ChangeSource::Programmatic);
-    edit_->setFocus();
-  }
+  ApplyRingStep(ring_.Undo(text.View(), CurrentSelection().start));
+}
+
+void EditCommands::Redo() {
+  const CoreText text(*edit_);
+  ApplyRingStep(ring_.Redo(text.View(), CurrentSelection().start));
 }
 
 void EditCommands::CancelUndos() {
   const CoreText text(*edit_);
-  if (const std::optional<EditResult> result = ring_.CancelUndos(text.View(), CurrentSelection().start)) {
-    Apply(*result, ChangeSource::Programmatic);
-    edit_->setFocus();
-  }
+  ApplyRingStep(ring_.CancelUndos(text.View(), CurrentSelection().start));
+}
+
+void EditCommands::ApplyRingStep(const std::optional<EditResult>& step) {
+  if (!step) return;
+  Apply(*step, ChangeSource::Programmatic);
+  edit_->document()->setModified(CoreText(*edit_).View() != savedText_);
+  edit_->setFocus();
 }
 
 // Applying results

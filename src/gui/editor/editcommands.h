@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QString>
 #include <optional>
+#include <string>
 #include <utility>
 
 #include "core/editor/editresult.h"
@@ -27,7 +28,8 @@ class SourceHighlighter;
 // and the editor options that act on the control.
 //
 // It watches the control's keys and mouse clicks: key presses group the
-// work into undo steps, and the command keys (Ctrl+Z, Ctrl+X/C/V/A, Ctrl+F,
+// work into undo steps, and the command keys (Ctrl+Z, Ctrl+Y and
+// Ctrl+Shift+Z, Ctrl+X/C/V/A, Ctrl+F,
 // Ctrl+R, F3, Ctrl+U, Ctrl+B, Ctrl+[ and Ctrl+], Ctrl+I, Ctrl+J) run their
 // command while the text has the focus. The menu items of the editor window
 // call the public slots.
@@ -56,12 +58,14 @@ class EditCommands : public QObject {
   // The selection's first 50 characters or the word at the caret.
   QString WordAtCursor() const;
 
-  // Takes all five options and applies them to the control.
+  // Takes all the options and applies them to the control.
   void SetOptions(const EditorOptions& options);
   void SetAutoIndent(bool on);
   // On: coloured, and word wrap off. Off: plain.
   void SwitchColouring(bool on);
   void SetWordWrap(bool on);
+  // The line-number gutter beside the text (the editor window shows it).
+  void SetLineNumbers(bool on);
   // Sets the tab width (brought into 1..48) and the control's tab stops.
   void SetTabNumber(int tabNumber);
   // Switched on, every tab of the text becomes spaces.
@@ -74,9 +78,16 @@ class EditCommands : public QObject {
   void SetBackground(const QColor& colour);
   // Every slot holds the text as it is now (after creation and loading).
   void InitialiseUndo();
+  // A change asked for outside the keyboard (a click in the gutter): an
+  // undo step of its own; the caret stays on its character.
+  void ApplyUserChange(const TextChange& change);
+  // The text as it is now is the one in its file: undo and redo steps that
+  // return to it clear the modified state.
+  void MarkSaved();
 
  public slots:
   void Undo();
+  void Redo();
   void CancelUndos();
   void Find();
   void Replace();
@@ -105,6 +116,7 @@ class EditCommands : public QObject {
   void insertModeChanged(const QString& indicator);
   void colouringChanged(bool on);
   void wordWrapChanged(bool on);
+  void lineNumbersChanged(bool on);
   // A key that types, deletes or breaks a line went down in the text (the
   // red source line goes away then).
   void textKeyPressed();
@@ -127,6 +139,8 @@ class EditCommands : public QObject {
   bool HoldsWideCharacter(int position, int length) const;
   void NarrowWideCharacters();
   void Apply(const EditResult& result, ChangeSource source);
+  // Applies an undo ring step; the text is modified unless it is the saved one.
+  void ApplyRingStep(const std::optional<EditResult>& step);
   void ReplaceStretch(const TextChange& change);
   void Select(Selection selection);
   Selection CurrentSelection() const;
@@ -146,6 +160,7 @@ class EditCommands : public QObject {
   QPointer<SourceHighlighter> highlighter_;
   UndoRunFlags& runFlags_;
   UndoRing ring_;
+  std::string savedText_;
   EditorOptions options_;
   bool insertMode_ = true;
   bool programmatic_ = false;

@@ -27,6 +27,7 @@ EditOptionsDialogBase::EditOptionsDialogBase(QWidget* parent, const QString& gro
   syntaxColoring_ = AddCheckBox(boxes, "SyntaxColoring", tr("Syntax Coloring"));
   wordWrap_ = AddCheckBox(boxes, "WordWrap", tr("Wordwrap"));
   tabsToSpaces_ = AddCheckBox(boxes, "TabsToSpaces", tr("Translate Tabs to Spaces"));
+  lineNumbers_ = AddCheckBox(boxes, "LineNumbers", tr("Line numbers"));
 
   fields_ = new QFormLayout;
   tabUpDown_ = new QSpinBox;
@@ -62,11 +63,12 @@ void EditOptionsDialogBase::ShowOptions(const EditorOptions& options) {
   wordWrap_->setChecked(options.wordWrap);
   tabsToSpaces_->setChecked(options.tabsToSpaces);
   tabUpDown_->setValue(options.tabNumber);
+  lineNumbers_->setChecked(options.lineNumbers);
 }
 
 EditorOptions EditOptionsDialogBase::ChosenOptions() const {
-  return EditorOptions{autoIndent_->isChecked(), wordWrap_->isChecked(), syntaxColoring_->isChecked(),
-                       tabsToSpaces_->isChecked(), tabUpDown_->value()};
+  return EditorOptions{autoIndent_->isChecked(),   wordWrap_->isChecked(), syntaxColoring_->isChecked(),
+                       tabsToSpaces_->isChecked(), tabUpDown_->value(),    lineNumbers_->isChecked()};
 }
 
 ColourEdit* EditOptionsDialogBase::AddColourField(const char* fieldName, const char* labelName,

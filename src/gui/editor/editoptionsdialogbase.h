@@ -42,6 +42,7 @@ class EditOptionsDialogBase : public QDialog {
   QCheckBox* syntaxColoring_ = nullptr;
   QCheckBox* wordWrap_ = nullptr;
   QCheckBox* tabsToSpaces_ = nullptr;
+  QCheckBox* lineNumbers_ = nullptr;
   QSpinBox* tabUpDown_ = nullptr;
 
  private:

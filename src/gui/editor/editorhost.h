@@ -68,6 +68,8 @@ class EditorHost {
   virtual void RunProgram() = 0;
   virtual void ClearErrorList(EditorWindow* editor) = 0;
   virtual void SetProjectEditor(EditorWindow* editor) = 0;
+  // Whether the program in main memory was loaded from this editor.
+  virtual bool ProgramLoadedFrom(const EditorWindow* editor) const = 0;
   // Called by a closing editor after it recorded its bounds.
   virtual void EditorClosed(EditorWindow* editor) = 0;
 

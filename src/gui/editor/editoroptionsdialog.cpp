@@ -33,6 +33,7 @@ void EditorOptionsDialog::OnOkClicked() {
   emit fontItemEnabled(!chosen.syntaxColoring);
   if (chosen.tabNumber != editor_.Options().tabNumber) editor_.SetTabNumber(chosen.tabNumber);
   editor_.SetTabsToSpaces(chosen.tabsToSpaces);
+  editor_.SetLineNumbers(chosen.lineNumbers);
   close();
   if (editor_.Edit()->isVisible()) editor_.Edit()->setFocus();
 }

@@ -10,12 +10,14 @@
 #include <QMdiArea>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QTextBlock>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <string>
 #include <string_view>
 
+#include "core/editor/breakpointmark.h"
 #include "core/editor/editorfilename.h"
 #include "core/editor/lineends.h"
 #include "gui/common/bgrcolour.h"
@@ -23,6 +25,7 @@
 #include "gui/editor/editcommands.h"
 #include "gui/editor/editorhost.h"
 #include "gui/editor/errorlist.h"
+#include "gui/editor/linenumbergutter.h"
 #include "gui/editor/sourcehighlighter.h"
 #include "gui/editor/sourcelinehighlight.h"
 #include "gui/editor/editoroptionsdialog.h"
@@ -55,6 +58,13 @@ std::string_view View(const QByteArray& bytes) {
 
 QByteArray Bytes(const std::string& text) { return QByteArray::fromStdString(text); }
 
+// The pop-up menu shows the keys of Undo and Redo beside them.
+QKeySequence PopupShortcut(std::string_view item) {
+  if (item == "menu_Undo") return QKeySequence("Ctrl+Z");
+  if (item == "menu_Redo") return QKeySequence("Ctrl+Y");
+  return {};
+}
+
 }  // namespace
 
 EditorWindow::EditorWindow(EditorHost& host) : host_(host) {
@@ -77,7 +87,13 @@ EditorWindow::EditorWindow(EditorHost& host) : host_(host) {
   text_->setContextMenuPolicy(Qt::CustomContextMenu);
   text_->document()->setDocumentMargin(kFirstLineIndent);
   SetTextFont();
-  column->addWidget(text_, 1);
+  gutter_ = new LineNumberGutter(text_, client);
+  gutter_->hide();
+  auto* textRow = new QHBoxLayout;
+  textRow->setSpacing(0);
+  textRow->addWidget(gutter_);
+  textRow->addWidget(text_, 1);
+  column->addLayout(textRow, 1);
 
   CreateErrorPanel(client);
   column->addWidget(errorPanel_);
@@ -184,6 +200,8 @@ void EditorWindow::CreateTextComponents() {
   connect(commands_, &EditCommands::colouringChanged, this, &EditorWindow::RefreshIndicators);
   connect(commands_, &EditCommands::wordWrapChanged, this, &EditorWindow::RefreshIndicators);
   connect(commands_, &EditCommands::insertModeChanged, this, &EditorWindow::RefreshIndicators);
+  connect(commands_, &EditCommands::lineNumbersChanged, this, &EditorWindow::RefreshGutter);
+  connect(gutter_, &LineNumberGutter::lineClicked, this, &EditorWindow::ToggleBreakpoint);
   connect(commands_, &EditCommands::textKeyPressed, sourceLine_, &SourceLineHighlight::ClearSourceLine);
   connect(errorList_, &ErrorList::errorChosen, this, [this](int position) {
     ShowSourceLine(position);
@@ -253,6 +271,9 @@ void EditorWindow::CreateEditMenu() {
     connect(AddMenuItem(editMenu_, this, name, caption, shortcut), &QAction::triggered, commands_, command);
   };
   add("Undo", "Undo ", QKeySequence("Ctrl+Z"), &EditCommands::Undo);
+  add("Redo1", "Redo", QKeySequence("Ctrl+Y"), &EditCommands::Redo);
+  findChild<QAction*>("Redo1", Qt::FindDirectChildrenOnly)
+      ->setShortcuts({QKeySequence("Ctrl+Y"), QKeySequence("Ctrl+Shift+Z")});
   add("UndoUndo1", "Cancel undo's", {}, &EditCommands::CancelUndos);
   editMenu_->addSeparator();
   add("Find", "&Find", QKeySequence("Ctrl+F"), &EditCommands::Find);
@@ -269,6 +290,11 @@ void EditorWindow::CreateEditMenu() {
   add("Matchingbracket1", "Match &Bracket", QKeySequence("Ctrl+B"), &EditCommands::MatchBracket);
   add("Blocktoright", "Indent Selection", QKeySequence("Ctrl+I"), &EditCommands::IndentSelection);
   add("Blocktoleft", "Unindent Selection", QKeySequence("Ctrl+J"), &EditCommands::UnindentSelection);
+  breakpointItem_ =
+      AddMenuItem(editMenu_, this, "ToggleBreakpoint1", "Toggle &breakpoint", QKeySequence("F9"));
+  breakpointItem_->setShortcutContext(Qt::WidgetShortcut);
+  text_->addAction(breakpointItem_);
+  connect(breakpointItem_, &QAction::triggered, this, &EditorWindow::ToggleBreakpointAtCaret);
   editMenu_->addSeparator();
   insertFileItem_ = AddMenuItem(editMenu_, this, "Insertfile", "&Insert file");
   QAction* writeBlock = AddMenuItem(editMenu_, this, "Writeblock", "Se&lection to file");
@@ -284,8 +310,9 @@ void EditorWindow::CreateEditMenu() {
 void EditorWindow::CreatePopupMenu() {
   popupMenu_ = new QMenu(this);
   popupMenu_->setObjectName("PopupMenu1");
-  const std::array<std::tuple<const char*, QString, const char*>, 11> items = {{
+  const std::array<std::tuple<const char*, QString, const char*>, 12> items = {{
       {"menu_Undo", "Undo", "Undo"},
+      {"menu_Redo", "Redo", "Redo1"},
       {"find1", "&Find", "Find"},
       {"FindNext2", "Find &Next", "FindNext1"},
       {"replace1", "&Replace", "Replace"},
@@ -298,9 +325,7 @@ void EditorWindow::CreatePopupMenu() {
       {"More1", "More...", "Options1"},
   }};
   for (const auto& [name, caption, repeats] : items) {
-    const bool undo = std::string_view(name) == "menu_Undo";
-    QAction* item =
-        AddMenuItem(popupMenu_, this, name, caption, undo ? QKeySequence("Ctrl+Z") : QKeySequence());
+    QAction* item = AddMenuItem(popupMenu_, this, name, caption, PopupShortcut(name));
     item->setShortcutContext(Qt::WidgetShortcut);
     connect(item, &QAction::triggered, findChild<QAction*>(repeats, Qt::FindDirectChildrenOnly),
             &QAction::trigger);
@@ -338,7 +363,37 @@ void EditorWindow::ApplyKind(EditKind kind) {
   translator_ = host_.TranslatorFor(kind);
   if (kind == EditKind::AssemblerListing) resize(kListingWidth, height());
   text_->show();
+  RefreshGutter();
   RefreshIndicators();
+}
+
+void EditorWindow::RefreshGutter() {
+  const bool assembler = kind_ == EditKind::AssemblerSource;
+  gutter_->setVisible(kind_ && *kind_ != EditKind::AssemblerListing && Options().lineNumbers);
+  gutter_->ShowBreakpointMarks(assembler);
+  breakpointItem_->setEnabled(assembler);
+}
+
+void EditorWindow::ToggleBreakpoint(int line) {
+  if (kind_ != EditKind::AssemblerSource) return;
+  const QTextBlock block = text_->document()->findBlockByNumber(line);
+  if (!block.isValid()) return;
+  const std::optional<TextChange> change =
+      BreakpointMark::Toggle(block.text().toLatin1().toStdString(), block.position());
+  if (!change) return;
+  commands_->ApplyUserChange(*change);
+  if (host_.ProgramLoadedFrom(this)) ValidateLoadedBreakpoints();
+}
+
+void EditorWindow::ToggleBreakpointAtCaret() { ToggleBreakpoint(text_->textCursor().blockNumber()); }
+
+// What the Breakpoints button does, without its message: the marks become
+// the breakpoint list, and the current-line mark stays where the PC is.
+// A running program keeps its list until it stops.
+void EditorWindow::ValidateLoadedBreakpoints() {
+  if (ProcessorBusy()) return;
+  Build(false, false, true);
+  ShowPcLine();
 }
 
 const EditorOptions& EditorWindow::Options() const { return commands_->Options(); }
@@ -378,6 +433,7 @@ bool EditorWindow::LoadFile(const QString& name) {
   text_->setUpdatesEnabled(true);
   text_->document()->setModified(false);
   commands_->InitialiseUndo();
+  commands_->MarkSaved();
   return true;
 }
 
@@ -420,6 +476,7 @@ bool EditorWindow::SaveText() {
   const QByteArray text = EditorFile::Encode(CoreText::PlainText(*text_), encoding_);
   if (!host_.ReplaceFile(fileName_, Bytes(LineEnds::FileFromText(View(text))))) return false;
   text_->document()->setModified(false);
+  commands_->MarkSaved();
   return true;
 }
 
@@ -552,6 +609,10 @@ void EditorWindow::OnBreakpointsClicked() {
     return;
   }
   if (Build(false, false, true)) host_.ShowInfo("Breakpoints valid");
+  ShowPcLine();
+}
+
+void EditorWindow::ShowPcLine() {
   if (const std::optional<uint16_t> pc = host_.ProcessorPc())
     ShowSourceLine(host_.Hardware().lineMap.At(*pc));
 }

@@ -28,6 +28,7 @@ class ErrorList;
 class SourceHighlighter;
 class SourceLineHighlight;
 class EditorHost;
+class LineNumberGutter;
 class Scanner;
 
 // The editor window: one file of one kind (assembler source, assembler
@@ -100,6 +101,11 @@ class EditorWindow : public QMdiSubWindow {
   void OnGoClicked();
   void OnBreakpointsClicked();
 
+  // Sets or clears the breakpoint mark of a line (from 0) of an assembler
+  // source; the breakpoints of a loaded program are validated at once.
+  void ToggleBreakpoint(int line);
+  void ToggleBreakpointAtCaret();
+
   // The error panel: the list shown with one line per error, or hidden.
   void ShowErrors(const std::vector<BuildError>& errors);
   void HideErrors();
@@ -126,6 +132,7 @@ class EditorWindow : public QMdiSubWindow {
   int SaveFilterIndex() const { return saveFilterIndex_; }
 
   QPlainTextEdit* Text() const { return text_; }
+  LineNumberGutter* Gutter() const { return gutter_; }
   QMenu* FileMenu() const { return fileMenu_; }
   QMenu* EditMenu() const { return editMenu_; }
   QMenu* PopupMenu() const { return popupMenu_; }
@@ -147,6 +154,12 @@ class EditorWindow : public QMdiSubWindow {
   void SetTextFont();
   void ShowToolBarFor(EditKind kind);
   void ShowEditorOptions();
+  // Shown where the option asks for it, except in a listing; breakpoint
+  // dots in assembler sources.
+  void RefreshGutter();
+  void ValidateLoadedBreakpoints();
+  // The current-line mark on the line of the processor's PC.
+  void ShowPcLine();
 
   bool SaveText();
   bool MakeBackup();
@@ -173,6 +186,7 @@ class EditorWindow : public QMdiSubWindow {
   int saveFilterIndex_ = 1;
 
   QPlainTextEdit* text_ = nullptr;
+  LineNumberGutter* gutter_ = nullptr;
   SourceHighlighter* highlighter_ = nullptr;
   EditCommands* commands_ = nullptr;
   SourceLineHighlight* sourceLine_ = nullptr;
@@ -196,6 +210,7 @@ class EditorWindow : public QMdiSubWindow {
   QMenu* popupMenu_ = nullptr;
   QAction* fontItem_ = nullptr;
   QAction* insertFileItem_ = nullptr;
+  QAction* breakpointItem_ = nullptr;
   std::array<QAction*, RecentFiles::kMenuItems> reopenItems_{};
 };
 

@@ -489,6 +489,12 @@ EditorWindow* MainWindow::ProjectEditor() const { return projectEditor_; }
 
 void MainWindow::SetProjectEditor(EditorWindow* editor) { projectEditor_ = editor; }
 
+bool MainWindow::ProgramLoadedFrom(const EditorWindow* editor) const {
+  return editor != nullptr && editor == loadedEditor_;
+}
+
+EditorWindow* MainWindow::FindLoadedEditor() const { return loadedEditor_; }
+
 EditorWindow* MainWindow::FirstEditorOfKind(EditKind kind) const {
   for (EditorWindow* editor : editors_.Windows()) {
     if (editor->Kind() == kind) return editor;
@@ -584,6 +590,8 @@ void MainWindow::BuildProject(EditorWindow* sender) {
   // One byte per character, so that the positions of the line map are the
   // editor's own.
   translator->ParseSource(CoreText(*projectEditor_->Text()).View(), projectEditor_->FileName().toStdString());
+  if (translator == &assembler_ && assembler_.loadAfterBuild && assembler_.Succeeded())
+    NoteProgramLoaded(projectEditor_);
   ReportBuild(*translator);
   if (translator == &mcParser_ && mcParser_.loadAfterBuild && mcParser_.Succeeded())
     RecolourAssemblerSources();
@@ -754,12 +762,27 @@ void MainWindow::RepaintMemoryViews() {
   for (MemoryView* view : memoryViews_.Windows()) view->PaintPage();
 }
 
+// The program in memory came from `editor`: the current-line mark is its
+// alone from now on.
+void MainWindow::NoteProgramLoaded(EditorWindow* editor) {
+  loadedEditor_ = editor;
+  for (EditorWindow* other : editors_.Windows()) {
+    if (other != editor) other->ClearSourceLine();
+  }
+}
+
+// The mark goes to the editor the program was loaded from; before any
+// program was loaded from an editor, to the project editor.
+EditorWindow* MainWindow::ProgramEditor() const {
+  return loadedEditor_ != nullptr ? loadedEditor_.data() : projectEditor_.data();
+}
+
 void MainWindow::ShowSourceLine(int position) {
-  if (projectEditor_ != nullptr) projectEditor_->ShowSourceLine(position);
+  if (EditorWindow* editor = ProgramEditor()) editor->ShowSourceLine(position);
 }
 
 void MainWindow::ClearSourceLine() {
-  if (projectEditor_ != nullptr) projectEditor_->ClearSourceLine();
+  if (EditorWindow* editor = ProgramEditor()) editor->ClearSourceLine();
 }
 
 void MainWindow::ProcessorWindowClosed() { processor_ = nullptr; }

@@ -109,6 +109,12 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   // The editor shown or built last: target of the error list.
   EditorWindow* ProjectEditor() const;
   void SetProjectEditor(EditorWindow* editor) override;
+  bool ProgramLoadedFrom(const EditorWindow* editor) const override;
+  // The editor the program in main memory was loaded from, or nullptr:
+  // the current-line mark goes there.
+  EditorWindow* FindLoadedEditor() const;
+  // The editor of the current-line mark.
+  EditorWindow* ProgramEditor() const;
   const EditorSlots<EditorWindow>& Editors() const { return editors_; }
   const RecentFiles& Recent() const { return recentFiles_; }
   const std::array<QAction*, RecentFiles::kMenuItems>& ReopenItems() const override { return reopenItems_; }
@@ -202,6 +208,7 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   void ApplyAssemblerOptions();
   void PrepareBuild(Scanner& translator);
   void ReportBuild(const Scanner& translator);
+  void NoteProgramLoaded(EditorWindow* editor);
   void RecolourAssemblerSources();
 
   EditorWindow* CreateEditor();
@@ -246,6 +253,7 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   RecentFiles recentFiles_;
   WindowLayout layout_;
   QPointer<EditorWindow> projectEditor_;
+  QPointer<EditorWindow> loadedEditor_;
   int openFilterIndex_ = 1;
   QString openDir_;
   int newFileCounter_ = 0;

@@ -2,6 +2,8 @@
 
 #include <QCloseEvent>
 #include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QAction>
 #include <QMenu>
 #include <QPaintEvent>
 #include <QPainter>
@@ -11,7 +13,9 @@
 #include "gui/common/windowframe.h"
 #include "gui/sim/processorhost.h"
 #include "gui/sim/processorwindow.h"
-#include "core/sim/disassemble.h"
+#include "core/sim/memoryrowtext.h"
+#include "core/sim/memorysearch.h"
+#include "gui/common/dialogs.h"
 
 namespace tav2 {
 
@@ -22,14 +26,8 @@ const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kBlue(0x00, 0x00, 0xFF);
 constexpr int kPcMarkWidth = 8;
 
-QString Binary(uint16_t word) { return QString::number(word, 2).rightJustified(16, QLatin1Char('0')); }
-
-// The control codes of Latin-1: below 0x20 and from DEL to 0x9F.
-bool IsControlCode(uint8_t code) { return code < 0x20 || (code >= 0x7F && code <= 0x9F); }
-
-// The character of a byte; control codes show as a blank.
-QString Character(uint8_t code) {
-  return QString(IsControlCode(code) ? QChar(QLatin1Char(' ')) : QChar::fromLatin1(static_cast<char>(code)));
+QString Latin1(const std::string& text) {
+  return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
 }
 
 }  // namespace
@@ -87,6 +85,74 @@ void MemoryView::CreatePopupMenu() {
       ->setObjectName(QStringLiteral("Settings1"));
   popupMenu_->addAction(QStringLiteral("&New page"), this, &MemoryView::OpenNewPage)
       ->setObjectName(QStringLiteral("Newpage1"));
+  AddNavigationItems();
+}
+
+// The menu shows Ctrl+G; the view's own key handling runs it.
+void MemoryView::AddNavigationItems() {
+  popupMenu_->addSeparator();
+  QAction* goTo = popupMenu_->addAction(QStringLiteral("&Go to address..."), this, &MemoryView::GoToAddress);
+  goTo->setObjectName(QStringLiteral("GoToAddress1"));
+  goTo->setShortcut(QKeySequence(QStringLiteral("Ctrl+G")));
+  goTo->setShortcutContext(Qt::WidgetShortcut);
+  popupMenu_->addAction(QStringLiteral("&Find value..."), this, &MemoryView::FindValue)
+      ->setObjectName(QStringLiteral("FindValue1"));
+  followPcItem_ = popupMenu_->addAction(QStringLiteral("Follow &PC"), this, &MemoryView::SetFollowPc);
+  followPcItem_->setObjectName(QStringLiteral("FollowPc1"));
+  followPcItem_->setCheckable(true);
+}
+
+void MemoryView::GoToAddress() {
+  const std::optional<QString> text =
+      Dialogs::Current().AskText(this, tr("Go to address"), tr("Address or label:"));
+  if (!text) return;
+  const std::optional<uint16_t> address =
+      MemorySearch::AddressOf(text->toLatin1().toStdString(), host_.Hardware().labels);
+  if (!address) {
+    Dialogs::Current().ShowError(
+        this, tr("\"%1\" is no hexadecimal address and no label of the loaded program").arg(*text));
+    return;
+  }
+  ShowAddress(*address);
+}
+
+void MemoryView::FindValue() {
+  const std::optional<QString> text =
+      Dialogs::Current().AskText(this, tr("Find value"), tr("Hexadecimal word or text:"));
+  if (!text) return;
+  const std::vector<uint16_t> words = MemorySearch::WordsOf(text->toLatin1().toStdString());
+  const auto from = shownAddress_.value_or(static_cast<uint16_t>(pageBase_ - 1));
+  const std::optional<uint16_t> found = MemorySearch::Find(host_.Hardware().memory, words, from);
+  if (!found) {
+    Dialogs::Current().ShowError(this, tr("\"%1\" not found in memory").arg(*text));
+    return;
+  }
+  ShowAddress(*found);
+}
+
+void MemoryView::ShowAddress(uint16_t address) {
+  if (!OnPage(address)) {
+    pageBase_ = address & 0xFF00;
+    PaintPage();
+  }
+  shownAddress_ = address;
+  verticalScrollBar()->setValue((address - pageBase_) * rowHeight_);
+  viewport()->update();
+}
+
+void MemoryView::SetFollowPc(bool on) {
+  followPc_ = on;
+  followPcItem_->setChecked(on);
+  const ProcessorWindow* processor = host_.FindProcessorWindow();
+  if (on && processor != nullptr) FollowPc(processor->Pc());
+}
+
+void MemoryView::FollowPc(uint16_t address) {
+  if (!OnPage(address)) {
+    pageBase_ = address & 0xFF00;
+    PaintPage();
+  }
+  ScrollIntoView(address);
 }
 
 // The page is 256 rows plus 20 pixels high; the scroll step is one row.
@@ -101,15 +167,8 @@ int MemoryView::RowTop(uint16_t address) const {
   return (address - pageBase_) * rowHeight_ - verticalScrollBar()->value() + kTopMargin;
 }
 
-MemoryView::RowTexts MemoryView::TextsOf(uint16_t address) const {
-  const uint16_t word = host_.Hardware().memory.Read(address);
-  return {QString::asprintf("%04X", address), QString::asprintf("%04X", word),
-          QString::asprintf("%6d", static_cast<int16_t>(word)), Character(static_cast<uint8_t>(word)),
-          Binary(word)};
-}
-
 QString MemoryView::DisassemblyShown(uint16_t address) const {
-  return OnPage(address) ? disassembly_[address & 0xFF] : QString();
+  return OnPage(address) ? Latin1(disassembly_.rows[address & 0xFF]) : QString();
 }
 
 void MemoryView::Configure(uint16_t pageBase, const Switches& switches) {
@@ -143,6 +202,7 @@ void MemoryView::UpdateRow(uint16_t address) {
 }
 
 void MemoryView::MarkPc(uint16_t address) {
+  if (followPc_) FollowPc(address);
   if (!switches_.pcMark) return;
   RemovePcMark();
   if (!OnPage(address)) return;
@@ -202,13 +262,13 @@ void MemoryView::FlushWrittenWords() {
   ScrollIntoView(lastWritten_);
 }
 
-// Every row in address order, so that the shared skip count runs through
-// the page as it does through memory; only rows in the dirty region are
-// drawn. Then the PC mark and the access mark. The count starts afresh at
-// each painting: a repaint of a few rows (a mark that moved, a word
-// written) must not shift the disassembly of the page.
+// The page's disassembly is read afresh from its first row at each
+// painting, so that a repaint of a few rows (a mark that moved, a word
+// written) never shifts it; only rows in the dirty region are drawn. Then
+// the PC mark and the access mark.
 void MemoryView::paintEvent(QPaintEvent* event) {
-  disassemblySkip_ = 0;
+  const Machine& machine = host_.Hardware();
+  disassembly_ = switches_.disassembly ? PageDisassembly::Of(machine, pageBase_) : PageDisassembly{};
   QPainter painter(viewport());
   painter.setFont(font());
   painter.setBackgroundMode(Qt::OpaqueMode);
@@ -217,42 +277,37 @@ void MemoryView::paintEvent(QPaintEvent* event) {
   for (int row = 0; row < kRows; ++row) {
     const auto address = static_cast<uint16_t>(pageBase_ + row);
     const int top = RowTop(address);
-    const bool visible = top < dirty.bottom() + 1 && top + rowHeight_ > dirty.top();
-    DrawRow(painter, address, true, visible, normal);
+    if (top < dirty.bottom() + 1 && top + rowHeight_ > dirty.top()) DrawRow(painter, address, true, normal);
   }
   if (pcMark_) DrawPcMark(painter, *pcMark_);
-  if (accessMark_) DrawRow(painter, *accessMark_, false, true, {kBackground, kBlue});
+  if (accessMark_) DrawRow(painter, *accessMark_, false, {kBackground, kBlue});
+  if (shownAddress_ && OnPage(*shownAddress_)) DrawShownAddressFrame(painter);
 }
 
-void MemoryView::DrawRow(QPainter& painter, uint16_t address, bool withDisassembly, bool visible,
+void MemoryView::DrawShownAddressFrame(QPainter& painter) {
+  painter.save();
+  painter.setPen(kBlue);
+  painter.setBrush(Qt::NoBrush);
+  painter.drawRect(kPcMarkWidth + 1, RowTop(*shownAddress_), viewport()->width() - kPcMarkWidth - 3,
+                   rowHeight_ - 1);
+  painter.restore();
+}
+
+void MemoryView::DrawRow(QPainter& painter, uint16_t address, bool withDisassembly,
                          const RowColours& colours) {
-  if (withDisassembly && switches_.disassembly) {
-    QString& shown = disassembly_[address & 0xFF];
-    if (disassemblySkip_ > 0) {
-      --disassemblySkip_;
-      shown.clear();
-    } else {
-      std::string text;
-      disassemblySkip_ = Disassemble(host_.Hardware().memory, host_.Hardware().mcrom, address, text) - 1;
-      shown = QString::fromStdString(text);
-    }
-  } else if (withDisassembly) {
-    disassembly_[address & 0xFF].clear();
-  }
-  if (!visible) return;
   painter.setPen(colours.text);
   painter.setBackground(colours.background);
   const int baseline = RowTop(address) + painter.fontMetrics().ascent();
-  const RowTexts texts = TextsOf(address);
-  const auto draw = [&](Column column, const QString& text) {
-    painter.drawText(ColumnX(column, switches_), baseline, text);
+  const MemoryRowText texts = MemoryRowText::Of(host_.Hardware().memory, address);
+  const auto draw = [&](Column column, const std::string& text) {
+    painter.drawText(ColumnX(column, switches_), baseline, Latin1(text));
   };
   draw(Column::Address, texts.address);
   if (switches_.hex) draw(Column::Hex, texts.hex);
   if (switches_.decimal) draw(Column::Decimal, texts.decimal);
   if (switches_.ascii) draw(Column::Ascii, texts.ascii);
   if (switches_.binary) draw(Column::Binary, texts.binary);
-  if (withDisassembly && switches_.disassembly) draw(Column::Disassembly, disassembly_[address & 0xFF]);
+  if (withDisassembly && switches_.disassembly) draw(Column::Disassembly, disassembly_.rows[address & 0xFF]);
 }
 
 // A small arrow left of the address.
@@ -284,6 +339,14 @@ void MemoryView::closeEvent(QCloseEvent* event) {
   host_.Defaults().memoryViews[static_cast<std::size_t>(slot_)] = Settings();
   host_.MemoryViewClosed(this);
   event->accept();
+}
+
+void MemoryView::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_G && event->modifiers() == Qt::ControlModifier) {
+    GoToAddress();
+    return;
+  }
+  QAbstractScrollArea::keyPressEvent(event);
 }
 
 void MemoryView::contextMenuEvent(QContextMenuEvent* event) { popupMenu_->popup(event->globalPos()); }

@@ -6,7 +6,9 @@
 #include <optional>
 
 #include "core/shell/layoutdefaults.h"
+#include "core/sim/pagedisassembly.h"
 
+class QAction;
 class QMenu;
 
 namespace tav2 {
@@ -37,10 +39,6 @@ class MemoryView : public QAbstractScrollArea {
     bool operator==(const Switches&) const = default;
   };
   enum class Column { Address, Hex, Decimal, Ascii, Binary, Disassembly };
-  // The texts of the first five columns of a row.
-  struct RowTexts {
-    QString address, hex, decimal, ascii, binary;
-  };
 
   // Where a column starts: each shown column starts where the one before ends.
   static int ColumnX(Column column, const Switches& switches);
@@ -56,7 +54,6 @@ class MemoryView : public QAbstractScrollArea {
   int RowTop(uint16_t address) const;
   bool OnPage(uint16_t address) const { return (address & 0xFF00) == pageBase_; }
 
-  RowTexts TextsOf(uint16_t address) const;
   // The disassembly drawn on the row at the last painting (empty when the
   // row belongs to the instruction above or the column is off).
   QString DisassemblyShown(uint16_t address) const;
@@ -85,12 +82,25 @@ class MemoryView : public QAbstractScrollArea {
   MemoryViewOptionsDialog* ShowOptions();
   void OpenNewPage();
 
+  // Navigation: Go to address asks for a hexadecimal address or a label of
+  // the loaded program, Find value for a word or a text after the row gone
+  // to last; both show the row found at the top of the view, framed.
+  void GoToAddress();
+  void FindValue();
+  void ShowAddress(uint16_t address);
+  std::optional<uint16_t> ShownAddress() const { return shownAddress_; }
+  // In follow-PC mode the view turns to the PC's page and keeps its row in
+  // view at every mark.
+  void SetFollowPc(bool on);
+  bool FollowsPc() const { return followPc_; }
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   struct RowColours {
@@ -99,15 +109,14 @@ class MemoryView : public QAbstractScrollArea {
   };
 
   void CreatePopupMenu();
+  void AddNavigationItems();
+  void FollowPc(uint16_t address);
+  void DrawShownAddressFrame(QPainter& painter);
   void UpdateScrollRange();
   void UpdateRow(uint16_t address);
-  void DrawRow(QPainter& painter, uint16_t address, bool withDisassembly, bool visible,
-               const RowColours& colours);
+  void DrawRow(QPainter& painter, uint16_t address, bool withDisassembly, const RowColours& colours);
   void DrawPcMark(QPainter& painter, uint16_t address);
   void FlushWrittenWords();
-
-  // Rows left to the instruction disassembled last, shared by all views.
-  static inline int disassemblySkip_ = 0;
 
   ProcessorHost& host_;
   int slot_;
@@ -116,12 +125,15 @@ class MemoryView : public QAbstractScrollArea {
   int rowHeight_ = 12;
   std::optional<uint16_t> accessMark_;
   std::optional<uint16_t> pcMark_;
-  std::array<QString, kRows> disassembly_;
+  PageDisassembly disassembly_;
   std::bitset<kRows> writtenRows_;
   uint16_t lastWritten_ = 0;
   bool flushQueued_ = false;
   bool placed_ = false;  // the frame has taken the slot's bounds
   QMenu* popupMenu_ = nullptr;
+  QAction* followPcItem_ = nullptr;
+  std::optional<uint16_t> shownAddress_;
+  bool followPc_ = false;
 };
 
 }  // namespace tav2
