@@ -215,6 +215,24 @@ TEST(History, EditsAreStepsOfTheHistory) {
   EXPECT_EQ(Difference(beforeEdits, rig.Snapshot()), "");
 }
 
+// Clearing a page of a memory view is one edit, also across the end of memory.
+TEST(History, WordsPokedTogetherAreOneEdit) {
+  DebugRig rig(Program("MOVE R1, 1\n HALT"));
+  rig.debugger->Instruction();
+  rig.machine->memory.Write(0xFFFF, 0x1111);
+  rig.machine->memory.Write(0x0000, 0x2222);
+  rig.debugger->ClearHistory();
+  rig.debugger->Instruction();
+  const MachineSnapshot before = rig.Snapshot();
+  const uint16_t words[] = {7, 8, 9};
+  ASSERT_TRUE(rig.debugger->PokeWords(0xFFFF, words));
+  EXPECT_EQ(rig.machine->memory.Read(0xFFFF), 7);
+  EXPECT_EQ(rig.machine->memory.Read(0x0000), 8);
+  EXPECT_EQ(rig.machine->memory.Read(0x0001), 9);
+  EXPECT_EQ(rig.debugger->BackClock(), BackResult::Done);
+  EXPECT_EQ(Difference(before, rig.Snapshot()), "");
+}
+
 TEST(History, AnEditInsideAnInstructionIsUndoneAlone) {
   DebugRig rig(Program("MOVE R1, 1\n ADD R1, 2\n HALT"));
   rig.debugger->Instruction();
