@@ -33,6 +33,9 @@ class PrintingDialogs : public tav2::Dialogs {
     Print("question", text);
     return Answer::No;
   }
+  std::optional<QString> AskText(QWidget*, const QString&, const QString&, const QString&) override {
+    return std::nullopt;
+  }
   QString OpenFileName(QWidget*, const QString&, const QString&, const QString&, int*) override { return {}; }
   QString SaveFileName(QWidget*, const QString&, const QString&, const QString&, int*, bool) override {
     return {};

@@ -23,9 +23,11 @@ class ScriptedDialogs : public Dialogs {
     bool confirmOverwrite = false;
   };
 
-  QStringList messages;           // "error: ...", "info: ...", "warning: ...", "ask: ..."
+  QStringList messages;           // "error: ...", "info: ...", "warning: ...", "ask: ...",
+                                  // "text: CAPTION: LABEL [PROPOSED]"
   std::deque<Answer> answers;     // for AskYesNoCancel; Cancel when empty
   std::deque<QString> fileNames;  // for the file dialogs; cancelled when empty
+  std::deque<QString> texts;      // for AskText; cancelled when empty
   std::deque<int> filterIndexes;  // chosen filter of the next file dialog, if any
   std::optional<QFont> font;
   std::optional<QColor> colour;
@@ -45,6 +47,12 @@ class ScriptedDialogs : public Dialogs {
   Answer AskYesNoCancel(QWidget*, const QString& text) override {
     messages << "ask: " + text;
     return Take(answers, Answer::Cancel);
+  }
+  std::optional<QString> AskText(QWidget*, const QString& caption, const QString& label,
+                                 const QString& text) override {
+    messages << "text: " + caption + ": " + label + " [" + text + "]";
+    if (texts.empty()) return std::nullopt;
+    return Take(texts, QString());
   }
   QString OpenFileName(QWidget*, const QString& caption, const QString& directory, const QString& filters,
                        int* index) override {

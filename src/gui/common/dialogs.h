@@ -21,6 +21,9 @@ class Dialogs {
   virtual void ShowInfo(QWidget* parent, const QString& text) = 0;
   virtual Answer ShowWarning(QWidget* parent, const QString& text) = 0;
   virtual Answer AskYesNoCancel(QWidget* parent, const QString& text) = 0;
+  // One line of text, `text` proposed; none when cancelled.
+  virtual std::optional<QString> AskText(QWidget* parent, const QString& caption, const QString& label,
+                                         const QString& text) = 0;
 
   // File dialogs: the chosen name, or empty when cancelled. `filterIndex`
   // (1-based) selects the filter shown first and receives the one chosen.

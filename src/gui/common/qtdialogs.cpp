@@ -5,6 +5,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFontDialog>
+#include <QInputDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -60,6 +62,14 @@ Dialogs::Answer QtDialogs::AskYesNoCancel(QWidget* parent, const QString& text) 
     case QMessageBox::No: return Answer::No;
     default: return Answer::Cancel;
   }
+}
+
+std::optional<QString> QtDialogs::AskText(QWidget* parent, const QString& caption, const QString& label,
+                                          const QString& text) {
+  bool ok = false;
+  QString answer = QInputDialog::getText(parent, caption, label, QLineEdit::Normal, text, &ok);
+  if (!ok) return std::nullopt;
+  return answer;
 }
 
 QString QtDialogs::OpenFileName(QWidget* parent, const QString& caption, const QString& directory,

@@ -12,6 +12,8 @@ class QtDialogs : public Dialogs {
   void ShowInfo(QWidget* parent, const QString& text) override;
   Answer ShowWarning(QWidget* parent, const QString& text) override;
   Answer AskYesNoCancel(QWidget* parent, const QString& text) override;
+  std::optional<QString> AskText(QWidget* parent, const QString& caption, const QString& label,
+                                 const QString& text) override;
   QString OpenFileName(QWidget* parent, const QString& caption, const QString& directory,
                        const QString& filters, int* filterIndex) override;
   QString SaveFileName(QWidget* parent, const QString& caption, const QString& fileName,

@@ -4,6 +4,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "core/editor/editkind.h"
@@ -21,9 +22,12 @@
 #include "core/shell/windowlayout.h"
 #include "core/shell/workbenchsettings.h"
 #include "core/sim/machine.h"
+#include "core/sim/runspeed.h"
 #include "core/sim/screengrid.h"
 
 class QAction;
+class QActionGroup;
+class QLabel;
 class QMdiArea;
 class QMenu;
 class QToolBar;
@@ -124,6 +128,8 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   void ShowNextMemoryView();
   // Repaints every memory view (main memory was loaded).
   void RepaintMemoryViews();
+  // The assembler loaded a program into main memory.
+  void MemoryLoaded();
 
   // The simulation windows' host.
   Machine& Hardware() override { return machine_; }
@@ -161,6 +167,23 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   void ClearErrorList(EditorWindow* editor) override;
   void ReloadAssemblerOutput();
 
+  // The Run menu: the processor window's commands, which open it first
+  // when it does not exist (Halt and the steps back only act on an open one).
+  void RunGo();
+  void RunHalt();
+  void RunReset();
+  void RunClock();
+  void RunInstruction();
+  void RunStepOver();
+  // Runs until the instruction of the line under the caret of the editor
+  // the program was loaded from.
+  void RunToCursor();
+  void RunBackInstruction();
+  void RunBackClock();
+  void ChooseSpeed(const RunSpeed& speed);
+  // The status line of the processor: its state and counters.
+  QString StatusLine() const;
+
   // The Window menu.
   void Distribute();
   void StoreDistribution();
@@ -184,6 +207,10 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   void CreateMenus();
   void CreateFileMenu();
   void CreateViewMenu();
+  void CreateRunMenu();
+  void CheckSpeedItem();
+  // The open processor window, created first when `open` and there is none.
+  ProcessorWindow* CommandTarget(bool open);
   void CreateOptionsMenu();
   void CreateWindowMenu();
   void CreateHelpMenu();
@@ -200,6 +227,7 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   void PrepareBuild(Scanner& translator);
   void ReportBuild(const Scanner& translator);
   void RecolourAssemblerSources();
+  void ProgramLoaded(EditorWindow* editor, std::string_view text);
 
   EditorWindow* CreateEditor();
   void RegisterEditor(EditorWindow* editor);
@@ -234,6 +262,10 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   RecentFiles recentFiles_;
   WindowLayout layout_;
   QPointer<EditorWindow> projectEditor_;
+  // The editor the program in memory was loaded from, and its text then.
+  QPointer<EditorWindow> loadedEditor_;
+  std::string loadedText_;
+  bool memoryLoaded_ = false;  // during a build: the assembler loaded memory
   int openFilterIndex_ = 1;
   QString openDir_;
   int newFileCounter_ = 0;
@@ -254,6 +286,8 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   QPointer<EditorWindow> mergedEditor_;
   std::array<QAction*, RecentFiles::kMenuItems> reopenItems_{};
   QAction* tav2Panel_ = nullptr;
+  QMenu* speedMenu_ = nullptr;
+  QLabel* statusLine_ = nullptr;
   QPointer<HelpWindow> help_;
 };
 

@@ -4,8 +4,10 @@
 #include <bitset>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 #include "core/shell/layoutdefaults.h"
+#include "core/sim/watchlist.h"
 
 class QMenu;
 
@@ -16,16 +18,18 @@ class MemoryViewOptionsDialog;
 
 // A memory view: one page of 256 words, a row each, with the address and
 // up to five columns (hex, signed decimal, character, binary, disassembly),
-// the PC mark and the access mark. Rows are painted from memory; the
-// processor's calls only say which rows to paint again. Words written
-// during a run are collected and painted once the event loop runs, and a
-// hidden view ignores them.
+// the PC mark, the access mark and the marks of watched words. Rows are
+// painted from memory; the processor's calls only say which rows to paint
+// again. Words written during a run are collected and painted once the
+// event loop runs, and a hidden view ignores them.
 class MemoryView : public QAbstractScrollArea {
   Q_OBJECT
 
  public:
   static constexpr int kRows = 256;
   static constexpr int kTopMargin = 10;
+  static constexpr const char* kNotWhileRunning =
+      "Memory is not changed while the processor runs: Halt or Reset first";
 
   struct Switches {
     bool hex = true;
@@ -84,6 +88,21 @@ class MemoryView : public QAbstractScrollArea {
   void ClearPage();
   MemoryViewOptionsDialog* ShowOptions();
   void OpenNewPage();
+  // The pop-up commands on the word under the mouse (see PopupAddress):
+  // the watches of the processor window's debugger ("Stop when written" and
+  // "Stop when read" each switch their half of the word's watch on or off),
+  // and editing the word (asked for in hexadecimal through Dialogs).
+  void ToggleWatch(WatchKind kind);
+  void RemoveWatch();
+  void EditWord();
+
+  // The address of the row at a point of the viewport; none off the rows.
+  std::optional<uint16_t> AddressAt(QPoint point) const;
+  // The word the pop-up menu was opened on last.
+  std::optional<uint16_t> PopupAddress() const { return popupAddress_; }
+  QMenu* PopupMenu() const { return popupMenu_; }
+  // Where the mark of a watched word is drawn, in the viewport.
+  QRect WatchMarkRect(uint16_t address) const;
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -104,7 +123,12 @@ class MemoryView : public QAbstractScrollArea {
   void DrawRow(QPainter& painter, uint16_t address, bool withDisassembly, bool visible,
                const RowColours& colours);
   void DrawPcMark(QPainter& painter, uint16_t address);
+  void DrawWatchMarks(QPainter& painter);
   void FlushWrittenWords();
+  // Writes words the user changed: through the processor window's debugger
+  // when it is open, so that they enter its history; false (and a message)
+  // while the processor runs.
+  bool WriteWords(uint16_t address, std::span<const uint16_t> values);
 
   // Rows left to the instruction disassembled last, shared by all views.
   static inline int disassemblySkip_ = 0;
@@ -122,6 +146,8 @@ class MemoryView : public QAbstractScrollArea {
   bool flushQueued_ = false;
   bool placed_ = false;  // the frame has taken the slot's bounds
   QMenu* popupMenu_ = nullptr;
+  QList<QAction*> wordItems_;  // the pop-up items on the word under the mouse
+  std::optional<uint16_t> popupAddress_;
 };
 
 }  // namespace tav2
