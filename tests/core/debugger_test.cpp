@@ -46,10 +46,10 @@ TEST(RunStatus, ShortCounters) {
     const char* text;
   };
   const Case cases[] = {
-      {0, 0, "0 instr, 0 micro-steps"},
-      {0, 1, "0 instr, 1 micro-step"},
-      {3, 10, "3 instr, 10 micro-steps, 3.33/instr"},
-      {1234567, 98765432, "1234567 instr, 98765432 micro-steps, 80.00/instr"},
+      {0, 0, "0 instr, 0 steps"},
+      {0, 1, "0 instr, 1 step"},
+      {3, 10, "3 instr, 10 steps, 3.33/instr"},
+      {1234567, 98765432, "1234567 instr, 98765432 steps, 80.00/instr"},
   };
   for (const Case& c : cases) {
     RunStatus status;

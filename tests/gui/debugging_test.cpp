@@ -95,7 +95,7 @@ class Debugging : public WorkbenchTest {
 TEST_F(Debugging, StatusLineFollowsClockInstructionAndTheEndOfRuns) {
   Load(kTwoLetters);
   EXPECT_EQ(StatusLine(), "Ready  0 instructions, 0 micro-steps");
-  EXPECT_EQ(StatusField(), "Ready\n0 instr, 0 micro-steps");
+  EXPECT_EQ(StatusField(), "Ready\n0 instr, 0 steps");
   test::Click(ProcessorButton("Clockknop"));
   EXPECT_EQ(StatusLine(), "Ready  0 instructions, 1 micro-step");
   test::Click(ProcessorButton("Instructionknop"));

@@ -39,8 +39,8 @@ std::string RunStatus::CountersText() const {
 }
 
 std::string RunStatus::ShortCountersText() const {
-  std::string text = Formatted("%llu instr, ", static_cast<unsigned long long>(instructions)) +
-                     Counted(microSteps, "micro-step");
+  std::string text =
+      Formatted("%llu instr, ", static_cast<unsigned long long>(instructions)) + Counted(microSteps, "step");
   if (instructions > 0) text += Formatted(", %.2f/instr", StepsPerInstruction());
   return text;
 }

@@ -37,7 +37,8 @@ struct RunStatus {
   // "12 instructions, 345 micro-steps, 28.75 micro-steps per instruction"
   // (without the last part before the first instruction has ended).
   std::string CountersText() const;
-  // The same in short: "12 instr, 345 micro-steps, 28.75/instr".
+  // The same in short, for the processor window's narrow field: "12 instr,
+  // 345 steps, 28.75/instr".
   std::string ShortCountersText() const;
   // Both, as one line: the state, two spaces, the counters.
   std::string Text() const;
