@@ -415,6 +415,25 @@ TEST_F(Watching, EditWordAsksForTheValueAndEntersTheHistory) {
   EXPECT_EQ(Main().Hardware().memory.Read(var), 0);
 }
 
+// Clearing a page is one step of the history, and refused during a run.
+TEST_F(Watching, ClearThisPageIsOneStepBackAndWaitsForTheRunToEnd) {
+  const uint16_t first = Main().Hardware().memory.Read(0);
+  ASSERT_NE(first, 0);
+  Choose(0, "Clearthispage1");
+  EXPECT_EQ(Main().Hardware().memory.Read(0), 0);
+  Key(Qt::Key_F11, Qt::ControlModifier | Qt::ShiftModifier);
+  EXPECT_EQ(Main().Hardware().memory.Read(0), first);
+
+  Item("Speed1")->trigger();  // an animated run stays active until halted
+  Key(Qt::Key_F5);
+  ASSERT_TRUE(processor->Running());
+  dialogs.messages.clear();
+  Choose(0, "Clearthispage1");
+  EXPECT_EQ(dialogs.messages, QStringList{"error: " + QString::fromLatin1(MemoryView::kNotWhileRunning)});
+  EXPECT_EQ(Main().Hardware().memory.Read(0), first);
+  Key(Qt::Key_F5, Qt::ShiftModifier);
+}
+
 // ---- The Run menu -------------------------------------------------------------------
 
 TEST_F(Debugging, RunMenuCarriesTheShortcuts) {

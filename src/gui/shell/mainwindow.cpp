@@ -219,28 +219,44 @@ void MainWindow::CreateViewMenu() {
 
 // Every command of the processor, with its shortcut. The function keys
 // are free elsewhere in the workbench: F1 and Ctrl+F1 are help, F3 is the
-// editors' Search Again, F9 is the editors' breakpoint key.
+// editors' Search Again, F9 is the editors' breakpoint key. Halt and the
+// steps back only act on an open processor window; the others open it.
 void MainWindow::CreateRunMenu() {
   QMenu* run = menuBar()->addMenu("&Run");
   run->setObjectName("RunMenu");
-  const auto add = [this, run](const char* name, const QString& caption, const QKeySequence& shortcut,
-                               void (MainWindow::*command)()) {
-    connect(AddMenuItem(run, this, name, caption, shortcut), &QAction::triggered, this, command);
+  const struct {
+    const char* name;
+    const char* caption;
+    QKeySequence shortcut;
+    bool opens;
+    void (ProcessorWindow::*command)();
+    bool separatorAfter;
+  } items[] = {
+      {"Go1", "&Go", QKeySequence(Qt::Key_F5), true, &ProcessorWindow::OnGoClicked, false},
+      {"Halt1", "&Halt", QKeySequence(Qt::SHIFT | Qt::Key_F5), false, &ProcessorWindow::OnHaltClicked, false},
+      {"Reset1", "&Reset", QKeySequence(Qt::CTRL | Qt::Key_F5), true, &ProcessorWindow::OnResetClicked, true},
+      {"Instruction1", "&Instruction", QKeySequence(Qt::Key_F11), true,
+       &ProcessorWindow::OnInstructionClicked, false},
+      {"Clock1", "&Clock", QKeySequence(Qt::CTRL | Qt::Key_F11), true, &ProcessorWindow::ClockCycle, false},
+      {"Stepover1", "Step &over", QKeySequence(Qt::Key_F10), true, &ProcessorWindow::OnStepOverClicked,
+       false},
+      {"Runtocursor1", "Run to c&ursor", QKeySequence(Qt::CTRL | Qt::Key_F10), true, nullptr, true},
+      {"Backinstruction1", "&Back one instruction", QKeySequence(Qt::SHIFT | Qt::Key_F11), false,
+       &ProcessorWindow::OnBackInstructionClicked, false},
+      {"Backclock1", "Back one c&lock", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F11), false,
+       &ProcessorWindow::OnBackClockClicked, false},
   };
-  add("Go1", "&Go", QKeySequence(Qt::Key_F5), &MainWindow::RunGo);
-  add("Halt1", "&Halt", QKeySequence(Qt::SHIFT | Qt::Key_F5), &MainWindow::RunHalt);
-  add("Reset1", "&Reset", QKeySequence(Qt::CTRL | Qt::Key_F5), &MainWindow::RunReset);
-  run->addSeparator();
-  add("Instruction1", "&Instruction", QKeySequence(Qt::Key_F11), &MainWindow::RunInstruction);
-  add("Clock1", "&Clock", QKeySequence(Qt::CTRL | Qt::Key_F11), &MainWindow::RunClock);
-  add("Stepover1", "Step &over", QKeySequence(Qt::Key_F10), &MainWindow::RunStepOver);
-  add("Runtocursor1", "Run to c&ursor", QKeySequence(Qt::CTRL | Qt::Key_F10), &MainWindow::RunToCursor);
-  run->addSeparator();
-  add("Backinstruction1", "&Back one instruction", QKeySequence(Qt::SHIFT | Qt::Key_F11),
-      &MainWindow::RunBackInstruction);
-  add("Backclock1", "Back one c&lock", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F11),
-      &MainWindow::RunBackClock);
-  run->addSeparator();
+  for (const auto& item : items) {
+    QAction* action = AddMenuItem(run, this, item.name, item.caption, item.shortcut);
+    if (item.command == nullptr) {
+      connect(action, &QAction::triggered, this, &MainWindow::RunToCursor);
+    } else {
+      connect(action, &QAction::triggered, this, [this, item] {
+        if (ProcessorWindow* processor = CommandTarget(item.opens)) (processor->*item.command)();
+      });
+    }
+    if (item.separatorAfter) run->addSeparator();
+  }
   speedMenu_ = run->addMenu("&Speed");
   speedMenu_->setObjectName("SpeedMenu");
   auto* speeds = new QActionGroup(speedMenu_);
@@ -755,42 +771,6 @@ QString MainWindow::StatusLine() const { return statusLine_->text(); }
 ProcessorWindow* MainWindow::CommandTarget(bool open) {
   if (processor_ == nullptr && open) ShowProcessorWindow();
   return processor_;
-}
-
-void MainWindow::RunGo() {
-  if (ProcessorWindow* processor = CommandTarget(true)) processor->OnGoClicked();
-}
-
-void MainWindow::RunHalt() {
-  if (ProcessorWindow* processor = CommandTarget(false)) processor->OnHaltClicked();
-}
-
-void MainWindow::RunReset() {
-  if (ProcessorWindow* processor = CommandTarget(true)) processor->OnResetClicked();
-}
-
-// Both halves of a clock cycle.
-void MainWindow::RunClock() {
-  if (ProcessorWindow* processor = CommandTarget(true)) {
-    processor->OnClockPressed();
-    processor->OnClockReleased();
-  }
-}
-
-void MainWindow::RunInstruction() {
-  if (ProcessorWindow* processor = CommandTarget(true)) processor->OnInstructionClicked();
-}
-
-void MainWindow::RunStepOver() {
-  if (ProcessorWindow* processor = CommandTarget(true)) processor->OnStepOverClicked();
-}
-
-void MainWindow::RunBackInstruction() {
-  if (ProcessorWindow* processor = CommandTarget(false)) processor->OnBackInstructionClicked();
-}
-
-void MainWindow::RunBackClock() {
-  if (ProcessorWindow* processor = CommandTarget(false)) processor->OnBackClockClicked();
 }
 
 void MainWindow::ChooseSpeed(const RunSpeed& speed) {

@@ -167,19 +167,10 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   void ClearErrorList(EditorWindow* editor) override;
   void ReloadAssemblerOutput();
 
-  // The Run menu: the processor window's commands, which open it first
-  // when it does not exist (Halt and the steps back only act on an open one).
-  void RunGo();
-  void RunHalt();
-  void RunReset();
-  void RunClock();
-  void RunInstruction();
-  void RunStepOver();
-  // Runs until the instruction of the line under the caret of the editor
-  // the program was loaded from.
+  // The Run menu's commands beside the processor window's own: Run to
+  // cursor runs until the instruction of the line under the caret of the
+  // editor the program was loaded from; a speed is the processor window's.
   void RunToCursor();
-  void RunBackInstruction();
-  void RunBackClock();
   void ChooseSpeed(const RunSpeed& speed);
   // The status line of the processor: its state and counters.
   QString StatusLine() const;

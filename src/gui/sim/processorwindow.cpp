@@ -348,6 +348,11 @@ void ProcessorWindow::OnClockReleased() {
   UpdateStatus();
 }
 
+void ProcessorWindow::ClockCycle() {
+  OnClockPressed();
+  OnClockReleased();
+}
+
 void ProcessorWindow::OnInstructionClicked() {
   EndRegisterEdit();
   debugger_->Instruction();

@@ -108,6 +108,8 @@ class ProcessorWindow : public QWidget, private ProcessorDisplay {
   void OnClockPressed();
   void OnClockReleased();
   void OnInstructionClicked();
+  // Both halves of a clock cycle (the Run menu's Clock).
+  void ClockCycle();
   void OnGoClicked();
   void OnHaltClicked();
   void OnBackClockClicked();
