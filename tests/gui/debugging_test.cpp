@@ -198,6 +198,15 @@ TEST_F(Debugging, BackAtTheStartOfTheHistorySaysSoAndChangesNothing) {
   EXPECT_EQ(StatusLine(), "Ready  0 instructions, 0 micro-steps");
 }
 
+TEST_F(Debugging, LoadingTheProgramAgainStartsTheHistoryAnew) {
+  Load(kTwoLetters);
+  Key(Qt::Key_F11);
+  ClickControl(editor, "Loadknop");
+  dialogs.messages.clear();
+  Key(Qt::Key_F11, Qt::ShiftModifier);
+  EXPECT_EQ(dialogs.messages, QStringList{"info: " + QString::fromLatin1(ProcessorWindow::kNoHistory)});
+}
+
 // ---- Animated runs ------------------------------------------------------------------
 
 TEST_F(Debugging, AnimatedGoMakesOneInstructionPerTickAndShowsIt) {
