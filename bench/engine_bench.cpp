@@ -66,8 +66,7 @@ bench::Measurement Run(bool recording, uint64_t target) {
   debugger.Halt();
   debugger.ContinueRun(std::chrono::milliseconds(10));
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  return {processor.State().microSteps, processor.State().instructions, seconds,
-          debugger.GetHistory().Bytes()};
+  return {processor.State().microSteps, processor.State().instructions, seconds, debugger.Journal().Bytes()};
 }
 
 }  // namespace

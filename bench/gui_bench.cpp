@@ -33,13 +33,15 @@ class PrintingDialogs : public tav2::Dialogs {
     Print("question", text);
     return Answer::No;
   }
+  std::optional<QString> AskText(QWidget*, const QString&, const QString&, const QString&) override {
+    return std::nullopt;
+  }
   QString OpenFileName(QWidget*, const QString&, const QString&, const QString&, int*) override { return {}; }
   QString SaveFileName(QWidget*, const QString&, const QString&, const QString&, int*, bool) override {
     return {};
   }
   std::optional<QFont> ChooseFont(QWidget*, const QFont&) override { return std::nullopt; }
   std::optional<QColor> ChooseColour(QWidget*, const QColor&) override { return std::nullopt; }
-  std::optional<QString> AskText(QWidget*, const QString&, const QString&) override { return std::nullopt; }
   bool Print(QWidget*, QTextDocument&) override { return false; }
 
  private:

@@ -78,8 +78,7 @@ bench::Measurement Run(const std::filesystem::path& home, bool recording) {
   debugger.Go();
   debugger.RunToEnd();
   const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  return {processor.State().microSteps, processor.State().instructions, seconds,
-          debugger.GetHistory().Bytes()};
+  return {processor.State().microSteps, processor.State().instructions, seconds, debugger.Journal().Bytes()};
 }
 
 }  // namespace

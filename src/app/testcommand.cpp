@@ -26,7 +26,7 @@ int TestCommand::Run(const CliOptions& options) {
     cases = CaseFile::Read(options.file);
   } catch (const CaseFileError& error) {
     std::fprintf(err_, "%s\n", error.what());
-    return error.GetKind() == CaseFileError::Kind::Unreadable ? Tav2Cli::kCannotRead : Tav2Cli::kUsage;
+    return error.Cause() == CaseFileError::Kind::Unreadable ? Tav2Cli::kCannotRead : Tav2Cli::kUsage;
   }
   Mcrom rom;
   if (const std::optional<int> failed = LoadMicrocode(cases, rom)) return *failed;

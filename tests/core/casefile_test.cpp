@@ -154,7 +154,7 @@ TEST(CaseFile, RefusesBadFilesNamingLineColumnAndKey) {
       Parse(bad.text);
       ADD_FAILURE() << "accepted: ";
     } catch (const CaseFileError& error) {
-      EXPECT_EQ(error.GetKind(), CaseFileError::Kind::Invalid);
+      EXPECT_EQ(error.Cause(), CaseFileError::Kind::Invalid);
       EXPECT_EQ(error.what(), bad.message);
     }
   }
@@ -176,7 +176,7 @@ TEST(CaseFile, UnreadableFilesAreTold) {
       CaseFile::Read(file.string());
       ADD_FAILURE() << "read: " << file;
     } catch (const CaseFileError& error) {
-      EXPECT_EQ(error.GetKind(), CaseFileError::Kind::Unreadable);
+      EXPECT_EQ(error.Cause(), CaseFileError::Kind::Unreadable);
       EXPECT_EQ(error.what(), "can't open file: " + file.string());
     }
   }

@@ -43,6 +43,25 @@ TEST(RunStatus, TextsOfEveryState) {
   }
 }
 
+TEST(RunStatus, ShortCounters) {
+  struct Case {
+    uint64_t instructions, microSteps;
+    const char* text;
+  };
+  const Case cases[] = {
+      {0, 0, "0 instr, 0 steps"},
+      {0, 1, "0 instr, 1 step"},
+      {3, 10, "3 instr, 10 steps, 3.33/instr"},
+      {1234567, 98765432, "1234567 instr, 98765432 steps, 80.00/instr"},
+  };
+  for (const Case& c : cases) {
+    RunStatus status;
+    status.instructions = c.instructions;
+    status.microSteps = c.microSteps;
+    EXPECT_EQ(status.ShortCountersText(), c.text);
+  }
+}
+
 TEST(RunSpeed, OfferedSpeedsAndTheirIntervals) {
   std::string texts;
   for (const RunSpeed& speed : RunSpeed::Offered()) {

@@ -51,5 +51,19 @@ const HexCase kHexCases[] = {
 
 INSTANTIATE_TEST_SUITE_P(HexField, HexFieldRead, ::testing::ValuesIn(kHexCases));
 
+class HexFieldReadWord : public testing::TestWithParam<HexCase> {};
+
+TEST_P(HexFieldReadWord, TakesOneToFourDigitsAndNothingElse) {
+  EXPECT_EQ(HexField::ReadWord(GetParam().text), GetParam().word);
+}
+
+INSTANTIATE_TEST_SUITE_P(HexField, HexFieldReadWord,
+                         testing::Values(HexCase{"1000", 0x1000}, HexCase{" 7fff ", 0x7FFF},
+                                         HexCase{"0x1F", 0x1F}, HexCase{"\t0\t", 0}, HexCase{"FFFF", 0xFFFF},
+                                         HexCase{"12345", std::nullopt}, HexCase{"12zz", std::nullopt},
+                                         HexCase{"0x", std::nullopt}, HexCase{"1 2", std::nullopt},
+                                         HexCase{"", std::nullopt}, HexCase{"  ", std::nullopt},
+                                         HexCase{"-1", std::nullopt}, HexCase{"0x12345", std::nullopt}));
+
 }  // namespace
 }  // namespace tav2

@@ -267,6 +267,24 @@ TEST(History, EditsAreStepsOfTheHistory) {
   EXPECT_EQ(Difference(beforeEdits, rig.Snapshot()), "");
 }
 
+// Clearing a page of a memory view is one edit, also across the end of memory.
+TEST(History, WordsPokedTogetherAreOneEdit) {
+  DebugRig rig(Program("MOVE R1, 1\n HALT"));
+  rig.debugger->Instruction();
+  rig.machine->memory.Write(0xFFFF, 0x1111);
+  rig.machine->memory.Write(0x0000, 0x2222);
+  rig.debugger->ClearHistory();
+  rig.debugger->Instruction();
+  const MachineSnapshot before = rig.Snapshot();
+  const uint16_t words[] = {7, 8, 9};
+  ASSERT_TRUE(rig.debugger->PokeWords(0xFFFF, words));
+  EXPECT_EQ(rig.machine->memory.Read(0xFFFF), 7);
+  EXPECT_EQ(rig.machine->memory.Read(0x0000), 8);
+  EXPECT_EQ(rig.machine->memory.Read(0x0001), 9);
+  EXPECT_EQ(rig.debugger->BackClock(), BackResult::Done);
+  EXPECT_EQ(Difference(before, rig.Snapshot()), "");
+}
+
 TEST(History, AnEditInsideAnInstructionIsUndoneAlone) {
   DebugRig rig(Program("MOVE R1, 1\n ADD R1, 2\n HALT"));
   rig.debugger->Instruction();
@@ -347,7 +365,7 @@ TEST(History, RecordingOffKeepsNoHistory) {
   rig.debugger->Instruction();
   EXPECT_FALSE(rig.debugger->CanGoBack());
   EXPECT_EQ(rig.debugger->BackInstruction(), BackResult::Nothing);
-  EXPECT_EQ(rig.debugger->GetHistory().Bytes(), 0u);
+  EXPECT_EQ(rig.debugger->Journal().Bytes(), 0u);
 }
 
 // The prime sieve writes a word every few instructions: its history of
@@ -358,7 +376,7 @@ TEST(History, HoldsTheDepthWithinItsBytes) {
   rig.debugger->Go();
   rig.debugger->RunToEnd();
   ASSERT_EQ(rig.debugger->LastStop().kind, StopKind::StepLimit);
-  const History& history = rig.debugger->GetHistory();
+  const History& history = rig.debugger->Journal();
   EXPECT_GE(history.InstructionsHeld(), History::kDefaultDepth);
   EXPECT_LT(history.InstructionsHeld(), History::kDefaultDepth + 2 * History::kCheckpointInterval);
   EXPECT_LT(history.Bytes(), std::size_t{64} << 20);
@@ -371,10 +389,10 @@ TEST(History, HoldsTheDepthWithinItsBytes) {
 
 TEST(History, TheByteLimitDropsOldInstructions) {
   DebugRig rig(Program("MOVE R2, 0x1000\nloop STORE R1, (R2)\n INC R2\n BRA loop"));
-  rig.debugger->GetHistory().SetByteLimit(64 * 1024);
+  rig.debugger->Journal().SetByteLimit(64 * 1024);
   for (int i = 0; i < 60000; ++i) rig.debugger->Instruction();
-  EXPECT_LE(rig.debugger->GetHistory().Bytes(), 64u * 1024);
-  EXPECT_GT(rig.debugger->GetHistory().InstructionsHeld(), 1000u);
+  EXPECT_LE(rig.debugger->Journal().Bytes(), 64u * 1024);
+  EXPECT_GT(rig.debugger->Journal().InstructionsHeld(), 1000u);
   EXPECT_EQ(rig.debugger->BackInstruction(), BackResult::Done);
 }
 

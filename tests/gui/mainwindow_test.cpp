@@ -450,12 +450,13 @@ TEST_F(Mainform, ActiveEditorsFileAndEditMenusStandInForTheMainWindows) {
     }
     return titles;
   };
-  const QStringList own{"FileMenu", "EditMenu", "ViewMenu", "OptionsMenu", "WindowMenu", "HelpMenu"};
+  const QStringList own{"FileMenu",    "EditMenu",   "ViewMenu", "RunMenu",
+                        "OptionsMenu", "WindowMenu", "HelpMenu"};
   EXPECT_EQ(visibleMenus(), own);
   EditorWindow* editor = mainWindow.NewSourceFile(EditKind::TextFile);
   mainWindow.MdiArea()->setActiveSubWindow(editor);
-  EXPECT_EQ(visibleMenus(),
-            QStringList({"FileMenu*", "EditMenu*", "ViewMenu", "OptionsMenu", "WindowMenu", "HelpMenu"}));
+  EXPECT_EQ(visibleMenus(), QStringList({"FileMenu*", "EditMenu*", "ViewMenu", "RunMenu", "OptionsMenu",
+                                         "WindowMenu", "HelpMenu"}));
   editor->close();
   QCoreApplication::processEvents();
   EXPECT_EQ(visibleMenus(), own);

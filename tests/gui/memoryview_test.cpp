@@ -210,7 +210,8 @@ TEST_F(MemoryNavigationTest, GoToAddressTakesAHexAddressOrALabel) {
   EXPECT_EQ(dialogs.messages.last(),
             "error: \"nowhere\" is no hexadecimal address and no label of the loaded program");
   view.findChild<QAction*>("GoToAddress1")->trigger();
-  EXPECT_EQ(dialogs.messages.last(), "text: Go to address") << "cancelled: nothing happens";
+  EXPECT_EQ(dialogs.messages.last(), "text: Go to address: Address or label: []")
+      << "cancelled: nothing happens";
   EXPECT_EQ(view.PageBase(), 0x1200);
 }
 

@@ -23,13 +23,14 @@ class ScriptedDialogs : public Dialogs {
     bool confirmOverwrite = false;
   };
 
-  QStringList messages;           // "error: ...", "info: ...", "warning: ...", "ask: ..."
+  QStringList messages;           // "error: ...", "info: ...", "warning: ...", "ask: ...",
+                                  // "text: CAPTION: LABEL [PROPOSED]"
   std::deque<Answer> answers;     // for AskYesNoCancel; Cancel when empty
   std::deque<QString> fileNames;  // for the file dialogs; cancelled when empty
+  std::deque<QString> texts;      // for AskText; cancelled when empty
   std::deque<int> filterIndexes;  // chosen filter of the next file dialog, if any
   std::optional<QFont> font;
   std::optional<QColor> colour;
-  std::deque<QString> texts;  // typed into the next text questions; cancelled when empty
   int printed = 0;
   QStringList printedTitles;
   std::vector<FileRequest> fileRequests;
@@ -47,6 +48,12 @@ class ScriptedDialogs : public Dialogs {
     messages << "ask: " + text;
     return Take(answers, Answer::Cancel);
   }
+  std::optional<QString> AskText(QWidget*, const QString& caption, const QString& label,
+                                 const QString& text) override {
+    messages << "text: " + caption + ": " + label + " [" + text + "]";
+    if (texts.empty()) return std::nullopt;
+    return Take(texts, QString());
+  }
   QString OpenFileName(QWidget*, const QString& caption, const QString& directory, const QString& filters,
                        int* index) override {
     fileRequests.push_back({"open", caption, directory, filters, index != nullptr ? *index : 0, false});
@@ -60,11 +67,6 @@ class ScriptedDialogs : public Dialogs {
   }
   std::optional<QFont> ChooseFont(QWidget*, const QFont&) override { return font; }
   std::optional<QColor> ChooseColour(QWidget*, const QColor&) override { return colour; }
-  std::optional<QString> AskText(QWidget*, const QString& caption, const QString&) override {
-    messages << "text: " + caption;
-    if (texts.empty()) return std::nullopt;
-    return Take(texts, QString());
-  }
   bool Print(QWidget*, QTextDocument& document) override {
     ++printed;
     printedTitles << document.metaInformation(QTextDocument::DocumentTitle);

@@ -18,7 +18,7 @@ class CaseFileError : public std::runtime_error {
   enum class Kind { Unreadable, Invalid };
 
   CaseFileError(Kind kind, const std::string& message) : std::runtime_error(message), kind_(kind) {}
-  Kind GetKind() const { return kind_; }
+  Kind Cause() const { return kind_; }
 
  private:
   Kind kind_;

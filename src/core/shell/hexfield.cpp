@@ -36,4 +36,15 @@ std::optional<uint16_t> HexField::Read(std::string_view text) {
   return word;
 }
 
+std::optional<uint16_t> HexField::ReadWord(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return std::nullopt;
+  text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+  if (HasHexPrefix(text)) text.remove_prefix(2);
+  if (text.empty() || text.size() > 4 ||
+      !std::ranges::all_of(text, [](char ch) { return HexDigit(ch).has_value(); }))
+    return std::nullopt;
+  return Read(text);
+}
+
 }  // namespace tav2

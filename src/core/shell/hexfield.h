@@ -6,7 +6,9 @@
 
 namespace tav2 {
 
-// The hexadecimal address fields of the assembler options dialog.
+// The hexadecimal fields of the assembler options dialog, and of the
+// register and memory words edited in the processor window and the memory
+// views.
 class HexField {
  public:
   // "  %04X": two blanks and four upper-case digits.
@@ -15,6 +17,9 @@ class HexField {
   // digits up to the first other character; the low 16 bits of the number.
   // None when there is no digit.
   static std::optional<uint16_t> Read(std::string_view text);
+  // A whole word as typed into an edit: blanks around it, an optional "0x"
+  // prefix and one to four hexadecimal digits, nothing else. None otherwise.
+  static std::optional<uint16_t> ReadWord(std::string_view text);
 };
 
 }  // namespace tav2

@@ -125,14 +125,18 @@ bool Debugger::SetRegister(Reg r, uint16_t value) {
   return true;
 }
 
-bool Debugger::Poke(uint16_t address, uint16_t value) {
+bool Debugger::Poke(uint16_t address, uint16_t value) { return PokeWords(address, std::span(&value, 1)); }
+
+bool Debugger::PokeWords(uint16_t address, std::span<const uint16_t> values) {
   if (Busy()) return false;
   StartCommand();
   if (recording_) history_.EditStarting();
-  machine_.memory.Write(address, value);
+  for (std::size_t i = 0; i < values.size(); ++i)
+    machine_.memory.Write(static_cast<uint16_t>(address + i), values[i]);
   if (recording_) history_.EditMade();
   watches_.ClearHit();
-  display_.MemoryWordWritten(address);
+  for (std::size_t i = 0; i < values.size(); ++i)
+    display_.MemoryWordWritten(static_cast<uint16_t>(address + i));
   return true;
 }
 

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 #include <optional>
+#include <span>
 #include <string_view>
 
 #include "core/sim/executionobserver.h"
@@ -83,8 +84,8 @@ class Debugger : private ExecutionObserver, private MemoryWriteObserver, private
   bool CanGoBack() const;
   BackResult BackClock();
   BackResult BackInstruction();
-  const History& GetHistory() const { return history_; }
-  History& GetHistory() { return history_; }
+  const History& Journal() const { return history_; }
+  History& Journal() { return history_; }
 
   // --- Commands.
   // `fromProcessorWindow` as for RunControl::Reset.
@@ -100,6 +101,9 @@ class Debugger : private ExecutionObserver, private MemoryWriteObserver, private
   // Edits; each becomes a step of the history.
   bool SetRegister(Reg r, uint16_t value);
   bool Poke(uint16_t address, uint16_t value);
+  // Consecutive words from `address` on (wrapping at the end of memory), as
+  // one edit: one step back undoes them all.
+  bool PokeWords(uint16_t address, std::span<const uint16_t> values);
 
   // --- Runs. Each returns false (nothing begun) while Busy() or when the
   // processor is halted (LastStop() then says which halt).

@@ -10,6 +10,10 @@ std::string Counted(uint64_t count, const char* what) {
 }
 }  // namespace
 
+double RunStatus::StepsPerInstruction() const {
+  return instructions > 0 ? static_cast<double>(microSteps) / static_cast<double>(instructions) : 0.0;
+}
+
 std::string RunStatus::StateText() const {
   switch (state) {
     case RunState::Ready: return "Ready";
@@ -29,9 +33,15 @@ std::string RunStatus::StateText() const {
 std::string RunStatus::CountersText() const {
   std::string text = Counted(instructions, "instruction") + ", " + Counted(microSteps, "micro-step");
   if (instructions > 0) {
-    text += Formatted(", %.2f micro-steps per instruction",
-                      static_cast<double>(microSteps) / static_cast<double>(instructions));
+    text += Formatted(", %.2f micro-steps per instruction", StepsPerInstruction());
   }
+  return text;
+}
+
+std::string RunStatus::ShortCountersText() const {
+  std::string text =
+      Formatted("%llu instr, ", static_cast<unsigned long long>(instructions)) + Counted(microSteps, "step");
+  if (instructions > 0) text += Formatted(", %.2f/instr", StepsPerInstruction());
   return text;
 }
 

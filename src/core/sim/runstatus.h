@@ -27,6 +27,9 @@ struct RunStatus {
 
   bool operator==(const RunStatus&) const = default;
 
+  // 0 before the first instruction has ended.
+  double StepsPerInstruction() const;
+
   // "Ready", "Running", "Waiting for input", "Stopped at breakpoint (line
   // 12)", "Stopped by watch (0100 written)", "Halted (HALT)", "Halted
   // (unknown operation 0x00)".
@@ -34,6 +37,9 @@ struct RunStatus {
   // "12 instructions, 345 micro-steps, 28.75 micro-steps per instruction"
   // (without the last part before the first instruction has ended).
   std::string CountersText() const;
+  // The same in short, for the processor window's narrow field: "12 instr,
+  // 345 steps, 28.75/instr".
+  std::string ShortCountersText() const;
   // Both, as one line: the state, two spaces, the counters.
   std::string Text() const;
 };

@@ -21,6 +21,9 @@ class Dialogs {
   virtual void ShowInfo(QWidget* parent, const QString& text) = 0;
   virtual Answer ShowWarning(QWidget* parent, const QString& text) = 0;
   virtual Answer AskYesNoCancel(QWidget* parent, const QString& text) = 0;
+  // One line of text, `text` proposed; none when cancelled.
+  virtual std::optional<QString> AskText(QWidget* parent, const QString& caption, const QString& label,
+                                         const QString& text = QString()) = 0;
 
   // File dialogs: the chosen name, or empty when cancelled. `filterIndex`
   // (1-based) selects the filter shown first and receives the one chosen.
@@ -32,8 +35,6 @@ class Dialogs {
                                const QString& filters, int* filterIndex, bool confirmOverwrite) = 0;
   virtual std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) = 0;
   virtual std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial) = 0;
-  // A line of text the user types, or none when cancelled.
-  virtual std::optional<QString> AskText(QWidget* parent, const QString& caption, const QString& label) = 0;
   // Prints a document, titled by its DocumentTitle, after the print dialog;
   // false when cancelled.
   virtual bool Print(QWidget* parent, QTextDocument& document) = 0;

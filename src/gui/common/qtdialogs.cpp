@@ -64,6 +64,14 @@ Dialogs::Answer QtDialogs::AskYesNoCancel(QWidget* parent, const QString& text) 
   }
 }
 
+std::optional<QString> QtDialogs::AskText(QWidget* parent, const QString& caption, const QString& label,
+                                          const QString& text) {
+  bool ok = false;
+  QString answer = QInputDialog::getText(parent, caption, label, QLineEdit::Normal, text, &ok);
+  if (!ok) return std::nullopt;
+  return answer;
+}
+
 QString QtDialogs::OpenFileName(QWidget* parent, const QString& caption, const QString& directory,
                                 const QString& filters, int* filterIndex) {
   QString chosen = FilterAt(filters, filterIndex);
@@ -91,12 +99,6 @@ std::optional<QFont> QtDialogs::ChooseFont(QWidget* parent, const QFont& initial
 std::optional<QColor> QtDialogs::ChooseColour(QWidget* parent, const QColor& initial) {
   const QColor colour = QColorDialog::getColor(initial, parent);
   return colour.isValid() ? std::optional<QColor>(colour) : std::nullopt;
-}
-
-std::optional<QString> QtDialogs::AskText(QWidget* parent, const QString& caption, const QString& label) {
-  bool accepted = false;
-  const QString text = QInputDialog::getText(parent, caption, label, QLineEdit::Normal, QString(), &accepted);
-  return accepted ? std::optional<QString>(text) : std::nullopt;
 }
 
 bool QtDialogs::Print(QWidget* parent, QTextDocument& document) {

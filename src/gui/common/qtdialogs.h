@@ -12,13 +12,14 @@ class QtDialogs : public Dialogs {
   void ShowInfo(QWidget* parent, const QString& text) override;
   Answer ShowWarning(QWidget* parent, const QString& text) override;
   Answer AskYesNoCancel(QWidget* parent, const QString& text) override;
+  std::optional<QString> AskText(QWidget* parent, const QString& caption, const QString& label,
+                                 const QString& text) override;
   QString OpenFileName(QWidget* parent, const QString& caption, const QString& directory,
                        const QString& filters, int* filterIndex) override;
   QString SaveFileName(QWidget* parent, const QString& caption, const QString& fileName,
                        const QString& filters, int* filterIndex, bool confirmOverwrite) override;
   std::optional<QFont> ChooseFont(QWidget* parent, const QFont& initial) override;
   std::optional<QColor> ChooseColour(QWidget* parent, const QColor& initial) override;
-  std::optional<QString> AskText(QWidget* parent, const QString& caption, const QString& label) override;
   bool Print(QWidget* parent, QTextDocument& document) override;
 
   // Print to PDF proposes the document's own folder and base name with

@@ -1,12 +1,14 @@
 #include "gui/shell/mainwindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QFontMetrics>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -76,7 +78,9 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
   connect(mdiArea_, &QMdiArea::subWindowActivated, this, &MainWindow::MergeEditorMenus);
   CreateMenus();
   CreateButtonBar();
-  statusBar();
+  statusLine_ = new QLabel(this);
+  statusLine_->setObjectName("Statusline");
+  statusBar()->addPermanentWidget(statusLine_);
   assembler_.SetReporter(&reporter_);
 
   ReadSettings(arguments);
@@ -174,6 +178,7 @@ void MainWindow::CreateMenus() {
   connect(AddMenuItem(editMenu_, this, "Options1", "&Options"), &QAction::triggered, this,
           &MainWindow::ShowDefaultEditorOptions);
   CreateViewMenu();
+  CreateRunMenu();
   CreateOptionsMenu();
   CreateWindowMenu();
   CreateHelpMenu();
@@ -228,6 +233,69 @@ void MainWindow::CreateViewMenu() {
           &MainWindow::ShowRomView);
   connect(AddMenuItem(view, this, "Text1", "&Text  "), &QAction::triggered, this,
           &MainWindow::ShowNextTextEditor);
+}
+
+// Every command of the processor, with its shortcut. The function keys
+// are free elsewhere in the workbench: F1 and Ctrl+F1 are help, F3 is the
+// editors' Search Again, F9 is the editors' breakpoint key. Halt and the
+// steps back only act on an open processor window; the others open it.
+void MainWindow::CreateRunMenu() {
+  QMenu* run = menuBar()->addMenu("&Run");
+  run->setObjectName("RunMenu");
+  const struct {
+    const char* name;
+    const char* caption;
+    QKeySequence shortcut;
+    bool opens;
+    void (ProcessorWindow::*command)();
+    bool separatorAfter;
+  } items[] = {
+      {"Go1", "&Go", QKeySequence(Qt::Key_F5), true, &ProcessorWindow::OnGoClicked, false},
+      {"Halt1", "&Halt", QKeySequence(Qt::SHIFT | Qt::Key_F5), false, &ProcessorWindow::OnHaltClicked, false},
+      {"Reset1", "&Reset", QKeySequence(Qt::CTRL | Qt::Key_F5), true, &ProcessorWindow::OnResetClicked, true},
+      {"Instruction1", "&Instruction", QKeySequence(Qt::Key_F11), true,
+       &ProcessorWindow::OnInstructionClicked, false},
+      {"Clock1", "&Clock", QKeySequence(Qt::CTRL | Qt::Key_F11), true, &ProcessorWindow::ClockCycle, false},
+      {"Stepover1", "Step &over", QKeySequence(Qt::Key_F10), true, &ProcessorWindow::OnStepOverClicked,
+       false},
+      {"Runtocursor1", "Run to c&ursor", QKeySequence(Qt::CTRL | Qt::Key_F10), true, nullptr, true},
+      {"Backinstruction1", "&Back one instruction", QKeySequence(Qt::SHIFT | Qt::Key_F11), false,
+       &ProcessorWindow::OnBackInstructionClicked, false},
+      {"Backclock1", "Back one c&lock", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F11), false,
+       &ProcessorWindow::OnBackClockClicked, false},
+  };
+  for (const auto& item : items) {
+    QAction* action = AddMenuItem(run, this, item.name, item.caption, item.shortcut);
+    if (item.command == nullptr) {
+      connect(action, &QAction::triggered, this, &MainWindow::RunToCursor);
+    } else {
+      connect(action, &QAction::triggered, this, [this, item] {
+        if (ProcessorWindow* processor = CommandTarget(item.opens)) (processor->*item.command)();
+      });
+    }
+    if (item.separatorAfter) run->addSeparator();
+  }
+  speedMenu_ = run->addMenu("&Speed");
+  speedMenu_->setObjectName("SpeedMenu");
+  auto* speeds = new QActionGroup(speedMenu_);
+  int index = 0;
+  for (const RunSpeed& speed : RunSpeed::Offered()) {
+    QAction* item = AddMenuItem(speedMenu_, this, qPrintable(QString("Speed%1").arg(index++)),
+                                QString::fromStdString(speed.Text()));
+    item->setCheckable(true);
+    speeds->addAction(item);
+    connect(item, &QAction::triggered, this, [this, speed] { ChooseSpeed(speed); });
+  }
+  connect(speedMenu_, &QMenu::aboutToShow, this, &MainWindow::CheckSpeedItem);
+  CheckSpeedItem();
+}
+
+// The item of the processor window's speed (full speed without one).
+void MainWindow::CheckSpeedItem() {
+  const RunSpeed speed = processor_ != nullptr ? processor_->Speed() : RunSpeed::Full();
+  const auto& offered = RunSpeed::Offered();
+  for (std::size_t i = 0; i < offered.size(); ++i)
+    speedMenu_->actions()[static_cast<qsizetype>(i)]->setChecked(offered[i] == speed);
 }
 
 void MainWindow::CreateOptionsMenu() {
@@ -589,12 +657,25 @@ void MainWindow::BuildProject(EditorWindow* sender) {
   PrepareBuild(*translator);
   // One byte per character, so that the positions of the line map are the
   // editor's own.
-  translator->ParseSource(CoreText(*projectEditor_->Text()).View(), projectEditor_->FileName().toStdString());
-  if (translator == &assembler_ && assembler_.loadAfterBuild && assembler_.Succeeded())
-    NoteProgramLoaded(projectEditor_);
+  const CoreText text(*projectEditor_->Text());
+  memoryLoaded_ = false;
+  translator->ParseSource(text.View(), projectEditor_->FileName().toStdString());
   ReportBuild(*translator);
+  if (memoryLoaded_) ProgramLoaded(projectEditor_, text.View());
   if (translator == &mcParser_ && mcParser_.loadAfterBuild && mcParser_.Succeeded())
     RecolourAssemblerSources();
+}
+
+// The processor window's history begins anew with the program; its lines
+// name breakpoints and the target of Run to cursor. The current-line mark is
+// the loaded editor's alone from now on.
+void MainWindow::ProgramLoaded(EditorWindow* editor, std::string_view text) {
+  loadedEditor_ = editor;
+  loadedText_ = text;
+  for (EditorWindow* other : editors_.Windows()) {
+    if (other != editor) other->ClearSourceLine();
+  }
+  if (processor_ != nullptr) processor_->ProgramLoaded(text);
 }
 
 // The instruction names of assembler sources are those of the micro-code
@@ -710,7 +791,41 @@ void MainWindow::ShowProcessorWindow() {
     return;
   }
   processor_ = new ProcessorWindow(*this);
+  processor_->SetProgramText(loadedText_);
+  connect(processor_, &ProcessorWindow::statusChanged, statusLine_, &QLabel::setText);
+  statusLine_->setText(processor_->StatusText());
   Wrap(processor_);
+}
+
+QString MainWindow::StatusLine() const { return statusLine_->text(); }
+
+ProcessorWindow* MainWindow::CommandTarget(bool open) {
+  if (processor_ == nullptr && open) ShowProcessorWindow();
+  return processor_;
+}
+
+void MainWindow::ChooseSpeed(const RunSpeed& speed) {
+  if (ProcessorWindow* processor = CommandTarget(true)) processor->SetSpeed(speed);
+}
+
+// The line is the caret's in the editor's text as it is now; its address
+// comes from the text as it was loaded.
+void MainWindow::RunToCursor() {
+  if (loadedEditor_ == nullptr) {
+    ShowError("Run to cursor: no program is loaded from an editor (use Load or Go in its editor first)");
+    return;
+  }
+  const int line = loadedEditor_->Text()->textCursor().blockNumber() + 1;
+  ProcessorWindow* processor = CommandTarget(true);
+  if (processor == nullptr) return;
+  const std::optional<uint16_t> address = processor->RunDebugger().AddressOfLine(line);
+  if (!address) {
+    ShowError(QString("Run to cursor: line %1 of %2 has no instruction in the loaded program")
+                  .arg(line)
+                  .arg(loadedEditor_->FileName()));
+    return;
+  }
+  processor->RunToAddress(*address);
 }
 
 void MainWindow::ShowScreenWindow() {
@@ -758,17 +873,13 @@ void MainWindow::NewMemoryView() {
   Wrap(view);
 }
 
-void MainWindow::RepaintMemoryViews() {
-  for (MemoryView* view : memoryViews_.Windows()) view->PaintPage();
+void MainWindow::MemoryLoaded() {
+  memoryLoaded_ = true;
+  RepaintMemoryViews();
 }
 
-// The program in memory came from `editor`: the current-line mark is its
-// alone from now on.
-void MainWindow::NoteProgramLoaded(EditorWindow* editor) {
-  loadedEditor_ = editor;
-  for (EditorWindow* other : editors_.Windows()) {
-    if (other != editor) other->ClearSourceLine();
-  }
+void MainWindow::RepaintMemoryViews() {
+  for (MemoryView* view : memoryViews_.Windows()) view->PaintPage();
 }
 
 // The mark goes to the editor the program was loaded from; before any
@@ -785,7 +896,10 @@ void MainWindow::ClearSourceLine() {
   if (EditorWindow* editor = ProgramEditor()) editor->ClearSourceLine();
 }
 
-void MainWindow::ProcessorWindowClosed() { processor_ = nullptr; }
+void MainWindow::ProcessorWindowClosed() {
+  processor_ = nullptr;
+  statusLine_->clear();
+}
 
 void MainWindow::ScreenWindowClosed() { screenWindow_ = nullptr; }
 
@@ -911,7 +1025,7 @@ void MainWindow::WriteRecentFiles() {
 // Every editor is asked before any of them lets go of its text: a Cancel
 // for one leaves those answered No before it modified, to be asked again.
 bool MainWindow::MayCloseChildren() {
-  if (processor_ != nullptr && !processor_->Cpu().Control().CanClose()) return false;
+  if (processor_ != nullptr && !processor_->CanClose()) return false;
   std::vector<QPointer<EditorWindow>> discarded;
   for (QMdiSubWindow* window : mdiArea_->subWindowList()) {
     auto* editor = qobject_cast<EditorWindow*>(window);

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <string>
 #include <string_view>
 
 #include "core/editor/editkind.h"
@@ -22,9 +23,12 @@
 #include "core/shell/windowlayout.h"
 #include "core/shell/workbenchsettings.h"
 #include "core/sim/machine.h"
+#include "core/sim/runspeed.h"
 #include "core/sim/screengrid.h"
 
 class QAction;
+class QActionGroup;
+class QLabel;
 class QMdiArea;
 class QMenu;
 class QToolBar;
@@ -132,6 +136,8 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   void ShowNextMemoryView();
   // Repaints every memory view (main memory was loaded).
   void RepaintMemoryViews();
+  // The assembler loaded a program into main memory.
+  void MemoryLoaded();
 
   // The simulation windows' host.
   Machine& Hardware() override { return machine_; }
@@ -169,6 +175,14 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   void ClearErrorList(EditorWindow* editor) override;
   void ReloadAssemblerOutput();
 
+  // The Run menu's commands beside the processor window's own: Run to
+  // cursor runs until the instruction of the line under the caret of the
+  // editor the program was loaded from; a speed is the processor window's.
+  void RunToCursor();
+  void ChooseSpeed(const RunSpeed& speed);
+  // The status line of the processor: its state and counters.
+  QString StatusLine() const;
+
   // The Window menu.
   void Distribute();
   void StoreDistribution();
@@ -193,6 +207,10 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   void CreateMenus();
   void CreateFileMenu();
   void CreateViewMenu();
+  void CreateRunMenu();
+  void CheckSpeedItem();
+  // The open processor window, created first when `open` and there is none.
+  ProcessorWindow* CommandTarget(bool open);
   void CreateOptionsMenu();
   void CreateWindowMenu();
   void CreateHelpMenu();
@@ -208,8 +226,8 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   void ApplyAssemblerOptions();
   void PrepareBuild(Scanner& translator);
   void ReportBuild(const Scanner& translator);
-  void NoteProgramLoaded(EditorWindow* editor);
   void RecolourAssemblerSources();
+  void ProgramLoaded(EditorWindow* editor, std::string_view text);
 
   EditorWindow* CreateEditor();
   void RegisterEditor(EditorWindow* editor);
@@ -253,7 +271,10 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   RecentFiles recentFiles_;
   WindowLayout layout_;
   QPointer<EditorWindow> projectEditor_;
+  // The editor the program in memory was loaded from, and its text then.
   QPointer<EditorWindow> loadedEditor_;
+  std::string loadedText_;
+  bool memoryLoaded_ = false;  // during a build: the assembler loaded memory
   int openFilterIndex_ = 1;
   QString openDir_;
   int newFileCounter_ = 0;
@@ -274,6 +295,8 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   QPointer<EditorWindow> mergedEditor_;
   std::array<QAction*, RecentFiles::kMenuItems> reopenItems_{};
   QAction* tav2Panel_ = nullptr;
+  QMenu* speedMenu_ = nullptr;
+  QLabel* statusLine_ = nullptr;
   QPointer<HelpWindow> help_;
 };
 

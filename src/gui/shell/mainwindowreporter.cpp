@@ -12,7 +12,7 @@ void MainWindowReporter::ShowInfo(const std::string& text) {
   mainWindow_.ShowInfo(QString::fromStdString(text));
 }
 
-void MainWindowReporter::MemoryLoaded() { mainWindow_.RepaintMemoryViews(); }
+void MainWindowReporter::MemoryLoaded() { mainWindow_.MemoryLoaded(); }
 
 void MainWindowReporter::ListingWritten() { mainWindow_.ReloadAssemblerOutput(); }
 

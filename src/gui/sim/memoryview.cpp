@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QScrollBar>
 
+#include "gui/common/dialogs.h"
 #include "gui/sim/memoryviewoptionsdialog.h"
 #include "gui/common/windowframe.h"
 #include "gui/sim/processorhost.h"
@@ -16,6 +17,8 @@
 #include "core/sim/memoryrowtext.h"
 #include "core/sim/memorysearch.h"
 #include "gui/common/dialogs.h"
+#include "core/shell/hexfield.h"
+#include "core/sim/disassemble.h"
 
 namespace tav2 {
 
@@ -25,6 +28,23 @@ const QColor kBackground(0xEB, 0xEB, 0xEB);
 const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kBlue(0x00, 0x00, 0xFF);
 constexpr int kPcMarkWidth = 8;
+// The frames around the address of a watched word, by what the watch stops on.
+const QColor kWatchWrite(0xFF, 0x00, 0x00);
+const QColor kWatchRead(0x00, 0x80, 0x00);
+const QColor kWatchReadWrite(0xFF, 0x00, 0xFF);
+
+QColor WatchColour(WatchKind kind) {
+  switch (kind) {
+    case WatchKind::Write: return kWatchWrite;
+    case WatchKind::Read: return kWatchRead;
+    case WatchKind::ReadWrite: return kWatchReadWrite;
+  }
+  return kWatchWrite;
+}
+
+bool StopsOn(std::optional<WatchKind> watched, WatchKind kind) {
+  return watched && (static_cast<int>(*watched) & static_cast<int>(kind)) != 0;
+}
 
 QString Latin1(const std::string& text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
@@ -85,6 +105,21 @@ void MemoryView::CreatePopupMenu() {
       ->setObjectName(QStringLiteral("Settings1"));
   popupMenu_->addAction(QStringLiteral("&New page"), this, &MemoryView::OpenNewPage)
       ->setObjectName(QStringLiteral("Newpage1"));
+  popupMenu_->addSeparator();
+  const auto addWordItem = [this](const QString& caption, const char* name, auto command) {
+    QAction* item = popupMenu_->addAction(caption, this, command);
+    item->setObjectName(QString::fromLatin1(name));
+    wordItems_ << item;
+    return item;
+  };
+  addWordItem(QStringLiteral("Stop when &written"), "Stopwhenwritten1", [this] {
+    ToggleWatch(WatchKind::Write);
+  })->setCheckable(true);
+  addWordItem(QStringLiteral("Stop when &read"), "Stopwhenread1", [this] {
+    ToggleWatch(WatchKind::Read);
+  })->setCheckable(true);
+  addWordItem(QStringLiteral("Remove &watch"), "Removewatch1", &MemoryView::RemoveWatch);
+  addWordItem(QStringLiteral("&Edit word..."), "Editword1", &MemoryView::EditWord);
   AddNavigationItems();
 }
 
@@ -282,6 +317,26 @@ void MemoryView::paintEvent(QPaintEvent* event) {
   if (pcMark_) DrawPcMark(painter, *pcMark_);
   if (accessMark_) DrawRow(painter, *accessMark_, false, {kBackground, kBlue});
   if (shownAddress_ && OnPage(*shownAddress_)) DrawShownAddressFrame(painter);
+  DrawWatchMarks(painter);
+}
+
+QRect MemoryView::WatchMarkRect(uint16_t address) const {
+  const int left = ColumnX(Column::Address, switches_) - 1;
+  return {left, RowTop(address), ColumnX(Column::Hex, switches_) - left - 4, rowHeight_ - 1};
+}
+
+// A frame around the address of each watched word of the page.
+void MemoryView::DrawWatchMarks(QPainter& painter) {
+  const ProcessorWindow* processor = host_.FindProcessorWindow();
+  if (processor == nullptr) return;
+  painter.save();
+  painter.setBrush(Qt::NoBrush);
+  for (const Watch& watch : processor->Watches().All()) {
+    if (!OnPage(watch.address)) continue;
+    painter.setPen(WatchColour(watch.kind));
+    painter.drawRect(WatchMarkRect(watch.address));
+  }
+  painter.restore();
 }
 
 void MemoryView::DrawShownAddressFrame(QPainter& painter) {
@@ -349,12 +404,84 @@ void MemoryView::keyPressEvent(QKeyEvent* event) {
   QAbstractScrollArea::keyPressEvent(event);
 }
 
-void MemoryView::contextMenuEvent(QContextMenuEvent* event) { popupMenu_->popup(event->globalPos()); }
+// The items on a word need a row under the mouse; the watches need the
+// processor window, whose debugger holds them.
+void MemoryView::contextMenuEvent(QContextMenuEvent* event) {
+  popupAddress_ = AddressAt(viewport()->mapFromGlobal(event->globalPos()));
+  const ProcessorWindow* processor = host_.FindProcessorWindow();
+  const std::optional<WatchKind> watched =
+      processor != nullptr && popupAddress_ ? processor->Watches().KindAt(*popupAddress_) : std::nullopt;
+  for (QAction* item : wordItems_) {
+    const bool watchItem = item->objectName() != QLatin1String("Editword1");
+    item->setEnabled(popupAddress_.has_value() && (!watchItem || processor != nullptr));
+  }
+  wordItems_[0]->setChecked(StopsOn(watched, WatchKind::Write));
+  wordItems_[1]->setChecked(StopsOn(watched, WatchKind::Read));
+  wordItems_[2]->setEnabled(watched.has_value());
+  popupMenu_->popup(event->globalPos());
+}
+
+std::optional<uint16_t> MemoryView::AddressAt(QPoint point) const {
+  const int offset = point.y() - kTopMargin + verticalScrollBar()->value();
+  if (point.y() < 0 || point.y() >= viewport()->height() || offset < 0) return std::nullopt;
+  const int row = offset / rowHeight_;
+  if (row >= kRows) return std::nullopt;
+  return static_cast<uint16_t>(pageBase_ + row);
+}
 
 void MemoryView::ClearPage() {
+  const std::array<uint16_t, kRows> zeros{};
+  if (WriteWords(pageBase_, zeros)) PaintPage();
+}
+
+bool MemoryView::WriteWords(uint16_t address, std::span<const uint16_t> values) {
+  if (ProcessorWindow* processor = host_.FindProcessorWindow()) {
+    if (processor->EditWords(address, values)) return true;
+    Dialogs::Current().ShowError(this, QString::fromLatin1(kNotWhileRunning));
+    return false;
+  }
   MainMemory& memory = host_.Hardware().memory;
-  for (int row = 0; row < kRows; ++row) memory.Write(static_cast<uint16_t>(pageBase_ + row), 0);
-  PaintPage();
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    const auto written = static_cast<uint16_t>(address + i);
+    memory.Write(written, values[i]);
+    RedrawWord(written);
+  }
+  return true;
+}
+
+void MemoryView::ToggleWatch(WatchKind kind) {
+  ProcessorWindow* processor = host_.FindProcessorWindow();
+  if (processor == nullptr || !popupAddress_) return;
+  const std::optional<WatchKind> watched = processor->Watches().KindAt(*popupAddress_);
+  const int bits = (watched ? static_cast<int>(*watched) : 0) ^ static_cast<int>(kind);
+  if (bits == 0) {
+    processor->RemoveWatch(*popupAddress_);
+  } else {
+    processor->SetWatch(*popupAddress_, static_cast<WatchKind>(bits));
+  }
+}
+
+void MemoryView::RemoveWatch() {
+  if (ProcessorWindow* processor = host_.FindProcessorWindow(); processor != nullptr && popupAddress_)
+    processor->RemoveWatch(*popupAddress_);
+}
+
+// The word's new value is asked for in hexadecimal, its present value proposed.
+void MemoryView::EditWord() {
+  if (!popupAddress_) return;
+  const uint16_t address = *popupAddress_;
+  const std::optional<QString> typed = Dialogs::Current().AskText(
+      this, QStringLiteral("Edit word"), QString::asprintf("New value of %04X (hex):", address),
+      QString::asprintf("%04X", host_.Hardware().memory.Read(address)));
+  if (!typed) return;
+  const std::optional<uint16_t> value = HexField::ReadWord(typed->toStdString());
+  if (!value) {
+    Dialogs::Current().ShowError(this,
+                                 QString("\"%1\" is not a hexadecimal word (0 to FFFF): %2 is not changed")
+                                     .arg(typed->trimmed(), QString::asprintf("%04X", address)));
+    return;
+  }
+  WriteWords(address, std::span(&*value, 1));
 }
 
 MemoryViewOptionsDialog* MemoryView::ShowOptions() {

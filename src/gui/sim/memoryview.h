@@ -4,9 +4,11 @@
 #include <bitset>
 #include <cstdint>
 #include <optional>
+#include <span>
 
 #include "core/shell/layoutdefaults.h"
 #include "core/sim/pagedisassembly.h"
+#include "core/sim/watchlist.h"
 
 class QAction;
 class QMenu;
@@ -18,16 +20,18 @@ class MemoryViewOptionsDialog;
 
 // A memory view: one page of 256 words, a row each, with the address and
 // up to five columns (hex, signed decimal, character, binary, disassembly),
-// the PC mark and the access mark. Rows are painted from memory; the
-// processor's calls only say which rows to paint again. Words written
-// during a run are collected and painted once the event loop runs, and a
-// hidden view ignores them.
+// the PC mark, the access mark and the marks of watched words. Rows are
+// painted from memory; the processor's calls only say which rows to paint
+// again. Words written during a run are collected and painted once the
+// event loop runs, and a hidden view ignores them.
 class MemoryView : public QAbstractScrollArea {
   Q_OBJECT
 
  public:
   static constexpr int kRows = 256;
   static constexpr int kTopMargin = 10;
+  static constexpr const char* kNotWhileRunning =
+      "Memory is not changed while the processor runs: Halt or Reset first";
 
   struct Switches {
     bool hex = true;
@@ -81,6 +85,21 @@ class MemoryView : public QAbstractScrollArea {
   void ClearPage();
   MemoryViewOptionsDialog* ShowOptions();
   void OpenNewPage();
+  // The pop-up commands on the word under the mouse (see PopupAddress):
+  // the watches of the processor window's debugger ("Stop when written" and
+  // "Stop when read" each switch their half of the word's watch on or off),
+  // and editing the word (asked for in hexadecimal through Dialogs).
+  void ToggleWatch(WatchKind kind);
+  void RemoveWatch();
+  void EditWord();
+
+  // The address of the row at a point of the viewport; none off the rows.
+  std::optional<uint16_t> AddressAt(QPoint point) const;
+  // The word the pop-up menu was opened on last.
+  std::optional<uint16_t> PopupAddress() const { return popupAddress_; }
+  QMenu* PopupMenu() const { return popupMenu_; }
+  // Where the mark of a watched word is drawn, in the viewport.
+  QRect WatchMarkRect(uint16_t address) const;
 
   // Navigation: Go to address asks for a hexadecimal address or a label of
   // the loaded program, Find value for a word or a text after the row gone
@@ -116,7 +135,12 @@ class MemoryView : public QAbstractScrollArea {
   void UpdateRow(uint16_t address);
   void DrawRow(QPainter& painter, uint16_t address, bool withDisassembly, const RowColours& colours);
   void DrawPcMark(QPainter& painter, uint16_t address);
+  void DrawWatchMarks(QPainter& painter);
   void FlushWrittenWords();
+  // Writes words the user changed: through the processor window's debugger
+  // when it is open, so that they enter its history; false (and a message)
+  // while the processor runs.
+  bool WriteWords(uint16_t address, std::span<const uint16_t> values);
 
   ProcessorHost& host_;
   int slot_;
@@ -134,6 +158,8 @@ class MemoryView : public QAbstractScrollArea {
   QAction* followPcItem_ = nullptr;
   std::optional<uint16_t> shownAddress_;
   bool followPc_ = false;
+  QList<QAction*> wordItems_;  // the pop-up items on the word under the mouse
+  std::optional<uint16_t> popupAddress_;
 };
 
 }  // namespace tav2

@@ -54,17 +54,24 @@ ProcessorLayout Large() {
       {"Goknop", {144, 322, 60, 25}},
       {"Haltknop", {208, 322, 60, 25}},
       {"Resetknop", {272, 322, 62, 25}},
+      {"Speedbox", {214, 248, 122, 20}},
+      {"Backclockknop", {4, 352, 62, 25}},
+      {"Backknop", {70, 352, 70, 25}},
+      {"Statuslabel", {146, 350, 192, 30}},
   };
   l.buttonCaptions = {{"Clockknop", "Clock"},
                       {"Instructionknop", "Instruction"},
                       {"Goknop", "Go"},
                       {"Haltknop", "Halt"},
-                      {"Resetknop", "Reset"}};
+                      {"Resetknop", "Reset"},
+                      {"Backclockknop", "\u25C0 Clock"},
+                      {"Backknop", "\u25C0 Instr."}};
   return l;
 }
 
 // Two columns of 43-pixel register fields, C under the ALU between them,
-// the flags in a row to its right, the buttons in one row.
+// the flags in a row to its right, the buttons in one row, the buttons
+// that step back beside the status line below them.
 ProcessorLayout Small() {
   ProcessorLayout l;
   l.windowSize = {250, 324};
@@ -91,14 +98,14 @@ ProcessorLayout Small() {
       {"mclabel", {4, 226, 58, 13}},     {"mctextEdit", {64, 224, 174, h}},
       {"Clockknop", {4, 248, 32, 25}},   {"Instructionknop", {40, 248, 32, 25}},
       {"Goknop", {76, 248, 32, 25}},     {"Haltknop", {112, 248, 32, 25}},
-      {"Resetknop", {148, 248, 32, 25}},
+      {"Resetknop", {148, 248, 32, 25}}, {"Backclockknop", {4, 276, 32, 20}},
+      {"Backknop", {40, 276, 32, 20}},   {"Statuslabel", {76, 274, 164, 24}},
   };
-  l.buttonCaptions = {{"Clockknop", "Clk"},
-                      {"Instructionknop", "Ins"},
-                      {"Goknop", "Go"},
-                      {"Haltknop", "Halt"},
-                      {"Resetknop", "Rst"}};
-  l.hidden = {"Label12", "Label15", "mcedit"};
+  l.buttonCaptions = {{"Clockknop", "Clk"},   {"Instructionknop", "Ins"}, {"Goknop", "Go"},
+                      {"Haltknop", "Halt"},   {"Resetknop", "Rst"},       {"Backclockknop", "\u25C0C"},
+                      {"Backknop", "\u25C0I"}};
+  // The speed is chosen in the Run menu.
+  l.hidden = {"Label12", "Label15", "mcedit", "Speedbox"};
   return l;
 }
 

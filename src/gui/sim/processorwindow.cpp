@@ -1,14 +1,18 @@
 #include "gui/sim/processorwindow.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QContextMenuEvent>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <algorithm>
 #include <chrono>
+#include <utility>
 
 #include "gui/common/dialogs.h"
 #include "gui/sim/memoryview.h"
@@ -17,6 +21,7 @@
 #include "gui/sim/processorhost.h"
 #include "gui/sim/processorlayout.h"
 #include "gui/sim/screenterminal.h"
+#include "core/shell/hexfield.h"
 #include "core/sim/alufunctions.h"
 #include "core/sim/microinstructiontext.h"
 
@@ -25,6 +30,8 @@ namespace tav2 {
 namespace {
 
 constexpr std::chrono::milliseconds kSliceBudget{10};
+// How often the status line follows a run.
+constexpr std::chrono::milliseconds kStatusInterval{250};
 
 const QColor kBackground(0x00, 0xAA, 0xAA);
 const QColor kWhite(0xFF, 0xFF, 0xFF);
@@ -57,6 +64,11 @@ constexpr RegisterField kRegisterFields[] = {
 // The flag boxes and their SR bits, in the order of flagBoxes_.
 constexpr const char* kFlagBoxes[] = {"Nbox", "Zbox", "Vbox", "Cbox", "Ibox"};
 constexpr uint16_t kFlagBits[] = {sr::kN, sr::kZ, sr::kV, sr::kC, sr::kI};
+
+const RegisterField& FieldOf(Reg r) {
+  return *std::find_if(std::begin(kRegisterFields), std::end(kRegisterFields),
+                       [r](const RegisterField& field) { return field.reg == r; });
+}
 
 bool IsProgrammerRegister(Reg r) { return r == Reg::R1 || r == Reg::R2 || r == Reg::SP || r == Reg::PC; }
 
@@ -97,13 +109,21 @@ ProcessorWindow::ProcessorWindow(ProcessorHost& host, QWidget* parent)
   resize(bounds.width, bounds.height);
 
   ProcessorDisplay& display = *this;
-  processor_ = std::make_unique<Processor>(host.Hardware(), display, &host.Screen().Services());
-  goTimer_.setSingleShot(true);
-  goTimer_.setInterval(0);
-  connect(&goTimer_, &QTimer::timeout, this, &ProcessorWindow::RunSlice);
+  ScreenTerminal& screen = host.Screen();
+  processor_ = std::make_unique<Processor>(host.Hardware(), display, &screen.Services());
+  debugger_ =
+      std::make_unique<Debugger>(host.Hardware(), *processor_, display, &screen.Grid(), &screen.Keys());
+  runTimer_.setParent(this);  // found by its name
+  runTimer_.setObjectName(QStringLiteral("Runtimer"));
+  connect(&runTimer_, &QTimer::timeout, this, &ProcessorWindow::AdvanceRun);
+  statusTimer_.setInterval(kStatusInterval);
+  connect(&statusTimer_, &QTimer::timeout, this, &ProcessorWindow::UpdateStatus);
+  // A key wait may begin inside a Clock or an Instruction, when no run polls the status.
+  connect(&screen, &ScreenTerminal::keyWaitStarted, this, &ProcessorWindow::UpdateStatus);
 
   host_.ShowProcessorPanel(true);
-  processor_->Control().Reset(true);
+  debugger_->Reset(true);
+  UpdateStatus();
 }
 
 ProcessorWindow::~ProcessorWindow() = default;
@@ -152,6 +172,16 @@ void ProcessorWindow::CreateControls() {
   mcEdit_->setFont(FieldFont(10));
   mcTextEdit_ = AddReadOnlyEdit(QStringLiteral("mctextEdit"));
 
+  for (QLineEdit* edit : registerEdits_) {
+    if (edit != nullptr) edit->installEventFilter(this);
+  }
+  statusLabel_ = AddLabel(QStringLiteral("Statuslabel"), QString());
+  QFont statusFont = font();
+  statusFont.setPixelSize(10);
+  statusLabel_->setFont(statusFont);
+  statusLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  CreateSpeedBox();
+
   clockButton_ = AddButton(QStringLiteral("Clockknop"), QStringLiteral("Execute clockcycle"));
   QPushButton* instruction =
       AddButton(QStringLiteral("Instructionknop"), QStringLiteral("Execute instruction"));
@@ -165,6 +195,21 @@ void ProcessorWindow::CreateControls() {
   connect(goButton_, &QPushButton::clicked, this, &ProcessorWindow::OnGoClicked);
   connect(haltButton_, &QPushButton::clicked, this, &ProcessorWindow::OnHaltClicked);
   connect(resetButton_, &QPushButton::clicked, this, &ProcessorWindow::OnResetClicked);
+  connect(AddButton(QStringLiteral("Backclockknop"), QString::fromLatin1(kBackClockHint)),
+          &QPushButton::clicked, this, &ProcessorWindow::OnBackClockClicked);
+  connect(AddButton(QStringLiteral("Backknop"), QString::fromLatin1(kBackInstructionHint)),
+          &QPushButton::clicked, this, &ProcessorWindow::OnBackInstructionClicked);
+}
+
+// The speeds of runs, full speed first; the choice holds from the next run on.
+void ProcessorWindow::CreateSpeedBox() {
+  speedBox_ = new QComboBox(this);
+  speedBox_->setObjectName(QStringLiteral("Speedbox"));
+  speedBox_->setToolTip(QStringLiteral("Speed of Go, Step over and Run to cursor"));
+  speedBox_->setFocusPolicy(Qt::NoFocus);
+  for (const RunSpeed& speed : RunSpeed::Offered()) speedBox_->addItem(QString::fromStdString(speed.Text()));
+  connect(speedBox_, &QComboBox::activated, this,
+          [this](int index) { SetSpeed(RunSpeed::Offered()[static_cast<std::size_t>(index)]); });
 }
 
 void ProcessorWindow::CreatePopupMenu() {
@@ -272,7 +317,7 @@ void ProcessorWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void ProcessorWindow::closeEvent(QCloseEvent* event) {
-  if (!processor_->Control().CanClose()) {
+  if (!debugger_->CanClose()) {
     event->ignore();
     return;
   }
@@ -286,38 +331,222 @@ void ProcessorWindow::closeEvent(QCloseEvent* event) {
 void ProcessorWindow::contextMenuEvent(QContextMenuEvent* event) { popupMenu_->popup(event->globalPos()); }
 
 void ProcessorWindow::OnResetClicked() {
-  processor_->Control().Reset();
+  EndRegisterEdit();
+  debugger_->Reset();
+  NoteWhenGoEnded();
+  UpdateStatus();
+}
+
+void ProcessorWindow::OnClockPressed() {
+  EndRegisterEdit();
+  debugger_->ClockPress();
+  UpdateStatus();
+}
+
+void ProcessorWindow::OnClockReleased() {
+  debugger_->ClockRelease();
+  UpdateStatus();
+}
+
+void ProcessorWindow::ClockCycle() {
+  OnClockPressed();
+  OnClockReleased();
+}
+
+void ProcessorWindow::OnInstructionClicked() {
+  EndRegisterEdit();
+  debugger_->Instruction();
+  UpdateStatus();
+}
+
+void ProcessorWindow::OnGoClicked() {
+  EndRegisterEdit();
+  StartRun(debugger_->Go(speed_));
+}
+
+void ProcessorWindow::OnStepOverClicked() {
+  EndRegisterEdit();
+  StartRun(debugger_->StepOver(speed_));
+}
+
+void ProcessorWindow::RunToAddress(uint16_t address) {
+  EndRegisterEdit();
+  StartRun(debugger_->RunTo(address, speed_));
+}
+
+void ProcessorWindow::OnHaltClicked() {
+  debugger_->Halt();
   NoteWhenGoEnded();
 }
 
-void ProcessorWindow::OnClockPressed() { processor_->Control().ClockPress(); }
+void ProcessorWindow::OnBackClockClicked() { StepBack(&Debugger::BackClock); }
 
-void ProcessorWindow::OnClockReleased() { processor_->Control().ClockRelease(); }
+void ProcessorWindow::OnBackInstructionClicked() { StepBack(&Debugger::BackInstruction); }
 
-void ProcessorWindow::OnInstructionClicked() { processor_->Control().Instruction(); }
-
-void ProcessorWindow::OnGoClicked() {
-  if (!processor_->Control().BeginGo()) return;
-  goRunning_ = true;
-  goTimer_.start();
+// The marks of the accesses of the clocks undone go; a step back from the
+// start of the history says so (one refused while the processor is busy
+// says nothing, as Clock and Instruction then do).
+void ProcessorWindow::StepBack(BackResult (Debugger::*step)()) {
+  EndRegisterEdit();
+  if (debugger_->Busy()) return;
+  if ((*debugger_.*step)() == BackResult::Nothing) {
+    Dialogs::Current().ShowInfo(this, QString::fromLatin1(kNoHistory));
+  } else {
+    ForEachMemoryView([](MemoryView& view) { view.RemoveAccessMark(); });
+  }
+  UpdateStatus();
 }
 
-void ProcessorWindow::OnHaltClicked() { processor_->Control().Halt(); }
+void ProcessorWindow::SetSpeed(const RunSpeed& speed) {
+  speed_ = speed;
+  const auto& offered = RunSpeed::Offered();
+  const auto found = std::find(offered.begin(), offered.end(), speed);
+  if (found != offered.end()) speedBox_->setCurrentIndex(static_cast<int>(found - offered.begin()));
+}
 
-// One slice of Go; the event loop runs between slices.
-void ProcessorWindow::RunSlice() {
-  if (processor_->Control().ContinueGo(kSliceBudget)) {
-    goTimer_.start();
-  } else {
-    NoteWhenGoEnded();
+// A run begun (or refused: a halted processor) shows in the status line at once.
+void ProcessorWindow::StartRun(bool begun) {
+  if (begun) {
+    goRunning_ = true;
+    runTimer_.start(speed_.Interval());
+    statusTimer_.start();
   }
+  UpdateStatus();
+}
+
+void ProcessorWindow::AdvanceRun() {
+  if (!debugger_->ContinueRun(kSliceBudget)) {
+    NoteWhenGoEnded();
+    return;
+  }
+  if (speed_.Animated()) UpdateStatus();
 }
 
 void ProcessorWindow::NoteWhenGoEnded() {
-  if (!goRunning_ || processor_->Control().GoActive()) return;
+  if (!goRunning_ || debugger_->RunActive()) return;
   goRunning_ = false;
-  goTimer_.stop();
+  runTimer_.stop();
+  statusTimer_.stop();
+  UpdateStatus();
   emit goEnded();
+}
+
+QString ProcessorWindow::StatusText() const { return QString::fromStdString(Status().Text()); }
+
+// The main window's status line gets the whole text; this window's field the
+// state over the counters in short, and the whole text as its hint.
+void ProcessorWindow::UpdateStatus() {
+  const RunStatus status = Status();
+  const QString text = QString::fromStdString(status.Text());
+  if (text == statusText_) return;
+  statusText_ = text;
+  statusLabel_->setText(QString::fromStdString(status.StateText() + "\n" + status.ShortCountersText()));
+  statusLabel_->setToolTip(text);
+  emit statusChanged(text);
+}
+
+void ProcessorWindow::ProgramLoaded(std::string_view text) {
+  debugger_->SetProgramText(text);
+  debugger_->ClearHistory();
+}
+
+bool ProcessorWindow::SetWatch(uint16_t address, WatchKind kind) {
+  if (!debugger_->SetWatch(address, kind)) {
+    Dialogs::Current().ShowError(
+        this,
+        QString::asprintf("Cannot watch %04X: at most %d words are watched at a time; remove a watch first",
+                          address, WatchList::kCapacity));
+    return false;
+  }
+  RedrawWatchMark(address);
+  return true;
+}
+
+void ProcessorWindow::RemoveWatch(uint16_t address) {
+  if (debugger_->RemoveWatch(address)) RedrawWatchMark(address);
+}
+
+void ProcessorWindow::RedrawWatchMark(uint16_t address) {
+  ForEachMemoryView([address](MemoryView& view) { view.RedrawWord(address); });
+}
+
+bool ProcessorWindow::EditWords(uint16_t address, std::span<const uint16_t> values) {
+  const bool edited = debugger_->PokeWords(address, values);
+  UpdateStatus();
+  return edited;
+}
+
+// ---- Editing a register field
+
+std::optional<Reg> ProcessorWindow::RegisterOf(const QObject* edit) const {
+  for (const RegisterField& field : kRegisterFields) {
+    if (registerEdits_[static_cast<std::size_t>(field.reg)] == edit) return field.reg;
+  }
+  return std::nullopt;
+}
+
+bool ProcessorWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (!RegisterOf(watched)) return QWidget::eventFilter(watched, event);
+  auto* edit = static_cast<QLineEdit*>(watched);
+  switch (event->type()) {
+    case QEvent::MouseButtonDblClick:
+      if (editedRegister_ == nullptr) BeginRegisterEdit(edit);
+      return true;
+    case QEvent::KeyPress: {
+      if (edit != editedRegister_) return false;
+      const int key = static_cast<QKeyEvent*>(event)->key();
+      if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        CommitRegisterEdit();
+        return true;
+      }
+      if (key == Qt::Key_Escape) {
+        EndRegisterEdit();
+        return true;
+      }
+      return false;
+    }
+    case QEvent::FocusOut:
+      if (edit == editedRegister_) EndRegisterEdit();
+      return false;
+    default: return false;
+  }
+}
+
+// Only while the processor is not busy: not during a run, a clock or a key wait.
+void ProcessorWindow::BeginRegisterEdit(QLineEdit* edit) {
+  if (debugger_->Busy()) return;
+  editedRegister_ = edit;
+  edit->setReadOnly(false);
+  edit->setFocusPolicy(Qt::StrongFocus);
+  edit->setText(edit->text().trimmed());
+  edit->setFocus();
+  edit->selectAll();
+}
+
+void ProcessorWindow::CommitRegisterEdit() {
+  QLineEdit* edit = editedRegister_;
+  const Reg reg = *RegisterOf(edit);
+  const QString typed = edit->text();
+  const std::optional<uint16_t> value = HexField::ReadWord(typed.toStdString());
+  EndRegisterEdit();
+  if (!value) {
+    Dialogs::Current().ShowError(this,
+                                 QString("\"%1\" is not a hexadecimal word (0 to FFFF): %2 is not changed")
+                                     .arg(typed.trimmed(), QString::fromLatin1(FieldOf(reg).caption)));
+    return;
+  }
+  debugger_->SetRegister(reg, *value);
+  UpdateStatus();
+}
+
+// Back to a read-only field showing the register (nothing when no field is edited).
+void ProcessorWindow::EndRegisterEdit() {
+  QLineEdit* edit = std::exchange(editedRegister_, nullptr);
+  if (edit == nullptr) return;
+  edit->setReadOnly(true);
+  edit->setFocusPolicy(Qt::NoFocus);
+  if (edit->hasFocus()) setFocus();
+  ShowRegisters();
 }
 
 template <class Action>

@@ -9,7 +9,7 @@
 namespace tav2 {
 
 ScreenTerminal::ScreenTerminal(ProcessorHost& host, ScreenGrid& grid)
-    : host_(host), grid_(grid), terminal_(grid, *this) {}
+    : host_(host), grid_(grid), keys_(*this, grid), terminal_(grid, keys_) {}
 
 ScreenWindow* ScreenTerminal::Window() const { return window_; }
 

@@ -2,6 +2,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include "core/sim/keyreplaydevice.h"
 #include "core/sim/screengrid.h"
 #include "core/sim/terminal.h"
 #include "core/sim/terminaldevice.h"
@@ -15,7 +16,9 @@ class ScreenWindow;
 // screen window comes and goes. Opening it asks the host for the window;
 // drawing goes to the window when there is one. A key wait runs a nested
 // event loop until a key is typed into the window or Reset aborts the
-// input through the grid's flag.
+// input through the grid's flag. The terminal's services reach it through a
+// key replay device, so that the processor window's debugger can replay
+// the keys a program read before a step back.
 class ScreenTerminal : public QObject, public TerminalDevice {
   Q_OBJECT
 
@@ -23,6 +26,7 @@ class ScreenTerminal : public QObject, public TerminalDevice {
   ScreenTerminal(ProcessorHost& host, ScreenGrid& grid);
 
   Terminal& Services() { return terminal_; }
+  KeyReplayDevice& Keys() { return keys_; }
   ScreenGrid& Grid() { return grid_; }
   ScreenWindow* Window() const;
 
@@ -51,6 +55,7 @@ class ScreenTerminal : public QObject, public TerminalDevice {
  private:
   ProcessorHost& host_;
   ScreenGrid& grid_;
+  KeyReplayDevice keys_;
   Terminal terminal_;
   QPointer<ScreenWindow> window_;
   bool keyTyped_ = false;
