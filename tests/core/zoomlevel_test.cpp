@@ -75,5 +75,28 @@ TEST(ZoomLevel, BoundsGoFromOneLevelToAnother) {
   EXPECT_EQ(oneAndAHalf.Unscaled(1349), 899) << "rounded down: what fits";
 }
 
+// Stepping from level to level goes through the 100 % length, so that a
+// window zoomed in and out step by step comes back to its place.
+TEST(ZoomLevel, SteppingInAndOutDoesNotCreep) {
+  const WindowBounds bounds{357, 0, 350, 411};
+  ZoomLevel zoom;
+  WindowBounds shown = bounds;
+  while (true) {
+    ZoomLevel next = zoom;
+    if (!next.StepIn()) break;
+    shown = next.Rescaled(shown, zoom);
+    EXPECT_EQ(shown, next.Scaled(bounds)) << next.Percent();
+    zoom = next;
+  }
+  while (true) {
+    ZoomLevel next = zoom;
+    if (!next.StepOut()) break;
+    shown = next.Rescaled(shown, zoom);
+    EXPECT_EQ(shown, next.Scaled(bounds)) << next.Percent();
+    zoom = next;
+  }
+  EXPECT_EQ(shown, bounds);
+}
+
 }  // namespace
 }  // namespace tav2

@@ -37,8 +37,10 @@ bool ZoomLevel::StepOut() {
   return true;
 }
 
+// Through the length at 100 %, rounded: a length scaled from 100 % comes
+// back to it exactly, so that stepping in and out does not creep.
 int ZoomLevel::Rescaled(int pixels, const ZoomLevel& from) const {
-  return Ratio(pixels, percent_, from.percent_);
+  return Ratio(Ratio(pixels, kActual, from.percent_), percent_, kActual);
 }
 
 WindowBounds ZoomLevel::Rescaled(const WindowBounds& bounds, const ZoomLevel& from) const {
