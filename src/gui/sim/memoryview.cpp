@@ -6,7 +6,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <utility>
 
+#include "gui/common/fixedfont.h"
 #include "gui/sim/memoryviewoptionsdialog.h"
 #include "gui/common/windowframe.h"
 #include "gui/sim/processorhost.h"
@@ -21,6 +23,9 @@ const QColor kBackground(0xEB, 0xEB, 0xEB);
 const QColor kNavy(0x00, 0x00, 0x80);
 const QColor kBlue(0x00, 0x00, 0xFF);
 constexpr int kPcMarkWidth = 8;
+constexpr int kFontPixels = 11;
+constexpr int kRowSpacing = 2;
+constexpr int kBottomMargin = 20;
 
 QString Binary(uint16_t word) { return QString::number(word, 2).rightJustified(16, QLatin1Char('0')); }
 
@@ -65,15 +70,20 @@ MemoryView::MemoryView(ProcessorHost& host, int slot, QWidget* parent)
   palette.setColor(QPalette::Base, kBackground);
   viewport()->setPalette(palette);
   viewport()->setAutoFillBackground(true);
-  QFont font(QStringLiteral("Courier New"));
-  font.setStyleHint(QFont::TypeWriter);
-  font.setPixelSize(11);
-  setFont(font);
-  rowHeight_ = QFontMetrics(font).height() + 2;
-  verticalScrollBar()->setSingleStep(rowHeight_);
   CreatePopupMenu();
   const WindowBounds& bounds = host.Defaults().memoryViews[static_cast<std::size_t>(slot)].bounds;
   resize(bounds.width, bounds.height);
+  SetZoom(zoom_);
+}
+
+// The rows are as far apart as at 100 % times the zoom, so that every
+// position scales with it.
+void MemoryView::SetZoom(const ZoomLevel& zoom) {
+  const ZoomLevel from = std::exchange(zoom_, zoom);
+  setFont(FixedFont::OfPixels(kFontPixels, zoom));
+  rowHeight_ = zoom.Scaled(QFontMetrics(FixedFont::OfPixels(kFontPixels)).height() + kRowSpacing);
+  verticalScrollBar()->setSingleStep(rowHeight_);
+  WindowFrame::Rescale(this, from, zoom);
   UpdateScrollRange();
   PaintPage();
 }
@@ -91,14 +101,14 @@ void MemoryView::CreatePopupMenu() {
 
 // The page is 256 rows plus 20 pixels high; the scroll step is one row.
 void MemoryView::UpdateScrollRange() {
-  const int content = kRows * rowHeight_ + 20;
+  const int content = kRows * rowHeight_ + zoom_.Scaled(kBottomMargin);
   QScrollBar* bar = verticalScrollBar();
   bar->setRange(0, std::max(0, content - viewport()->height()));
   bar->setPageStep(viewport()->height());
 }
 
 int MemoryView::RowTop(uint16_t address) const {
-  return (address - pageBase_) * rowHeight_ - verticalScrollBar()->value() + kTopMargin;
+  return (address - pageBase_) * rowHeight_ - verticalScrollBar()->value() + zoom_.Scaled(kTopMargin);
 }
 
 MemoryView::RowTexts MemoryView::TextsOf(uint16_t address) const {
@@ -245,7 +255,7 @@ void MemoryView::DrawRow(QPainter& painter, uint16_t address, bool withDisassemb
   const int baseline = RowTop(address) + painter.fontMetrics().ascent();
   const RowTexts texts = TextsOf(address);
   const auto draw = [&](Column column, const QString& text) {
-    painter.drawText(ColumnX(column, switches_), baseline, text);
+    painter.drawText(ColumnLeft(column), baseline, text);
   };
   draw(Column::Address, texts.address);
   if (switches_.hex) draw(Column::Hex, texts.hex);
@@ -257,10 +267,12 @@ void MemoryView::DrawRow(QPainter& painter, uint16_t address, bool withDisassemb
 
 // A small arrow left of the address.
 void MemoryView::DrawPcMark(QPainter& painter, uint16_t address) {
-  const int top = RowTop(address) + 2;
-  const int height = rowHeight_ - 4;
+  const int top = RowTop(address) + zoom_.Scaled(2);
+  const int height = rowHeight_ - zoom_.Scaled(4);
+  const int left = zoom_.Scaled(1);
   QPolygon arrow;
-  arrow << QPoint(1, top) << QPoint(kPcMarkWidth, top + height / 2) << QPoint(1, top + height);
+  arrow << QPoint(left, top) << QPoint(zoom_.Scaled(kPcMarkWidth), top + height / 2)
+        << QPoint(left, top + height);
   painter.save();
   painter.setPen(kNavy);
   painter.setBrush(kNavy);

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/shell/layoutdefaults.h"
+#include "core/shell/zoomlevel.h"
 
 class QMenu;
 
@@ -42,8 +43,11 @@ class MemoryView : public QAbstractScrollArea {
     QString address, hex, decimal, ascii, binary;
   };
 
-  // Where a column starts: each shown column starts where the one before ends.
+  // Where a column starts at 100 %: each shown column starts where the one
+  // before ends.
   static int ColumnX(Column column, const Switches& switches);
+  // Where a column of this view starts, at its zoom level.
+  int ColumnLeft(Column column) const { return zoom_.Scaled(ColumnX(column, switches_)); }
 
   // A view in `slot` (0..2) at the slot's defaults: bounds and page.
   MemoryView(ProcessorHost& host, int slot, QWidget* parent = nullptr);
@@ -52,6 +56,9 @@ class MemoryView : public QAbstractScrollArea {
   uint16_t PageBase() const { return pageBase_; }
   const Switches& ColumnSwitches() const { return switches_; }
   int RowHeight() const { return rowHeight_; }
+  // Letters, rows, columns and marks at the zoom level; a shown view's
+  // frame grows or shrinks with it.
+  void SetZoom(const ZoomLevel& zoom);
   // The top of an address's row in the viewport.
   int RowTop(uint16_t address) const;
   bool OnPage(uint16_t address) const { return (address & 0xFF00) == pageBase_; }
@@ -114,6 +121,7 @@ class MemoryView : public QAbstractScrollArea {
   uint16_t pageBase_;
   Switches switches_;
   int rowHeight_ = 12;
+  ZoomLevel zoom_;
   std::optional<uint16_t> accessMark_;
   std::optional<uint16_t> pcMark_;
   std::array<QString, kRows> disassembly_;
