@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <algorithm>
 #include <map>
 
 #include "core/shell/zoomlevel.h"
@@ -88,6 +89,32 @@ TEST_F(Zoom, ProcessorLettersAreSetAtTheLargerSize) {
   EXPECT_EQ(ir->font().pixelSize(), 2 * actual);
   EXPECT_EQ(window.font().pixelSize(), 22);
   EXPECT_EQ(window.findChild<QLineEdit*>("mcedit")->font().pixelSize(), 20);
+}
+
+// The width of what a flag box draws apart from the window's background.
+int DrawnWidth(QWidget* box) {
+  const QImage image = Grabbed(box);
+  const QColor background = image.pixelColor(image.width() - 1, image.height() - 1);
+  int left = image.width(), right = -1;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      if (image.pixelColor(x, y) == background) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+    }
+  }
+  return right - left + 1;
+}
+
+TEST_F(Zoom, FlagBoxesDrawALargerIndicator) {
+  ProcessorWindow& window = host->OpenProcessor();
+  QWidget* box = window.findChild<QWidget*>("Nbox");
+  const int actual = DrawnWidth(box);
+  ASSERT_GT(actual, 4);
+  window.SetZoom(kDouble);
+  EXPECT_GE(DrawnWidth(box), 2 * actual - 2);
+  window.SetZoom(kActual);
+  EXPECT_EQ(DrawnWidth(box), actual);
 }
 
 TEST_F(Zoom, FramesGrowAndShrinkWithTheZoom) {

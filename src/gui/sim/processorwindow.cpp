@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <chrono>
 #include <utility>
 
@@ -93,7 +94,7 @@ ProcessorWindow::ProcessorWindow(ProcessorHost& host, QWidget* parent)
   setPalette(palette);
   CreateControls();
   CreatePopupMenu();
-  ApplyFonts();
+  ApplyZoom();
   ApplyLayout(sizeMode_);
   const WindowBounds& bounds = host.Defaults().processor.bounds;
   resize(bounds.width, bounds.height);
@@ -210,8 +211,9 @@ QCheckBox* ProcessorWindow::AddFlagBox(const QString& name) {
 }
 
 // The labels and buttons take the window's font, the register fields and
-// the micro-instruction fixed-pitch ones; all at the zoom level.
-void ProcessorWindow::ApplyFonts() {
+// the micro-instruction fixed-pitch ones, the flags' boxes a larger
+// indicator; all at the zoom level.
+void ProcessorWindow::ApplyZoom() {
   QFont font = this->font();
   font.setPixelSize(zoom_.Scaled(kWindowFontPixels));
   setFont(font);
@@ -219,6 +221,12 @@ void ProcessorWindow::ApplyFonts() {
     if (edit != nullptr) edit->setFont(FixedFont::OfPixels(kRegisterFontPixels, zoom_));
   }
   mcEdit_->setFont(FixedFont::OfPixels(kMicroInstructionFontPixels, zoom_));
+  const int indicator = zoom_.Scaled(style()->pixelMetric(QStyle::PM_IndicatorWidth));
+  const QString sheet =
+      zoom_ == ZoomLevel()
+          ? QString()
+          : QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(indicator);
+  for (QCheckBox* box : flagBoxes_) box->setStyleSheet(sheet);
 }
 
 void ProcessorWindow::ApplyLayout(SizeMode mode) {
@@ -250,7 +258,7 @@ void ProcessorWindow::SetSizeMode(SizeMode mode) {
 
 void ProcessorWindow::SetZoom(const ZoomLevel& zoom) {
   const ZoomLevel from = std::exchange(zoom_, zoom);
-  ApplyFonts();
+  ApplyZoom();
   ApplyLayout(sizeMode_);
   WindowFrame::Rescale(this, from, zoom);
   update();

@@ -110,7 +110,7 @@ class ProcessorWindow : public QWidget, private ProcessorDisplay {
   QLabel* AddLabel(const QString& name, const QString& text);
   QPushButton* AddButton(const QString& name, const QString& hint);
   QCheckBox* AddFlagBox(const QString& name);
-  void ApplyFonts();
+  void ApplyZoom();
   void ApplyLayout(SizeMode mode);
   void PlacePanel();
 
