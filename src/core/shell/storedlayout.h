@@ -3,21 +3,10 @@
 #include <optional>
 
 #include "core/shell/layoutdefaults.h"
+#include "core/shell/memoryviewcolumns.h"
 #include "core/shell/zoomlevel.h"
 
 namespace tav2 {
-
-// Which columns a memory view shows, and whether it marks the PC's word.
-struct MemoryViewColumns {
-  bool hex = true;
-  bool decimal = true;
-  bool ascii = true;
-  bool binary = true;
-  bool disassembly = true;
-  bool pcMark = true;
-
-  bool operator==(const MemoryViewColumns&) const = default;
-};
 
 // A memory view as it was left: its bounds, page and columns.
 struct StoredMemoryView {

@@ -64,21 +64,6 @@ bool IsUserInput(const QEvent* event) {
   }
 }
 
-MemoryViewColumns ColumnsOf(const MemoryView::Switches& s) {
-  return {s.hex, s.decimal, s.ascii, s.binary, s.disassembly, s.pcMark};
-}
-
-MemoryView::Switches SwitchesOf(const MemoryViewColumns& c) {
-  MemoryView::Switches switches;
-  switches.hex = c.hex;
-  switches.decimal = c.decimal;
-  switches.ascii = c.ascii;
-  switches.binary = c.binary;
-  switches.disassembly = c.disassembly;
-  switches.pcMark = c.pcMark;
-  return switches;
-}
-
 // A long path keeps its start and its file name and loses its middle.
 QString ReopenCaption(const std::string& entry, const QFontMetrics& metrics) {
   return metrics
@@ -743,7 +728,7 @@ void MainWindow::RestoreMemoryView(int slot, const StoredMemoryView& stored, con
   layout_.defaults.memoryViews[static_cast<std::size_t>(slot)] = settings;
   MemoryView* view = memoryViews_.At(slot);
   if (view == nullptr) view = OpenMemoryView(slot);
-  view->Configure(settings.pageBase, SwitchesOf(stored.columns));
+  view->Configure(settings.pageBase, stored.columns);
   view->ApplySettings(settings);
 }
 
@@ -756,7 +741,7 @@ StoredLayout MainWindow::CurrentLayout() const {
   for (int slot = 0; slot < kMemoryViewSlots; ++slot) {
     if (const MemoryView* view = memoryViews_.At(slot)) {
       layout.memoryViews[static_cast<std::size_t>(slot)] =
-          StoredMemoryView{view->Settings(), ColumnsOf(view->ColumnSwitches())};
+          StoredMemoryView{view->Settings(), view->ColumnSwitches()};
     }
   }
   return layout;

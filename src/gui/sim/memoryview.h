@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "core/shell/layoutdefaults.h"
+#include "core/shell/memoryviewcolumns.h"
 #include "core/shell/zoomlevel.h"
 
 class QMenu;
@@ -28,15 +29,7 @@ class MemoryView : public QAbstractScrollArea {
   static constexpr int kRows = 256;
   static constexpr int kTopMargin = 10;
 
-  struct Switches {
-    bool hex = true;
-    bool decimal = true;
-    bool ascii = true;
-    bool binary = true;
-    bool disassembly = true;
-    bool pcMark = true;
-    bool operator==(const Switches&) const = default;
-  };
+  using Switches = MemoryViewColumns;
   enum class Column { Address, Hex, Decimal, Ascii, Binary, Disassembly };
   // The texts of the first five columns of a row.
   struct RowTexts {
