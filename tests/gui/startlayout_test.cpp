@@ -209,6 +209,20 @@ TEST_F(StartLayout, ZoomKeysStepTheZoom) {
   EXPECT_EQ(Main().Zoom().Percent(), 100);
 }
 
+// The keys also zoom while an editor has the focus, the main window's File
+// and Edit menus replaced by the editor's.
+TEST_F(StartLayout, ZoomKeysWorkInAnEditor) {
+  Start();
+  EditorWindow* editor = NewEditor(EditKind::AssemblerSource, "HALT");
+  editor->Text()->setFocus();
+  Key(Main(), Qt::Key_Plus);
+  ASSERT_TRUE(editor->Text()->hasFocus());
+  EXPECT_EQ(Main().Zoom().Percent(), 125);
+  Key(Main(), Qt::Key_0);
+  EXPECT_EQ(Main().Zoom().Percent(), 100);
+  EXPECT_EQ(editor->Text()->toPlainText(), "HALT");
+}
+
 // The editors' text follows the zoom; a font the user chose stays chosen.
 TEST_F(StartLayout, EditorsTextFollowsTheZoom) {
   Start();
