@@ -75,26 +75,26 @@ TEST(ZoomLevel, BoundsGoFromOneLevelToAnother) {
   EXPECT_EQ(oneAndAHalf.Unscaled(1349), 899) << "rounded down: what fits";
 }
 
+// Steps `zoom` to the end one way, taking `shown` along level by level;
+// at each level `shown` must be `bounds` scaled directly.
+void StepThrough(ZoomLevel& zoom, WindowBounds& shown, const WindowBounds& bounds,
+                 bool (ZoomLevel::*step)()) {
+  for (ZoomLevel next = zoom; (next.*step)(); zoom = next) {
+    shown = next.Rescaled(shown, zoom);
+    EXPECT_EQ(shown, next.Scaled(bounds)) << next.Percent();
+  }
+}
+
 // Stepping from level to level goes through the 100 % length, so that a
 // window zoomed in and out step by step comes back to its place.
 TEST(ZoomLevel, SteppingInAndOutDoesNotCreep) {
   const WindowBounds bounds{357, 0, 350, 411};
   ZoomLevel zoom;
   WindowBounds shown = bounds;
-  while (true) {
-    ZoomLevel next = zoom;
-    if (!next.StepIn()) break;
-    shown = next.Rescaled(shown, zoom);
-    EXPECT_EQ(shown, next.Scaled(bounds)) << next.Percent();
-    zoom = next;
-  }
-  while (true) {
-    ZoomLevel next = zoom;
-    if (!next.StepOut()) break;
-    shown = next.Rescaled(shown, zoom);
-    EXPECT_EQ(shown, next.Scaled(bounds)) << next.Percent();
-    zoom = next;
-  }
+  StepThrough(zoom, shown, bounds, &ZoomLevel::StepIn);
+  EXPECT_EQ(zoom.Percent(), 300);
+  StepThrough(zoom, shown, bounds, &ZoomLevel::StepOut);
+  EXPECT_EQ(zoom.Percent(), 100);
   EXPECT_EQ(shown, bounds);
 }
 
