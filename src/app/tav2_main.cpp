@@ -1,5 +1,6 @@
-// The workbench: the main window, then the new-file chooser, then the event
-// loop. A file named on the command line opens when the window is first shown.
+// The workbench: the main window, then the new-file chooser when no editor
+// is open, then the event loop. A file named on the command line opens when
+// the window is first shown.
 #include <QFileInfo>
 #include <QStringList>
 
@@ -14,7 +15,7 @@ int main(int argc, char** argv) {
   // Made absolute now: reading the options may change the current directory.
   if (argc > 1) arguments << QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
   tav2::MainWindow mainWindow(arguments);
-  mainWindow.NewFile();
   mainWindow.showMaximized();
+  mainWindow.OfferNewFile();
   return app.exec();
 }

@@ -102,7 +102,12 @@ const DistributeCase kDistributeCases[] = {
     {750, SizeMode::Big, 350, 600, 777, 324, 494, SizeMode::Small},
     {899, SizeMode::Small, 350, 600, 777, 324, 494, SizeMode::Small},
     {900, SizeMode::Big, 360, 710, 1000, 410, 660, SizeMode::Big},
-    {1600, SizeMode::Small, 460, 710, 1000, 324, 660, SizeMode::Small},
+    {1000, SizeMode::Small, 460, 710, 1000, 324, 660, SizeMode::Small},
+    // Wider main windows widen the memory column up to the disassembly.
+    {1099, SizeMode::Big, 360, 710, 1099, 410, 660, SizeMode::Big},
+    {1170, SizeMode::Big, 360, 710, 1170, 410, 660, SizeMode::Big},
+    {1280, SizeMode::Big, 360, 710, 1170, 410, 660, SizeMode::Big},
+    {1600, SizeMode::Small, 460, 710, 1170, 324, 660, SizeMode::Small},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, DistributeWithoutWindows, ::testing::ValuesIn(kDistributeCases));
@@ -113,8 +118,88 @@ TEST(LayoutDefaults, InitialValuesMatchTheWideDistribution) {
   EXPECT_EQ(initial.processor.bounds, (WindowBounds{360, 0, 350, 410}));
   EXPECT_EQ(initial.processor.sizeMode, SizeMode::Big);
   EXPECT_EQ(initial.screen, (WindowBounds{0, 410, 710, 250}));
-  layout.Distribute(1280, {});
+  layout.Distribute(1000, {});
   EXPECT_EQ(layout.defaults, initial);
+}
+
+struct ZoomedCase {
+  int mainWidth;
+  int percent;
+  int e, d, c, b, a;
+  SizeMode resultMode;
+};
+
+class DistributeAtZoom : public ::testing::TestWithParam<ZoomedCase> {};
+
+// The windows are laid out for the main window's width at 100 %, then
+// every bound is scaled: the layout fills the same share of the screen.
+TEST_P(DistributeAtZoom, ScalesTheLayoutOfTheUnzoomedWidth) {
+  const auto& p = GetParam();
+  WindowLayout layout;
+  const ZoomLevel zoom = *ZoomLevel::FromPercent(p.percent);
+  layout.Distribute(p.mainWidth, {}, zoom);
+  EXPECT_EQ(layout.defaults.editor, (WindowBounds{0, 0, p.e, p.b}));
+  EXPECT_EQ(layout.defaults.screen, (WindowBounds{0, p.b, p.d, p.a - p.b}));
+  EXPECT_EQ(layout.defaults.processor, (ProcessorWindowSettings{{p.e, 0, p.d - p.e, p.b}, p.resultMode}));
+  const int step = zoom.Scaled(20);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_EQ(layout.defaults.memoryViews[static_cast<std::size_t>(i)].bounds,
+              (WindowBounds{p.d - step * i, step * i, p.c - p.d, p.a - step * i}))
+        << i;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, DistributeAtZoom,
+                         ::testing::Values(ZoomedCase{1600, 100, 360, 710, 1170, 410, 660, SizeMode::Big},
+                                           ZoomedCase{1600, 200, 700, 1200, 1554, 648, 988, SizeMode::Small},
+                                           ZoomedCase{1600, 150, 540, 1065, 1599, 615, 990, SizeMode::Big},
+                                           ZoomedCase{2560, 200, 720, 1420, 2340, 820, 1320, SizeMode::Big}));
+
+TEST(LayoutDefaults, RescaleTakesEveryDefaultToTheNewLevel) {
+  WindowLayout layout;
+  layout.Distribute(1280, {});
+  const LayoutDefaults actual = layout.defaults;
+  const ZoomLevel double_ = *ZoomLevel::FromPercent(200);
+  layout.Rescale(ZoomLevel(), double_);
+  EXPECT_EQ(layout.defaults.editor, double_.Scaled(actual.editor));
+  EXPECT_EQ(layout.defaults.screen, double_.Scaled(actual.screen));
+  EXPECT_EQ(layout.defaults.processor.bounds, double_.Scaled(actual.processor.bounds));
+  EXPECT_EQ(layout.defaults.processor.sizeMode, actual.processor.sizeMode);
+  for (std::size_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(layout.defaults.memoryViews[i].bounds, double_.Scaled(actual.memoryViews[i].bounds)) << i;
+    EXPECT_EQ(layout.defaults.memoryViews[i].pageBase, actual.memoryViews[i].pageBase) << i;
+  }
+  layout.Rescale(double_, ZoomLevel());
+  EXPECT_EQ(layout.defaults, actual);
+}
+
+struct InsideCase {
+  const char* name;
+  WindowBounds bounds;
+  WindowBounds inside;
+};
+
+class PulledInside : public ::testing::TestWithParam<InsideCase> {};
+
+// The area is 800 by 600.
+TEST_P(PulledInside, KeepsTheWindowInTheArea) {
+  EXPECT_EQ(WindowLayout::PulledInside(GetParam().bounds, 800, 600), GetParam().inside);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PulledInside,
+    ::testing::Values(InsideCase{"Inside", {10, 20, 300, 200}, {10, 20, 300, 200}},
+                      InsideCase{"FillingTheArea", {0, 0, 800, 600}, {0, 0, 800, 600}},
+                      InsideCase{"RightOfTheArea", {1200, 20, 300, 200}, {500, 20, 300, 200}},
+                      InsideCase{"BelowTheArea", {10, 900, 300, 200}, {10, 400, 300, 200}},
+                      InsideCase{"LeftAndAbove", {-50, -70, 300, 200}, {0, 0, 300, 200}},
+                      InsideCase{"WiderThanTheArea", {100, 0, 1170, 200}, {0, 0, 800, 200}},
+                      InsideCase{"HigherThanTheArea", {0, 100, 300, 988}, {0, 0, 300, 600}},
+                      InsideCase{"Empty", {10, 10, 0, -5}, {10, 10, 1, 1}}),
+    [](const ::testing::TestParamInfo<InsideCase>& test) { return test.param.name; });
+
+TEST(PulledInside, AnAreaWithoutRoomGivesAPixel) {
+  EXPECT_EQ(WindowLayout::PulledInside({50, 50, 300, 200}, 0, -4), (WindowBounds{0, 0, 1, 1}));
 }
 
 OpenWindows AllOpen(SizeMode processorMode) {
@@ -138,15 +223,15 @@ TEST(Distribute, ExistingWindowsAreMovedAndTheirDefaultsKept) {
   EXPECT_EQ(plan.projectEditor, (WindowBounds{0, 0, 360, 410}));
   EXPECT_EQ(plan.screen, (WindowBounds{0, 410, 710, 250}));
   EXPECT_EQ(plan.processor, (ProcessorWindowSettings{{360, 0, 350, 410}, SizeMode::Big}));
-  EXPECT_EQ(plan.memoryViews[0], (MemoryViewSettings{{710, 0, 290, 660}, 0x0700}));
+  EXPECT_EQ(plan.memoryViews[0], (MemoryViewSettings{{710, 0, 460, 660}, 0x0700}));
   EXPECT_EQ(plan.memoryViews[1], std::nullopt);
-  EXPECT_EQ(plan.memoryViews[2], (MemoryViewSettings{{670, 40, 290, 660}, 0xFF00}));
+  EXPECT_EQ(plan.memoryViews[2], (MemoryViewSettings{{670, 40, 460, 660}, 0xFF00}));
 
   EXPECT_EQ(layout.defaults.editor, (WindowBounds{1, 1, 1, 1}));
   EXPECT_EQ(layout.defaults.screen, (WindowBounds{2, 2, 2, 2}));
   EXPECT_EQ(layout.defaults.processor, processorDefaults);
-  EXPECT_EQ(layout.defaults.memoryViews[1].bounds, (WindowBounds{690, 20, 290, 640}));
-  EXPECT_EQ(layout.defaults.memoryViews[2].bounds, (WindowBounds{670, 40, 290, 620}));
+  EXPECT_EQ(layout.defaults.memoryViews[1].bounds, (WindowBounds{690, 20, 460, 640}));
+  EXPECT_EQ(layout.defaults.memoryViews[2].bounds, (WindowBounds{670, 40, 460, 620}));
 }
 
 TEST(Distribute, ProcessorWindowAndProjectEditorCases) {

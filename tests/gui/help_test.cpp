@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFontMetricsF>
 #include <QGuiApplication>
+#include <QFile>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -27,7 +28,8 @@ class Help : public test::WorkbenchTest {
     WorkbenchTest::SetUp();
     helpFile_ = Write(MainWindow::kHelpFile,
                       "<html><body><h1>Contents</h1><p>...</p>"
-                      "<h2 id=\"registers\">Registers</h2><p>R1, R2, SP</p></body></html>");
+                      "<h2 id=\"registers\">Registers</h2><p>R1, R2, SP</p>"
+                      "<h2 id=\"first-program\">A first program, step by step</h2></body></html>");
     Start();
   }
 
@@ -146,6 +148,22 @@ TEST_F(Help, ListingTabsStopEveryEightCharacters) {
   const QFont font = document.findBlock(first).begin().fragment().charFormat().font();
   EXPECT_DOUBLE_EQ(help.HelpBrowser()->tabStopDistance(),
                    HelpWindow::kTabColumns * QFontMetricsF(font).horizontalAdvance(QLatin1Char(' ')));
+}
+
+TEST_F(Help, GettingStartedShowsTheFirstProgram) {
+  Item("Gettingstarted1")->trigger();
+  ASSERT_NE(ShownHelpWindow(), nullptr);
+  EXPECT_TRUE(ShownHelpWindow()->isVisible());
+  EXPECT_EQ(Shown().fragment(), "first-program");
+  EXPECT_EQ(Shown().adjusted(QUrl::RemoveFragment), QUrl::fromLocalFile(helpFile_));
+}
+
+TEST(ShippedManual, HasTheGettingStartedAnchor) {
+  QFile file(QString(TAV2_SOURCE_DIR "/data/") + MainWindow::kHelpFile);
+  ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+  const QByteArray manual = file.readAll();
+  const QByteArray anchor = MainWindow::kGettingStartedAnchor;
+  EXPECT_TRUE(manual.contains("name=\"" + anchor + "\"") || manual.contains("id=\"" + anchor + "\""));
 }
 
 TEST_F(Help, MissingHelpFileIsReported) {

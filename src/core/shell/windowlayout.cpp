@@ -1,5 +1,6 @@
 #include "core/shell/windowlayout.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace tav2 {
@@ -13,10 +14,18 @@ struct Distribution {
   int e, d, c, b, a;
 };
 
-Distribution DistributionFor(bool narrow, SizeMode processorMode) {
+// The wide cases take what room there is right of the memory column, up to
+// the width that shows the disassembly.
+Distribution DistributionFor(int mainWidth, bool narrow, SizeMode processorMode) {
   if (narrow) return {350, 600, 777, 324, 494};
-  if (processorMode == SizeMode::Big) return {360, 710, 1000, 410, 660};
-  return {460, 710, 1000, 324, 660};
+  Distribution wide = processorMode == SizeMode::Big ? Distribution{360, 710, 1000, 410, 660}
+                                                     : Distribution{460, 710, 1000, 324, 660};
+  wide.c = std::clamp(mainWidth, wide.c, wide.d + WindowLayout::kDisassemblyMemoryView);
+  return wide;
+}
+
+Distribution Scaled(const Distribution& n, const ZoomLevel& zoom) {
+  return {zoom.Scaled(n.e), zoom.Scaled(n.d), zoom.Scaled(n.c), zoom.Scaled(n.b), zoom.Scaled(n.a)};
 }
 
 bool NearOffset(const WindowBounds& editor, int offset) {
@@ -36,13 +45,15 @@ void WindowLayout::CascadePosition(std::span<const WindowBounds> registeredEdito
   defaults.editor.top = offset;
 }
 
-LayoutPlan WindowLayout::Distribute(int mainWidth, const OpenWindows& open) {
+LayoutPlan WindowLayout::Distribute(int mainWidth, const OpenWindows& open, const ZoomLevel& zoom) {
   if (storedDistribution_) return StoredPlan(open);
 
-  const bool narrow = mainWidth < kNarrowMainWindow;
+  const int designWidth = zoom.Unscaled(mainWidth);
+  const bool narrow = designWidth < kNarrowMainWindow;
   SizeMode mode = open.processor ? open.processor->sizeMode : defaults.processor.sizeMode;
   if (narrow) mode = SizeMode::Small;
-  const auto [e, d, c, b, a] = DistributionFor(narrow, mode);
+  const auto [e, d, c, b, a] = Scaled(DistributionFor(designWidth, narrow, mode), zoom);
+  const int step = zoom.Scaled(kMemoryViewStep);
 
   LayoutPlan plan;
   const WindowBounds editor{0, 0, e, b};
@@ -60,7 +71,7 @@ LayoutPlan WindowLayout::Distribute(int mainWidth, const OpenWindows& open) {
   }
 
   for (std::size_t slot = 0; slot < open.memoryViews.size(); ++slot) {
-    const int shift = kMemoryViewStep * static_cast<int>(slot);
+    const int shift = step * static_cast<int>(slot);
     if (const auto& view = open.memoryViews[slot]) {
       plan.memoryViews[slot] = MemoryViewSettings{{d - shift, shift, c - d, a}, view->pageBase};
     }
@@ -94,6 +105,22 @@ void WindowLayout::StoreDistribution(const OpenWindows& open) {
   }
   if (open.processor) defaults.processor = *open.processor;
   storedDistribution_ = true;
+}
+
+void WindowLayout::Rescale(const ZoomLevel& from, const ZoomLevel& to) {
+  defaults.editor = to.Rescaled(defaults.editor, from);
+  defaults.screen = to.Rescaled(defaults.screen, from);
+  defaults.processor.bounds = to.Rescaled(defaults.processor.bounds, from);
+  for (MemoryViewSettings& view : defaults.memoryViews) view.bounds = to.Rescaled(view.bounds, from);
+}
+
+WindowBounds WindowLayout::PulledInside(const WindowBounds& bounds, int width, int height) {
+  WindowBounds inside = bounds;
+  inside.width = std::clamp(bounds.width, 1, std::max(1, width));
+  inside.height = std::clamp(bounds.height, 1, std::max(1, height));
+  inside.left = std::clamp(bounds.left, 0, std::max(0, width - inside.width));
+  inside.top = std::clamp(bounds.top, 0, std::max(0, height - inside.height));
+  return inside;
 }
 
 }  // namespace tav2

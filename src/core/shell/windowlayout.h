@@ -4,6 +4,7 @@
 #include <span>
 
 #include "core/shell/layoutdefaults.h"
+#include "core/shell/zoomlevel.h"
 
 namespace tav2 {
 
@@ -38,6 +39,9 @@ class WindowLayout {
   static constexpr int kCascadeLimit = 200;
   static constexpr int kCascadeRestart = 10;
   static constexpr int kMemoryViewStep = 20;  // each further memory view left and down by this
+  // A main window wider than the memory column's right edge widens the
+  // column up to this, which shows the disassembly beside the binary column.
+  static constexpr int kDisassemblyMemoryView = 460;
 
   LayoutDefaults defaults;
 
@@ -50,11 +54,20 @@ class WindowLayout {
   // Lays the windows out for a main window `mainWidth` wide, or after Store
   // distribution puts them back where they were stored. Defaults of windows
   // that do not exist change here; the plan says what the others must do.
-  LayoutPlan Distribute(int mainWidth, const OpenWindows& open);
+  // At a zoom level the windows are laid out as on a main window that much
+  // narrower, and every bound is then scaled up by it.
+  LayoutPlan Distribute(int mainWidth, const OpenWindows& open, const ZoomLevel& zoom = {});
 
   // Records the current bounds of the screen, memory views and processor
   // window as their defaults; Distribute then restores them.
   void StoreDistribution(const OpenWindows& open);
+
+  // The defaults (stored ones too) taken at zoom level `from`, at `to`.
+  void Rescale(const ZoomLevel& from, const ZoomLevel& to);
+
+  // Bounds moved, and when larger than the area made smaller, so that the
+  // window lies inside an area `width` by `height` (at least 1 by 1).
+  static WindowBounds PulledInside(const WindowBounds& bounds, int width, int height);
 
  private:
   LayoutPlan StoredPlan(const OpenWindows& open) const;

@@ -22,4 +22,9 @@ void WindowFrame::Place(QWidget* content, const WindowBounds& bounds) {
 
 void WindowFrame::Resize(QWidget* content, int width, int height) { Of(content)->resize(width, height); }
 
+void WindowFrame::Rescale(QWidget* content, const ZoomLevel& from, const ZoomLevel& to) {
+  if (from == to || !content->isVisible()) return;
+  Place(content, to.Rescaled(Bounds(content), from));
+}
+
 }  // namespace tav2

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/shell/windowbounds.h"
+#include "core/shell/zoomlevel.h"
 
 class QWidget;
 
@@ -15,6 +16,9 @@ class WindowFrame {
   static WindowBounds Bounds(const QWidget* content);
   static void Place(QWidget* content, const WindowBounds& bounds);
   static void Resize(QWidget* content, int width, int height);
+  // A shown window's frame, taken at zoom level `from`, at `to`; a window
+  // not yet shown takes its bounds when it is.
+  static void Rescale(QWidget* content, const ZoomLevel& from, const ZoomLevel& to);
 };
 
 }  // namespace tav2

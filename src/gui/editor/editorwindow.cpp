@@ -31,6 +31,7 @@
 #include "gui/editor/editoroptionsdialog.h"
 #include "gui/common/commanditems.h"
 #include "gui/common/dialogs.h"
+#include "gui/common/fixedfont.h"
 #include "core/lang/scanner.h"
 #include "gui/common/widgetparts.h"
 
@@ -333,11 +334,16 @@ void EditorWindow::CreatePopupMenu() {
 }
 
 void EditorWindow::SetTextFont() {
-  QFont font("Courier New", 10);
-  font.setStyleHint(QFont::TypeWriter);
-  font.setFixedPitch(true);
-  text_->setFont(font);
+  textFont_ = FixedFont::OfPoints(kTextFontPoints);
+  text_->setFont(FixedFont::Zoomed(textFont_, zoom_));
   SetPaletteColour(text_, QPalette::Text, Qt::black);
+}
+
+// The font the user chose stays as chosen; the text shows it at the zoom level.
+void EditorWindow::SetZoom(const ZoomLevel& zoom) {
+  zoom_ = zoom;
+  text_->setFont(FixedFont::Zoomed(textFont_, zoom));
+  commands_->ApplyTabStops();
 }
 
 void EditorWindow::ApplyKind() { ApplyKind(EditKindFromFileName(fileName_.toStdString())); }
@@ -503,10 +509,11 @@ void EditorWindow::Print() {
 }
 
 void EditorWindow::ChooseFont() {
-  const auto font = Dialogs::Current().ChooseFont(this, text_->font());
+  const auto font = Dialogs::Current().ChooseFont(this, textFont_);
   if (!font) return;
   if (Options().syntaxColoring) commands_->SwitchColouring(false);
-  text_->setFont(*font);
+  textFont_ = *font;
+  text_->setFont(FixedFont::Zoomed(textFont_, zoom_));
   commands_->ApplyTabStops();
 }
 

@@ -1,4 +1,5 @@
 #pragma once
+#include <QFont>
 #include <QMdiSubWindow>
 #include <QString>
 #include <QStringList>
@@ -12,6 +13,7 @@
 #include "core/editor/editoroptions.h"
 #include "core/shell/recentfiles.h"
 #include "core/shell/windowbounds.h"
+#include "core/shell/zoomlevel.h"
 
 class QAction;
 class QFrame;
@@ -45,6 +47,7 @@ class EditorWindow : public QMdiSubWindow {
   static constexpr int kListingWidth = 680;
   static constexpr int kListingBackground = 0xC0C0C0;  // silver
   static constexpr int kFirstLineIndent = 6;
+  static constexpr int kTextFontPoints = 10;
   static constexpr const char* kResetFirst = "Reset processor before assembling";
   static constexpr const char* kProcessorRunning = "Processor is running!";
   static constexpr const char* kSaveFilters =
@@ -73,6 +76,8 @@ class EditorWindow : public QMdiSubWindow {
   void SaveFileAs();
   void Print();
   void ChooseFont();
+  // Shows the text's font at the zoom level; the font itself stays.
+  void SetZoom(const ZoomLevel& zoom);
   void InsertFile();
   void WriteSelectionToFile();
   // What the user agreed to when asked about closing.
@@ -212,6 +217,8 @@ class EditorWindow : public QMdiSubWindow {
   QAction* insertFileItem_ = nullptr;
   QAction* breakpointItem_ = nullptr;
   std::array<QAction*, RecentFiles::kMenuItems> reopenItems_{};
+  QFont textFont_;  // the text's font at 100 %
+  ZoomLevel zoom_;
 };
 
 }  // namespace tav2

@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QStandardPaths>
+#include <QResizeEvent>
 #include <QStatusBar>
 #include <QStyle>
 #include <QToolBar>
@@ -43,6 +44,7 @@
 #include "gui/sim/screenwindow.h"
 #include "gui/sim/processorwindow.h"
 #include "core/lang/helptopics.h"
+#include "core/shell/layoutfile.h"
 #include "core/shell/optionsfile.h"
 #include "core/util/homedirectory.h"
 
@@ -54,6 +56,17 @@ constexpr const char* kErrorsInProjectFile = "Errors in projectfile";
 
 // The widest Reopen caption, in average characters of the menu's font.
 constexpr int kReopenCaptionChars = 80;
+
+bool IsUserInput(const QEvent* event) {
+  switch (event->type()) {
+    case QEvent::MouseButtonPress:
+    case QEvent::NonClientAreaMouseButtonPress:
+    case QEvent::KeyPress:
+    case QEvent::Wheel:
+    case QEvent::TouchBegin: return true;
+    default: return false;
+  }
+}
 
 // A long path keeps its start and its file name and loses its middle.
 QString ReopenCaption(const std::string& entry, const QFontMetrics& metrics) {
@@ -85,10 +98,14 @@ MainWindow::MainWindow(const QStringList& arguments, QWidget* parent)
 
   ReadSettings(arguments);
   LoadStartupMicrocode();
+  storedLayout_ = LayoutFile::Read(LayoutDirectories());
+  if (storedLayout_) zoom_ = storedLayout_->zoom;
   Distribute();
+  qApp->installEventFilter(this);
 }
 
 MainWindow::~MainWindow() {
+  EndStartLayout();
   mdiArea_->disconnect(this);
   delete mdiArea_;
 }
@@ -233,6 +250,18 @@ void MainWindow::CreateViewMenu() {
           &MainWindow::ShowRomView);
   connect(AddMenuItem(view, this, "Text1", "&Text  "), &QAction::triggered, this,
           &MainWindow::ShowNextTextEditor);
+  view->addSeparator();
+  QAction* zoomIn = AddMenuItem(view, this, "Zoomin1", "Zoom &in", QKeySequence(Qt::CTRL | Qt::Key_Plus),
+                                "Make the simulation windows and the editors' text larger");
+  // Ctrl+= is Ctrl++ without Shift on most keyboards.
+  zoomIn->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Plus), QKeySequence(Qt::CTRL | Qt::Key_Equal)});
+  connect(zoomIn, &QAction::triggered, this, &MainWindow::ZoomIn);
+  connect(AddMenuItem(view, this, "Zoomout1", "Zoom o&ut", QKeySequence(Qt::CTRL | Qt::Key_Minus),
+                      "Make the simulation windows and the editors' text smaller"),
+          &QAction::triggered, this, &MainWindow::ZoomOut);
+  connect(AddMenuItem(view, this, "Actualsize1", "Act&ual size", QKeySequence(Qt::CTRL | Qt::Key_0),
+                      "Show the simulation windows and the editors' text at 100 %"),
+          &QAction::triggered, this, &MainWindow::ActualSize);
 }
 
 // Every command of the processor, with its shortcut. The function keys
@@ -335,6 +364,8 @@ void MainWindow::CreateHelpMenu() {
   connect(AddMenuItem(help, this, "ReferenceCard1", "&Reference card", {},
                       "Show the one-page reference card, to look up or print"),
           &QAction::triggered, this, &MainWindow::ShowReferenceCard);
+  connect(AddMenuItem(help, this, "Gettingstarted1", "&Getting started", {}, "A first program, step by step"),
+          &QAction::triggered, this, &MainWindow::ShowGettingStarted);
   connect(AddMenuItem(help, this, "About1", "About..."), &QAction::triggered, this, &MainWindow::ShowAbout);
 }
 
@@ -427,6 +458,7 @@ void MainWindow::MergeEditorMenus() {
 
 EditorWindow* MainWindow::CreateEditor() {
   auto* editor = new EditorWindow(*this);
+  editor->SetZoom(zoom_);
   editor->show();
   return editor;
 }
@@ -579,6 +611,10 @@ void MainWindow::NewFile() {
   chooser->setFocus();
 }
 
+void MainWindow::OfferNewFile() {
+  if (editors_.Windows().empty()) NewFile();
+}
+
 // Visits the editors of one kind in turn; with none, the Open dialog offers
 // that kind's files.
 void MainWindow::ViewEditorOfKind(EditKind kind, SlotCursor& cursor, int openFilterIndex) {
@@ -729,7 +765,7 @@ OpenWindows MainWindow::CurrentWindows() const {
 }
 
 void MainWindow::Distribute() {
-  const LayoutPlan plan = layout_.Distribute(width(), CurrentWindows());
+  const LayoutPlan plan = layout_.Distribute(width(), CurrentWindows(), zoom_);
   if (plan.editorsToRecordedBounds) {
     for (EditorWindow* editor : editors_.Windows()) editor->SetBounds(editor->RecordedBounds());
   }
@@ -746,6 +782,117 @@ void MainWindow::StoreDistribution() {
   for (EditorWindow* editor : editors_.Windows()) editor->RecordBounds();
   layout_.StoreDistribution(CurrentWindows());
 }
+
+// The layout for the main window's present size, then the stored windows
+// at their stored places, pulled inside the client area. Editors already
+// open at the default size take the new default size.
+void MainWindow::ApplyStartLayout() {
+  const WindowBounds editorBefore = layout_.defaults.editor;
+  // A layout for a narrow window met on the way makes the processor small;
+  // the start-up layout begins again from its large size.
+  if (processor_ == nullptr) layout_.defaults.processor.sizeMode = LayoutDefaults().processor.sizeMode;
+  Distribute();
+  if (storedLayout_) RestoreLayout(*storedLayout_);
+  const WindowBounds& editorNow = layout_.defaults.editor;
+  for (EditorWindow* editor : editors_.Windows()) {
+    const WindowBounds bounds = editor->Bounds();
+    if (bounds.width == editorBefore.width && bounds.height == editorBefore.height)
+      editor->SetBounds({bounds.left, bounds.top, editorNow.width, editorNow.height});
+  }
+}
+
+void MainWindow::EndStartLayout() {
+  if (!startLayoutPending_) return;
+  startLayoutPending_ = false;
+  qApp->removeEventFilter(this);
+}
+
+void MainWindow::RestoreLayout(const StoredLayout& stored) {
+  const QSize area = mdiArea_->viewport()->size();
+  const auto inside = [area](const WindowBounds& bounds) {
+    return WindowLayout::PulledInside(bounds, area.width(), area.height());
+  };
+  LayoutDefaults& defaults = layout_.defaults;
+  if (stored.processor) {
+    defaults.processor = {inside(stored.processor->bounds), stored.processor->sizeMode};
+    if (processor_ == nullptr) ShowProcessorWindow();
+    processor_->ApplySettings(defaults.processor);
+  }
+  if (stored.screen) {
+    defaults.screen = inside(*stored.screen);
+    OpenScreenWindow();
+    WindowFrame::Place(screenWindow_, defaults.screen);
+  }
+  for (int slot = 0; slot < kMemoryViewSlots; ++slot) {
+    if (const auto& view = stored.memoryViews[static_cast<std::size_t>(slot)])
+      RestoreMemoryView(slot, *view, inside(view->settings.bounds));
+  }
+  if (stored.romView) {
+    if (romView_ == nullptr) ShowRomView();
+    WindowFrame::Place(romView_, inside(*stored.romView));
+  }
+}
+
+void MainWindow::RestoreMemoryView(int slot, const StoredMemoryView& stored, const WindowBounds& bounds) {
+  const MemoryViewSettings settings{bounds, stored.settings.pageBase};
+  layout_.defaults.memoryViews[static_cast<std::size_t>(slot)] = settings;
+  MemoryView* view = memoryViews_.At(slot);
+  if (view == nullptr) view = OpenMemoryView(slot);
+  view->Configure(settings.pageBase, stored.columns);
+  view->ApplySettings(settings);
+}
+
+StoredLayout MainWindow::CurrentLayout() const {
+  StoredLayout layout;
+  layout.zoom = zoom_;
+  if (processor_ != nullptr) layout.processor = processor_->Settings();
+  if (screenWindow_ != nullptr) layout.screen = WindowFrame::Bounds(screenWindow_);
+  if (romView_ != nullptr) layout.romView = WindowFrame::Bounds(romView_);
+  for (int slot = 0; slot < kMemoryViewSlots; ++slot) {
+    if (const MemoryView* view = memoryViews_.At(slot)) {
+      layout.memoryViews[static_cast<std::size_t>(slot)] =
+          StoredMemoryView{view->Settings(), view->ColumnSwitches()};
+    }
+  }
+  return layout;
+}
+
+// Beside the open-file list: HomeDir, or the working directory.
+// Beside the options file: the home directory, or the per-user directory
+// when the home directory is the installed, shared one.
+std::vector<std::filesystem::path> MainWindow::LayoutDirectories() const {
+  return {ToPath(OwnFilesDir()), settings_.environment.workingDir};
+}
+
+// The arrangement is a convenience: a directory that refuses it costs the
+// next start its layout, which is not worth a message at every exit.
+void MainWindow::WriteLayoutFile() { LayoutFile::Write(LayoutDirectories(), CurrentLayout()); }
+
+// ---- Zoom ----------------------------------------------------------------------------
+
+void MainWindow::SetZoom(const ZoomLevel& zoom) {
+  if (zoom == zoom_) return;
+  layout_.Rescale(zoom_, zoom);
+  zoom_ = zoom;
+  if (processor_ != nullptr) processor_->SetZoom(zoom);
+  if (screenWindow_ != nullptr) screenWindow_->SetZoom(zoom);
+  if (romView_ != nullptr) romView_->SetZoom(zoom);
+  for (MemoryView* view : memoryViews_.Windows()) view->SetZoom(zoom);
+  for (EditorWindow* editor : editors_.Windows()) editor->SetZoom(zoom);
+  statusBar()->showMessage(QString("Zoom %1 %").arg(zoom.Percent()));
+}
+
+void MainWindow::ZoomIn() {
+  ZoomLevel zoom = zoom_;
+  if (zoom.StepIn()) SetZoom(zoom);
+}
+
+void MainWindow::ZoomOut() {
+  ZoomLevel zoom = zoom_;
+  if (zoom.StepOut()) SetZoom(zoom);
+}
+
+void MainWindow::ActualSize() { SetZoom(ZoomLevel()); }
 
 // ---- The simulation windows ------------------------------------------------------
 
@@ -794,6 +941,7 @@ void MainWindow::ShowProcessorWindow() {
   processor_->SetProgramText(loadedText_);
   connect(processor_, &ProcessorWindow::statusChanged, statusLine_, &QLabel::setText);
   statusLine_->setText(processor_->StatusText());
+  processor_->SetZoom(zoom_);
   Wrap(processor_);
 }
 
@@ -839,6 +987,7 @@ void MainWindow::ShowScreenWindow() {
 void MainWindow::OpenScreenWindow() {
   if (screenWindow_ != nullptr) return;
   screenWindow_ = new ScreenWindow(*this);
+  screenWindow_->SetZoom(zoom_);
   Wrap(screenWindow_);
 }
 
@@ -848,6 +997,7 @@ void MainWindow::ShowRomView() {
     return;
   }
   romView_ = new RomView(*this);
+  romView_->SetZoom(zoom_);
   Wrap(romView_);
 }
 
@@ -868,9 +1018,15 @@ void MainWindow::NewMemoryView() {
     ShowInfo(MemoryViews<MemoryView>::kMaximumReached);
     return;
   }
-  auto* view = new MemoryView(*this, *slot);
-  memoryViews_.Fill(*slot, view);
+  OpenMemoryView(*slot);
+}
+
+MemoryView* MainWindow::OpenMemoryView(int slot) {
+  auto* view = new MemoryView(*this, slot);
+  view->SetZoom(zoom_);
+  memoryViews_.Fill(slot, view);
   Wrap(view);
+  return view;
 }
 
 void MainWindow::MemoryLoaded() {
@@ -980,6 +1136,11 @@ void MainWindow::ShowReferenceCard() {
   if (HelpWindow* help = OpenHelp(file)) help->ShowContents(file);
 }
 
+void MainWindow::ShowGettingStarted() {
+  const QString file = QDir(HomeDir()).filePath(kHelpFile);
+  if (HelpWindow* help = OpenHelp(file)) help->ShowTopic(file, QString::fromLatin1(kGettingStartedAnchor));
+}
+
 void MainWindow::ShowAbout() {
   ShowInfo(QString("%1\n\nA teaching workbench for the microprogrammed 16-bit processor TAV2: "
                    "micro-code and assembler editors, the simulated datapath and a terminal screen.")
@@ -992,19 +1153,31 @@ void MainWindow::showEvent(QShowEvent* event) {
   QMainWindow::showEvent(event);
   if (shown_) return;
   shown_ = true;
+  ApplyStartLayout();
   if (commandLineFile_.isEmpty()) return;
   OpenSourceFile(commandLineFile_);
   settings_.environment.workingDir = ToPath(QFileInfo(commandLineFile_).absolutePath());
 }
 
-// Every child window is asked first; then the editors close (their names
-// enter the open-file list), the open-file list is written, and the options
-// file when that is asked for.
+void MainWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  if (shown_ && startLayoutPending_) ApplyStartLayout();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (IsUserInput(event)) EndStartLayout();
+  return QMainWindow::eventFilter(watched, event);
+}
+
+// Every child window is asked first; then the simulation windows' layout
+// is stored, the editors close (their names enter the open-file list), the
+// open-file list is written, and the options file when that is asked for.
 void MainWindow::closeEvent(QCloseEvent* event) {
   if (!MayCloseChildren()) {
     event->ignore();
     return;
   }
+  WriteLayoutFile();
   CloseAll();
   WriteRecentFiles();
   QCoreApplication::processEvents();

@@ -6,7 +6,10 @@
 #include <QStringList>
 #include <array>
 #include <string>
+#include <filesystem>
+#include <optional>
 #include <string_view>
+#include <vector>
 
 #include "core/editor/editkind.h"
 #include "gui/common/dialogs.h"
@@ -20,7 +23,9 @@
 #include "core/shell/memoryviews.h"
 #include "core/shell/recentfiles.h"
 #include "core/shell/slotcursor.h"
+#include "core/shell/storedlayout.h"
 #include "core/shell/windowlayout.h"
+#include "core/shell/zoomlevel.h"
 #include "core/shell/workbenchsettings.h"
 #include "core/sim/machine.h"
 #include "core/sim/runspeed.h"
@@ -57,14 +62,18 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   static constexpr const char* kReferenceCardFile = "help/card.html";
   static constexpr const char* kOpenFilters =
       "Assembler file (*.asm);;Microcode source (*.mca);;Text file (*.txt);;Any file (*.*)";
+  static constexpr const char* kGettingStartedAnchor = "first-program";
   static constexpr int kDesignWidth = 750;
   static constexpr int kDesignHeight = 550;
 
   // Starts the workbench: `arguments` are the program's path and, when
   // given, a file to open once the window is first shown. The directories
-  // derive from the program's path, then the open-file list and the options
-  // file are read, the start-up micro-code is loaded and the windows'
-  // default layout computed.
+  // derive from the program's path, then the open-file list, the options
+  // file and the layout file are read, the start-up micro-code is loaded
+  // and the windows' default layout computed. Once shown, the windows are
+  // laid out for the main window's size, or as the layout file stored them;
+  // until the user first clicks or types, a resize (the window manager
+  // maximizing the window) lays them out again.
   explicit MainWindow(const QStringList& arguments, QWidget* parent = nullptr);
   ~MainWindow() override;
 
@@ -125,6 +134,9 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
 
   // The button bar.
   void NewFile();
+  // The new-file chooser, when no editor is open yet (none came from the
+  // command line).
+  void OfferNewFile();
   void ShowNextAssemblerEditor();
   void ShowNextTextEditor();
   void ShowListing();
@@ -187,6 +199,17 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   void Distribute();
   void StoreDistribution();
 
+  // Zoom in, Zoom out and Actual size of the View menu: the simulation
+  // windows with their frames, and the editors' text, at the level.
+  const ZoomLevel& Zoom() const { return zoom_; }
+  void SetZoom(const ZoomLevel& zoom);
+  void ZoomIn();
+  void ZoomOut();
+  void ActualSize();
+
+  // The open simulation windows as the layout file keeps them.
+  StoredLayout CurrentLayout() const;
+
   // The Options menu (the default editor options also from Edit).
   void ShowDefaultEditorOptions();
   void ShowEnvironmentOptions();
@@ -197,11 +220,15 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   void ShowHelpContents();
   void ShowContextHelp();
   void ShowReferenceCard();
+  void ShowGettingStarted();
   void ShowAbout();
 
  protected:
   void showEvent(QShowEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  // Ends the start-up layout at the user's first click or key.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   void CreateMenus();
@@ -246,6 +273,13 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   // The assembler's listing sink: the listing file in HomeDir.
   bool WriteListing(std::string_view listing);
   OpenWindows CurrentWindows() const;
+  void ApplyStartLayout();
+  void EndStartLayout();
+  void RestoreLayout(const StoredLayout& stored);
+  void RestoreMemoryView(int slot, const StoredMemoryView& stored, const WindowBounds& bounds);
+  std::vector<std::filesystem::path> LayoutDirectories() const;
+  void WriteLayoutFile();
+  MemoryView* OpenMemoryView(int slot);
   // Wraps a simulation window in a child window of its own and shows it.
   void Wrap(QWidget* window);
   // Shows an existing child window and brings it to the front.
@@ -282,6 +316,9 @@ class MainWindow : public QMainWindow, public ProcessorHost, public EditorHost {
   SlotCursor textCursor_ = SlotCursor::ForEditors();
   SlotCursor memoryCursor_ = SlotCursor::ForMemoryViews();
   bool shown_ = false;
+  bool startLayoutPending_ = true;
+  std::optional<StoredLayout> storedLayout_;
+  ZoomLevel zoom_;
   ScreenGrid grid_;
   ScreenTerminal screen_{*this, grid_};
   MemoryViews<MemoryView> memoryViews_;

@@ -34,43 +34,46 @@ std::vector<QLine> DatapathDrawing::BusLines() const {
 // Bus 1 right of IR, PC and SP, feeding A and taking C; bus 2 right of T1,
 // R2 and R1, feeding B and reaching the memory side through MAR and MDR.
 std::vector<QLine> DatapathDrawing::LargeBusLines() const {
-  const int x1 = Right(f_.ir) + 15;
-  const int x2 = Right(f_.t1) + 15;
-  const int top = f_.ir.top() - 15;
-  const int cLine = Mid(f_.c) + 3;
+  const int x1 = Right(f_.ir) + Z(15);
+  const int x2 = Right(f_.t1) + Z(15);
+  const int top = f_.ir.top() - Z(15);
+  const int cLine = Mid(f_.c) + Z(3);
   std::vector<QLine> lines = {{x1, top, x1, cLine}};
   for (const QRect* r : {&f_.ir, &f_.pc, &f_.sp}) lines.emplace_back(Right(*r), Mid(*r), x1, Mid(*r));
   lines.emplace_back(x1, Mid(f_.a), f_.a.left(), Mid(f_.a));
   lines.emplace_back(x1, cLine, f_.cbox.left(), cLine);
-  lines.emplace_back(Right(f_.ir) + 14, top, x2, top);
+  lines.emplace_back(Right(f_.ir) + Z(14), top, x2, top);
   lines.emplace_back(x2, top, x2, f_.b.top());
   for (const QRect* r : {&f_.t1, &f_.r2, &f_.r1}) {
-    lines.emplace_back(Right(*r), Mid(*r) - 2, x2, Mid(*r) - 2);
+    lines.emplace_back(Right(*r), Mid(*r) - Z(2), x2, Mid(*r) - Z(2));
   }
-  for (const QRect* r : {&f_.mar, &f_.mdr}) lines.emplace_back(windowWidth_, Mid(*r) + 3, x2, Mid(*r) + 3);
+  for (const QRect* r : {&f_.mar, &f_.mdr})
+    lines.emplace_back(windowWidth_, Mid(*r) + Z(3), x2, Mid(*r) + Z(3));
   return lines;
 }
 
 // Bus 1 left of the left column, bus 2 left of the right column, joined at
 // the top.
 std::vector<QLine> DatapathDrawing::SmallBusLines() const {
-  const int x1 = f_.t1.left() - 10;
-  const int x2 = f_.mdr.left() - 9;
-  const int top = f_.t1.top() - 8;
-  const int cLine = Mid(f_.c) + 3;
+  const int x1 = f_.t1.left() - Z(10);
+  const int x2 = f_.mdr.left() - Z(9);
+  const int top = f_.t1.top() - Z(8);
+  const int cLine = Mid(f_.c) + Z(3);
   std::vector<QLine> lines = {{x1, top, x1, cLine}};
   for (const QRect* r : {&f_.pc, &f_.t1, &f_.sp, &f_.ir, &f_.a})
     lines.emplace_back(r->left(), Mid(*r), x1, Mid(*r));
   lines.emplace_back(f_.cbox.left(), cLine, x1, cLine);
-  lines.emplace_back(f_.mdr.left() - 10, top, x1 + 1, top);
-  lines.emplace_back(x2, Mid(f_.b) - 2, x2, top);
-  for (const QRect* r : {&f_.r2, &f_.r1, &f_.b}) lines.emplace_back(r->left(), Mid(*r) - 2, x2, Mid(*r) - 2);
-  for (const QRect* r : {&f_.mdr, &f_.mar}) lines.emplace_back(windowWidth_, Mid(*r) - 2, x2, Mid(*r) - 2);
+  lines.emplace_back(f_.mdr.left() - Z(10), top, x1 + Z(1), top);
+  lines.emplace_back(x2, Mid(f_.b) - Z(2), x2, top);
+  for (const QRect* r : {&f_.r2, &f_.r1, &f_.b})
+    lines.emplace_back(r->left(), Mid(*r) - Z(2), x2, Mid(*r) - Z(2));
+  for (const QRect* r : {&f_.mdr, &f_.mar})
+    lines.emplace_back(windowWidth_, Mid(*r) - Z(2), x2, Mid(*r) - Z(2));
   return lines;
 }
 
 void DatapathDrawing::Draw(QPainter& painter) const {
-  painter.setPen(QPen(Qt::black, 2, Qt::SolidLine));
+  painter.setPen(QPen(Qt::black, Z(2), Qt::SolidLine));
   painter.setBrush(kAluColour);
   painter.drawPolygon(AluPolygon());
   for (const QLine& line : BusLines()) painter.drawLine(line);

@@ -8,8 +8,10 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <utility>
 
 #include "gui/common/dialogs.h"
+#include "gui/common/fixedfont.h"
 #include "gui/sim/memoryviewoptionsdialog.h"
 #include "gui/common/windowframe.h"
 #include "gui/sim/processorhost.h"
@@ -32,6 +34,9 @@ constexpr int kPcMarkWidth = 8;
 const QColor kWatchWrite(0xFF, 0x00, 0x00);
 const QColor kWatchRead(0x00, 0x80, 0x00);
 const QColor kWatchReadWrite(0xFF, 0x00, 0xFF);
+constexpr int kFontPixels = 11;
+constexpr int kRowSpacing = 2;
+constexpr int kBottomMargin = 20;
 
 QColor WatchColour(WatchKind kind) {
   switch (kind) {
@@ -83,15 +88,20 @@ MemoryView::MemoryView(ProcessorHost& host, int slot, QWidget* parent)
   palette.setColor(QPalette::Base, kBackground);
   viewport()->setPalette(palette);
   viewport()->setAutoFillBackground(true);
-  QFont font(QStringLiteral("Courier New"));
-  font.setStyleHint(QFont::TypeWriter);
-  font.setPixelSize(11);
-  setFont(font);
-  rowHeight_ = QFontMetrics(font).height() + 2;
-  verticalScrollBar()->setSingleStep(rowHeight_);
   CreatePopupMenu();
   const WindowBounds& bounds = host.Defaults().memoryViews[static_cast<std::size_t>(slot)].bounds;
   resize(bounds.width, bounds.height);
+  SetZoom(zoom_);
+}
+
+// The rows are as far apart as at 100 % times the zoom, so that every
+// position scales with it.
+void MemoryView::SetZoom(const ZoomLevel& zoom) {
+  const ZoomLevel from = std::exchange(zoom_, zoom);
+  setFont(FixedFont::OfPixels(kFontPixels, zoom));
+  rowHeight_ = zoom.Scaled(QFontMetrics(FixedFont::OfPixels(kFontPixels)).height() + kRowSpacing);
+  verticalScrollBar()->setSingleStep(rowHeight_);
+  WindowFrame::Rescale(this, from, zoom);
   UpdateScrollRange();
   PaintPage();
 }
@@ -192,14 +202,14 @@ void MemoryView::FollowPc(uint16_t address) {
 
 // The page is 256 rows plus 20 pixels high; the scroll step is one row.
 void MemoryView::UpdateScrollRange() {
-  const int content = kRows * rowHeight_ + 20;
+  const int content = kRows * rowHeight_ + zoom_.Scaled(kBottomMargin);
   QScrollBar* bar = verticalScrollBar();
   bar->setRange(0, std::max(0, content - viewport()->height()));
   bar->setPageStep(viewport()->height());
 }
 
 int MemoryView::RowTop(uint16_t address) const {
-  return (address - pageBase_) * rowHeight_ - verticalScrollBar()->value() + kTopMargin;
+  return (address - pageBase_) * rowHeight_ - verticalScrollBar()->value() + zoom_.Scaled(kTopMargin);
 }
 
 QString MemoryView::DisassemblyShown(uint16_t address) const {
@@ -321,8 +331,8 @@ void MemoryView::paintEvent(QPaintEvent* event) {
 }
 
 QRect MemoryView::WatchMarkRect(uint16_t address) const {
-  const int left = ColumnX(Column::Address, switches_) - 1;
-  return {left, RowTop(address), ColumnX(Column::Hex, switches_) - left - 4, rowHeight_ - 1};
+  const int left = ColumnLeft(Column::Address) - 1;
+  return {left, RowTop(address), ColumnLeft(Column::Hex) - left - zoom_.Scaled(4), rowHeight_ - 1};
 }
 
 // A frame around the address of each watched word of the page.
@@ -343,7 +353,8 @@ void MemoryView::DrawShownAddressFrame(QPainter& painter) {
   painter.save();
   painter.setPen(kBlue);
   painter.setBrush(Qt::NoBrush);
-  painter.drawRect(kPcMarkWidth + 1, RowTop(*shownAddress_), viewport()->width() - kPcMarkWidth - 3,
+  const int markWidth = zoom_.Scaled(kPcMarkWidth);
+  painter.drawRect(markWidth + 1, RowTop(*shownAddress_), viewport()->width() - markWidth - 3,
                    rowHeight_ - 1);
   painter.restore();
 }
@@ -355,7 +366,7 @@ void MemoryView::DrawRow(QPainter& painter, uint16_t address, bool withDisassemb
   const int baseline = RowTop(address) + painter.fontMetrics().ascent();
   const MemoryRowText texts = MemoryRowText::Of(host_.Hardware().memory, address);
   const auto draw = [&](Column column, const std::string& text) {
-    painter.drawText(ColumnX(column, switches_), baseline, Latin1(text));
+    painter.drawText(ColumnLeft(column), baseline, Latin1(text));
   };
   draw(Column::Address, texts.address);
   if (switches_.hex) draw(Column::Hex, texts.hex);
@@ -367,10 +378,12 @@ void MemoryView::DrawRow(QPainter& painter, uint16_t address, bool withDisassemb
 
 // A small arrow left of the address.
 void MemoryView::DrawPcMark(QPainter& painter, uint16_t address) {
-  const int top = RowTop(address) + 2;
-  const int height = rowHeight_ - 4;
+  const int top = RowTop(address) + zoom_.Scaled(2);
+  const int height = rowHeight_ - zoom_.Scaled(4);
+  const int left = zoom_.Scaled(1);
   QPolygon arrow;
-  arrow << QPoint(1, top) << QPoint(kPcMarkWidth, top + height / 2) << QPoint(1, top + height);
+  arrow << QPoint(left, top) << QPoint(zoom_.Scaled(kPcMarkWidth), top + height / 2)
+        << QPoint(left, top + height);
   painter.save();
   painter.setPen(kNavy);
   painter.setBrush(kNavy);
@@ -422,7 +435,7 @@ void MemoryView::contextMenuEvent(QContextMenuEvent* event) {
 }
 
 std::optional<uint16_t> MemoryView::AddressAt(QPoint point) const {
-  const int offset = point.y() - kTopMargin + verticalScrollBar()->value();
+  const int offset = point.y() - zoom_.Scaled(kTopMargin) + verticalScrollBar()->value();
   if (point.y() < 0 || point.y() >= viewport()->height() || offset < 0) return std::nullopt;
   const int row = offset / rowHeight_;
   if (row >= kRows) return std::nullopt;

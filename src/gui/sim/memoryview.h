@@ -9,6 +9,8 @@
 #include "core/shell/layoutdefaults.h"
 #include "core/sim/pagedisassembly.h"
 #include "core/sim/watchlist.h"
+#include "core/shell/memoryviewcolumns.h"
+#include "core/shell/zoomlevel.h"
 
 class QAction;
 class QMenu;
@@ -33,19 +35,14 @@ class MemoryView : public QAbstractScrollArea {
   static constexpr const char* kNotWhileRunning =
       "Memory is not changed while the processor runs: Halt or Reset first";
 
-  struct Switches {
-    bool hex = true;
-    bool decimal = true;
-    bool ascii = true;
-    bool binary = true;
-    bool disassembly = true;
-    bool pcMark = true;
-    bool operator==(const Switches&) const = default;
-  };
+  using Switches = MemoryViewColumns;
   enum class Column { Address, Hex, Decimal, Ascii, Binary, Disassembly };
 
-  // Where a column starts: each shown column starts where the one before ends.
+  // Where a column starts at 100 %: each shown column starts where the one
+  // before ends.
   static int ColumnX(Column column, const Switches& switches);
+  // Where a column of this view starts, at its zoom level.
+  int ColumnLeft(Column column) const { return zoom_.Scaled(ColumnX(column, switches_)); }
 
   // A view in `slot` (0..2) at the slot's defaults: bounds and page.
   MemoryView(ProcessorHost& host, int slot, QWidget* parent = nullptr);
@@ -54,6 +51,9 @@ class MemoryView : public QAbstractScrollArea {
   uint16_t PageBase() const { return pageBase_; }
   const Switches& ColumnSwitches() const { return switches_; }
   int RowHeight() const { return rowHeight_; }
+  // Letters, rows, columns and marks at the zoom level; a shown view's
+  // frame grows or shrinks with it.
+  void SetZoom(const ZoomLevel& zoom);
   // The top of an address's row in the viewport.
   int RowTop(uint16_t address) const;
   bool OnPage(uint16_t address) const { return (address & 0xFF00) == pageBase_; }
@@ -147,6 +147,7 @@ class MemoryView : public QAbstractScrollArea {
   uint16_t pageBase_;
   Switches switches_;
   int rowHeight_ = 12;
+  ZoomLevel zoom_;
   std::optional<uint16_t> accessMark_;
   std::optional<uint16_t> pcMark_;
   PageDisassembly disassembly_;

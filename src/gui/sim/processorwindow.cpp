@@ -11,10 +11,12 @@
 #include <QPainter>
 #include <QPushButton>
 #include <algorithm>
+#include <QStyle>
 #include <chrono>
 #include <utility>
 
 #include "gui/common/dialogs.h"
+#include "gui/common/fixedfont.h"
 #include "gui/sim/memoryview.h"
 #include "gui/common/windowframe.h"
 #include "gui/sim/clockbuttonwatcher.h"
@@ -79,11 +81,13 @@ void SetBackground(QWidget* widget, const QColor& colour) {
   widget->setPalette(palette);
 }
 
-QFont FieldFont(int pixelSize) {
-  QFont font(QStringLiteral("Courier New"));
-  font.setStyleHint(QFont::TypeWriter);
-  font.setPixelSize(pixelSize);
-  return font;
+constexpr int kWindowFontPixels = 11;
+constexpr int kRegisterFontPixels = 11;
+constexpr int kMicroInstructionFontPixels = 10;
+
+QRect Scaled(const QRect& rect, const ZoomLevel& zoom) {
+  return {zoom.Scaled(rect.x()), zoom.Scaled(rect.y()), zoom.Scaled(rect.width()),
+          zoom.Scaled(rect.height())};
 }
 
 QString RunDashes(int count, const QString& lead) { return lead + QStringLiteral("- ").repeated(count); }
@@ -99,11 +103,9 @@ ProcessorWindow::ProcessorWindow(ProcessorHost& host, QWidget* parent)
   QPalette palette = this->palette();
   palette.setColor(QPalette::Window, kBackground);
   setPalette(palette);
-  QFont font = this->font();
-  font.setPixelSize(11);
-  setFont(font);
   CreateControls();
   CreatePopupMenu();
+  ApplyZoom();
   ApplyLayout(sizeMode_);
   const WindowBounds& bounds = host.Defaults().processor.bounds;
   resize(bounds.width, bounds.height);
@@ -140,7 +142,6 @@ void ProcessorWindow::CreateControls() {
   AddLabel(QStringLiteral("mclabel"), QStringLiteral("Microcode"));
   for (const RegisterField& field : kRegisterFields) {
     QLineEdit* edit = AddReadOnlyEdit(QString::fromLatin1(field.edit));
-    edit->setFont(FieldFont(11));
     registerEdits_[static_cast<std::size_t>(field.reg)] = edit;
     QLabel* label = AddLabel(QString::fromLatin1(field.label), QString::fromLatin1(field.caption));
     label->setAlignment(Qt::AlignCenter);
@@ -169,7 +170,6 @@ void ProcessorWindow::CreateControls() {
   sequenceEdit_ = AddReadOnlyEdit(QStringLiteral("SequenceEdit"));
   sequenceEdit_->setText(QStringLiteral("Fetch"));
   mcEdit_ = AddReadOnlyEdit(QStringLiteral("mcedit"));
-  mcEdit_->setFont(FieldFont(10));
   mcTextEdit_ = AddReadOnlyEdit(QStringLiteral("mctextEdit"));
 
   for (QLineEdit* edit : registerEdits_) {
@@ -254,11 +254,30 @@ QCheckBox* ProcessorWindow::AddFlagBox(const QString& name) {
   return box;
 }
 
+// The labels and buttons take the window's font, the register fields and
+// the micro-instruction fixed-pitch ones, the flags' boxes a larger
+// indicator; all at the zoom level.
+void ProcessorWindow::ApplyZoom() {
+  QFont font = this->font();
+  font.setPixelSize(zoom_.Scaled(kWindowFontPixels));
+  setFont(font);
+  for (QLineEdit* edit : registerEdits_) {
+    if (edit != nullptr) edit->setFont(FixedFont::OfPixels(kRegisterFontPixels, zoom_));
+  }
+  mcEdit_->setFont(FixedFont::OfPixels(kMicroInstructionFontPixels, zoom_));
+  const int indicator = zoom_.Scaled(style()->pixelMetric(QStyle::PM_IndicatorWidth));
+  const QString sheet =
+      zoom_ == ZoomLevel()
+          ? QString()
+          : QStringLiteral("QCheckBox::indicator { width: %1px; height: %1px; }").arg(indicator);
+  for (QCheckBox* box : flagBoxes_) box->setStyleSheet(sheet);
+}
+
 void ProcessorWindow::ApplyLayout(SizeMode mode) {
   const ProcessorLayout& layout = ProcessorLayout::For(mode);
   for (const auto& [name, rect] : layout.controls) {
     QWidget* control = findChild<QWidget*>(name, Qt::FindDirectChildrenOnly);
-    control->setGeometry(rect);
+    control->setGeometry(Scaled(rect, zoom_));
     control->show();
   }
   for (const QString& name : layout.hidden) findChild<QWidget*>(name, Qt::FindDirectChildrenOnly)->hide();
@@ -269,7 +288,7 @@ void ProcessorWindow::ApplyLayout(SizeMode mode) {
 }
 
 void ProcessorWindow::PlacePanel() {
-  const int top = ProcessorLayout::For(sizeMode_).panelTop;
+  const int top = zoom_.Scaled(ProcessorLayout::For(sizeMode_).panelTop);
   panel_->setGeometry(0, top, width(), std::max(0, height() - top));
 }
 
@@ -277,7 +296,15 @@ void ProcessorWindow::SetSizeMode(SizeMode mode) {
   sizeMode_ = mode;
   ApplyLayout(mode);
   const QSize size = ProcessorLayout::For(mode).windowSize;
-  WindowFrame::Resize(this, size.width(), size.height());
+  WindowFrame::Resize(this, zoom_.Scaled(size.width()), zoom_.Scaled(size.height()));
+  update();
+}
+
+void ProcessorWindow::SetZoom(const ZoomLevel& zoom) {
+  const ZoomLevel from = std::exchange(zoom_, zoom);
+  ApplyZoom();
+  ApplyLayout(sizeMode_);
+  WindowFrame::Rescale(this, from, zoom);
   update();
 }
 
@@ -294,7 +321,7 @@ DatapathDrawing ProcessorWindow::Datapath() const {
                                        field(Reg::A),   field(Reg::B),   field(Reg::C),
                                        field(Reg::PC),  field(Reg::SP),  field(Reg::IR),
                                        field(Reg::MDR), field(Reg::MAR), flagBoxes_[3]->geometry()};
-  return DatapathDrawing(sizeMode_, fields, width());
+  return DatapathDrawing(sizeMode_, fields, width(), zoom_);
 }
 
 void ProcessorWindow::paintEvent(QPaintEvent*) {

@@ -10,6 +10,7 @@
 #include "gui/sim/datapathdrawing.h"
 #include "core/shell/layoutdefaults.h"
 #include "core/sim/debugger.h"
+#include "core/shell/zoomlevel.h"
 #include "core/sim/processor.h"
 #include "core/sim/processordisplay.h"
 #include "core/sim/runspeed.h"
@@ -92,6 +93,10 @@ class ProcessorWindow : public QWidget, private ProcessorDisplay {
   SizeMode CurrentSizeMode() const { return sizeMode_; }
   // Applies the mode's layout and window size and repaints.
   void SetSizeMode(SizeMode mode);
+  // Draws the datapath and places, sizes and letters every control at the
+  // zoom level; a shown window's frame grows or shrinks with it.
+  void SetZoom(const ZoomLevel& zoom);
+  const ZoomLevel& Zoom() const { return zoom_; }
   // The frame's bounds and the size mode (Store distribution, closing).
   ProcessorWindowSettings Settings() const;
   // Switches the size mode when it differs, then takes the bounds (Distribute).
@@ -164,6 +169,7 @@ class ProcessorWindow : public QWidget, private ProcessorDisplay {
   QLabel* AddLabel(const QString& name, const QString& text);
   QPushButton* AddButton(const QString& name, const QString& hint);
   QCheckBox* AddFlagBox(const QString& name);
+  void ApplyZoom();
   void ApplyLayout(SizeMode mode);
   void PlacePanel();
 
@@ -192,6 +198,7 @@ class ProcessorWindow : public QWidget, private ProcessorDisplay {
   std::unique_ptr<Processor> processor_;
   std::unique_ptr<Debugger> debugger_;
   SizeMode sizeMode_;
+  ZoomLevel zoom_;
   bool placed_ = false;     // the frame has taken the remembered bounds
   bool goRunning_ = false;  // a run started here has not ended yet
   RunSpeed speed_;

@@ -6,7 +6,10 @@
 #include <QStyle>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <utility>
 
+#include "gui/common/fixedfont.h"
+#include "gui/common/windowframe.h"
 #include "gui/sim/processorhost.h"
 #include "core/sim/mcromlisting.h"
 #include "gui/common/widgetparts.h"
@@ -17,6 +20,7 @@ namespace {
 
 const QColor kLight3D(0xE3, 0xE3, 0xE3);
 const QColor kListingBackground(0xFF, 0xFF, 0xE1);
+constexpr int kFontPoints = 9;
 
 QString Joined(const std::vector<std::string>& lines) {
   QStringList list;
@@ -50,22 +54,18 @@ RomView::RomView(ProcessorHost& host, QWidget* parent) : QWidget(parent), host_(
   setObjectName(QStringLiteral("TMCROMform"));
   setWindowTitle(QString::fromLatin1(kCaption));
   setAttribute(Qt::WA_DeleteOnClose);
-  QFont font(QStringLiteral("Courier New"));
-  font.setStyleHint(QFont::TypeWriter);
-  font.setPointSize(9);
-  setFont(font);
+  setFont(FixedFont::OfPoints(kFontPoints));
 
   const McromListing listing = McromListing::Of(host.Hardware().mcrom);
   // A header has no vertical scroll bar: as wide as the listing and that
   // bar, it can scroll as far sideways as the listing does.
   const int barWidth = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, this);
-  const int blankWidth = QFontMetrics(font).horizontalAdvance(QLatin1Char(' '));
+  const int blankWidth = QFontMetrics(font()).horizontalAdvance(QLatin1Char(' '));
   const std::size_t columns = Longest(listing.entries) + static_cast<std::size_t>(barWidth / blankWidth + 2);
   up_ = AddPane(QStringLiteral("Uptext"), kLight3D, Padded(listing.above, columns));
   listing_ = AddPane(QStringLiteral("MCtext"), kListingBackground, listing.entries);
   under_ = AddPane(QStringLiteral("Undertext"), kLight3D, Padded(listing.below, columns));
-  FitHeight(up_, static_cast<int>(listing.above.size()));
-  FitHeight(under_, static_cast<int>(listing.below.size()));
+  FitHeaders();
   listing_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setFocusProxy(listing_);  // the keys scroll the listing
   for (QPlainTextEdit* header : {up_, under_}) {
@@ -92,6 +92,21 @@ QPlainTextEdit* RomView::AddPane(const QString& name, const QColor& background,
   pane->setPlainText(Joined(lines));
   SetPaletteColour(pane, QPalette::Base, background);
   return pane;
+}
+
+void RomView::FitHeaders() {
+  for (QPlainTextEdit* header : {up_, under_}) {
+    FitHeight(header, header->document()->isEmpty() ? 0 : header->document()->blockCount());
+  }
+}
+
+QSize RomView::sizeHint() const { return {zoom_.Scaled(kWidth), zoom_.Scaled(kHeight)}; }
+
+void RomView::SetZoom(const ZoomLevel& zoom) {
+  const ZoomLevel from = std::exchange(zoom_, zoom);
+  setFont(FixedFont::OfPoints(kFontPoints, zoom));
+  FitHeaders();
+  WindowFrame::Rescale(this, from, zoom);
 }
 
 void RomView::HeaderScrolled(int value) {

@@ -1,6 +1,8 @@
 #pragma once
 #include <QWidget>
 
+#include "core/shell/zoomlevel.h"
+
 class QPlainTextEdit;
 
 namespace tav2 {
@@ -19,7 +21,12 @@ class RomView : public QWidget {
 
   explicit RomView(ProcessorHost& host, QWidget* parent = nullptr);
 
-  QSize sizeHint() const override { return {600, 450}; }
+  static constexpr int kWidth = 600;  // the size at 100 %
+  static constexpr int kHeight = 450;
+
+  QSize sizeHint() const override;
+  // Letters at the zoom level; a shown view's frame grows or shrinks with it.
+  void SetZoom(const ZoomLevel& zoom);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
@@ -31,11 +38,13 @@ class RomView : public QWidget {
   // panes to the listing's position.
   void HeaderScrolled(int value);
   void AlignHeaders();
+  void FitHeaders();
 
   ProcessorHost& host_;
   QPlainTextEdit* up_ = nullptr;
   QPlainTextEdit* listing_ = nullptr;
   QPlainTextEdit* under_ = nullptr;
+  ZoomLevel zoom_;
 };
 
 }  // namespace tav2

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "gui/common/dialogs.h"
+#include "gui/common/fixedfont.h"
 #include "gui/common/windowframe.h"
 #include "gui/sim/processorhost.h"
 #include "gui/sim/screenterminal.h"
@@ -19,6 +20,7 @@ namespace tav2 {
 namespace {
 const QColor kBackground(0xEC, 0xFF, 0xEA);
 constexpr int kTab = 9;
+constexpr int kFontPoints = 10;
 }  // namespace
 
 ScreenWindow::ScreenWindow(ProcessorHost& host, QWidget* parent)
@@ -31,15 +33,8 @@ ScreenWindow::ScreenWindow(ProcessorHost& host, QWidget* parent)
   palette.setColor(QPalette::Window, kBackground);
   palette.setColor(QPalette::WindowText, Qt::black);
   setPalette(palette);
-  QFont font(QStringLiteral("Courier New"));
-  font.setStyleHint(QFont::TypeWriter);
-  font.setPointSize(10);
-  setFont(font);
   setWindowTitle(QStringLiteral("TAV screen"));
-
-  const QFontMetrics metrics(this->font());
-  grid_.cellWidth = metrics.horizontalAdvance(QLatin1Char(' '));
-  grid_.cellHeight = metrics.height();
+  ApplyZoom();
   const WindowBounds& bounds = host.Defaults().screen;
   resize(bounds.width, bounds.height);
   screen_.Attach(this);
@@ -55,14 +50,35 @@ ScreenWindow::ScreenWindow(ProcessorHost& host, QWidget* parent)
 
 ScreenWindow::~ScreenWindow() { screen_.Detach(this); }
 
+// The cells are as large as at 100 % times the zoom, so that the grid keeps
+// its lines and characters in a frame scaled by it.
+void ScreenWindow::ApplyZoom() {
+  setFont(FixedFont::OfPoints(kFontPoints, zoom_));
+  const QFontMetrics metrics(FixedFont::OfPoints(kFontPoints));
+  grid_.cellWidth = zoom_.Scaled(metrics.horizontalAdvance(QLatin1Char(' ')));
+  grid_.cellHeight = zoom_.Scaled(metrics.height());
+}
+
+// The frame takes its new size before the grid is laid out again: a
+// layout from the old frame and the new cells could drop characters.
+void ScreenWindow::SetZoom(const ZoomLevel& zoom) {
+  const ZoomLevel from = std::exchange(zoom_, zoom);
+  ApplyZoom();
+  rezooming_ = true;
+  WindowFrame::Rescale(this, from, zoom);
+  rezooming_ = false;
+  screen_.Services().WindowResized();
+  update();
+}
+
 QRect ScreenWindow::CellRect(int column, int row) const {
-  return {column * grid_.cellWidth + kLeftMargin, row * grid_.cellHeight + kTopMargin, grid_.cellWidth,
-          grid_.cellHeight};
+  return {column * grid_.cellWidth + zoom_.Scaled(kLeftMargin),
+          row * grid_.cellHeight + zoom_.Scaled(kTopMargin), grid_.cellWidth, grid_.cellHeight};
 }
 
 QRect ScreenWindow::CursorRect(int column, int row) const {
-  return {column * grid_.cellWidth + kLeftMargin, row * grid_.cellHeight + kTopMargin, 1,
-          grid_.cellHeight + 1};
+  return {column * grid_.cellWidth + zoom_.Scaled(kLeftMargin),
+          row * grid_.cellHeight + zoom_.Scaled(kTopMargin), zoom_.Scaled(1), grid_.cellHeight + 1};
 }
 
 void ScreenWindow::UpdateCell(int column, int row) { update(CellRect(column, row)); }
@@ -134,7 +150,7 @@ void ScreenWindow::OnBlinkTimer() {
 
 void ScreenWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
-  screen_.Services().WindowResized();
+  if (!rezooming_) screen_.Services().WindowResized();
 }
 
 void ScreenWindow::showEvent(QShowEvent* event) {

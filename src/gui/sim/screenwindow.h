@@ -2,6 +2,8 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "core/shell/zoomlevel.h"
+
 class QMenu;
 
 namespace tav2 {
@@ -33,6 +35,10 @@ class ScreenWindow : public QWidget {
   void UpdateCell(int column, int row);
   void UpdateCursor(int column, int row);
 
+  // Letters, cells and margins at the zoom level; a shown window's frame
+  // grows or shrinks with it, so that the grid keeps its lines.
+  void SetZoom(const ZoomLevel& zoom);
+
   // Cascade keeps the window's size, so that the grid keeps its lines.
   QSize sizeHint() const override { return size(); }
 
@@ -55,6 +61,7 @@ class ScreenWindow : public QWidget {
 
  private:
   void CreatePopupMenu();
+  void ApplyZoom();
   void OnBlinkTimer();
   bool ProcessorRunning() const;
 
@@ -65,6 +72,8 @@ class ScreenWindow : public QWidget {
   QMenu* popupMenu_ = nullptr;
   bool placed_ = false;          // the frame has taken the remembered bounds
   bool tabReadAsInput_ = false;  // a waiting service took the Tab just pressed
+  bool rezooming_ = false;       // the frame is being scaled to a new zoom level
+  ZoomLevel zoom_;
 };
 
 }  // namespace tav2
