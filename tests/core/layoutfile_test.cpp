@@ -6,8 +6,8 @@
 #include <random>
 #include <string>
 
-#include "tempdir.h"
-#include "writefault.h"
+#include "support/tempdir.h"
+#include "support/writefault.h"
 
 namespace tav2 {
 namespace {

@@ -15,7 +15,7 @@
 #include "gui/sim/processorlayout.h"
 #include "guitest.h"
 #include "scripteddialogs.h"
-#include "simsupport.h"
+#include "support/simsupport.h"
 
 namespace tav2 {
 namespace {
