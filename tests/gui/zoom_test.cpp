@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <algorithm>
@@ -89,6 +90,7 @@ TEST_F(Zoom, ProcessorLettersAreSetAtTheLargerSize) {
   EXPECT_EQ(ir->font().pixelSize(), 2 * actual);
   EXPECT_EQ(window.font().pixelSize(), 22);
   EXPECT_EQ(window.findChild<QLineEdit*>("mcedit")->font().pixelSize(), 20);
+  EXPECT_EQ(window.findChild<QLabel*>("Statuslabel")->font().pixelSize(), 20);
 }
 
 // The width of what a flag box draws apart from the window's background.

@@ -32,6 +32,8 @@ namespace tav2 {
 namespace {
 
 constexpr std::chrono::milliseconds kSliceBudget{10};
+// The status field's two short lines.
+constexpr int kStatusFontPixels = 10;
 // How often the status line follows a run.
 constexpr std::chrono::milliseconds kStatusInterval{250};
 
@@ -176,9 +178,6 @@ void ProcessorWindow::CreateControls() {
     if (edit != nullptr) edit->installEventFilter(this);
   }
   statusLabel_ = AddLabel(QStringLiteral("Statuslabel"), QString());
-  QFont statusFont = font();
-  statusFont.setPixelSize(10);
-  statusLabel_->setFont(statusFont);
   statusLabel_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   CreateSpeedBox();
 
@@ -265,6 +264,9 @@ void ProcessorWindow::ApplyZoom() {
     if (edit != nullptr) edit->setFont(FixedFont::OfPixels(kRegisterFontPixels, zoom_));
   }
   mcEdit_->setFont(FixedFont::OfPixels(kMicroInstructionFontPixels, zoom_));
+  QFont statusFont = font;
+  statusFont.setPixelSize(zoom_.Scaled(kStatusFontPixels));
+  statusLabel_->setFont(statusFont);
   const int indicator = zoom_.Scaled(style()->pixelMetric(QStyle::PM_IndicatorWidth));
   const QString sheet =
       zoom_ == ZoomLevel()
