@@ -21,7 +21,7 @@ namespace {
 
 using test::PlaceCaret;
 
-class Editform : public test::WorkbenchTest {
+class EditorWindowTest : public test::WorkbenchTest {
  protected:
   void SetUp() override {
     WorkbenchTest::SetUp();
@@ -37,7 +37,7 @@ class Editform : public test::WorkbenchTest {
 
 // ---- The kinds ------------------------------------------------------------------------
 
-TEST_F(Editform, KindFollowsTheFilesExtension) {
+TEST_F(EditorWindowTest, KindFollowsTheFilesExtension) {
   const struct {
     QString file;
     EditKind kind;
@@ -88,7 +88,7 @@ TEST_F(Editform, KindFollowsTheFilesExtension) {
 
 // ---- Loading and saving -------------------------------------------------------------------
 
-TEST_F(Editform, LoadingTakesEveryLineEndAndSavingWritesCrLfWithoutBackup) {
+TEST_F(EditorWindowTest, LoadingTakesEveryLineEndAndSavingWritesCrLfWithoutBackup) {
   const QString file = Write("prog.asm", "one\r\ntwo\nthree\rfour\r\n");
   EditorWindow* editor = Main().OpenSourceFile(file);
   EXPECT_EQ(editor->Text()->toPlainText(), "one\ntwo\nthree\nfour");
@@ -102,7 +102,7 @@ TEST_F(Editform, LoadingTakesEveryLineEndAndSavingWritesCrLfWithoutBackup) {
 }
 
 // Also a file that is its own backup is saved without losing it.
-TEST_F(Editform, SavingWithBackupsKeepsThePreviousVersion) {
+TEST_F(EditorWindowTest, SavingWithBackupsKeepsThePreviousVersion) {
   Main().Settings().environment.createBakFiles = true;
   Write("prog.bak", "older");
   const QString file = Write("prog.asm", "first\r\n");
@@ -124,7 +124,7 @@ TEST_F(Editform, SavingWithBackupsKeepsThePreviousVersion) {
 
 // The text holds one byte per character; every file comes back byte for
 // byte after a load and a save.
-TEST_F(Editform, SavingKeepsTheBytesOfEveryEncoding) {
+TEST_F(EditorWindowTest, SavingKeepsTheBytesOfEveryEncoding) {
   const struct {
     QByteArray bytes;
     QString shown;
@@ -148,7 +148,7 @@ TEST_F(Editform, SavingKeepsTheBytesOfEveryEncoding) {
   }
 }
 
-TEST_F(Editform, CharactersBeyondLatin1BecomeAQuestionMarkWhenTyped) {
+TEST_F(EditorWindowTest, CharactersBeyondLatin1BecomeAQuestionMarkWhenTyped) {
   EditorWindow* editor = Open("a.txt", "x");
   Type(editor, QString::fromUtf8("a\u2192b\U0001F600c"));
   QCoreApplication::processEvents();
@@ -156,7 +156,7 @@ TEST_F(Editform, CharactersBeyondLatin1BecomeAQuestionMarkWhenTyped) {
   EXPECT_EQ(test::Caret(editor->Text()), 5);
 }
 
-TEST_F(Editform, SaveFailureIsReportedAndTheTextStaysModified) {
+TEST_F(EditorWindowTest, SaveFailureIsReportedAndTheTextStaysModified) {
   EditorWindow* editor = Open("gone/x.txt", "x");
   QDir(HomePath("gone")).removeRecursively();
   Type(editor, "y");
@@ -167,7 +167,7 @@ TEST_F(Editform, SaveFailureIsReportedAndTheTextStaysModified) {
   EXPECT_TRUE(editor->IsModified());
 }
 
-TEST_F(Editform, SavingAnUntitledFileAsksForAName) {
+TEST_F(EditorWindowTest, SavingAnUntitledFileAsksForAName) {
   EditorWindow* editor = NewEditor(EditKind::AssemblerSource, "x");
   QDir().mkpath(HomePath("work"));
   dialogs.fileNames = {HomePath("work/prog")};
@@ -197,9 +197,9 @@ void PrintTo(const SaveAsCase& c, std::ostream* out) {
       .Field("kind", c.kind);
 }
 
-class EditformSaveAs : public Editform, public testing::WithParamInterface<SaveAsCase> {};
+class EditorWindowSaveAs : public EditorWindowTest, public testing::WithParamInterface<SaveAsCase> {};
 
-TEST_P(EditformSaveAs, ForcesTheExtensionOfTheFileType) {
+TEST_P(EditorWindowSaveAs, ForcesTheExtensionOfTheFileType) {
   EditorWindow* editor = Open("start.txt", "body");
   dialogs.fileNames = {HomePath(GetParam().chosen)};
   dialogs.filterIndexes = {GetParam().fileType};
@@ -220,14 +220,14 @@ const SaveAsCase kSaveAsCases[] = {
 };
 // clang-format on
 
-INSTANTIATE_TEST_SUITE_P(Editform, EditformSaveAs, ::testing::ValuesIn(kSaveAsCases),
+INSTANTIATE_TEST_SUITE_P(EditorWindowTest, EditorWindowSaveAs, ::testing::ValuesIn(kSaveAsCases),
                          [](const testing::TestParamInfo<SaveAsCase>& test) {
                            return QString(test.param.chosen + "_type" + QString::number(test.param.fileType))
                                .replace('.', '_')
                                .toStdString();
                          });
 
-TEST_F(Editform, SaveAsOntoAnExistingFileAsksFirst) {
+TEST_F(EditorWindowTest, SaveAsOntoAnExistingFileAsksFirst) {
   EditorWindow* editor = Open("start.txt", "body");
   const QString existing = Write("taken.txt", "keep");
   dialogs.fileNames = {existing, existing};
@@ -243,7 +243,7 @@ TEST_F(Editform, SaveAsOntoAnExistingFileAsksFirst) {
 
 // Unmodified it closes without a question; modified, No closes without
 // writing and Cancel keeps it open.
-TEST_F(Editform, ClosingAsksAboutUnsavedChangesAndNeverWritesOnNo) {
+TEST_F(EditorWindowTest, ClosingAsksAboutUnsavedChangesAndNeverWritesOnNo) {
   EditorItem(Open("u.txt", "u"), "Exit1")->trigger();
   EXPECT_TRUE(dialogs.messages.isEmpty());
   EXPECT_EQ(Slot(1), nullptr);
@@ -264,7 +264,7 @@ TEST_F(Editform, ClosingAsksAboutUnsavedChangesAndNeverWritesOnNo) {
 
 // ---- Insert file and Selection to file ------------------------------------------------------
 
-TEST_F(Editform, InsertFileReplacesTheSelectionWithLfLinesAndSelectsThem) {
+TEST_F(EditorWindowTest, InsertFileReplacesTheSelectionWithLfLinesAndSelectsThem) {
   EditorWindow* editor = Open("a.txt", "A--B");
   Select(editor, 1, 3);
   dialogs.fileNames = {Write("part.txt", "x\ny\n")};
@@ -280,7 +280,7 @@ TEST_F(Editform, InsertFileReplacesTheSelectionWithLfLinesAndSelectsThem) {
   EXPECT_EQ(Read(HomePath("a.txt")), "Ax\r\ny\r\nB\r\n");
 }
 
-TEST_F(Editform, InsertFileThatCannotBeReadOrIntoTheListingInsertsNothing) {
+TEST_F(EditorWindowTest, InsertFileThatCannotBeReadOrIntoTheListingInsertsNothing) {
   EditorWindow* editor = Open("a.txt", "AB");
   dialogs.fileNames = {HomePath("missing.txt")};
   editor->InsertFile();
@@ -294,7 +294,7 @@ TEST_F(Editform, InsertFileThatCannotBeReadOrIntoTheListingInsertsNothing) {
   EXPECT_EQ(listing->Text()->toPlainText(), "listing");
 }
 
-TEST_F(Editform, SelectionToFileWritesTheSelectionWithCrLf) {
+TEST_F(EditorWindowTest, SelectionToFileWritesTheSelectionWithCrLf) {
   EditorWindow* editor = Open("a.txt", "a\nb\nc\nd");
   Select(editor, 2, 5);
   dialogs.fileNames = {HomePath("block.txt"), HomePath("no/such/dir/block.txt")};
@@ -313,7 +313,7 @@ TEST_F(Editform, SelectionToFileWritesTheSelectionWithCrLf) {
 
 // The word search counts characters of one byte each, so the positions of
 // the text control are those of the word search.
-TEST_F(Editform, WordAtCursorIsTheSelectionOrTheWordAtTheCaret) {
+TEST_F(EditorWindowTest, WordAtCursorIsTheSelectionOrTheWordAtTheCaret) {
   const struct {
     QString text;
     int start, end;
@@ -333,7 +333,7 @@ TEST_F(Editform, WordAtCursorIsTheSelectionOrTheWordAtTheCaret) {
 
 // ---- The indicators --------------------------------------------------------------------------------
 
-TEST_F(Editform, PositionAndInsertIndicators) {
+TEST_F(EditorWindowTest, PositionAndInsertIndicators) {
   EditorWindow* editor = Open("a.txt", "first\nsecond\nthird line");
   const auto* position = Control<QLabel>(editor, "positievenster");
   Main().MdiArea()->setActiveSubWindow(editor);
@@ -346,7 +346,7 @@ TEST_F(Editform, PositionAndInsertIndicators) {
   EXPECT_TRUE(editor->Text()->overwriteMode());
 }
 
-TEST_F(Editform, ColouringIndicatorSwitchesColouringAndWordWrapFollows) {
+TEST_F(EditorWindowTest, ColouringIndicatorSwitchesColouringAndWordWrapFollows) {
   EditorWindow* editor = Open("a.asm", "x");
   auto* colouring = Control<QLabel>(editor, "syncolvenster");
   auto* wrap = Control<QLabel>(editor, "wrapvenster");
@@ -374,7 +374,7 @@ TEST_F(Editform, ColouringIndicatorSwitchesColouringAndWordWrapFollows) {
 // ---- Menus ---------------------------------------------------------------------------------------------
 
 // A few of the captions users see and the shortcuts that matter.
-TEST_F(Editform, ItemsCarryTheirCaptionAndShortcut) {
+TEST_F(EditorWindowTest, ItemsCarryTheirCaptionAndShortcut) {
   const EditorWindow* editor = Open("a.txt", "x");
   const struct {
     const char* name;

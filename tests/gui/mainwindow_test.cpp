@@ -23,10 +23,10 @@ namespace {
 
 using test::WorkbenchTest;
 
-class Mainform : public WorkbenchTest {};
+class MainWindowTest : public WorkbenchTest {};
 
 // A few of the texts users see and the shortcuts that matter.
-TEST_F(Mainform, CommandsCarryTheirTexts) {
+TEST_F(MainWindowTest, CommandsCarryTheirTexts) {
   MainWindow& mainWindow = Start();
   EXPECT_EQ(mainWindow.windowTitle(), "TAV2 SIMULATOR 0.1");
   const struct {
@@ -63,7 +63,7 @@ TEST_F(Mainform, CommandsCarryTheirTexts) {
 
 // ---- Start-up -------------------------------------------------------------------------
 
-TEST_F(Mainform, StartupLoadsTheMicrocodeAndTheOptionsOfTheCurrentDirectory) {
+TEST_F(MainWindowTest, StartupLoadsTheMicrocodeAndTheOptionsOfTheCurrentDirectory) {
   Write("options.~ds", "//environment options\nBF = 1\n//assembler options\nPS = 4096\nSP = -1\n");
   MainWindow& mainWindow = Start();
   EXPECT_EQ(mainWindow.Hardware().mcrom.Entry(1).Name(), "ADD");
@@ -75,7 +75,7 @@ TEST_F(Mainform, StartupLoadsTheMicrocodeAndTheOptionsOfTheCurrentDirectory) {
   EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-TEST_F(Mainform, StartupFallsBackOnTheMicrocodeOfTheHomeDirectory) {
+TEST_F(MainWindowTest, StartupFallsBackOnTheMicrocodeOfTheHomeDirectory) {
   QTemporaryDir startDir;
   QFile options(startDir.filePath("options.~ds"));
   ASSERT_TRUE(options.open(QIODevice::WriteOnly));
@@ -88,14 +88,14 @@ TEST_F(Mainform, StartupFallsBackOnTheMicrocodeOfTheHomeDirectory) {
   EXPECT_TRUE(dialogs.messages.isEmpty());
 }
 
-TEST_F(Mainform, StartupWithoutMicrocodeReportsTheBuildErrors) {
+TEST_F(MainWindowTest, StartupWithoutMicrocodeReportsTheBuildErrors) {
   QFile::remove(HomePath(MainWindow::kStartupMicrocode));
   MainWindow& mainWindow = Start();
   EXPECT_EQ(dialogs.messages, QStringList{"error: Errors in projectfile"});
   EXPECT_EQ(mainWindow.Hardware().mcrom.Entry(1).Name(), "");
 }
 
-TEST_F(Mainform, CommandLineFileOpensWhenShownAndBecomesTheWorkingDirectory) {
+TEST_F(MainWindowTest, CommandLineFileOpensWhenShownAndBecomesTheWorkingDirectory) {
   const QString file = Write("elsewhere/hello.asm", "##\nbegin HALT\n##\n");
   MainWindow& mainWindow = Start(file);
   ASSERT_NE(Slot(1), nullptr);
@@ -107,7 +107,7 @@ TEST_F(Mainform, CommandLineFileOpensWhenShownAndBecomesTheWorkingDirectory) {
 
 // ---- New and opened files --------------------------------------------------------------
 
-TEST_F(Mainform, UntitledFilesAreNumberedAcrossKinds) {
+TEST_F(MainWindowTest, UntitledFilesAreNumberedAcrossKinds) {
   Start();
   Item("Assemblerfile1")->trigger();
   Item("textfile1")->trigger();
@@ -129,7 +129,7 @@ TEST_F(Mainform, UntitledFilesAreNumberedAcrossKinds) {
   EXPECT_FALSE(Slot(3)->IsModified());
 }
 
-TEST_F(Mainform, OpenStartsInTheWorkingDirectoryAndRemembersDirectoryAndType) {
+TEST_F(MainWindowTest, OpenStartsInTheWorkingDirectoryAndRemembersDirectoryAndType) {
   MainWindow& mainWindow = Start();
   dialogs.fileNames = {Write("other/prog.mca", "x")};
   dialogs.filterIndexes = {2};
@@ -146,7 +146,7 @@ TEST_F(Mainform, OpenStartsInTheWorkingDirectoryAndRemembersDirectoryAndType) {
   EXPECT_EQ(dialogs.fileRequests[1].filterIndex, 2);
 }
 
-TEST_F(Mainform, OpeningAMissingFileCreatesNoEditor) {
+TEST_F(MainWindowTest, OpeningAMissingFileCreatesNoEditor) {
   MainWindow& mainWindow = Start();
   dialogs.fileNames = {HomePath("missing.asm")};
   Item("OpenFile")->trigger();
@@ -154,7 +154,7 @@ TEST_F(Mainform, OpeningAMissingFileCreatesNoEditor) {
   EXPECT_TRUE(mainWindow.MdiArea()->subWindowList().isEmpty());
 }
 
-TEST_F(Mainform, SeventeenthEditorStaysOpenUnregistered) {
+TEST_F(MainWindowTest, SeventeenthEditorStaysOpenUnregistered) {
   MainWindow& mainWindow = Start();
   for (int n = 0; n < 16; ++n) mainWindow.NewSourceFile(EditKind::TextFile);
   EXPECT_TRUE(dialogs.messages.isEmpty());
@@ -170,7 +170,7 @@ TEST_F(Mainform, SeventeenthEditorStaysOpenUnregistered) {
 
 // Assembler sources in slots 2 and 16 (the last), the menu item or the
 // button moving on from the active window.
-TEST_F(Mainform, AssemblerButtonVisitsTheAssemblerEditorsInTurn) {
+TEST_F(MainWindowTest, AssemblerButtonVisitsTheAssemblerEditorsInTurn) {
   MainWindow& mainWindow = Start();
   for (int slot = 1; slot <= 16; ++slot) {
     mainWindow.NewSourceFile(slot == 2 || slot == 16 ? EditKind::AssemblerSource : EditKind::TextFile);
@@ -187,7 +187,7 @@ TEST_F(Mainform, AssemblerButtonVisitsTheAssemblerEditorsInTurn) {
   EXPECT_TRUE(dialogs.fileRequests.empty());
 }
 
-TEST_F(Mainform, ViewButtonsWithoutEditorsOfTheirKindOfferTheirFileType) {
+TEST_F(MainWindowTest, ViewButtonsWithoutEditorsOfTheirKindOfferTheirFileType) {
   MainWindow& mainWindow = Start();
   mainWindow.NewSourceFile(EditKind::MicrocodeSource);
   Button("Assemblerknop")->click();
@@ -199,7 +199,7 @@ TEST_F(Mainform, ViewButtonsWithoutEditorsOfTheirKindOfferTheirFileType) {
 
 // ---- Builds and the error list ------------------------------------------------------------------
 
-TEST_F(Mainform, BuildErrorsAreListedAndTheFirstIsMarkedInTheSource) {
+TEST_F(MainWindowTest, BuildErrorsAreListedAndTheFirstIsMarkedInTheSource) {
   MainWindow& mainWindow = Start();
   EditorWindow* editor =
       NewEditor(EditKind::AssemblerSource, "##\nbegin: MOVE R1, 1\n  FOO R1\n  HALT R1\n##");
@@ -228,12 +228,12 @@ TEST_F(Mainform, BuildErrorsAreListedAndTheFirstIsMarkedInTheSource) {
   EXPECT_EQ(mainWindow.Hardware().memory.Read(0), 0x6F00);
 }
 
-TEST_F(Mainform, BuildRequestWithoutAnyEditorReportsNoSource) {
+TEST_F(MainWindowTest, BuildRequestWithoutAnyEditorReportsNoSource) {
   Start().BuildProject(nullptr);
   EXPECT_EQ(dialogs.messages, QStringList{"error: No Source"});
 }
 
-TEST_F(Mainform, ListingEditorFollowsEveryBuild) {
+TEST_F(MainWindowTest, ListingEditorFollowsEveryBuild) {
   Start();
   Button("Asmoutknop")->click();
   EXPECT_EQ(dialogs.messages, QStringList{"error: can't open file: " + HomePath(MainWindow::kListingFile)});
@@ -253,7 +253,7 @@ TEST_F(Mainform, ListingEditorFollowsEveryBuild) {
 
 // ---- Saving, printing, closing --------------------------------------------------------------
 
-TEST_F(Mainform, SaveFileSavesTheFocusedEditorElseTheProjectEditor) {
+TEST_F(MainWindowTest, SaveFileSavesTheFocusedEditorElseTheProjectEditor) {
   MainWindow& mainWindow = Start();
   Button("SpeedButton3")->click();
   EXPECT_TRUE(dialogs.messages.isEmpty());
@@ -309,9 +309,9 @@ void PrintTo(const ShutdownCase& c, std::ostream* out) {
       .Field("fileAfterwards", c.fileAfterwards);
 }
 
-class MainformShutdown : public WorkbenchTest, public testing::WithParamInterface<ShutdownCase> {};
+class MainWindowShutdown : public WorkbenchTest, public testing::WithParamInterface<ShutdownCase> {};
 
-TEST_P(MainformShutdown, AsksAboutAModifiedEditor) {
+TEST_P(MainWindowShutdown, AsksAboutAModifiedEditor) {
   MainWindow& mainWindow = Start();
   const QString file = Write("prog.asm", "old\n");
   Type(mainWindow.OpenSourceFile(file), "new");
@@ -331,12 +331,12 @@ const ShutdownCase kShutdownCases[] = {
     {Dialogs::Answer::Cancel, kStaysOpen, "old\n"},
 };
 
-INSTANTIATE_TEST_SUITE_P(Mainform, MainformShutdown, ::testing::ValuesIn(kShutdownCases),
+INSTANTIATE_TEST_SUITE_P(MainWindowTest, MainWindowShutdown, ::testing::ValuesIn(kShutdownCases),
                          [](const testing::TestParamInfo<ShutdownCase>& test) {
                            return AnswerName(test.param.answer);
                          });
 
-TEST_F(Mainform, UntitledEditorWhoseSaveIsCancelledStaysOpen) {
+TEST_F(MainWindowTest, UntitledEditorWhoseSaveIsCancelledStaysOpen) {
   MainWindow& mainWindow = Start();
   EditorWindow* editor = NewEditor(EditKind::AssemblerSource, "text");
   dialogs.answers = {Dialogs::Answer::Yes};
@@ -347,7 +347,7 @@ TEST_F(Mainform, UntitledEditorWhoseSaveIsCancelledStaysOpen) {
 
 // Nothing is let go until every editor agreed: No for the first and Cancel
 // for the second leave both modified, and the first is asked again.
-TEST_F(Mainform, ARefusedShutdownKeepsEveryEditorModified) {
+TEST_F(MainWindowTest, ARefusedShutdownKeepsEveryEditorModified) {
   MainWindow& mainWindow = Start();
   const QString fileA = Write("a.txt", "old A");
   const QString fileB = Write("b.txt", "old B");
@@ -376,7 +376,7 @@ TEST_F(Mainform, ARefusedShutdownKeepsEveryEditorModified) {
   EXPECT_EQ(Read(fileB), "old B");
 }
 
-TEST_F(Mainform, ShutdownClosesItsOwnWindowsAndWritesTheOptionsWhenAsked) {
+TEST_F(MainWindowTest, ShutdownClosesItsOwnWindowsAndWritesTheOptionsWhenAsked) {
   MainWindow& mainWindow = Start();
   mainWindow.Settings().environment.saveOptionsOnExit = true;
   mainWindow.NewFile();
@@ -393,7 +393,7 @@ TEST_F(Mainform, ShutdownClosesItsOwnWindowsAndWritesTheOptionsWhenAsked) {
 
 // ---- The open-file list ----------------------------------------------------------------------
 
-TEST_F(Mainform, ClosedFilesAreOfferedForReopeningInEveryMenu) {
+TEST_F(MainWindowTest, ClosedFilesAreOfferedForReopeningInEveryMenu) {
   MainWindow& mainWindow = Start();
   const QString file = Write("a.txt", "a");
   mainWindow.OpenSourceFile(file)->close();
@@ -417,7 +417,7 @@ TEST_F(Mainform, ClosedFilesAreOfferedForReopeningInEveryMenu) {
 
 // A line of the open-file list that no path can be is not offered (nor
 // kept); a long path is shown with its middle left out and reopened whole.
-TEST_F(Mainform, ReopenShortensLongPathsAndSkipsLinesNoPathCanBe) {
+TEST_F(MainWindowTest, ReopenShortensLongPathsAndSkipsLinesNoPathCanBe) {
   const QString longPath = "/" + QString(4000, 'd') + "/prog.asm";
   Write("filenams.~zp", QByteArray(10 * 1024 * 1024, 'x') + "\n" + longPath.toLatin1() + "\n");
   MainWindow& mainWindow = Start();
@@ -439,7 +439,7 @@ TEST_F(Mainform, ReopenShortensLongPathsAndSkipsLinesNoPathCanBe) {
 
 // ---- Menus, layout, options -------------------------------------------------------------------
 
-TEST_F(Mainform, ActiveEditorsFileAndEditMenusStandInForTheMainWindows) {
+TEST_F(MainWindowTest, ActiveEditorsFileAndEditMenusStandInForTheMainWindows) {
   MainWindow& mainWindow = Start();
   const auto visibleMenus = [&mainWindow] {
     QStringList titles;

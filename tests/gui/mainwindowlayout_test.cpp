@@ -23,7 +23,7 @@
 namespace tav2 {
 namespace {
 
-class MainformWindows : public test::WorkbenchTest {
+class MainWindowLayoutTest : public test::WorkbenchTest {
  protected:
   void SetUp() override {
     WorkbenchTest::SetUp();
@@ -37,12 +37,12 @@ class MainformWindows : public test::WorkbenchTest {
 // The project editor, the processor, the screen holding a line of text and
 // the first memory view, on a main window wide enough for the wide
 // distribution.
-class WindowCommands : public MainformWindows {
+class WindowCommands : public MainWindowLayoutTest {
  protected:
   EditorWindow* editor = nullptr;
 
   void SetUp() override {
-    MainformWindows::SetUp();
+    MainWindowLayoutTest::SetUp();
     Main().resize(1400, 900);
     editor = Source("##\nbegin HALT\n##");
     ClickControl(editor, "Makeknop");  // the project editor now
@@ -133,7 +133,7 @@ TEST_F(WindowCommands, DistributeRestoresTheStoredDistribution) {
   EXPECT_EQ(ScreenText(), "kept");
 }
 
-TEST_F(MainformWindows, ProcessorButtonOpensOneProcessorWindowWithItsPanel) {
+TEST_F(MainWindowLayoutTest, ProcessorButtonOpensOneProcessorWindowWithItsPanel) {
   Main().resize(1400, 800);
   EXPECT_FALSE(Panel()->isVisible());
   Button("TAV2knop")->click();
@@ -151,7 +151,7 @@ TEST_F(MainformWindows, ProcessorButtonOpensOneProcessorWindowWithItsPanel) {
   EXPECT_FALSE(Panel()->isVisible());
 }
 
-TEST_F(MainformWindows, ScreenAndRomViewAreSingleWindowsAndMemoryViewsAtMostThree) {
+TEST_F(MainWindowLayoutTest, ScreenAndRomViewAreSingleWindowsAndMemoryViewsAtMostThree) {
   Button("Applicationknop")->click();
   Item("Application1")->trigger();
   Item("MicroCodeROM1")->trigger();
@@ -164,7 +164,7 @@ TEST_F(MainformWindows, ScreenAndRomViewAreSingleWindowsAndMemoryViewsAtMostThre
   EXPECT_EQ(Main().findChildren<MemoryView*>().size(), 3);
 }
 
-TEST_F(MainformWindows, MemoryButtonVisitsTheViewsInTurn) {
+TEST_F(MainWindowLayoutTest, MemoryButtonVisitsTheViewsInTurn) {
   Button("Memoryknop")->click();
   ASSERT_NE(Main().FindMemoryView(0), nullptr);
   Main().NewMemoryView();
@@ -185,7 +185,7 @@ TEST_F(MainformWindows, MemoryButtonVisitsTheViewsInTurn) {
 
 // The comment's accented letters are one character each, in the editor as
 // in the line map, so the red line is the halting one.
-TEST_F(MainformWindows, GoBuildsRunsAndMarksTheHaltingLine) {
+TEST_F(MainWindowLayoutTest, GoBuildsRunsAndMarksTheHaltingLine) {
   EditorWindow* editor = Source("##\n// " + QString(20, QChar(0xE9)) + "\nbegin NOP\n HALT\n##");
   ClickControl(editor, "Goknop");
   ProcessorWindow* processor = Main().FindProcessorWindow();
@@ -197,7 +197,7 @@ TEST_F(MainformWindows, GoBuildsRunsAndMarksTheHaltingLine) {
   EXPECT_FALSE(dialogs.messages.contains("info: Program loaded"));
 }
 
-TEST_F(MainformWindows, RunningProcessorRefusesBuildsAndShutDown) {
+TEST_F(MainWindowLayoutTest, RunningProcessorRefusesBuildsAndShutDown) {
   EditorWindow* editor = Source("##\nbegin NOP\n BRA begin\n##");
   ClickControl(editor, "Goknop");
   ProcessorWindow* processor = Main().FindProcessorWindow();
@@ -216,7 +216,7 @@ TEST_F(MainformWindows, RunningProcessorRefusesBuildsAndShutDown) {
                          "warning: Cannot close while CPU is running: Reset, then close"}));
 }
 
-TEST_F(MainformWindows, PanelButtonsWorkTheProcessorWindow) {
+TEST_F(MainWindowLayoutTest, PanelButtonsWorkTheProcessorWindow) {
   ClickControl(Source("##\nbegin NOP\n NOP\n HALT\n##"), "Loadknop");
   Button("TAV_reset")->click();
   EXPECT_EQ(Main().FindProcessorWindow(), nullptr);
@@ -234,7 +234,7 @@ TEST_F(MainformWindows, PanelButtonsWorkTheProcessorWindow) {
   EXPECT_TRUE(Main().Hardware().halted);
 }
 
-TEST_F(MainformWindows, BuildButtonsReportTheirSuccess) {
+TEST_F(MainWindowLayoutTest, BuildButtonsReportTheirSuccess) {
   const struct {
     EditKind kind;
     const char* button;
@@ -259,7 +259,7 @@ TEST_F(MainformWindows, BuildButtonsReportTheirSuccess) {
   }
 }
 
-TEST_F(MainformWindows, ValidatingBreakpointsReportsAndShowsTheCurrentLine) {
+TEST_F(MainWindowLayoutTest, ValidatingBreakpointsReportsAndShowsTheCurrentLine) {
   EditorWindow* editor = Source("##\nbegin NOP\n# HALT\n##");
   editor->OnBreakpointsClicked();
   EXPECT_EQ(dialogs.messages, QStringList{"info: Breakpoints valid"});
@@ -270,7 +270,7 @@ TEST_F(MainformWindows, ValidatingBreakpointsReportsAndShowsTheCurrentLine) {
   EXPECT_EQ(RedLine(editor), "begin NOP");
 }
 
-TEST_F(MainformWindows, LoadedMicrocodeChangesTheRomAndRecoloursTheAssemblerSources) {
+TEST_F(MainWindowLayoutTest, LoadedMicrocodeChangesTheRomAndRecoloursTheAssemblerSources) {
   EditorWindow* source = Source("##\nbegin PLUS R1, 1\n##");
   const QTextDocument& document = *source->Text()->document();
   EXPECT_FALSE(test::LookAt(document, 9).bold);
@@ -281,7 +281,7 @@ TEST_F(MainformWindows, LoadedMicrocodeChangesTheRomAndRecoloursTheAssemblerSour
   EXPECT_TRUE(test::LookAt(document, 9).bold);
 }
 
-TEST_F(MainformWindows, ColouringNeverCountsAsAChange) {
+TEST_F(MainWindowLayoutTest, ColouringNeverCountsAsAChange) {
   EditorWindow* editor = Open("prog.asm", "##\nbegin HALT\n##\n");
   for (int click = 0; click < 2; ++click) test::ClickAt(Control<QLabel>(editor, "syncolvenster"));
   EditorWindow* untitled = Main().NewSourceFile(EditKind::MicrocodeSource);

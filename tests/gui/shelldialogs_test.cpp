@@ -78,9 +78,9 @@ TEST(AssemblerOptionsDialog, DefaultsChangeOnlyTheFields) {
   EXPECT_EQ(options.DefaultStackPointerWord(), 0x200);
 }
 
-class AsmOptMenu : public test::WorkbenchTest {};
+class AssemblerOptionsMenu : public test::WorkbenchTest {};
 
-TEST_F(AsmOptMenu, ReachesTheMachineOnOk) {
+TEST_F(AssemblerOptionsMenu, ReachesTheMachineOnOk) {
   MainWindow& mainWindow = Start();
   Item("Assembleroptions1")->trigger();
   auto* dialog = mainWindow.findChild<AssemblerOptionsDialog*>("TAsmOptForm");
