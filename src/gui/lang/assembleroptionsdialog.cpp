@@ -10,7 +10,7 @@
 #include "gui/common/commanditems.h"
 #include "gui/common/okcancelrow.h"
 #include "gui/common/dialogs.h"
-#include "core/shell/hexfield.h"
+#include "core/util/hexfield.h"
 
 namespace tav2 {
 

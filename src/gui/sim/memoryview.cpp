@@ -19,7 +19,7 @@
 #include "core/sim/memoryrowtext.h"
 #include "core/sim/memorysearch.h"
 #include "gui/common/dialogs.h"
-#include "core/shell/hexfield.h"
+#include "core/util/hexfield.h"
 #include "core/sim/disassemble.h"
 
 namespace tav2 {

@@ -23,7 +23,7 @@
 #include "gui/sim/processorhost.h"
 #include "gui/sim/processorlayout.h"
 #include "gui/sim/screenterminal.h"
-#include "core/shell/hexfield.h"
+#include "core/util/hexfield.h"
 #include "core/sim/alufunctions.h"
 #include "core/sim/microinstructiontext.h"
 

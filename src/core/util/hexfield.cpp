@@ -1,4 +1,4 @@
-#include "core/shell/hexfield.h"
+#include "core/util/hexfield.h"
 
 #include <algorithm>
 #include <cctype>
